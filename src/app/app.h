@@ -1,0 +1,84 @@
+#pragma once
+// The one object that owns the program's state: what the program's modules share (the settings,
+// the connection state, the colours, the screen factors, ...), its forms, and the platform it
+// runs on. Nothing of the program lives outside it, so several can run side by side in tests.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "app/settings.h"
+#include "platform/platform.h"
+
+namespace plv {
+
+class FrmMain;
+class FrmIco;
+class FrmTrans;
+class clsProccess;
+
+class App {
+public:
+    explicit App(Platform& platform);
+    ~App();
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    Platform& platform;
+
+    // Shared state. Names are the program's own; each is written where its comment says.
+    SettingsCollection Settings;       // LoadSettings, once
+    std::int32_t OsVersion = 0;        // DetectOsVersion: major * 100 + minor
+    std::uint8_t PrimaryButtonKey = 1;    // 1 left, 2 right (swapped buttons)
+    std::uint8_t SecondaryButtonKey = 2;
+    std::int32_t TwipsPerPixelX = 15;
+    std::int32_t TwipsPerPixelY = 15;
+    std::unique_ptr<clsProccess> ProcessObject;  // created on first use
+    Hwnd CaptureWindow = 0;
+    Hwnd LastForegroundWindow = 0;     // 0 makes the next watcher tick look at the foreground again
+    std::u16string CurrentExe;         // lower-case executable of the last watched application
+    bool IsConnected = false;
+    Rgb PopupBackColor = 0;
+    Rgb PopupGrayColor = 0;
+    Rgb PopupTextColor = 0;
+    bool IsEnabled = false;            // written only by SetEnabled
+    bool IsTextWhole = false;
+    std::u16string RemainderText;
+    std::int32_t SelectionLeft = 0;    // twips
+    bool IsGliding = false;
+    std::int32_t IconAnchorX = 0;      // pixels
+    std::int32_t IconAnchorY = 0;
+    double IconInitialDistance = 0;
+    std::u16string PendingText;
+    std::u16string AppVersion;
+    std::u16string LatestVersion;
+    std::u16string DownloadLink;
+    std::u16string BalloonTag;
+
+    std::unique_ptr<FrmMain> frmMain;
+    std::unique_ptr<FrmIco> frmico;
+    std::unique_ptr<FrmTrans> frmTrans;
+
+    // The program's own executable file name in lower case ("plv.exe").
+    std::u16string OwnExeName() const;
+    // The store's program name: the executable's base name ("plv").
+    std::u16string ProgramName() const;
+
+    // True once the process has been terminated or has ended: nothing more may run.
+    bool HasEnded() const { return ended_; }
+    // Ends the process at once with the code; nothing of the program runs afterwards.
+    void Terminate(std::uint32_t exitCode);
+    // Unloads every form and ends the message loop with the code.
+    void EndNormally(int exitCode);
+
+private:
+    bool ended_ = false;
+};
+
+// Start-up: runs once at process start (see startup.cpp).
+void Main(App& app);
+void LoadSettings(App& app);
+void DetectOsVersion(App& app);
+bool AreMouseButtonsSwapped(App& app);
+
+}  // namespace plv

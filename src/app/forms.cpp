@@ -1,0 +1,124 @@
+#include "app/forms.h"
+
+#include <stdexcept>
+
+#include "app/app.h"
+#include "base/numbers.h"
+
+namespace plv {
+
+void Form::LoadForm(const FormDesign& design, const std::vector<ControlDesign>& controls) {
+    auto& ui = app_.platform.ui;
+    hwnd_ = ui.CreateForm(design, this);
+    controls_.clear();
+    for (const auto& c : controls) {
+        controls_.push_back(Control{ui.AddControl(hwnd_, c), c});
+    }
+}
+
+void Form::Unload() {
+    if (hwnd_ != 0) {
+        app_.platform.ui.DestroyForm(hwnd_);
+        hwnd_ = 0;
+    }
+}
+
+bool Form::Visible() const { return hwnd_ != 0 && app_.platform.ui.IsWindowVisible(hwnd_); }
+
+RectPx Form::Bounds() const {
+    return app_.platform.desktop.GetWindowRect(hwnd_).value_or(RectPx{});
+}
+
+void Form::SetBoundsPx(RectPx r) { app_.platform.ui.MoveWindow(hwnd_, r); }
+
+std::int32_t Form::ToPxX(double twips) const { return RoundHalfEven32(twips / app_.TwipsPerPixelX); }
+std::int32_t Form::ToPxY(double twips) const { return RoundHalfEven32(twips / app_.TwipsPerPixelY); }
+
+double Form::Left() const { return static_cast<double>(Bounds().left) * app_.TwipsPerPixelX; }
+double Form::Top() const { return static_cast<double>(Bounds().top) * app_.TwipsPerPixelY; }
+double Form::Width() const { return static_cast<double>(Bounds().Width()) * app_.TwipsPerPixelX; }
+double Form::Height() const { return static_cast<double>(Bounds().Height()) * app_.TwipsPerPixelY; }
+
+void Form::SetLeft(double twips) {
+    RectPx r = Bounds();
+    std::int32_t x = ToPxX(twips);
+    SetBoundsPx({x, r.top, x + r.Width(), r.bottom});
+}
+
+void Form::SetTop(double twips) {
+    RectPx r = Bounds();
+    std::int32_t y = ToPxY(twips);
+    SetBoundsPx({r.left, y, r.right, y + r.Height()});
+}
+
+void Form::SetWidth(double twips) {
+    RectPx r = Bounds();
+    SetBoundsPx({r.left, r.top, r.left + ToPxX(twips), r.bottom});
+}
+
+void Form::SetHeight(double twips) {
+    RectPx r = Bounds();
+    SetBoundsPx({r.left, r.top, r.right, r.top + ToPxY(twips)});
+}
+
+void Form::Move(double left, double top, double width, double height) {
+    std::int32_t x = ToPxX(left);
+    std::int32_t y = ToPxY(top);
+    SetBoundsPx({x, y, x + ToPxX(width), y + ToPxY(height)});
+}
+
+void Form::Show() { app_.platform.ui.ShowWindow(hwnd_, ShowCommand::Show); }
+void Form::Hide() { app_.platform.ui.ShowWindow(hwnd_, ShowCommand::Hide); }
+void Form::SetBackColor(Rgb color) { app_.platform.ui.SetFormBackColor(hwnd_, color); }
+
+Control& Form::control(std::string_view name) {
+    for (auto& c : controls_) {
+        if (c.state.name == name) {
+            return c;
+        }
+    }
+    throw std::logic_error("no control named " + std::string(name));
+}
+
+const Control& Form::control(std::string_view name) const { return const_cast<Form*>(this)->control(name); }
+
+const Control* Form::FindById(ControlId id) const {
+    for (const auto& c : controls_) {
+        if (c.id == id) {
+            return &c;
+        }
+    }
+    return nullptr;
+}
+
+void Form::SetCaption(std::string_view name, const std::u16string& caption) {
+    Control& c = control(name);
+    c.state.caption = caption;
+    app_.platform.ui.SetControlText(hwnd_, c.id, caption);
+}
+
+void Form::SetVisible(std::string_view name, bool visible) {
+    Control& c = control(name);
+    c.state.visible = visible;
+    app_.platform.ui.SetControlVisible(hwnd_, c.id, visible);
+}
+
+void Form::SetForeColor(std::string_view name, Rgb color) {
+    Control& c = control(name);
+    c.state.foreColor = color;
+    app_.platform.ui.SetControlForeColor(hwnd_, c.id, color);
+}
+
+void Form::SetBackColor(std::string_view name, Rgb color) {
+    Control& c = control(name);
+    c.state.backColor = color;
+    app_.platform.ui.SetControlBackColor(hwnd_, c.id, color);
+}
+
+void Form::SetBounds(std::string_view name, RectTwips bounds) {
+    Control& c = control(name);
+    c.state.bounds = bounds;
+    app_.platform.ui.SetControlBounds(hwnd_, c.id, bounds);
+}
+
+}  // namespace plv

@@ -1,0 +1,74 @@
+#pragma once
+// What every form of the program shares: its window, its controls by name, and its position and
+// size in twips. Positions of forms are whole pixels on the screen; in twips they read back as
+// pixels times the screen factor, so a value set is rounded to the pixel grid.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace plv {
+
+class App;
+
+struct Control {
+    ControlId id = 0;
+    ControlDesign state;  // the control as it is now: caption, bounds, visibility, colour
+};
+
+class Form : public WindowEvents {
+public:
+    explicit Form(App& app) : app_(app) {}
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    Hwnd hWnd() const { return hwnd_; }
+    bool IsLoaded() const { return hwnd_ != 0; }
+    bool Visible() const;
+
+    // The form's outer bounds in twips.
+    double Left() const;
+    double Top() const;
+    double Width() const;
+    double Height() const;
+    void SetLeft(double twips);
+    void SetTop(double twips);
+    void SetWidth(double twips);
+    void SetHeight(double twips);
+    // Moves and sizes in one step (a form's Move).
+    void Move(double left, double top, double width, double height);
+
+    void Show();
+    void Hide();
+    void SetBackColor(Rgb color);
+
+    Control& control(std::string_view name);
+    const Control& control(std::string_view name) const;
+    void SetCaption(std::string_view name, const std::u16string& caption);
+    void SetVisible(std::string_view name, bool visible);
+    void SetForeColor(std::string_view name, Rgb color);
+    void SetBackColor(std::string_view name, Rgb color);
+    void SetBounds(std::string_view name, RectTwips bounds);
+    // The control whose id this is; nullptr for the form itself or an unknown id.
+    const Control* FindById(ControlId id) const;
+
+    // Destroys the window; the form may be loaded again afterwards.
+    void Unload();
+
+protected:
+    void LoadForm(const FormDesign& design, const std::vector<ControlDesign>& controls);
+    App& app_;
+
+private:
+    RectPx Bounds() const;
+    void SetBoundsPx(RectPx r);
+    std::int32_t ToPxX(double twips) const;
+    std::int32_t ToPxY(double twips) const;
+
+    Hwnd hwnd_ = 0;
+    std::vector<Control> controls_;
+};
+
+}  // namespace plv

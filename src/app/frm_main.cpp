@@ -1,0 +1,288 @@
+#include "app/frm_main.h"
+
+#include "app/app.h"
+#include "capture/selection_watcher.h"
+#include "popup/frm_ico.h"
+#include "popup/window_effects.h"
+#include "service/connection.h"
+
+namespace plv {
+namespace {
+
+constexpr std::uint32_t kTrayIconId = 1;
+constexpr std::uint32_t kTrayCallbackMessage = 512;  // the owner window's mouse-move message
+constexpr std::size_t kTipChars = 127;               // 128 with the terminating NUL
+constexpr std::size_t kBalloonTitleChars = 63;
+constexpr std::size_t kBalloonTextChars = 255;
+constexpr double kDoubleClickSeconds = 0.3;
+
+constexpr std::uint32_t kWmLButtonDown = 513;
+constexpr std::uint32_t kWmLButtonDblClk = 515;
+constexpr std::uint32_t kWmRButtonUp = 517;
+
+}  // namespace
+
+FrmMain::FrmMain(App& app)
+    : Form(app),
+      tmr1(app.platform.loop, "tmr1", true, [&app] { tmr1_Timer(app); }),
+      tmrLoad(app.platform.loop, "tmrLoad", true, [&app] { tmrLoad_Timer(app); }),
+      tmrReconnect(app.platform.loop, "tmrReconnect", true, [&app] { tmrReconnect_Timer(app); }),
+      tmrTimeOut(app.platform.loop, "tmrTimeOut", false, [] {}),
+      tmrTrans(app.platform.loop, "tmrTrans", true, [] {}),
+      tmrOut(app.platform.loop, "tmrOut", true, [] {}),
+      tmrHideIco(app.platform.loop, "tmrHideIco", true, [] {}),
+      mnuEnable_{kMnuEnable, u"Enable", true, true},
+      mnuOpen_{kMnuOpen, u"Open", true, false},
+      mnuConnect_{kMnuConnect, u"Reconnect", true, false},
+      mnuAbout_{kMnuAbout, u"About", true, false},
+      mnuExit_{kMnuExit, u"Exit", true, false} {}
+
+FrmMain::~FrmMain() = default;
+
+void FrmMain::Load() {
+    FormDesign design;
+    design.name = "frmMain";
+    design.caption = u"Parlevo";
+    design.border = FormBorder::Sizable;
+    design.clientWidthTwips = 8520;
+    design.clientHeightTwips = 5370;
+    design.centerOnScreen = true;
+
+    auto picture = [](const char* name, Picture pic) {
+        ControlDesign c;
+        c.name = name;
+        c.kind = ControlKind::PictureBox;
+        c.visible = false;
+        c.picture = pic;
+        c.bounds = {0, 0, 240, 240};
+        return c;
+    };
+    ControlDesign wb;
+    wb.name = "WB";
+    wb.kind = ControlKind::Browser;
+    wb.bounds = {0, 0, design.clientWidthTwips, design.clientHeightTwips};
+    LoadForm(design, {picture("picIcoNotifier", Picture::TrayOrange), picture("picIcoNotifier0", Picture::TrayBlue),
+                      picture("picIcoNotifier00", Picture::TrayGrey), wb});
+
+    // The menu is a top-level menu of the form that is never shown as a menu bar; it only ever
+    // opens as the tray's pop-up menu.
+    app_.platform.ui.SetMenu(hWnd(), {mnuEnable_, MenuItem{0, u"-"}, mnuOpen_, mnuConnect_, mnuAbout_,
+                                      MenuItem{0, u"-"}, mnuExit_});
+}
+
+void FrmMain::UpdateTrayIcon(bool show, bool modifyOnly) {
+    auto& tray = app_.platform.tray;
+    NotifyIconData data;
+    data.owner = hWnd();
+    data.id = kTrayIconId;
+    if (!show) {
+        tray.ShellNotifyIcon(NotifyAction::Delete, data);
+        trayIconAdded_ = false;
+        return;
+    }
+    data.flags = kNifMessage | kNifIcon | kNifTip;
+    data.callbackMessage = kTrayCallbackMessage;
+    if (!app_.IsConnected) {
+        data.icon = Picture::TrayGrey;
+    } else {
+        data.icon = app_.IsEnabled ? Picture::TrayOrange : Picture::TrayBlue;
+    }
+    data.tip = app_.IsConnected ? u"Parlevo " : u"Parlevo  - Connecting...";
+    data.tip.resize(std::min(data.tip.size(), kTipChars));
+    if (!modifyOnly) {
+        tray.ShellNotifyIcon(NotifyAction::Add, data);
+        trayIconAdded_ = true;
+    }
+    tray.ShellNotifyIcon(NotifyAction::Modify, data);
+}
+
+void FrmMain::ShowBalloon(const std::u16string& text, bool isError, bool isWarning, const std::u16string& tag) {
+    app_.BalloonTag = tag;
+    NotifyIconData data;
+    data.owner = hWnd();
+    data.id = kTrayIconId;
+    data.flags = kNifInfo;
+    std::size_t crlf = text.find(u"\r\n");
+    if (crlf == std::u16string::npos) {
+        // Every caller gives a title line; a text without one is all message.
+        data.info = text;
+    } else {
+        data.infoTitle = text.substr(0, crlf);
+        data.info = text.substr(crlf + 2);
+    }
+    data.infoTitle.resize(std::min(data.infoTitle.size(), kBalloonTitleChars));
+    data.info.resize(std::min(data.info.size(), kBalloonTextChars));
+    data.infoFlags = isError ? kNiifError : (isWarning ? kNiifWarning : kNiifInfo);
+    data.timeoutMs = 0;
+    app_.platform.tray.ShellNotifyIcon(NotifyAction::Modify, data);
+}
+
+void FrmMain::ShowMe() {
+    auto& ui = app_.platform.ui;
+    Show();
+    ui.ShowWindow(hWnd(), ShowCommand::ShowNormal);
+    app_.platform.desktop.SetForegroundWindow(hWnd());
+    app_.platform.desktop.SetActiveWindow(hWnd());
+    SetWindowTopmost(app_, hWnd(), true, true, 0, 0);
+}
+
+void FrmMain::mnuExit_Click() {
+    if (app_.platform.env.CommandLineArgs().find(u"/t") == std::u16string::npos) {
+        // Without /t the process ends at once; the shell drops the icon when it notices.
+        app_.Terminate(0);
+        return;
+    }
+    UpdateTrayIcon(false, false);
+    app_.EndNormally(0);
+}
+
+void FrmMain::SetMenuEnableItem(const std::u16string& caption, bool enabled) {
+    mnuEnable_.caption = caption;
+    mnuEnable_.enabled = enabled;
+    ApplyMenuItem(mnuEnable_);
+}
+
+void FrmMain::SetMenuEnableEnabled(bool enabled) {
+    mnuEnable_.enabled = enabled;
+    ApplyMenuItem(mnuEnable_);
+}
+
+void FrmMain::SetMenuConnectItem(const std::u16string& caption, bool enabled) {
+    mnuConnect_.caption = caption;
+    mnuConnect_.enabled = enabled;
+    ApplyMenuItem(mnuConnect_);
+}
+
+void FrmMain::ApplyMenuItem(const MenuItem& item) {
+    if (IsLoaded()) {
+        app_.platform.ui.UpdateMenuItem(hWnd(), item);
+    }
+}
+
+void FrmMain::OnTrayNotify(std::uint32_t code) {
+    if (app_.HasEnded()) {
+        return;
+    }
+    // A notification that arrives while one is still being handled (the menu is open, say) is
+    // dropped.
+    if (IsInTrayEvent) {
+        return;
+    }
+    IsInTrayEvent = true;
+    TrayMessage = static_cast<std::int32_t>(code);
+    HandleTrayCode(code);
+    IsInTrayEvent = false;
+}
+
+void FrmMain::HandleTrayCode(std::uint32_t code) {
+    switch (code) {
+        case kWmRButtonUp:
+            ShowTrayMenu();
+            break;
+        case kWmLButtonDown: {
+            double now = app_.platform.loop.SecondsSinceMidnight();
+            // The second condition keeps a press just after midnight from pairing with one just
+            // before it.
+            if (now - LastTrayClickTime < kDoubleClickSeconds && LastTrayClickTime < now) {
+                ShowMe();
+            } else {
+                if (app_.IsConnected) {
+                    SetEnabled(app_, !app_.IsEnabled, true);
+                }
+                LastTrayClickTime = now;
+            }
+            break;
+        }
+        case kWmLButtonDblClk:
+            ShowMe();
+            break;
+        default:
+            break;
+    }
+}
+
+void FrmMain::ShowTrayMenu() {
+    // The floating icon's window, parked off the screen, is shown while the menu is open; it
+    // gives the menu a window of ours to belong to, so that it closes when the user clicks away.
+    auto& ico = *app_.frmico;
+    ico.SetLeft(-1000);
+    ico.Show();
+    std::uint32_t choice = app_.platform.ui.TrackPopupMenu(hWnd(), app_.platform.desktop.GetCursorPos());
+    OnMenuChoice(choice);
+    if (app_.HasEnded()) {
+        return;
+    }
+    ico.Hide();
+}
+
+void FrmMain::OnMenuChoice(std::uint32_t id) {
+    switch (id) {
+        case kMnuEnable:
+            SetEnabled(app_, !app_.IsEnabled, true);
+            break;
+        case kMnuOpen:
+            ShowMe();
+            break;
+        case kMnuConnect:
+            ConnectService(app_);
+            break;
+        case kMnuExit:
+            mnuExit_Click();
+            break;
+        default:
+            break;
+    }
+}
+
+void FrmMain::OnTaskbarCreated() {
+    // A new taskbar (Explorer restarted) has no icons: add ours again, as it is now.
+    if (!app_.HasEnded() && trayIconAdded_) {
+        UpdateTrayIcon(true, false);
+    }
+}
+
+bool FrmMain::OnCloseRequest(CloseReason reason) {
+    if (app_.HasEnded()) {
+        return true;
+    }
+    switch (reason) {
+        case CloseReason::User:
+            // The close box only hides the window; the program keeps running in the tray.
+            Hide();
+            return false;
+        case CloseReason::Program:
+            // The program closes its main window only when it ends; end normally, unloading
+            // the other forms with it, rather than leave a process without its main window.
+            app_.EndNormally(0);
+            return false;
+        default:
+            mnuExit_Click();
+            return false;
+    }
+}
+
+void FrmMain::OnResize() {
+    if (!IsLoaded()) {
+        return;
+    }
+    RectPx client = app_.platform.ui.GetClientRect(hWnd());
+    SetBounds("WB", {0, 0, static_cast<double>(client.Width() * app_.TwipsPerPixelX),
+                     static_cast<double>(client.Height() * app_.TwipsPerPixelY)});
+}
+
+void FrmMain::StopTimers() {
+    for (Timer* t : {&tmr1, &tmrLoad, &tmrReconnect, &tmrTimeOut, &tmrTrans, &tmrOut, &tmrHideIco}) {
+        t->Stop();
+    }
+}
+
+void SetEnabled(App& app, bool state, bool save) {
+    app.IsEnabled = state;
+    app.frmMain->UpdateTrayIcon(true, true);
+    if (!app.CurrentExe.empty() && save) {
+        app.platform.store.SaveSetting(app.ProgramName(), u"Applications", app.CurrentExe, state ? u"-1" : u"0");
+        app.LastForegroundWindow = 0;
+    }
+}
+
+}  // namespace plv

@@ -1,0 +1,89 @@
+#pragma once
+// The hidden main form: the tray icon and its menu, the main window that shows the service page,
+// the program's timers, and the way the program ends.
+
+#include <cstdint>
+#include <string>
+
+#include "app/forms.h"
+#include "app/timer.h"
+
+namespace plv {
+
+// Tray menu item ids.
+enum MenuId : std::uint32_t {
+    kMnuEnable = 1,
+    kMnuOpen = 2,
+    kMnuConnect = 3,
+    kMnuAbout = 4,
+    kMnuExit = 5,
+};
+
+class FrmMain : public Form {
+public:
+    explicit FrmMain(App& app);
+    ~FrmMain() override;
+
+    // Creates the window, its controls, the menu and the timers (all without intervals yet).
+    void Load();
+
+    void UpdateTrayIcon(bool show, bool modifyOnly);
+    // text: a title line, CR LF, the message.
+    void ShowBalloon(const std::u16string& text, bool isError, bool isWarning, const std::u16string& tag);
+    void ShowMe();
+    // The menu's Exit: at once, or with "/t" on the command line after removing the tray icon.
+    void mnuExit_Click();
+
+    const MenuItem& mnuEnable() const { return mnuEnable_; }
+    const MenuItem& mnuConnect() const { return mnuConnect_; }
+    void SetMenuEnableItem(const std::u16string& caption, bool enabled);
+    void SetMenuEnableEnabled(bool enabled);
+    void SetMenuConnectItem(const std::u16string& caption, bool enabled);
+    // The form's timers tick no more (the program is ending).
+    void StopTimers();
+
+    // WindowEvents
+    void OnTrayNotify(std::uint32_t code) override;
+    void OnTaskbarCreated() override;
+    bool OnCloseRequest(CloseReason reason) override;
+    void OnResize() override;
+
+    Timer tmr1;
+    Timer tmrLoad;
+    Timer tmrReconnect;
+    Timer tmrTimeOut;
+    Timer tmrTrans;
+    Timer tmrOut;
+    Timer tmrHideIco;
+
+    // Tray callback state.
+    double LastTrayClickTime = 0;
+    bool IsInTrayEvent = false;
+    std::int32_t TrayMessage = 0;
+
+    // Selection watcher state.
+    bool IsAppWatched = false;
+    std::int32_t PressX = 0;
+    std::int32_t PressY = 0;
+    std::int32_t LastPrimaryDown = 0;
+    std::int32_t LastSecondaryDown = 0;
+
+private:
+    void HandleTrayCode(std::uint32_t code);
+    void ShowTrayMenu();
+    void OnMenuChoice(std::uint32_t id);
+    void ApplyMenuItem(const MenuItem& item);
+
+    MenuItem mnuEnable_;
+    MenuItem mnuOpen_;
+    MenuItem mnuConnect_;
+    MenuItem mnuAbout_;
+    MenuItem mnuExit_;
+    // Whether the icon is in the notification area, so that a new taskbar gets it back.
+    bool trayIconAdded_ = false;
+};
+
+// Sets IsEnabled for the current application and, with save, stores it for that application.
+void SetEnabled(App& app, bool state, bool save);
+
+}  // namespace plv

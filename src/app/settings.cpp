@@ -1,0 +1,64 @@
+#include "app/settings.h"
+
+#include "base/text.h"
+#include "platform/platform.h"
+
+namespace plv {
+
+void SettingsCollection::Clear() { values_.clear(); }
+
+void SettingsCollection::Add(const std::u16string& key, const std::u16string& value) {
+    values_.insert_or_assign(ToLower(key), value);
+}
+
+std::optional<std::u16string> SettingsCollection::Get(std::u16string_view key) const {
+    auto it = values_.find(ToLower(key));
+    if (it == values_.end()) {
+        return std::nullopt;
+    }
+    return it->second;
+}
+
+std::u16string DecodeUtf16Le(const std::vector<std::uint8_t>& bytes) {
+    std::u16string text;
+    text.reserve(bytes.size() / 2);
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        text += static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8));
+    }
+    if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) {
+        text.erase(0, 1);
+    }
+    return text;
+}
+
+std::u16string ReadTextFile(ProcessEnv& env, const std::u16string& path) {
+    auto bytes = env.ReadFileBytes(path);
+    if (!bytes) {
+        return {};
+    }
+    return DecodeUtf16Le(*bytes);
+}
+
+void ParseSettingsText(std::u16string_view text, SettingsCollection& settings) {
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find(u"\r\n", start);
+        if (end == std::u16string_view::npos) {
+            end = text.size();
+        }
+        std::u16string_view line = text.substr(start, end - start);
+        if (!line.empty() && line[0] != u'#') {
+            std::size_t eq = line.find(u'=');
+            if (eq != std::u16string_view::npos && eq >= 1) {
+                settings.Add(std::u16string(line.substr(0, eq)), std::u16string(line.substr(eq + 1)));
+            }
+        }
+        start = end + 2;
+    }
+}
+
+std::int32_t ArrayUpperBound(const std::vector<std::u16string>& list) {
+    return static_cast<std::int32_t>(list.size()) - 1;
+}
+
+}  // namespace plv

@@ -1,0 +1,235 @@
+// Start-up: everything the program does once, in order, before it lives in its message loop.
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "app/app.h"
+#include "app/frm_main.h"
+#include "base/numbers.h"
+#include "base/text.h"
+#include "popup/frm_ico.h"
+#include "popup/frm_trans.h"
+#include "service/connection.h"
+
+namespace plv {
+namespace {
+
+// Browsers are enabled at every start, whatever the user chose for them before.
+constexpr std::array<const char16_t*, 5> kSeededBrowsers = {u"iexplore.exe", u"opera.exe", u"firefox.exe",
+                                                             u"safari.exe", u"chrome.exe"};
+
+struct SettingsFile {
+    std::u16string path;
+    bool found = false;
+};
+
+// A start-up problem worth a message: the program shows it once and ends with exit code 2,
+// rather than run with a guess.
+struct StartupError {
+    std::u16string text;
+};
+
+std::u16string Quote(const std::u16string& s) { return u"\"" + s + u"\""; }
+
+class StartupValues {
+public:
+    StartupValues(const App& app, const SettingsFile& file) : app_(app), file_(file) {}
+
+    std::optional<StartupError> error;
+
+    std::u16string Text(const char16_t* key) {
+        auto v = app_.Settings.Get(key);
+        if (!v && !error) {
+            std::u16string text = u"Parlevo cannot start: the settings file " + Quote(file_.path) +
+                                  u" has no line for the key " + Quote(key) + u".";
+            if (app_.Settings.Count() == 0) {
+                text += u" The file holds no settings at all; it must be saved as Unicode (UTF-16 LE) with "
+                        u"one key=value line each.";
+            }
+            error = StartupError{text};
+        }
+        return v.value_or(u"");
+    }
+
+    // Three numbers red,green,blue; each field below 0 counts as 0 and above 255 as 255.
+    Rgb Color(const char16_t* key) {
+        std::u16string value = Text(key);
+        if (error) {
+            return 0;
+        }
+        auto fields = Split(value, u',');
+        std::array<std::int64_t, 3> rgb{};
+        bool ok = fields.size() >= 3;
+        for (std::size_t i = 0; ok && i < 3; ++i) {
+            auto n = ParseNumber(fields[i]);
+            ok = n.has_value();
+            if (ok) {
+                rgb[i] = *n <= 0 ? 0 : (*n >= 255 ? 255 : RoundHalfEven(*n));
+            }
+        }
+        if (!ok) {
+            Bad(key, value, u"three numbers red,green,blue from 0 to 255, such as 255,255,225");
+            return 0;
+        }
+        return static_cast<Rgb>(rgb[0] + 256 * rgb[1] + 65536 * rgb[2]);
+    }
+
+    // Seconds (fractions allowed) as a timer interval: 1 to 65,535 ms.
+    std::uint32_t IntervalMs(const char16_t* key) {
+        std::u16string value = Text(key);
+        if (error) {
+            return 0;
+        }
+        auto seconds = ParseNumber(value);
+        std::int64_t ms = seconds ? RoundHalfEven(*seconds * 1000.0) : 0;
+        if (!seconds || *seconds > 1e6 || ms < 1 || ms > 65535) {
+            Bad(key, value, u"a number of seconds from 0.001 to 65.535");
+            return 0;
+        }
+        return static_cast<std::uint32_t>(ms);
+    }
+
+private:
+    void Bad(const char16_t* key, const std::u16string& value, const char16_t* expected) {
+        if (!error) {
+            error = StartupError{u"Parlevo cannot start: in the settings file " + Quote(file_.path) + u", the key " +
+                                 Quote(key) + u" has the value " + Quote(value) + u", where " + expected +
+                                 u" is expected."};
+        }
+    }
+
+    const App& app_;
+    const SettingsFile& file_;
+};
+
+SettingsFile ReadSettingsFile(App& app) {
+    SettingsFile file;
+    auto& env = app.platform.env;
+    file.path = env.ExeDirectory() + u"\\" + env.ExeBaseName() + u".ini";
+    app.Settings.Clear();
+    auto bytes = env.ReadFileBytes(file.path);
+    file.found = bytes.has_value();
+    if (bytes) {
+        ParseSettingsText(DecodeUtf16Le(*bytes), app.Settings);
+    }
+    return file;
+}
+
+// A stored flag is read as a whole number; anything else counts as absent.
+std::int32_t StoredFlag(App& app, const std::u16string& exe) {
+    auto v = app.platform.store.GetSetting(app.ProgramName(), u"Applications", exe);
+    if (!v) {
+        return 0;
+    }
+    return ParseWholeNumber(*v).value_or(0);
+}
+
+}  // namespace
+
+void LoadSettings(App& app) { ReadSettingsFile(app); }
+
+void DetectOsVersion(App& app) {
+    auto v = app.platform.desktop.GetVersionEx();
+    app.OsVersion = v ? static_cast<std::int32_t>(v->major * 100 + v->minor) : 0;
+}
+
+bool AreMouseButtonsSwapped(App& app) { return app.platform.desktop.GetSystemMetrics(kSmSwapButton) != 0; }
+
+void Main(App& app) {
+    auto& p = app.platform;
+
+    // 1. One copy only; a second one ends silently.
+    if (!p.env.AcquireSingleInstance(u"Local\\Parlevo." + app.ProgramName())) {
+        app.EndNormally(0);
+        return;
+    }
+    // 2.
+    DetectOsVersion(app);
+    // 3. The settings, checked here once so that a bad file stops the program before it changes
+    // anything (the registry included) and never lets it run with made-up values.
+    SettingsFile file = ReadSettingsFile(app);
+    StartupValues values(app, file);
+    Rgb back = 0;
+    Rgb text = 0;
+    Rgb gray = 0;
+    std::uint32_t reconnectMs = 0;
+    std::uint32_t timeoutMs = 0;
+    std::u16string googleLabel;
+    if (!file.found) {
+        values.error = StartupError{u"Parlevo cannot start: the settings file " + Quote(file.path) +
+                                    u" is missing or cannot be read."};
+    } else {
+        back = values.Color(u"Color");
+        text = values.Color(u"TextColor");
+        gray = values.Color(u"Gray");
+        googleLabel = values.Text(u"googlelabel");
+        reconnectMs = values.IntervalMs(u"CheckConnectionInterval");
+        timeoutMs = values.IntervalMs(u"servertimeout");
+    }
+    if (values.error) {
+        p.shell.MessageBox(values.error->text, u"Parlevo", kMbOk | kMbIconError);
+        app.EndNormally(2);
+        return;
+    }
+
+    // 4.
+    for (const char16_t* exe : kSeededBrowsers) {
+        if (StoredFlag(app, exe) != -1) {
+            p.store.SaveSetting(app.ProgramName(), u"Applications", exe, u"1");
+        }
+    }
+    // 5.
+    app.PopupBackColor = back;
+    app.PopupTextColor = text;
+    app.PopupGrayColor = gray;
+    // 6.
+    app.TwipsPerPixelX = p.desktop.TwipsPerPixelX();
+    app.TwipsPerPixelY = p.desktop.TwipsPerPixelY();
+    // 7. Taken once; a later change of the mouse setting is not followed.
+    if (AreMouseButtonsSwapped(app)) {
+        app.PrimaryButtonKey = 2;
+        app.SecondaryButtonKey = 1;
+    } else {
+        app.PrimaryButtonKey = 1;
+        app.SecondaryButtonKey = 2;
+    }
+    // 8. major.minor.revision; the build field is not part of it.
+    FileVersion v = p.env.GetFileVersion().value_or(FileVersion{});
+    app.AppVersion = Widen(std::to_string(v.major) + "." + std::to_string(v.minor) + "." + std::to_string(v.revision));
+    app.LatestVersion = app.AppVersion;
+    // 9.
+    app.frmMain = std::make_unique<FrmMain>(app);
+    app.frmMain->Load();
+    app.frmico = std::make_unique<FrmIco>(app);
+    app.frmico->Load();
+    app.frmTrans = std::make_unique<FrmTrans>(app);
+    app.frmTrans->Load();
+    // 10.
+    FrmTrans& trans = *app.frmTrans;
+    trans.SetBackColor(app.PopupBackColor);
+    trans.SetBackColor("lblText", app.PopupBackColor);
+    trans.SetCaption("google", googleLabel);
+    for (const char* label : {"google", "lbldir", "lblCopy"}) {
+        trans.SetForeColor(label, app.PopupGrayColor);
+    }
+    app.frmico->SetBackColor(app.PopupBackColor);
+    // 11.
+    ConnectService(app);
+    // 12.
+    FrmMain& m = *app.frmMain;
+    m.tmr1.SetInterval(50);
+    m.tmr1.SetEnabled(true);
+    m.tmrReconnect.SetInterval(reconnectMs);
+    m.tmrReconnect.SetEnabled(true);
+    m.tmrTimeOut.SetInterval(timeoutMs);
+    m.tmrTimeOut.SetEnabled(false);
+    m.tmrOut.SetInterval(50);
+    m.tmrOut.SetEnabled(false);
+    m.tmrLoad.SetInterval(500);
+    m.tmrLoad.SetEnabled(true);
+    // 13. Still connecting: the grey icon.
+    m.UpdateTrayIcon(true, false);
+}
+
+}  // namespace plv

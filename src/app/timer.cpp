@@ -1,0 +1,34 @@
+#include "app/timer.h"
+
+namespace plv {
+
+Timer::Timer(EventLoop& loop, const std::string& name, bool enabledAtStart, std::function<void()> onTick)
+    : loop_(loop), id_(loop.CreateTimer(name, std::move(onTick))), enabled_(enabledAtStart) {
+    Apply();
+}
+
+void Timer::SetInterval(std::uint32_t ms) {
+    interval_ = ms;
+    Apply();
+}
+
+void Timer::SetEnabled(bool enabled) {
+    if (enabled == enabled_) {
+        return;
+    }
+    enabled_ = enabled;
+    Apply();
+}
+
+void Timer::Stop() {
+    stopped_ = true;
+    loop_.SetTimer(id_, interval_, false);
+}
+
+void Timer::Apply() {
+    if (!stopped_) {
+        loop_.SetTimer(id_, interval_, enabled_);
+    }
+}
+
+}  // namespace plv

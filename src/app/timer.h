@@ -1,0 +1,38 @@
+#pragma once
+// A timer of the main form: an interval and an enabled flag, kept apart as the program sets them
+// separately. It ticks only while enabled with an interval above 0.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace plv {
+
+class Timer {
+public:
+    Timer(EventLoop& loop, const std::string& name, bool enabledAtStart, std::function<void()> onTick);
+    Timer(const Timer&) = delete;
+    Timer& operator=(const Timer&) = delete;
+
+    std::uint32_t Interval() const { return interval_; }
+    bool Enabled() const { return enabled_; }
+    // A new interval starts a full count anew when the timer is running.
+    void SetInterval(std::uint32_t ms);
+    // Switching a running timer on again does not restart its count; off and on again does.
+    void SetEnabled(bool enabled);
+    // The timer no longer ticks and ignores every later change (its form has been unloaded).
+    void Stop();
+
+private:
+    void Apply();
+
+    EventLoop& loop_;
+    TimerId id_;
+    std::uint32_t interval_ = 0;
+    bool enabled_;
+    bool stopped_ = false;
+};
+
+}  // namespace plv

@@ -1,0 +1,38 @@
+#pragma once
+// Text helpers. User text is UTF-16 throughout the program (lengths and cuts count UTF-16 code
+// units, as the rich text box does); UTF-8 is used only at the edges (scripts, traces, files of ours).
+// "ANSI" here always means Windows-1252, the code page the program assumes for the system.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plv {
+
+// UTF-8 <-> UTF-16. Invalid input is replaced by U+FFFD rather than rejected: these conversions
+// serve display and logging, never round trips of user data.
+std::u16string Utf8ToUtf16(std::string_view utf8);
+std::string Utf16ToUtf8(std::u16string_view utf16);
+
+// Windows-1252 <-> UTF-16. Characters that 1252 cannot hold become '?', as WideCharToMultiByte
+// renders them; the five bytes that 1252 leaves undefined map to the same-numbered C1 controls.
+std::u16string AnsiToUtf16(std::string_view ansi);
+std::string Utf16ToAnsi(std::u16string_view utf16);
+
+// Simple case folding for keys: ASCII, Latin-1 and basic Cyrillic letters. Enough for setting
+// keys, executable names and element ids, which is all it is used for.
+char16_t FoldCase(char16_t c);
+std::u16string ToLower(std::u16string_view s);
+bool EqualsIgnoreCase(std::u16string_view a, std::u16string_view b);
+
+// Removes leading and trailing blanks (U+0020 only; tabs and line breaks stay).
+std::u16string TrimBlanks(std::u16string_view s);
+
+// Splits at every occurrence of sep; an empty input gives one empty field.
+std::vector<std::u16string> Split(std::u16string_view s, char16_t sep);
+
+// Shorthand for ASCII literals in code: u"..." is preferred, this is for runtime std::string.
+inline std::u16string Widen(std::string_view ascii) { return Utf8ToUtf16(ascii); }
+
+}  // namespace plv

@@ -1,0 +1,683 @@
+#include "platform/sim/scenario.h"
+
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <ostream>
+#include <sstream>
+
+#include "app/app.h"
+#include "app/frm_main.h"
+#include "base/numbers.h"
+#include "base/text.h"
+#include "platform/sim/default_settings.h"
+#include "platform/sim/sim_ui.h"
+
+namespace plv::sim {
+namespace {
+
+// A fault in the script itself (exit status 2).
+struct ScriptError {
+    std::string message;
+};
+
+// An expect that did not hold (exit status 1).
+struct ExpectFailed {
+    std::string message;
+};
+
+std::string YesNo(bool b) { return b ? "yes" : "no"; }
+
+std::int64_t ParseInt(const std::string& s, const std::string& what) {
+    auto v = ParseNumber(Utf8ToUtf16(s));
+    if (!v || *v != static_cast<double>(static_cast<std::int64_t>(*v))) {
+        throw ScriptError{what + " must be a whole number, not \"" + s + "\""};
+    }
+    return static_cast<std::int64_t>(*v);
+}
+
+std::int64_t ParseNonNegative(const std::string& s, const std::string& what) {
+    std::int64_t v = ParseInt(s, what);
+    if (v < 0) {
+        throw ScriptError{what + " must not be negative, not \"" + s + "\""};
+    }
+    return v;
+}
+
+// Splits a line into blank-separated tokens; a token in double quotes may hold blanks and the
+// escapes \" \\ \n \r \t \uXXXX.
+std::vector<std::pair<std::string, std::pair<bool, std::size_t>>> Tokenize(const std::string& line) {
+    std::vector<std::pair<std::string, std::pair<bool, std::size_t>>> out;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        if (line[i] == ' ' || line[i] == '\t') {
+            ++i;
+            continue;
+        }
+        std::string tok;
+        if (line[i] != '"') {
+            while (i < line.size() && line[i] != ' ' && line[i] != '\t') {
+                tok += line[i++];
+            }
+            out.push_back({tok, {false, i}});
+            continue;
+        }
+        ++i;
+        bool closed = false;
+        std::u16string text;
+        std::string pending;
+        auto flush = [&] {
+            text += Utf8ToUtf16(pending);
+            pending.clear();
+        };
+        while (i < line.size()) {
+            char c = line[i++];
+            if (c == '"') {
+                closed = true;
+                break;
+            }
+            if (c != '\\') {
+                pending += c;
+                continue;
+            }
+            if (i >= line.size()) {
+                throw ScriptError{"a backslash ends the line"};
+            }
+            char e = line[i++];
+            flush();
+            switch (e) {
+                case '"':
+                    text += u'"';
+                    break;
+                case '\\':
+                    text += u'\\';
+                    break;
+                case 'n':
+                    text += u'\n';
+                    break;
+                case 'r':
+                    text += u'\r';
+                    break;
+                case 't':
+                    text += u'\t';
+                    break;
+                case 'u': {
+                    if (i + 4 > line.size()) {
+                        throw ScriptError{"\\u needs four hexadecimal digits"};
+                    }
+                    std::string hex = line.substr(i, 4);
+                    char* end = nullptr;
+                    unsigned long cp = std::strtoul(hex.c_str(), &end, 16);
+                    if (end != hex.c_str() + 4) {
+                        throw ScriptError{"\\u needs four hexadecimal digits, not \"" + hex + "\""};
+                    }
+                    text += static_cast<char16_t>(cp);
+                    i += 4;
+                    break;
+                }
+                default:
+                    throw ScriptError{std::string("unknown escape \\") + e};
+            }
+        }
+        if (!closed) {
+            throw ScriptError{"a quoted text is not closed"};
+        }
+        flush();
+        out.push_back({Utf16ToUtf8(text), {true, i}});
+    }
+    return out;
+}
+
+std::vector<std::u16string> SplitLines(const std::u16string& text) {
+    std::vector<std::u16string> lines;
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t end = text.find(u"\r\n", start);
+        if (end == std::u16string::npos) {
+            lines.push_back(text.substr(start));
+            return lines;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+}
+
+const std::map<std::string, std::uint32_t>& MenuItems() {
+    static const std::map<std::string, std::uint32_t> items = {
+        {"enable", kMnuEnable}, {"open", kMnuOpen}, {"connect", kMnuConnect}, {"about", kMnuAbout}, {"exit", kMnuExit}};
+    return items;
+}
+
+}  // namespace
+
+ScenarioRunner::ScenarioRunner(std::ostream& out, bool trace, std::string scriptDir)
+    : out_(out), trace_(trace), scriptDir_(std::move(scriptDir)) {
+    std::vector<std::uint8_t> bytes = DefaultSettingsFile();
+    settingsRaw_ = bytes;
+    if (trace_) {
+        sim_.world().tracer = [this](const std::string& line) { out_ << line << '\n'; };
+    }
+    sim_.world().nestedLoop = [this](const std::function<bool()>& done) { RunNested(done); };
+}
+
+ScenarioRunner::~ScenarioRunner() {
+    // The program's objects go first: they refer to the simulated desktop.
+    app_.reset();
+}
+
+int ScenarioRunner::Run(const std::string& script) {
+    std::istringstream in(script);
+    std::string text;
+    int number = 0;
+    while (std::getline(in, text)) {
+        ++number;
+        if (!text.empty() && text.back() == '\r') {
+            text.pop_back();
+        }
+        lines_.push_back(Line{number, text});
+    }
+    while (pc_ < lines_.size() && !stop_) {
+        Execute(lines_[pc_++]);
+    }
+    return status_;
+}
+
+void ScenarioRunner::RunNested(const std::function<bool()>& done) {
+    while (!done() && !stop_ && pc_ < lines_.size()) {
+        Execute(lines_[pc_++]);
+    }
+}
+
+void ScenarioRunner::Execute(const Line& line) {
+    std::size_t first = line.text.find_first_not_of(" \t");
+    if (first == std::string::npos || line.text[first] == '#') {
+        return;
+    }
+    int saved = currentLine_;
+    currentLine_ = line.number;
+    try {
+        std::vector<Token> tokens;
+        for (auto& [text, meta] : Tokenize(line.text)) {
+            tokens.push_back(Token{text, meta.first, meta.second});
+        }
+        Dispatch(line.text, tokens);
+    } catch (const ScriptError& e) {
+        out_ << "ERROR line " << line.number << ": " << e.message << '\n';
+        status_ = 2;
+        stop_ = true;
+    } catch (const ExpectFailed& e) {
+        out_ << "FAIL line " << line.number << ": " << e.message << '\n';
+        status_ = 1;
+        stop_ = true;
+    }
+    currentLine_ = saved;
+}
+
+void ScenarioRunner::RequireArgs(const std::vector<Token>& t, std::size_t min, std::size_t max) const {
+    std::size_t n = t.size() - 1;
+    if (n < min || n > max) {
+        throw ScriptError{t[0].text + " takes " +
+                          (min == max ? std::to_string(min) : std::to_string(min) + " to " + std::to_string(max)) +
+                          " argument(s), not " + std::to_string(n)};
+    }
+}
+
+void ScenarioRunner::RequireStarted() const {
+    if (!app_) {
+        throw ScriptError{"the program has not started yet (use start)"};
+    }
+}
+
+void ScenarioRunner::RequireNotStarted(const std::string& command) const {
+    if (app_) {
+        throw ScriptError{command + " describes the program's start and must come before start"};
+    }
+}
+
+void ScenarioRunner::SetSetting(const std::string& key, const std::string& value) {
+    if (!settingsLines_) {
+        settingsLines_ = SplitLines(DecodeUtf16Le(settingsRaw_.value_or(std::vector<std::uint8_t>{})));
+        if (!settingsRaw_) {
+            settingsLines_->clear();
+        }
+    }
+    std::u16string k = Utf8ToUtf16(key);
+    std::u16string line = k + u"=" + Utf8ToUtf16(value);
+    bool replaced = false;
+    for (auto& l : *settingsLines_) {
+        std::size_t eq = l.find(u'=');
+        if (eq != std::u16string::npos && EqualsIgnoreCase(l.substr(0, eq), k)) {
+            l = line;
+            replaced = true;
+        }
+    }
+    if (!replaced) {
+        // Before a final empty line, so that the file keeps ending in CR LF.
+        auto pos = (!settingsLines_->empty() && settingsLines_->back().empty()) ? settingsLines_->end() - 1
+                                                                                 : settingsLines_->end();
+        settingsLines_->insert(pos, line);
+    }
+}
+
+std::vector<std::uint8_t> ScenarioRunner::SettingsBytes() const {
+    if (!settingsLines_) {
+        return settingsRaw_.value_or(std::vector<std::uint8_t>{});
+    }
+    std::vector<std::uint8_t> bytes = {0xFF, 0xFE};
+    for (std::size_t i = 0; i < settingsLines_->size(); ++i) {
+        std::u16string l = (*settingsLines_)[i] + (i + 1 < settingsLines_->size() ? u"\r\n" : u"");
+        for (char16_t c : l) {
+            bytes.push_back(static_cast<std::uint8_t>(c & 0xFF));
+            bytes.push_back(static_cast<std::uint8_t>(c >> 8));
+        }
+    }
+    return bytes;
+}
+
+void ScenarioRunner::Dispatch(const std::string& raw, const std::vector<Token>& t) {
+    const std::string& cmd = t[0].text;
+    auto& w = sim_.world();
+
+    // --- observing
+    if (cmd == "print" || cmd == "expect") {
+        RequireArgs(t, 1, cmd == "print" ? 1 : 1000);
+        const std::string& name = t[1].text;
+        std::string shown = Show(name);
+        if (cmd == "print") {
+            out_ << name << " = " << shown << '\n';
+            return;
+        }
+        if (t.size() < 3) {
+            throw ScriptError{"expect needs a name and a value"};
+        }
+        std::string expected = raw.substr(std::min(raw.size(), t[1].end + 1));
+        if (expected != shown) {
+            throw ExpectFailed{name + ": expected " + expected + ", got " + shown};
+        }
+        return;
+    }
+
+    // --- setting up
+    if (cmd == "setting") {
+        RequireNotStarted(cmd);
+        RequireArgs(t, 2, 2);
+        if (t[1].text.empty() || t[1].text.find('=') != std::string::npos) {
+            throw ScriptError{"a setting's key must be a non-empty text without \"=\""};
+        }
+        SetSetting(t[1].text, t[2].text);
+    } else if (cmd == "settings-file") {
+        RequireNotStarted(cmd);
+        RequireArgs(t, 1, 1);
+        std::string path = t[1].text;
+        if (!path.empty() && path[0] != '/') {
+            path = scriptDir_ + "/" + path;
+        }
+        std::ifstream f(path, std::ios::binary);
+        if (!f) {
+            throw ScriptError{"cannot read the settings file \"" + path + "\""};
+        }
+        settingsRaw_ = std::vector<std::uint8_t>(std::istreambuf_iterator<char>(f), {});
+        settingsLines_.reset();
+    } else if (cmd == "no-settings-file") {
+        RequireNotStarted(cmd);
+        RequireArgs(t, 0, 0);
+        settingsRaw_.reset();
+        settingsLines_.reset();
+    } else if (cmd == "exe") {
+        RequireNotStarted(cmd);
+        RequireArgs(t, 1, 1);
+        if (t[1].text.empty()) {
+            throw ScriptError{"the executable's name must not be empty"};
+        }
+        w.exeBaseName = Utf8ToUtf16(t[1].text);
+    } else if (cmd == "version") {
+        RequireNotStarted(cmd);
+        RequireArgs(t, 1, 1);
+        auto parts = Split(Utf8ToUtf16(t[1].text), u'.');
+        if (parts.size() != 4) {
+            throw ScriptError{"version takes A.B.C.D, not \"" + t[1].text + "\""};
+        }
+        std::uint16_t f[4];
+        for (int i = 0; i < 4; ++i) {
+            std::int64_t v = ParseNonNegative(Utf16ToUtf8(parts[static_cast<std::size_t>(i)]), "a version field");
+            if (v > 65535) {
+                throw ScriptError{"a version field must be at most 65535"};
+            }
+            f[i] = static_cast<std::uint16_t>(v);
+        }
+        w.version = FileVersion{f[0], f[1], f[2], f[3]};
+    } else if (cmd == "args") {
+        RequireNotStarted(cmd);
+        RequireArgs(t, 1, 1);
+        w.args = Utf8ToUtf16(t[1].text);
+    } else if (cmd == "another-instance") {
+        RequireNotStarted(cmd);
+        RequireArgs(t, 0, 0);
+        w.anotherInstance = true;
+    } else if (cmd == "screen") {
+        RequireNotStarted(cmd);
+        RequireArgs(t, 2, 2);
+        w.screenW = static_cast<std::int32_t>(ParseNonNegative(t[1].text, "the screen width"));
+        w.screenH = static_cast<std::int32_t>(ParseNonNegative(t[2].text, "the screen height"));
+    } else if (cmd == "twips") {
+        RequireNotStarted(cmd);
+        RequireArgs(t, 2, 2);
+        w.twipsX = static_cast<std::int32_t>(ParseNonNegative(t[1].text, "twips per pixel"));
+        w.twipsY = static_cast<std::int32_t>(ParseNonNegative(t[2].text, "twips per pixel"));
+        if (w.twipsX == 0 || w.twipsY == 0) {
+            throw ScriptError{"twips per pixel must be at least 1"};
+        }
+    } else if (cmd == "swap-buttons") {
+        RequireNotStarted(cmd);
+        RequireArgs(t, 0, 0);
+        w.swapButtons = true;
+    } else if (cmd == "os") {
+        RequireNotStarted(cmd);
+        RequireArgs(t, 1, 1);
+        w.osVersion = static_cast<std::uint32_t>(ParseNonNegative(t[1].text, "the OS version"));
+    } else if (cmd == "time-of-day") {
+        RequireNotStarted(cmd);
+        RequireArgs(t, 1, 1);
+        auto parts = Split(Utf8ToUtf16(t[1].text), u':');
+        if (parts.size() != 3) {
+            throw ScriptError{"time-of-day takes HH:MM:SS.mmm"};
+        }
+        auto h = ParseNonNegative(Utf16ToUtf8(parts[0]), "hours");
+        auto m = ParseNonNegative(Utf16ToUtf8(parts[1]), "minutes");
+        auto s = ParseNumber(parts[2]);
+        if (h > 23 || m > 59 || !s || *s < 0 || *s >= 60) {
+            throw ScriptError{"time-of-day takes HH:MM:SS.mmm within one day"};
+        }
+        w.dayStartMs = (h * 3600 + m * 60) * 1000 + RoundHalfEven(*s * 1000) - w.now;
+    } else if (cmd == "registry") {
+        RequireArgs(t, 2, 2);
+        w.registry[ToLower(w.exeBaseName + u"\\Applications\\" + Utf8ToUtf16(t[1].text))] = Utf8ToUtf16(t[2].text);
+    } else if (cmd == "app") {
+        RequireArgs(t, 1, 5);
+        CopyBehaviour copy = CopyBehaviour::Insert;
+        RectPx rect{0, 0, 800, 600};
+        std::u16string cls = u"SimAppWindow";
+        std::u16string text;
+        bool haveText = false;
+        for (std::size_t i = 2; i < t.size(); ++i) {
+            const std::string& a = t[i].text;
+            if (!t[i].quoted && a.rfind("copy=", 0) == 0) {
+                static const std::map<std::string, CopyBehaviour> modes = {{"message", CopyBehaviour::Message},
+                                                                           {"insert", CopyBehaviour::Insert},
+                                                                           {"ctrl-c", CopyBehaviour::CtrlC},
+                                                                           {"late", CopyBehaviour::Late},
+                                                                           {"none", CopyBehaviour::None}};
+                auto it = modes.find(a.substr(5));
+                if (it == modes.end()) {
+                    throw ScriptError{"unknown copy behaviour \"" + a.substr(5) + "\""};
+                }
+                copy = it->second;
+            } else if (!t[i].quoted && a.rfind("rect=", 0) == 0) {
+                auto f = Split(Utf8ToUtf16(a.substr(5)), u',');
+                if (f.size() != 4) {
+                    throw ScriptError{"rect= takes L,T,R,B"};
+                }
+                std::int32_t v[4];
+                for (std::size_t k = 0; k < 4; ++k) {
+                    v[k] = static_cast<std::int32_t>(ParseInt(Utf16ToUtf8(f[k]), "a rectangle's edge"));
+                }
+                rect = {v[0], v[1], v[2], v[3]};
+            } else if (!t[i].quoted && a.rfind("class=", 0) == 0) {
+                cls = Utf8ToUtf16(a.substr(6));
+            } else if (!haveText) {
+                text = Utf8ToUtf16(a);
+                haveText = true;
+            } else {
+                throw ScriptError{"app takes one selection text; quote a text that holds blanks"};
+            }
+        }
+        sim_.AddApp(Utf8ToUtf16(t[1].text), copy, rect, cls, text);
+    } else if (cmd == "page") {
+        RequireArgs(t, 1, 2);
+        const std::string& what = t[1].text;
+        if (what == "ready") {
+            RequireArgs(t, 1, 2);
+            w.page.never = false;
+            w.page.readyMs = t.size() > 2 ? static_cast<std::uint32_t>(ParseNonNegative(t[2].text, "MS")) : 300;
+        } else if (what == "never") {
+            RequireArgs(t, 1, 1);
+            w.page.never = true;
+        } else {
+            throw ScriptError{"unknown page command \"" + what + "\""};
+        }
+
+        // --- running
+    } else if (cmd == "start") {
+        RequireArgs(t, 0, 0);
+        if (app_) {
+            throw ScriptError{"the program has already started"};
+        }
+        if (settingsRaw_ || settingsLines_) {
+            w.files[ToLower(w.exeDirectory + u"\\" + w.exeBaseName + u".ini")] = SettingsBytes();
+        }
+        sim_.StartProgram();
+        w.Trace("start");
+        app_ = std::make_unique<App>(sim_.platform());
+        Main(*app_);
+    } else if (cmd == "wait") {
+        RequireArgs(t, 1, 1);
+        sim_.Wait(ParseNonNegative(t[1].text, "MS"));
+    } else if (cmd == "foreground") {
+        RequireArgs(t, 1, 1);
+        if (t[1].text == "none" && !t[1].quoted) {
+            sim_.SetForeground(nullptr);
+            return;
+        }
+        std::u16string exe = Utf8ToUtf16(t[1].text);
+        const SimApp* found = nullptr;
+        for (const auto& a : w.apps) {
+            if (a.exe == exe) {
+                found = &a;
+            }
+        }
+        if (!found) {
+            throw ScriptError{"no application \"" + t[1].text + "\" (add it with app)"};
+        }
+        sim_.SetForeground(found);
+    } else if (cmd == "tray") {
+        RequireStarted();
+        RequireArgs(t, 1, 1);
+        auto code = static_cast<std::uint32_t>(ParseNonNegative(t[1].text, "the notification code"));
+        // The shell reports mouse actions only for an icon that is in the notification area.
+        if (!w.Alive() || !w.tray.present) {
+            return;
+        }
+        if (code == 1028 || code == 1029) {
+            w.tray.balloon.reset();
+        }
+        if (SimWindow* owner = w.Window(w.tray.icon.owner); owner && owner->events) {
+            owner->events->OnTrayNotify(code);
+        }
+    } else if (cmd == "menu") {
+        RequireStarted();
+        RequireArgs(t, 1, 1);
+        if (!w.menuOpen) {
+            throw ScriptError{"the tray menu is not open"};
+        }
+        if (t[1].text == "dismiss") {
+            w.menuChoice = 0;
+            w.menuOpen = false;
+            return;
+        }
+        auto it = MenuItems().find(t[1].text);
+        if (it == MenuItems().end()) {
+            throw ScriptError{"unknown menu item \"" + t[1].text + "\""};
+        }
+        SimWindow* form = w.Window(w.menuForm);
+        for (const auto& item : form ? form->menu : std::vector<MenuItem>{}) {
+            if (item.id == it->second) {
+                // A click on a disabled item does nothing; the menu stays open.
+                if (!item.enabled) {
+                    w.Trace("menu item " + QuoteText(item.caption) + " is disabled");
+                    return;
+                }
+                w.menuChoice = item.id;
+                w.menuOpen = false;
+                return;
+            }
+        }
+        throw ScriptError{"the menu has no item \"" + t[1].text + "\""};
+    } else if (cmd == "close-main") {
+        RequireStarted();
+        RequireArgs(t, 1, 1);
+        static const std::map<std::string, CloseReason> reasons = {
+            {"user", CloseReason::User}, {"program", CloseReason::Program}, {"system", CloseReason::System}};
+        auto it = reasons.find(t[1].text);
+        if (it == reasons.end()) {
+            throw ScriptError{"close-main takes user, program or system"};
+        }
+        SimWindow* main = w.Form("frmMain");
+        if (!w.Alive() || !main || !main->events) {
+            return;
+        }
+        if (main->events->OnCloseRequest(it->second)) {
+            sim_.platform().ui.DestroyForm(main->hwnd);
+        }
+    } else if (cmd == "taskbar-restart") {
+        RequireArgs(t, 0, 0);
+        sim_.TaskbarRestart();
+    } else {
+        throw ScriptError{"unknown command \"" + cmd + "\""};
+    }
+}
+
+std::string ScenarioRunner::Show(const std::string& name) {
+    auto& w = sim_.world();
+    auto menuItem = [&](std::uint32_t id) {
+        SimWindow* main = w.Form("frmMain");
+        if (main) {
+            for (const auto& m : main->menu) {
+                if (m.id == id) {
+                    return QuoteText(m.caption) + (m.enabled ? " enabled" : " disabled");
+                }
+            }
+        }
+        return std::string("absent");
+    };
+
+    // Names about the world, readable before start too.
+    if (name == "running") {
+        switch (w.state) {
+            case ProgramState::NotStarted:
+                return "no";
+            case ProgramState::Running:
+                return "yes";
+            case ProgramState::Exited:
+                return "exit " + std::to_string(w.exitCode);
+            case ProgramState::Terminated:
+                return "terminated " + std::to_string(w.exitCode);
+        }
+    }
+    if (name.rfind("registry.", 0) == 0) {
+        auto it = w.registry.find(ToLower(w.exeBaseName + u"\\Applications\\" + Utf8ToUtf16(name.substr(9))));
+        return it == w.registry.end() ? "absent" : QuoteText(it->second);
+    }
+    if (name == "tray.icon") {
+        if (!w.tray.present) {
+            return "absent";
+        }
+        switch (w.tray.icon.icon) {
+            case Picture::TrayOrange:
+                return "orange";
+            case Picture::TrayBlue:
+                return "blue";
+            case Picture::TrayGrey:
+                return "grey";
+            default:
+                return "none";
+        }
+    }
+    if (name == "tray.tip") {
+        return w.tray.present ? QuoteText(w.tray.icon.tip) : "absent";
+    }
+    if (name == "menu.open") {
+        return YesNo(w.menuOpen);
+    }
+    if (name == "messagebox") {
+        return w.lastMessageBox ? Utf16ToUtf8(*w.lastMessageBox) : "none";
+    }
+    if (name == "page.url") {
+        return QuoteText(w.page.url);
+    }
+    if (name == "page.navigations") {
+        return std::to_string(w.page.navigations);
+    }
+    if (name.rfind("timer.", 0) == 0) {
+        for (const auto& timer : w.timers) {
+            if (timer.name == name.substr(6)) {
+                return (timer.enabled ? "on " : "off ") + std::to_string(timer.interval);
+            }
+        }
+        if (!app_) {
+            throw ScriptError{"the program has not started yet (use start)"};
+        }
+        throw ScriptError{"no timer named \"" + name.substr(6) + "\""};
+    }
+    if (name == "main.visible") {
+        SimWindow* main = w.Form("frmMain");
+        return YesNo(main && main->visible);
+    }
+    if (name == "menu.enable") {
+        return menuItem(kMnuEnable);
+    }
+    if (name == "menu.connect") {
+        return menuItem(kMnuConnect);
+    }
+
+    // Names about the program's own state.
+    static const char* const kProgramNames[] = {"setting.",       "colors",        "buttons",   "app-version",
+                                                "latest-version", "download-link", "balloon",   "connected",
+                                                "enabled",        "current-exe"};
+    bool known = false;
+    for (const char* n : kProgramNames) {
+        std::string s(n);
+        known = known || (s.back() == '.' ? name.rfind(s, 0) == 0 : name == s);
+    }
+    if (!known) {
+        throw ScriptError{"unknown name \"" + name + "\""};
+    }
+    RequireStarted();
+    App& a = *app_;
+    if (name.rfind("setting.", 0) == 0) {
+        auto v = a.Settings.Get(Utf8ToUtf16(name.substr(8)));
+        return v ? QuoteText(*v) : "absent";
+    }
+    if (name == "colors") {
+        return std::to_string(a.PopupBackColor) + "," + std::to_string(a.PopupTextColor) + "," +
+               std::to_string(a.PopupGrayColor);
+    }
+    if (name == "buttons") {
+        return std::to_string(a.PrimaryButtonKey) + "," + std::to_string(a.SecondaryButtonKey);
+    }
+    if (name == "app-version") {
+        return QuoteText(a.AppVersion);
+    }
+    if (name == "latest-version") {
+        return QuoteText(a.LatestVersion);
+    }
+    if (name == "download-link") {
+        return QuoteText(a.DownloadLink);
+    }
+    if (name == "balloon") {
+        if (!w.tray.present || !w.tray.balloon) {
+            return "none";
+        }
+        const auto& b = *w.tray.balloon;
+        std::string kind = b.infoFlags == kNiifError ? "error" : b.infoFlags == kNiifWarning ? "warning" : "info";
+        return QuoteText(b.infoTitle) + " " + QuoteText(b.info) + " " + kind + " " + Utf16ToUtf8(a.BalloonTag);
+    }
+    if (name == "connected") {
+        return YesNo(a.IsConnected);
+    }
+    if (name == "enabled") {
+        return YesNo(a.IsEnabled);
+    }
+    return QuoteText(a.CurrentExe);  // current-exe
+}
+
+}  // namespace plv::sim

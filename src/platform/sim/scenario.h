@@ -1,0 +1,71 @@
+#pragma once
+// plv-sim's interpreter: runs the real program on the simulated desktop from a script and prints
+// what a user would see. The command language is described in docs/plv-sim.md.
+
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/sim/sim_desktop.h"
+
+namespace plv {
+class App;
+}
+
+namespace plv::sim {
+
+class ScenarioRunner {
+public:
+    // scriptDir: where paths in the script are relative to.
+    ScenarioRunner(std::ostream& out, bool trace, std::string scriptDir);
+    ~ScenarioRunner();
+    ScenarioRunner(const ScenarioRunner&) = delete;
+    ScenarioRunner& operator=(const ScenarioRunner&) = delete;
+
+    // Runs the whole script; returns the exit status: 0 when every expect held, 1 at the first
+    // expect that failed, 2 on a script error.
+    int Run(const std::string& script);
+
+    SimDesktop& desktop() { return sim_; }
+    App* app() { return app_.get(); }
+
+private:
+    struct Token {
+        std::string text;
+        bool quoted = false;
+        std::size_t end = 0;  // offset just past the token in its line
+    };
+    struct Line {
+        int number = 0;
+        std::string text;
+    };
+
+    void RunNested(const std::function<bool()>& done);
+    void Execute(const Line& line);
+    void Dispatch(const std::string& raw, const std::vector<Token>& tokens);
+    std::string Show(const std::string& name);
+
+    void RequireArgs(const std::vector<Token>& t, std::size_t min, std::size_t max) const;
+    void RequireStarted() const;
+    void RequireNotStarted(const std::string& command) const;
+    void SetSetting(const std::string& key, const std::string& value);
+    std::vector<std::uint8_t> SettingsBytes() const;
+
+    std::ostream& out_;
+    bool trace_;
+    std::string scriptDir_;
+    SimDesktop sim_;
+    std::unique_ptr<App> app_;
+    std::vector<Line> lines_;
+    std::size_t pc_ = 0;
+    int status_ = 0;
+    bool stop_ = false;
+    int currentLine_ = 0;
+    // The settings file until start: its lines without line ends, or nothing when there is none.
+    std::optional<std::vector<std::u16string>> settingsLines_;
+    std::optional<std::vector<std::uint8_t>> settingsRaw_;
+};
+
+}  // namespace plv::sim

@@ -1,0 +1,241 @@
+#pragma once
+// The simulated desktop: a deterministic stand-in for Windows that the real program runs on in
+// every test. Time is virtual and moves only when the program sleeps or a test waits; other
+// applications, the mouse, the registry, the tray, the shell, the process table and the service
+// page are models that behave as the Windows documentation says.
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace plv::sim {
+
+// How a simulated application reacts to the three ways of asking it to copy its selection.
+enum class CopyBehaviour {
+    Message,  // answers WM_COPY with 0 and copies
+    Insert,   // copies on Ctrl+Insert
+    CtrlC,    // copies on Ctrl+C only
+    Late,     // copies 150 ms after it receives Ctrl+C, and answers nothing else
+    None,     // never copies
+};
+
+struct SimApp {
+    std::u16string exe;  // "" for a process whose executable cannot be found
+    std::uint32_t pid = 0;
+    Hwnd window = 0;
+    CopyBehaviour copy = CopyBehaviour::Insert;
+    std::u16string selection;
+};
+
+struct SimControl {
+    ControlId id = 0;
+    ControlDesign design;  // current state: caption, bounds, visibility, colours
+    // The rich text box.
+    std::u16string text;
+    std::vector<Rgb> charColor;
+    std::vector<double> charSize;
+    std::size_t selStart = 0;
+    std::size_t selLength = 0;
+    Rgb insertColor = 0;
+    double insertSize = 8.25;
+};
+
+struct SimWindow {
+    Hwnd hwnd = 0;
+    std::uint32_t pid = 0;
+    std::u16string className;
+    RectPx rect;
+    bool visible = false;
+    bool topmost = false;
+    std::int32_t exStyle = 0;
+    std::uint8_t alpha = 255;
+    // A form of the program.
+    bool isForm = false;
+    FormDesign design;
+    WindowEvents* events = nullptr;
+    Rgb backColor = 0;
+    std::vector<SimControl> controls;
+    std::vector<MenuItem> menu;
+};
+
+struct SimProcess {
+    std::uint32_t pid = 0;
+    std::string exeFile;     // ANSI, as the snapshot reports it
+    std::string modulePath;  // ANSI
+};
+
+struct TrayState {
+    bool present = false;
+    NotifyIconData icon;
+    std::optional<NotifyIconData> balloon;
+};
+
+struct PageElement {
+    std::map<std::u16string, std::u16string> properties;  // by folded member name
+};
+
+struct PageDocument {
+    std::map<std::u16string, PageElement> elements;  // by id
+};
+
+// The service page as the browser control shows it, with scripted timing.
+struct PageModel {
+    bool never = false;          // navigation never yields a usable page
+    std::uint32_t readyMs = 300;
+    std::u16string url;
+    std::uint32_t navigations = 0;
+    std::uint64_t navigationSerial = 0;
+    std::optional<PageDocument> document;
+    std::optional<std::u16string> version;
+    std::optional<std::u16string> download;
+};
+
+enum class ProgramState { NotStarted, Running, Exited, Terminated };
+
+class SimDesktop;
+
+// The simulated world: everything the models share.
+struct SimWorld {
+    // --- time
+    std::int64_t now = 0;
+    std::int64_t dayStartMs = 9 * 3600 * 1000;  // virtual time 0 is 09:00:00 local time
+    struct Timer {
+        std::string name;
+        std::function<void()> tick;
+        std::uint32_t interval = 0;
+        bool enabled = false;
+        std::optional<std::int64_t> due;
+    };
+    std::vector<Timer> timers;  // TimerId = index + 1
+    struct Event {
+        std::int64_t at;
+        std::uint64_t seq;
+        std::function<void()> action;
+    };
+    std::vector<Event> events;  // what other applications do at their own times
+    std::uint64_t eventSeq = 0;
+
+    // --- the program's process
+    ProgramState state = ProgramState::NotStarted;
+    int exitCode = 0;
+    std::u16string exeDirectory = u"C:\\Program Files\\Parlevo";
+    std::u16string exeBaseName = u"plv";
+    std::u16string args;
+    bool anotherInstance = false;
+    FileVersion version{1, 1, 0, 21};
+    std::map<std::u16string, std::vector<std::uint8_t>> files;  // by folded path
+    std::uint32_t programPid = 0;
+
+    // --- screen, input, windows, processes
+    std::int32_t screenW = 1024;
+    std::int32_t screenH = 768;
+    std::int32_t twipsX = 15;
+    std::int32_t twipsY = 15;
+    bool swapButtons = false;
+    std::uint32_t osVersion = 501;
+    PointPx cursor{512, 384};
+    bool buttonDown[3] = {false, false, false};  // physical left, right, middle
+    std::map<Hwnd, SimWindow> windows;
+    Hwnd nextHwnd = 0x10010;
+    Hwnd desktopWindow = 0;
+    Hwnd foreground = 0;
+    std::vector<SimProcess> processes;
+    std::uint32_t nextPid = 1200;
+    std::vector<SimApp> apps;
+    std::vector<std::string> keys;  // injected keystrokes, "VK/SCAN/FLAGS" in hexadecimal
+
+    // --- registry, tray, shell, page
+    std::map<std::u16string, std::u16string> registry;  // by folded "program\section\key"
+    TrayState tray;
+    bool menuOpen = false;
+    Hwnd menuForm = 0;
+    std::uint32_t menuChoice = 0;
+    std::map<std::u16string, std::intptr_t> shellAnswers;  // by target; "*" for every other
+    std::vector<std::u16string> shellOpened;
+    std::vector<std::u16string> started;
+    std::optional<std::u16string> lastMessageBox;  // already formatted
+    PageModel page;
+
+    // --- hooks for the driver of the simulation
+    std::function<void(const std::string&)> tracer;
+    // Runs the world on while a nested message loop of the program waits (the tray menu); it
+    // returns when done() holds or when there is nothing more to run.
+    std::function<void(const std::function<bool()>& done)> nestedLoop;
+
+    bool Alive() const { return state == ProgramState::Running; }
+    void Trace(const std::string& line) const;
+    SimWindow* Window(Hwnd h);
+    SimWindow* Form(const std::string& name);
+    void Schedule(std::int64_t at, std::function<void()> action);
+};
+
+// Quotes a text the way the scenario runner shows free texts.
+std::string QuoteText(const std::u16string& text);
+
+class SimUi;
+
+class SimDesktop {
+public:
+    SimDesktop();
+    ~SimDesktop();
+    SimDesktop(const SimDesktop&) = delete;
+    SimDesktop& operator=(const SimDesktop&) = delete;
+
+    SimWorld& world() { return world_; }
+    const SimWorld& world() const { return world_; }
+    Platform& platform() { return *platform_; }
+
+    // The program's process comes to life: its process entry, its executable's window class.
+    void StartProgram();
+
+    // --- time
+    // Moves the clock on by ms, delivering timers and other applications' actions as they fall due.
+    void Wait(std::int64_t ms);
+    // Runs the program's due timers (a pass of its message loop).
+    void Pump();
+    // Moves the clock without running the program's timers (the program is blocked).
+    void AdvanceWorld(std::int64_t to);
+
+    // --- the world outside the program
+    SimApp& AddApp(const std::u16string& exe, CopyBehaviour copy, RectPx rect, const std::u16string& className,
+                   const std::u16string& selection);
+    // nullptr: the desktop.
+    void SetForeground(const SimApp* app);
+    void TaskbarRestart();
+
+private:
+    class Loop;
+    class DesktopApi;
+    class BrowserApi;
+    class ClipboardApi;
+    class ProcessesApi;
+    class StoreApi;
+    class TrayApi;
+    class ShellApi;
+    class EnvApi;
+
+    SimWorld world_;
+    std::unique_ptr<Loop> loop_;
+    std::unique_ptr<DesktopApi> desktop_;
+    std::unique_ptr<SimUi> ui_;
+    std::unique_ptr<BrowserApi> browser_;
+    std::unique_ptr<ClipboardApi> clipboard_;
+    std::unique_ptr<ProcessesApi> processes_;
+    std::unique_ptr<StoreApi> store_;
+    std::unique_ptr<TrayApi> tray_;
+    std::unique_ptr<ShellApi> shell_;
+    std::unique_ptr<EnvApi> env_;
+    std::unique_ptr<Platform> platform_;
+};
+
+// The simulated text metrics: at S points each UTF-16 unit is round(S * 10) twips wide and a line
+// round(S * 24) twips tall; wrapping breaks greedily at blanks and breaks over-long words.
+SizeTwips SimMeasureText(const std::u16string& text, double sizePt, bool wordWrap, double widthTwips);
+
+}  // namespace plv::sim

@@ -1,0 +1,16 @@
+#pragma once
+// The translation popup: a borderless window with the rich text box, a hidden measuring label
+// and a bottom row of small links.
+
+#include "app/forms.h"
+
+namespace plv {
+
+class FrmTrans : public Form {
+public:
+    explicit FrmTrans(App& app) : Form(app) {}
+    // Creates the window hidden, with every control at its design values.
+    void Load();
+};
+
+}  // namespace plv

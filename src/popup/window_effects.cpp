@@ -1,0 +1,30 @@
+#include "popup/window_effects.h"
+
+#include "app/app.h"
+
+namespace plv {
+
+void SetTranslucency(App& app, Hwnd window, std::int32_t transparency) {
+    if (app.OsVersion < 500) {
+        return;
+    }
+    auto& ui = app.platform.ui;
+    std::int32_t alpha = 255 - transparency;
+    std::int32_t style = ui.GetWindowLong(window, kGwlExStyle);
+    style = alpha < 255 ? (style | kWsExLayered) : (style & ~kWsExLayered);
+    ui.SetWindowLong(window, kGwlExStyle, style);
+    if (alpha >= 255) {
+        return;
+    }
+    ui.SetLayeredWindowAttributes(window, 0, static_cast<std::uint8_t>(alpha), kLwaAlpha);
+}
+
+void SetWindowTopmost(App& app, Hwnd window, bool topmost, bool show, std::int32_t x, std::int32_t y) {
+    RectPx r = app.platform.desktop.GetWindowRect(window).value_or(RectPx{});
+    std::int32_t left = x != 0 ? x : r.left;
+    std::int32_t top = y != 0 ? y : r.top;
+    app.platform.ui.SetWindowPos(window, topmost ? kHwndTopmost : kHwndNoTopmost, left, top, r.Width(), r.Height(),
+                                 kSwpNoActivate | (show ? kSwpShowWindow : 0));
+}
+
+}  // namespace plv

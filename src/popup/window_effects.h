@@ -1,0 +1,20 @@
+#pragma once
+// Window effects: translucency, fading and topmost placement without activation.
+
+#include <cstdint>
+
+#include "platform/platform.h"
+
+namespace plv {
+
+class App;
+
+// Transparency 0 is opaque, 255 fully transparent; the window's alpha is 255 - transparency.
+// Layered windows need Windows 2000 (5.0); before that windows stay opaque.
+void SetTranslucency(App& app, Hwnd window, std::int32_t transparency);
+
+// Puts the window above all others (or out of that layer), optionally moves it to x, y (0 keeps
+// the current value) and shows it, never activating it.
+void SetWindowTopmost(App& app, Hwnd window, bool topmost, bool show, std::int32_t x, std::int32_t y);
+
+}  // namespace plv

@@ -1,0 +1,67 @@
+#include "service/connection.h"
+
+#include "app/app.h"
+#include "app/frm_main.h"
+#include "popup/frm_trans.h"
+
+namespace plv {
+
+std::u16string PageAddress(const App& app) {
+    return app.Settings.Get(u"serviceurl").value_or(u"") + u"?dir=" + app.Settings.Get(u"language").value_or(u"");
+}
+
+void ConnectService(App& app) {
+    auto& browser = app.platform.browser;
+    FrmMain& m = *app.frmMain;
+    app.IsConnected = false;
+    m.SetMenuConnectItem(u"Connecting...", false);
+    // Take the old page's "text" element away, so that the old page cannot pass the ready test.
+    browser.SetElementProperty(u"text", u"outerhtml", u"");
+    browser.Navigate(PageAddress(app));
+    m.tmrLoad.SetEnabled(true);
+    m.SetMenuEnableEnabled(false);
+    m.UpdateTrayIcon(true, true);
+}
+
+void tmrLoad_Timer(App& app) {
+    if (app.HasEnded()) {
+        return;
+    }
+    auto& browser = app.platform.browser;
+    FrmMain& m = *app.frmMain;
+    if (auto html = browser.GetElementProperty(u"text", u"outerhtml")) {
+        app.IsConnected = !html->empty();
+    }
+    if (!app.IsConnected) {
+        return;
+    }
+    m.SetMenuConnectItem(u"Reconnect", true);
+    m.tmrLoad.SetEnabled(false);
+    m.UpdateTrayIcon(true, true);
+    m.SetMenuEnableEnabled(!app.CurrentExe.empty());
+    if (auto v = browser.GetElementProperty(u"version", u"Value")) {
+        app.LatestVersion = *v;
+    }
+    if (auto d = browser.GetElementProperty(u"download", u"Value")) {
+        app.DownloadLink = *d;
+    }
+    // Any difference counts, a lower number on the page too.
+    if (app.AppVersion != app.LatestVersion) {
+        FrmTrans& t = *app.frmTrans;
+        t.SetCaption("lblNew", u"New v" + app.LatestVersion);
+        t.SetVisible("lblNew", true);
+        m.ShowBalloon(u"New version " + app.LatestVersion + u"\r\nA new Parlevo Version is available.\r\n Click here to download.",
+                      false, false, u"download");
+    }
+}
+
+void tmrReconnect_Timer(App& app) {
+    if (app.HasEnded()) {
+        return;
+    }
+    if (!app.IsConnected) {
+        ConnectService(app);
+    }
+}
+
+}  // namespace plv

@@ -1,0 +1,18 @@
+#pragma once
+// The connection to the service page: loading it into the main form's browser, deciding when it
+// is usable, retrying while it is not, and reading its offer of a newer program version.
+
+#include <string>
+
+namespace plv {
+
+class App;
+
+// serviceurl + "?dir=" + language, joined as they stand.
+std::u16string PageAddress(const App& app);
+
+void ConnectService(App& app);
+void tmrLoad_Timer(App& app);
+void tmrReconnect_Timer(App& app);
+
+}  // namespace plv
