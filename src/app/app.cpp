@@ -25,10 +25,12 @@ void App::Terminate(std::uint32_t exitCode) {
 }
 
 void App::EndNormally(int exitCode) {
-    ended_ = true;
     if (frmMain) {
+        // A program that ends normally takes its icon with it rather than leave it to the shell.
+        frmMain->UpdateTrayIcon(false, false);
         frmMain->StopTimers();
     }
+    ended_ = true;
     for (Form* f : {static_cast<Form*>(frmTrans.get()), static_cast<Form*>(frmico.get()),
                     static_cast<Form*>(frmMain.get())}) {
         if (f != nullptr) {

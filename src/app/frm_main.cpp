@@ -76,6 +76,9 @@ void FrmMain::UpdateTrayIcon(bool show, bool modifyOnly) {
     data.owner = hWnd();
     data.id = kTrayIconId;
     if (!show) {
+        if (!trayIconAdded_) {
+            return;
+        }
         tray.ShellNotifyIcon(NotifyAction::Delete, data);
         trayIconAdded_ = false;
         return;

@@ -44,8 +44,8 @@ public:
             std::u16string text = u"Parlevo cannot start: the settings file " + Quote(file_.path) +
                                   u" has no line for the key " + Quote(key) + u".";
             if (app_.Settings.Count() == 0) {
-                text += u" The file holds no settings at all; it must be saved as Unicode (UTF-16 LE) with "
-                        u"one key=value line each.";
+                text += u" The file holds no settings at all; it must be saved as Unicode (UTF-16 LE) with CR LF "
+                        u"line ends, one key=value a line.";
             }
             error = StartupError{text};
         }

@@ -442,6 +442,12 @@ void ScenarioRunner::Dispatch(const std::string& raw, const std::vector<Token>& 
         } else if (what == "never") {
             RequireArgs(t, 1, 1);
             w.page.never = true;
+        } else if (what == "version") {
+            RequireArgs(t, 2, 2);
+            w.page.version = Utf8ToUtf16(t[2].text);
+        } else if (what == "download") {
+            RequireArgs(t, 2, 2);
+            w.page.download = Utf8ToUtf16(t[2].text);
         } else {
             throw ScriptError{"unknown page command \"" + what + "\""};
         }
@@ -599,7 +605,7 @@ std::string ScenarioRunner::Show(const std::string& name) {
         return YesNo(w.menuOpen);
     }
     if (name == "messagebox") {
-        return w.lastMessageBox ? Utf16ToUtf8(*w.lastMessageBox) : "none";
+        return w.lastMessageBox ? DescribeMessageBox(*w.lastMessageBox) : "none";
     }
     if (name == "page.url") {
         return QuoteText(w.page.url);

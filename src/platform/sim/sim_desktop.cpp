@@ -76,6 +76,12 @@ std::string QuoteText(const std::u16string& text) {
     return out + "\"";
 }
 
+std::string DescribeMessageBox(const SimWorld::MessageBoxShown& box) {
+    char style[16];
+    std::snprintf(style, sizeof style, "%X", box.style);
+    return QuoteText(box.title) + " " + QuoteText(box.text) + " " + style;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Event loop and time
 
@@ -621,10 +627,8 @@ public:
     }
 
     int MessageBox(const std::u16string& text, const std::u16string& title, std::uint32_t style) override {
-        char buf[16];
-        std::snprintf(buf, sizeof buf, "%X", style);
-        w_.lastMessageBox = Utf8ToUtf16(QuoteText(title) + " " + QuoteText(text) + " " + buf);
-        w_.Trace("messagebox " + Utf16ToUtf8(*w_.lastMessageBox));
+        w_.lastMessageBox = SimWorld::MessageBoxShown{title, text, style};
+        w_.Trace("messagebox " + DescribeMessageBox(*w_.lastMessageBox));
         // The simulated user reads the box and presses OK.
         return 1;
     }

@@ -159,7 +159,12 @@ struct SimWorld {
     std::map<std::u16string, std::intptr_t> shellAnswers;  // by target; "*" for every other
     std::vector<std::u16string> shellOpened;
     std::vector<std::u16string> started;
-    std::optional<std::u16string> lastMessageBox;  // already formatted
+    struct MessageBoxShown {
+        std::u16string title;
+        std::u16string text;
+        std::uint32_t style = 0;
+    };
+    std::optional<MessageBoxShown> lastMessageBox;
     PageModel page;
 
     // --- hooks for the driver of the simulation
@@ -177,6 +182,8 @@ struct SimWorld {
 
 // Quotes a text the way the scenario runner shows free texts.
 std::string QuoteText(const std::u16string& text);
+// A message box as the scenario runner shows it: "TITLE" "TEXT" STYLE (hexadecimal).
+std::string DescribeMessageBox(const SimWorld::MessageBoxShown& box);
 
 class SimUi;
 

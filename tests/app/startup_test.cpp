@@ -1,0 +1,123 @@
+// Start-up with bad settings: one message naming the file, the key and the value, exit code 2,
+// and nothing changed or shown.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "app/app.h"
+#include "app/settings.h"
+#include "base/text.h"
+#include "platform/sim/default_settings.h"
+#include "platform/sim/sim_desktop.h"
+
+namespace plv {
+namespace {
+
+const std::u16string kPath = u"c:\\program files\\parlevo\\plv.ini";
+
+std::vector<std::uint8_t> Encode(const std::u16string& text) {
+    std::vector<std::uint8_t> b = {0xFF, 0xFE};
+    for (char16_t c : text) {
+        b.push_back(static_cast<std::uint8_t>(c & 0xFF));
+        b.push_back(static_cast<std::uint8_t>(c >> 8));
+    }
+    return b;
+}
+
+// The shipped file with one key's line replaced (or removed when value is nothing).
+std::u16string DefaultWith(const std::u16string& key, std::optional<std::u16string> value) {
+    std::u16string text = DecodeUtf16Le(sim::DefaultSettingsFile());
+    std::size_t at = text.find(u"\r\n" + key + u"=");
+    EXPECT_NE(at, std::u16string::npos) << Utf16ToUtf8(key);
+    std::size_t end = text.find(u"\r\n", at + 2);
+    text.replace(at, end - at, value ? u"\r\n" + key + u"=" + *value : u"");
+    return text;
+}
+
+struct ProgramRun {
+    sim::SimDesktop sim;
+    std::unique_ptr<App> app;
+};
+
+void Start(ProgramRun& r, const std::optional<std::vector<std::uint8_t>>& file) {
+    if (file) {
+        r.sim.world().files[kPath] = *file;
+    }
+    r.sim.StartProgram();
+    r.app = std::make_unique<App>(r.sim.platform());
+    Main(*r.app);
+}
+
+TEST(Startup, BadSettingsStopTheProgramWithOneClearMessage) {
+    struct Case {
+        std::optional<std::vector<std::uint8_t>> file;
+        std::string expected;  // a part of the message
+    };
+    const std::string utf8 = "Color=1,2,3\r\n";
+    const Case cases[] = {
+        {std::nullopt, "the settings file \"C:\\Program Files\\Parlevo\\plv.ini\" is missing or cannot be read."},
+        {Encode(u""), "has no line for the key \"Color\". The file holds no settings at all"},
+        {std::vector<std::uint8_t>(utf8.begin(), utf8.end()), "The file holds no settings at all; it must be saved as "
+                                                              "Unicode (UTF-16 LE)"},
+        {Encode(DefaultWith(u"googlelabel", std::nullopt)), "has no line for the key \"googlelabel\"."},
+        {Encode(DefaultWith(u"Gray", std::nullopt)), "has no line for the key \"Gray\"."},
+        {Encode(DefaultWith(u"Color", u"1,2")), "the key \"Color\" has the value \"1,2\", where three numbers"},
+        {Encode(DefaultWith(u"TextColor", u"1,x,3")), "the key \"TextColor\" has the value \"1,x,3\""},
+        {Encode(DefaultWith(u"Gray", u"")), "the key \"Gray\" has the value \"\""},
+        {Encode(DefaultWith(u"servertimeout", u"abc")), "the key \"servertimeout\" has the value \"abc\", where a "
+                                                        "number of seconds from 0.001 to 65.535 is expected."},
+        {Encode(DefaultWith(u"servertimeout", u"0")), "the key \"servertimeout\" has the value \"0\""},
+        {Encode(DefaultWith(u"servertimeout", u"0.0004")), "the key \"servertimeout\" has the value \"0.0004\""},
+        {Encode(DefaultWith(u"servertimeout", u"65.536")), "the key \"servertimeout\" has the value \"65.536\""},
+        {Encode(DefaultWith(u"servertimeout", u"1e30")), "the key \"servertimeout\" has the value \"1e30\""},
+        {Encode(DefaultWith(u"CheckConnectionInterval", u"-1")), "the key \"CheckConnectionInterval\""},
+        {Encode(DefaultWith(u"CheckConnectionInterval", u"1,5")), "the key \"CheckConnectionInterval\""},
+    };
+    for (const Case& c : cases) {
+        ProgramRun r;
+        Start(r, c.file);
+        const auto& w = r.sim.world();
+        EXPECT_EQ(w.state, sim::ProgramState::Exited) << c.expected;
+        EXPECT_EQ(w.exitCode, 2) << c.expected;
+        ASSERT_TRUE(w.lastMessageBox.has_value()) << c.expected;
+        std::string box = Utf16ToUtf8(w.lastMessageBox->text);
+        EXPECT_NE(box.find(c.expected), std::string::npos) << box;
+        EXPECT_EQ(box.rfind("Parlevo cannot start: ", 0), 0u) << box;
+        EXPECT_EQ(w.lastMessageBox->title, u"Parlevo");
+        EXPECT_EQ(w.lastMessageBox->style, 0x10u);
+        // Nothing was changed or shown before the check.
+        EXPECT_TRUE(w.registry.empty()) << c.expected;
+        EXPECT_FALSE(w.tray.present) << c.expected;
+        EXPECT_EQ(w.page.navigations, 0u) << c.expected;
+    }
+}
+
+TEST(Startup, BoundaryValuesAreAccepted) {
+    const std::pair<std::u16string, std::u16string> cases[] = {
+        {u"servertimeout", u"0.001"}, {u"servertimeout", u"65.535"}, {u"servertimeout", u"0.0015"},
+        {u"Color", u"-1,-2,-3"},      {u"Color", u"999, 999 ,999"}, {u"Gray", u"1,2,3,4,5"},
+    };
+    for (const auto& [key, value] : cases) {
+        ProgramRun r;
+        Start(r, Encode(DefaultWith(key, value)));
+        EXPECT_EQ(r.sim.world().state, sim::ProgramState::Running) << Utf16ToUtf8(key + u"=" + value);
+        EXPECT_FALSE(r.sim.world().lastMessageBox.has_value());
+    }
+}
+
+TEST(Startup, ColourExamples) {
+    struct Case {
+        const char16_t* value;
+        Rgb rgb;
+    };
+    for (Case c : {Case{u"255,255,225", 14811135}, Case{u"300, 0, 0", 255}, Case{u"0,0,256", 0xFF0000},
+                   Case{u"0.5,1.5,2.5", 0x020200}}) {
+        ProgramRun r;
+        Start(r, Encode(DefaultWith(u"Color", c.value)));
+        EXPECT_EQ(r.app->PopupBackColor, c.rgb) << Utf16ToUtf8(c.value);
+    }
+}
+
+}  // namespace
+}  // namespace plv
