@@ -12,9 +12,13 @@ App::App(Platform& p) : platform(p) {}
 
 App::~App() = default;
 
-std::u16string App::OwnExeName() const { return ToLower(platform.env.ExeBaseName()) + u".exe"; }
+std::u16string App::OwnExeName() const {
+    return ToLower(platform.env.ExeBaseName()) + u".exe";
+}
 
-std::u16string App::ProgramName() const { return platform.env.ExeBaseName(); }
+std::u16string App::ProgramName() const {
+    return platform.env.ExeBaseName();
+}
 
 void App::Terminate(std::uint32_t exitCode) {
     ended_ = true;

@@ -18,7 +18,7 @@ class FrmTrans;
 class clsProccess;
 
 class App {
-public:
+  public:
     explicit App(Platform& platform);
     ~App();
     App(const App&) = delete;
@@ -27,26 +27,26 @@ public:
     Platform& platform;
 
     // Shared state. Names are the program's own; each is written where its comment says.
-    SettingsCollection Settings;       // LoadSettings, once
-    std::int32_t OsVersion = 0;        // DetectOsVersion: major * 100 + minor
-    std::uint8_t PrimaryButtonKey = 1;    // 1 left, 2 right (swapped buttons)
+    SettingsCollection Settings;        // LoadSettings, once
+    std::int32_t OsVersion = 0;         // DetectOsVersion: major * 100 + minor
+    std::uint8_t PrimaryButtonKey = 1;  // 1 left, 2 right (swapped buttons)
     std::uint8_t SecondaryButtonKey = 2;
     std::int32_t TwipsPerPixelX = 15;
     std::int32_t TwipsPerPixelY = 15;
     std::unique_ptr<clsProccess> ProcessObject;  // created on first use
     Hwnd CaptureWindow = 0;
-    Hwnd LastForegroundWindow = 0;     // 0 makes the next watcher tick look at the foreground again
-    std::u16string CurrentExe;         // lower-case executable of the last watched application
+    Hwnd LastForegroundWindow = 0;  // 0 makes the next watcher tick look at the foreground again
+    std::u16string CurrentExe;      // lower-case executable of the last watched application
     bool IsConnected = false;
     Rgb PopupBackColor = 0;
     Rgb PopupGrayColor = 0;
     Rgb PopupTextColor = 0;
-    bool IsEnabled = false;            // written only by SetEnabled
+    bool IsEnabled = false;  // written only by SetEnabled
     bool IsTextWhole = false;
     std::u16string RemainderText;
-    std::int32_t SelectionLeft = 0;    // twips
+    std::int32_t SelectionLeft = 0;  // twips
     bool IsGliding = false;
-    std::int32_t IconAnchorX = 0;      // pixels
+    std::int32_t IconAnchorX = 0;  // pixels
     std::int32_t IconAnchorY = 0;
     double IconInitialDistance = 0;
     std::u16string PendingText;
@@ -71,7 +71,7 @@ public:
     // Unloads every form and ends the message loop with the code.
     void EndNormally(int exitCode);
 
-private:
+  private:
     bool ended_ = false;
 };
 

@@ -23,21 +23,37 @@ void Form::Unload() {
     }
 }
 
-bool Form::Visible() const { return hwnd_ != 0 && app_.platform.ui.IsWindowVisible(hwnd_); }
+bool Form::Visible() const {
+    return hwnd_ != 0 && app_.platform.ui.IsWindowVisible(hwnd_);
+}
 
 RectPx Form::Bounds() const {
     return app_.platform.desktop.GetWindowRect(hwnd_).value_or(RectPx{});
 }
 
-void Form::SetBoundsPx(RectPx r) { app_.platform.ui.MoveWindow(hwnd_, r); }
+void Form::SetBoundsPx(RectPx r) {
+    app_.platform.ui.MoveWindow(hwnd_, r);
+}
 
-std::int32_t Form::ToPxX(double twips) const { return RoundHalfEven32(twips / app_.TwipsPerPixelX); }
-std::int32_t Form::ToPxY(double twips) const { return RoundHalfEven32(twips / app_.TwipsPerPixelY); }
+std::int32_t Form::ToPxX(double twips) const {
+    return RoundHalfEven32(twips / app_.TwipsPerPixelX);
+}
+std::int32_t Form::ToPxY(double twips) const {
+    return RoundHalfEven32(twips / app_.TwipsPerPixelY);
+}
 
-double Form::Left() const { return static_cast<double>(Bounds().left) * app_.TwipsPerPixelX; }
-double Form::Top() const { return static_cast<double>(Bounds().top) * app_.TwipsPerPixelY; }
-double Form::Width() const { return static_cast<double>(Bounds().Width()) * app_.TwipsPerPixelX; }
-double Form::Height() const { return static_cast<double>(Bounds().Height()) * app_.TwipsPerPixelY; }
+double Form::Left() const {
+    return static_cast<double>(Bounds().left) * app_.TwipsPerPixelX;
+}
+double Form::Top() const {
+    return static_cast<double>(Bounds().top) * app_.TwipsPerPixelY;
+}
+double Form::Width() const {
+    return static_cast<double>(Bounds().Width()) * app_.TwipsPerPixelX;
+}
+double Form::Height() const {
+    return static_cast<double>(Bounds().Height()) * app_.TwipsPerPixelY;
+}
 
 void Form::SetLeft(double twips) {
     RectPx r = Bounds();
@@ -67,9 +83,15 @@ void Form::Move(double left, double top, double width, double height) {
     SetBoundsPx({x, y, x + ToPxX(width), y + ToPxY(height)});
 }
 
-void Form::Show() { app_.platform.ui.ShowWindow(hwnd_, ShowCommand::Show); }
-void Form::Hide() { app_.platform.ui.ShowWindow(hwnd_, ShowCommand::Hide); }
-void Form::SetBackColor(Rgb color) { app_.platform.ui.SetFormBackColor(hwnd_, color); }
+void Form::Show() {
+    app_.platform.ui.ShowWindow(hwnd_, ShowCommand::Show);
+}
+void Form::Hide() {
+    app_.platform.ui.ShowWindow(hwnd_, ShowCommand::Hide);
+}
+void Form::SetBackColor(Rgb color) {
+    app_.platform.ui.SetFormBackColor(hwnd_, color);
+}
 
 Control& Form::control(std::string_view name) {
     for (auto& c : controls_) {
@@ -80,7 +102,9 @@ Control& Form::control(std::string_view name) {
     throw std::logic_error("no control named " + std::string(name));
 }
 
-const Control& Form::control(std::string_view name) const { return const_cast<Form*>(this)->control(name); }
+const Control& Form::control(std::string_view name) const {
+    return const_cast<Form*>(this)->control(name);
+}
 
 const Control* Form::FindById(ControlId id) const {
     for (const auto& c : controls_) {

@@ -19,7 +19,7 @@ struct Control {
 };
 
 class Form : public WindowEvents {
-public:
+  public:
     explicit Form(App& app) : app_(app) {}
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
@@ -57,11 +57,11 @@ public:
     // Destroys the window; the form may be loaded again afterwards.
     void Unload();
 
-protected:
+  protected:
     void LoadForm(const FormDesign& design, const std::vector<ControlDesign>& controls);
     App& app_;
 
-private:
+  private:
     RectPx Bounds() const;
     void SetBoundsPx(RectPx r);
     std::int32_t ToPxX(double twips) const;

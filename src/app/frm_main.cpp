@@ -61,8 +61,9 @@ void FrmMain::Load() {
     wb.name = "WB";
     wb.kind = ControlKind::Browser;
     wb.bounds = {0, 0, design.clientWidthTwips, design.clientHeightTwips};
-    LoadForm(design, {picture("picIcoNotifier", Picture::TrayOrange), picture("picIcoNotifier0", Picture::TrayBlue),
-                      picture("picIcoNotifier00", Picture::TrayGrey), wb});
+    LoadForm(design,
+             {picture("picIcoNotifier", Picture::TrayOrange), picture("picIcoNotifier0", Picture::TrayBlue),
+              picture("picIcoNotifier00", Picture::TrayGrey), wb});
 
     // The menu is a top-level menu of the form that is never shown as a menu bar; it only ever
     // opens as the tray's pop-up menu.
@@ -99,7 +100,8 @@ void FrmMain::UpdateTrayIcon(bool show, bool modifyOnly) {
     tray.ShellNotifyIcon(NotifyAction::Modify, data);
 }
 
-void FrmMain::ShowBalloon(const std::u16string& text, bool isError, bool isWarning, const std::u16string& tag) {
+void FrmMain::ShowBalloon(const std::u16string& text, bool isError, bool isWarning,
+                          const std::u16string& tag) {
     app_.BalloonTag = tag;
     NotifyIconData data;
     data.owner = hWnd();
@@ -283,7 +285,8 @@ void SetEnabled(App& app, bool state, bool save) {
     app.IsEnabled = state;
     app.frmMain->UpdateTrayIcon(true, true);
     if (!app.CurrentExe.empty() && save) {
-        app.platform.store.SaveSetting(app.ProgramName(), u"Applications", app.CurrentExe, state ? u"-1" : u"0");
+        app.platform.store.SaveSetting(app.ProgramName(), u"Applications", app.CurrentExe,
+                                       state ? u"-1" : u"0");
         app.LastForegroundWindow = 0;
     }
 }

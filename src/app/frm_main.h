@@ -20,7 +20,7 @@ enum MenuId : std::uint32_t {
 };
 
 class FrmMain : public Form {
-public:
+  public:
     explicit FrmMain(App& app);
     ~FrmMain() override;
 
@@ -68,7 +68,7 @@ public:
     std::int32_t LastPrimaryDown = 0;
     std::int32_t LastSecondaryDown = 0;
 
-private:
+  private:
     void HandleTrayCode(std::uint32_t code);
     void ShowTrayMenu();
     void OnMenuChoice(std::uint32_t id);

@@ -5,7 +5,9 @@
 
 namespace plv {
 
-void SettingsCollection::Clear() { values_.clear(); }
+void SettingsCollection::Clear() {
+    values_.clear();
+}
 
 void SettingsCollection::Add(const std::u16string& key, const std::u16string& value) {
     values_.insert_or_assign(ToLower(key), value);

@@ -16,14 +16,14 @@ class ProcessEnv;
 // When a key stands on more than one line, the last line counts, as in most configuration files:
 // a user who appends a line to change a value gets what they expect.
 class SettingsCollection {
-public:
+  public:
     void Clear();
     void Add(const std::u16string& key, const std::u16string& value);
     // The look-up fails (nothing) when the key is absent.
     std::optional<std::u16string> Get(std::u16string_view key) const;
     std::size_t Count() const { return values_.size(); }
 
-private:
+  private:
     std::unordered_map<std::u16string, std::u16string> values_;  // by folded key
 };
 

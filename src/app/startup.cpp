@@ -17,7 +17,7 @@ namespace {
 
 // Browsers are enabled at every start, whatever the user chose for them before.
 constexpr std::array<const char16_t*, 5> kSeededBrowsers = {u"iexplore.exe", u"opera.exe", u"firefox.exe",
-                                                             u"safari.exe", u"chrome.exe"};
+                                                            u"safari.exe", u"chrome.exe"};
 
 struct SettingsFile {
     std::u16string path;
@@ -30,10 +30,12 @@ struct StartupError {
     std::u16string text;
 };
 
-std::u16string Quote(const std::u16string& s) { return u"\"" + s + u"\""; }
+std::u16string Quote(const std::u16string& s) {
+    return u"\"" + s + u"\"";
+}
 
 class StartupValues {
-public:
+  public:
     StartupValues(const App& app, const SettingsFile& file) : app_(app), file_(file) {}
 
     std::optional<StartupError> error;
@@ -44,8 +46,9 @@ public:
             std::u16string text = u"Parlevo cannot start: the settings file " + Quote(file_.path) +
                                   u" has no line for the key " + Quote(key) + u".";
             if (app_.Settings.Count() == 0) {
-                text += u" The file holds no settings at all; it must be saved as Unicode (UTF-16 LE) with CR LF "
-                        u"line ends, one key=value a line.";
+                text +=
+                    u" The file holds no settings at all; it must be saved as Unicode (UTF-16 LE) with CR LF "
+                    u"line ends, one key=value a line.";
             }
             error = StartupError{text};
         }
@@ -90,12 +93,12 @@ public:
         return static_cast<std::uint32_t>(ms);
     }
 
-private:
+  private:
     void Bad(const char16_t* key, const std::u16string& value, const char16_t* expected) {
         if (!error) {
-            error = StartupError{u"Parlevo cannot start: in the settings file " + Quote(file_.path) + u", the key " +
-                                 Quote(key) + u" has the value " + Quote(value) + u", where " + expected +
-                                 u" is expected."};
+            error = StartupError{u"Parlevo cannot start: in the settings file " + Quote(file_.path) +
+                                 u", the key " + Quote(key) + u" has the value " + Quote(value) +
+                                 u", where " + expected + u" is expected."};
         }
     }
 
@@ -127,14 +130,18 @@ std::int32_t StoredFlag(App& app, const std::u16string& exe) {
 
 }  // namespace
 
-void LoadSettings(App& app) { ReadSettingsFile(app); }
+void LoadSettings(App& app) {
+    ReadSettingsFile(app);
+}
 
 void DetectOsVersion(App& app) {
     auto v = app.platform.desktop.GetVersionEx();
     app.OsVersion = v ? static_cast<std::int32_t>(v->major * 100 + v->minor) : 0;
 }
 
-bool AreMouseButtonsSwapped(App& app) { return app.platform.desktop.GetSystemMetrics(kSmSwapButton) != 0; }
+bool AreMouseButtonsSwapped(App& app) {
+    return app.platform.desktop.GetSystemMetrics(kSmSwapButton) != 0;
+}
 
 void Main(App& app) {
     auto& p = app.platform;
@@ -196,7 +203,8 @@ void Main(App& app) {
     }
     // 8. major.minor.revision; the build field is not part of it.
     FileVersion v = p.env.GetFileVersion().value_or(FileVersion{});
-    app.AppVersion = Widen(std::to_string(v.major) + "." + std::to_string(v.minor) + "." + std::to_string(v.revision));
+    app.AppVersion =
+        Widen(std::to_string(v.major) + "." + std::to_string(v.minor) + "." + std::to_string(v.revision));
     app.LatestVersion = app.AppVersion;
     // 9.
     app.frmMain = std::make_unique<FrmMain>(app);

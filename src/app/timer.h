@@ -11,7 +11,7 @@
 namespace plv {
 
 class Timer {
-public:
+  public:
     Timer(EventLoop& loop, const std::string& name, bool enabledAtStart, std::function<void()> onTick);
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
@@ -25,7 +25,7 @@ public:
     // The timer no longer ticks and ignores every later change (its form has been unloaded).
     void Stop();
 
-private:
+  private:
     void Apply();
 
     EventLoop& loop_;

@@ -10,13 +10,13 @@
 namespace plv {
 
 class ProgramError : public std::runtime_error {
-public:
+  public:
     ProgramError(std::int32_t number, std::string source, const std::string& description)
         : std::runtime_error(description), number_(number), source_(std::move(source)) {}
     std::int32_t Number() const { return number_; }
     const std::string& Source() const { return source_; }
 
-private:
+  private:
     std::int32_t number_;
     std::string source_;
 };

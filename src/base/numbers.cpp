@@ -17,7 +17,9 @@ std::int64_t RoundHalfEven(double v) {
     return static_cast<std::int64_t>(r);
 }
 
-std::int32_t RoundHalfEven32(double v) { return static_cast<std::int32_t>(RoundHalfEven(v)); }
+std::int32_t RoundHalfEven32(double v) {
+    return static_cast<std::int32_t>(RoundHalfEven(v));
+}
 
 std::optional<double> ParseNumber(std::u16string_view text) {
     size_t b = 0;

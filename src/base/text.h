@@ -33,6 +33,8 @@ std::u16string TrimBlanks(std::u16string_view s);
 std::vector<std::u16string> Split(std::u16string_view s, char16_t sep);
 
 // Shorthand for ASCII literals in code: u"..." is preferred, this is for runtime std::string.
-inline std::u16string Widen(std::string_view ascii) { return Utf8ToUtf16(ascii); }
+inline std::u16string Widen(std::string_view ascii) {
+    return Utf8ToUtf16(ascii);
+}
 
 }  // namespace plv

@@ -11,7 +11,9 @@ namespace {
 constexpr std::size_t kTableStep = 20;
 constexpr std::size_t kModulePathChars = 256;
 
-std::string UpToNul(const char* bytes, std::size_t max) { return std::string(bytes, strnlen(bytes, max)); }
+std::string UpToNul(const char* bytes, std::size_t max) {
+    return std::string(bytes, strnlen(bytes, max));
+}
 
 }  // namespace
 
@@ -26,15 +28,33 @@ std::u16string clsProccess::szExeFile(std::int32_t index) const {
     const auto& e = Entry(index);
     return AnsiToUtf16(UpToNul(e.szExeFile.data(), e.szExeFile.size()));
 }
-std::uint32_t clsProccess::dwFlags(std::int32_t index) const { return Entry(index).dwFlags; }
-std::int32_t clsProccess::pcPriClassBase(std::int32_t index) const { return Entry(index).pcPriClassBase; }
-std::uint32_t clsProccess::th32ParentProcessID(std::int32_t index) const { return Entry(index).th32ParentProcessID; }
-std::uint32_t clsProccess::cntThreads(std::int32_t index) const { return Entry(index).cntThreads; }
-std::uint32_t clsProccess::thModuleID(std::int32_t index) const { return Entry(index).th32ModuleID; }
-std::uint32_t clsProccess::th32DefaultHeapID(std::int32_t index) const { return Entry(index).th32DefaultHeapID; }
-std::uint32_t clsProccess::th32ProcessID(std::int32_t index) const { return Entry(index).th32ProcessID; }
-std::uint32_t clsProccess::cntUsage(std::int32_t index) const { return Entry(index).cntUsage; }
-std::uint32_t clsProccess::dwSize(std::int32_t index) const { return Entry(index).dwSize; }
+std::uint32_t clsProccess::dwFlags(std::int32_t index) const {
+    return Entry(index).dwFlags;
+}
+std::int32_t clsProccess::pcPriClassBase(std::int32_t index) const {
+    return Entry(index).pcPriClassBase;
+}
+std::uint32_t clsProccess::th32ParentProcessID(std::int32_t index) const {
+    return Entry(index).th32ParentProcessID;
+}
+std::uint32_t clsProccess::cntThreads(std::int32_t index) const {
+    return Entry(index).cntThreads;
+}
+std::uint32_t clsProccess::thModuleID(std::int32_t index) const {
+    return Entry(index).th32ModuleID;
+}
+std::uint32_t clsProccess::th32DefaultHeapID(std::int32_t index) const {
+    return Entry(index).th32DefaultHeapID;
+}
+std::uint32_t clsProccess::th32ProcessID(std::int32_t index) const {
+    return Entry(index).th32ProcessID;
+}
+std::uint32_t clsProccess::cntUsage(std::int32_t index) const {
+    return Entry(index).cntUsage;
+}
+std::uint32_t clsProccess::dwSize(std::int32_t index) const {
+    return Entry(index).dwSize;
+}
 
 std::int32_t clsProccess::GetActiveProcess() {
     KernelHandle snapshot = processes_.CreateToolhelp32Snapshot(kTh32csSnapProcess, 0);

@@ -11,7 +11,7 @@
 namespace plv {
 
 class clsProccess {
-public:
+  public:
     explicit clsProccess(Processes& processes) : processes_(processes) {}
 
     // Fields of entry `index`. Entry 0 is never filled (process id 0, no name). An index outside
@@ -39,7 +39,7 @@ public:
     // The table's highest index (its capacity less one); -1 before the first fill.
     std::int32_t UpperBound() const { return static_cast<std::int32_t>(table_.size()) - 1; }
 
-private:
+  private:
     const ProcessEntry32& Entry(std::int32_t index) const;
 
     Processes& processes_;

@@ -36,7 +36,8 @@ void FollowForeground(App& app) {
     if (flag != app.IsEnabled) {
         SetEnabled(app, flag, false);
     }
-    std::u16string caption = (app.IsEnabled ? u"Disable" : u"Enable") + std::u16string(u" in ") + app.CurrentExe;
+    std::u16string caption =
+        (app.IsEnabled ? u"Disable" : u"Enable") + std::u16string(u" in ") + app.CurrentExe;
     m.SetMenuEnableItem(caption, app.IsConnected);
 }
 

@@ -22,12 +22,12 @@
 
 namespace plv {
 
-using Hwnd = std::uint64_t;           // a window
-using MemHandle = std::uint64_t;      // a global memory block (HGLOBAL)
-using KernelHandle = std::uint64_t;   // a process or snapshot handle
-using TimerId = std::uint32_t;        // a timer of the program
-using ControlId = std::uint32_t;      // a control on one of the program's forms; 0 is the form itself
-using Rgb = std::uint32_t;            // red + 256 * green + 65536 * blue
+using Hwnd = std::uint64_t;          // a window
+using MemHandle = std::uint64_t;     // a global memory block (HGLOBAL)
+using KernelHandle = std::uint64_t;  // a process or snapshot handle
+using TimerId = std::uint32_t;       // a timer of the program
+using ControlId = std::uint32_t;     // a control on one of the program's forms; 0 is the form itself
+using Rgb = std::uint32_t;           // red + 256 * green + 65536 * blue
 
 struct PointPx {
     std::int32_t x = 0;
@@ -65,7 +65,7 @@ struct SizeTwips {
 // Event loop and time
 
 class EventLoop {
-public:
+  public:
     virtual ~EventLoop() = default;
     // A timer of the program's main window: SetTimer/KillTimer on that window with a private id.
     // It starts off and without an interval. The name is for tracing only.
@@ -97,7 +97,7 @@ constexpr std::uint32_t kKeyEventExtendedKey = 1;  // KEYEVENTF_EXTENDEDKEY
 constexpr std::uint32_t kKeyEventKeyUp = 2;        // KEYEVENTF_KEYUP
 
 class Desktop {
-public:
+  public:
     virtual ~Desktop() = default;
     // GetForegroundWindow.
     virtual Hwnd GetForegroundWindow() = 0;
@@ -139,12 +139,12 @@ enum class ControlKind { Label, RichText, Image, Button, PictureBox, Browser };
 // Images and icons the program draws with. The backend owns the pixels.
 enum class Picture {
     None,
-    TrayOrange,    // connected, enabled: white glyph on F0AA00
-    TrayBlue,      // connected, disabled: white glyph on 00A8FF
-    TrayGrey,      // connecting: white glyph on 808080
-    Emblem,        // the floating icon's 16 x 16 emblem
-    CloseCross,    // the floating icon's 16 x 16 close cross
-    Logo,          // the About window's 144 x 144 logo
+    TrayOrange,  // connected, enabled: white glyph on F0AA00
+    TrayBlue,    // connected, disabled: white glyph on 00A8FF
+    TrayGrey,    // connecting: white glyph on 808080
+    Emblem,      // the floating icon's 16 x 16 emblem
+    CloseCross,  // the floating icon's 16 x 16 close cross
+    Logo,        // the About window's 144 x 144 logo
 };
 
 struct FontSpec {
@@ -194,7 +194,7 @@ enum class MouseButton { Left = 1, Right = 2, Middle = 4 };
 // Events a form receives. The program implements one per form; every method has a default that
 // ignores the event.
 class WindowEvents {
-public:
+  public:
     virtual ~WindowEvents() = default;
     // WM_xBUTTONDOWN on a control (or the form, control 0).
     virtual void OnMouseDown(ControlId /*control*/, MouseButton /*button*/) {}
@@ -212,17 +212,17 @@ public:
 };
 
 // SetWindowPos insert-after values and flags.
-constexpr Hwnd kHwndTop = 0;                     // HWND_TOP
-constexpr Hwnd kHwndTopmost = ~Hwnd{0};          // HWND_TOPMOST (-1)
-constexpr Hwnd kHwndNoTopmost = ~Hwnd{0} - 1;    // HWND_NOTOPMOST (-2)
-constexpr std::uint32_t kSwpNoSize = 0x1;        // SWP_NOSIZE
-constexpr std::uint32_t kSwpNoMove = 0x2;        // SWP_NOMOVE
-constexpr std::uint32_t kSwpNoActivate = 0x10;   // SWP_NOACTIVATE
-constexpr std::uint32_t kSwpShowWindow = 0x40;   // SWP_SHOWWINDOW
+constexpr Hwnd kHwndTop = 0;                    // HWND_TOP
+constexpr Hwnd kHwndTopmost = ~Hwnd{0};         // HWND_TOPMOST (-1)
+constexpr Hwnd kHwndNoTopmost = ~Hwnd{0} - 1;   // HWND_NOTOPMOST (-2)
+constexpr std::uint32_t kSwpNoSize = 0x1;       // SWP_NOSIZE
+constexpr std::uint32_t kSwpNoMove = 0x2;       // SWP_NOMOVE
+constexpr std::uint32_t kSwpNoActivate = 0x10;  // SWP_NOACTIVATE
+constexpr std::uint32_t kSwpShowWindow = 0x40;  // SWP_SHOWWINDOW
 
-constexpr int kGwlExStyle = -20;                        // GWL_EXSTYLE
-constexpr std::int32_t kWsExLayered = 0x80000;          // WS_EX_LAYERED
-constexpr std::uint32_t kLwaAlpha = 2;                  // LWA_ALPHA
+constexpr int kGwlExStyle = -20;                // GWL_EXSTYLE
+constexpr std::int32_t kWsExLayered = 0x80000;  // WS_EX_LAYERED
+constexpr std::uint32_t kLwaAlpha = 2;          // LWA_ALPHA
 
 enum class ShowCommand { Hide = 0, ShowNormal = 1, ShowNoActivate = 4, Show = 5 };
 
@@ -246,7 +246,7 @@ struct CharFormat {
 };
 
 class Ui {
-public:
+  public:
     virtual ~Ui() = default;
 
     // --- forms
@@ -270,7 +270,8 @@ public:
     // SetWindowLongA; returns the previous value.
     virtual std::int32_t SetWindowLong(Hwnd form, int index, std::int32_t value) = 0;
     // SetLayeredWindowAttributes.
-    virtual bool SetLayeredWindowAttributes(Hwnd form, Rgb colorKey, std::uint8_t alpha, std::uint32_t flags) = 0;
+    virtual bool SetLayeredWindowAttributes(Hwnd form, Rgb colorKey, std::uint8_t alpha,
+                                            std::uint32_t flags) = 0;
     // RedrawWindow with RDW_INVALIDATE | RDW_UPDATENOW (a form's Refresh).
     virtual void Repaint(Hwnd form) = 0;
     // The class brush / WM_ERASEBKGND colour of a form.
@@ -296,7 +297,8 @@ public:
 
     // --- the rich text box (a rich edit control, UTF-16 code page 1200)
     // EM_SETTEXTEX with flags 0 (replace all) or 2 (replace the selection) and code page 1200.
-    virtual void RichSetTextEx(Hwnd form, ControlId box, const std::u16string& text, bool replaceSelection) = 0;
+    virtual void RichSetTextEx(Hwnd form, ControlId box, const std::u16string& text,
+                               bool replaceSelection) = 0;
     // EM_GETTEXTEX with code page 1200, no line-end translation, into a buffer of maxChars.
     virtual std::u16string RichGetTextEx(Hwnd form, ControlId box, std::size_t maxChars) = 0;
     // WM_GETTEXTLENGTH.
@@ -323,14 +325,15 @@ public:
 // The embedded browser (the WebBrowser control WB of the main form) and its document
 
 class Browser {
-public:
+  public:
     virtual ~Browser() = default;
     // IWebBrowser2::Navigate.
     virtual void Navigate(const std::u16string& url) = 0;
     // document.getElementById(id) + IDispatch::GetIDsOfNames + Invoke(DISPATCH_PROPERTYGET).
     // Member names are matched without regard to letter case. Nothing when there is no document,
     // no such element or no such member.
-    virtual std::optional<std::u16string> GetElementProperty(const std::u16string& id, const std::u16string& name) = 0;
+    virtual std::optional<std::u16string> GetElementProperty(const std::u16string& id,
+                                                             const std::u16string& name) = 0;
     // The same with DISPATCH_PROPERTYPUT; false on any failure.
     virtual bool SetElementProperty(const std::u16string& id, const std::u16string& name,
                                     const std::u16string& value) = 0;
@@ -347,7 +350,7 @@ constexpr std::uint32_t kCfHdrop = 15;        // CF_HDROP
 constexpr std::uint32_t kGmemDdeShare = 0x2000;
 
 class Clipboard {
-public:
+  public:
     virtual ~Clipboard() = default;
     // OpenClipboard; fails while another window holds the clipboard open.
     virtual bool OpenClipboard(Hwnd owner) = 0;
@@ -382,7 +385,8 @@ public:
     // DragQueryFileA(drop, 0xFFFFFFFF, NULL, 0): the number of files.
     virtual std::uint32_t DragQueryFileCount(MemHandle drop) = 0;
     // DragQueryFileA(drop, index, buffer, maxChars): the name's ANSI bytes, cut to the buffer.
-    virtual std::optional<std::string> DragQueryFile(MemHandle drop, std::uint32_t index, std::size_t maxChars) = 0;
+    virtual std::optional<std::string> DragQueryFile(MemHandle drop, std::uint32_t index,
+                                                     std::size_t maxChars) = 0;
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -408,7 +412,7 @@ constexpr std::uint32_t kProcessQueryInformation = 0x400;
 constexpr std::uint32_t kProcessVmRead = 0x10;
 
 class Processes {
-public:
+  public:
     virtual ~Processes() = default;
     // CreateToolhelp32Snapshot; 0 on failure.
     virtual KernelHandle CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t processId) = 0;
@@ -429,14 +433,15 @@ public:
 // REG_SZ value per key.
 
 class UserStore {
-public:
+  public:
     virtual ~UserStore() = default;
     // RegOpenKeyExW + RegQueryValueExW; nothing when the key or value is absent.
-    virtual std::optional<std::u16string> GetSetting(const std::u16string& program, const std::u16string& section,
+    virtual std::optional<std::u16string> GetSetting(const std::u16string& program,
+                                                     const std::u16string& section,
                                                      const std::u16string& key) = 0;
     // RegCreateKeyExW + RegSetValueExW.
-    virtual bool SaveSetting(const std::u16string& program, const std::u16string& section, const std::u16string& key,
-                             const std::u16string& value) = 0;
+    virtual bool SaveSetting(const std::u16string& program, const std::u16string& section,
+                             const std::u16string& key, const std::u16string& value) = 0;
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -469,7 +474,7 @@ struct NotifyIconData {
 };
 
 class Tray {
-public:
+  public:
     virtual ~Tray() = default;
     // Shell_NotifyIconW. Notifications come back to the owner form's WindowEvents.
     virtual bool ShellNotifyIcon(NotifyAction action, const NotifyIconData& data) = 0;
@@ -483,7 +488,7 @@ constexpr std::uint32_t kMbIconError = 0x10;
 constexpr std::uint32_t kMbIconExclamation = 0x30;
 
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     // ShellExecuteW(owner, NULL, target, NULL, NULL, SW_SHOWNORMAL); the value it returns.
     virtual std::intptr_t ShellExecute(Hwnd owner, const std::u16string& target) = 0;
@@ -505,14 +510,14 @@ struct FileVersion {
 
 // The checksum library hash2 (hash2.dll / libhash2.so).
 class ChecksumLibrary {
-public:
+  public:
     virtual ~ChecksumLibrary() = default;
     // The exported CRC32(bytes, length): a signed 32-bit checksum.
     virtual std::int32_t CRC32(const std::uint8_t* bytes, std::int32_t length) = 0;
 };
 
 class ProcessEnv {
-public:
+  public:
     virtual ~ProcessEnv() = default;
     // GetModuleFileNameW(NULL) without the file name (no trailing backslash).
     virtual std::u16string ExeDirectory() = 0;

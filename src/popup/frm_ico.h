@@ -7,7 +7,7 @@
 namespace plv {
 
 class FrmIco : public Form {
-public:
+  public:
     explicit FrmIco(App& app) : Form(app) {}
     // Creates the window hidden and runs Form_Load.
     void Load();

@@ -40,13 +40,14 @@ void FrmTrans::Load() {
     text.bounds = {90, 120, 6465, 675};
     text.backColor = kDarkTeal;
 
-    ControlDesign lblNew = Label("lblNew", u"New v8.8.8", {2760, 2850, 825, 195}, false, true,
-                                 u"Download Latest Version!");
+    ControlDesign lblNew =
+        Label("lblNew", u"New v8.8.8", {2760, 2850, 825, 195}, false, true, u"Download Latest Version!");
     lblNew.foreColor = kOrange;
-    LoadForm(design, {text, Label("lblCopy", u"copy", {3840, 2820, 345, 195}, true, true, u"Copy to Clipboard"),
-                      lblNew, Label("lbldir", u"Label1", {1980, 2850, 480, 195}, true, true, u"Select language"),
-                      Label("google", u"Powered by Google", {150, 2820, 1395, 195}, false, true, u""),
-                      Label("lbl", u"Label12", {150, 810, 570, 195}, false, false, u"")});
+    LoadForm(design,
+             {text, Label("lblCopy", u"copy", {3840, 2820, 345, 195}, true, true, u"Copy to Clipboard"),
+              lblNew, Label("lbldir", u"Label1", {1980, 2850, 480, 195}, true, true, u"Select language"),
+              Label("google", u"Powered by Google", {150, 2820, 1395, 195}, false, true, u""),
+              Label("lbl", u"Label12", {150, 810, 570, 195}, false, false, u"")});
 }
 
 }  // namespace plv

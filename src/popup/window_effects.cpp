@@ -23,8 +23,8 @@ void SetWindowTopmost(App& app, Hwnd window, bool topmost, bool show, std::int32
     RectPx r = app.platform.desktop.GetWindowRect(window).value_or(RectPx{});
     std::int32_t left = x != 0 ? x : r.left;
     std::int32_t top = y != 0 ? y : r.top;
-    app.platform.ui.SetWindowPos(window, topmost ? kHwndTopmost : kHwndNoTopmost, left, top, r.Width(), r.Height(),
-                                 kSwpNoActivate | (show ? kSwpShowWindow : 0));
+    app.platform.ui.SetWindowPos(window, topmost ? kHwndTopmost : kHwndNoTopmost, left, top, r.Width(),
+                                 r.Height(), kSwpNoActivate | (show ? kSwpShowWindow : 0));
 }
 
 }  // namespace plv

@@ -7,7 +7,8 @@
 namespace plv {
 
 std::u16string PageAddress(const App& app) {
-    return app.Settings.Get(u"serviceurl").value_or(u"") + u"?dir=" + app.Settings.Get(u"language").value_or(u"");
+    return app.Settings.Get(u"serviceurl").value_or(u"") + u"?dir=" +
+           app.Settings.Get(u"language").value_or(u"");
 }
 
 void ConnectService(App& app) {
@@ -50,7 +51,8 @@ void tmrLoad_Timer(App& app) {
         FrmTrans& t = *app.frmTrans;
         t.SetCaption("lblNew", u"New v" + app.LatestVersion);
         t.SetVisible("lblNew", true);
-        m.ShowBalloon(u"New version " + app.LatestVersion + u"\r\nA new Parlevo Version is available.\r\n Click here to download.",
+        m.ShowBalloon(u"New version " + app.LatestVersion +
+                          u"\r\nA new Parlevo Version is available.\r\n Click here to download.",
                       false, false, u"download");
     }
 }

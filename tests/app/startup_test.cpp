@@ -56,20 +56,26 @@ TEST(Startup, BadSettingsStopTheProgramWithOneClearMessage) {
     };
     const std::string utf8 = "Color=1,2,3\r\n";
     const Case cases[] = {
-        {std::nullopt, "the settings file \"C:\\Program Files\\Parlevo\\plv.ini\" is missing or cannot be read."},
+        {std::nullopt,
+         "the settings file \"C:\\Program Files\\Parlevo\\plv.ini\" is missing or cannot be read."},
         {Encode(u""), "has no line for the key \"Color\". The file holds no settings at all"},
-        {std::vector<std::uint8_t>(utf8.begin(), utf8.end()), "The file holds no settings at all; it must be saved as "
-                                                              "Unicode (UTF-16 LE)"},
+        {std::vector<std::uint8_t>(utf8.begin(), utf8.end()),
+         "The file holds no settings at all; it must be saved as "
+         "Unicode (UTF-16 LE)"},
         {Encode(DefaultWith(u"googlelabel", std::nullopt)), "has no line for the key \"googlelabel\"."},
         {Encode(DefaultWith(u"Gray", std::nullopt)), "has no line for the key \"Gray\"."},
-        {Encode(DefaultWith(u"Color", u"1,2")), "the key \"Color\" has the value \"1,2\", where three numbers"},
+        {Encode(DefaultWith(u"Color", u"1,2")),
+         "the key \"Color\" has the value \"1,2\", where three numbers"},
         {Encode(DefaultWith(u"TextColor", u"1,x,3")), "the key \"TextColor\" has the value \"1,x,3\""},
         {Encode(DefaultWith(u"Gray", u"")), "the key \"Gray\" has the value \"\""},
-        {Encode(DefaultWith(u"servertimeout", u"abc")), "the key \"servertimeout\" has the value \"abc\", where a "
-                                                        "number of seconds from 0.001 to 65.535 is expected."},
+        {Encode(DefaultWith(u"servertimeout", u"abc")),
+         "the key \"servertimeout\" has the value \"abc\", where a "
+         "number of seconds from 0.001 to 65.535 is expected."},
         {Encode(DefaultWith(u"servertimeout", u"0")), "the key \"servertimeout\" has the value \"0\""},
-        {Encode(DefaultWith(u"servertimeout", u"0.0004")), "the key \"servertimeout\" has the value \"0.0004\""},
-        {Encode(DefaultWith(u"servertimeout", u"65.536")), "the key \"servertimeout\" has the value \"65.536\""},
+        {Encode(DefaultWith(u"servertimeout", u"0.0004")),
+         "the key \"servertimeout\" has the value \"0.0004\""},
+        {Encode(DefaultWith(u"servertimeout", u"65.536")),
+         "the key \"servertimeout\" has the value \"65.536\""},
         {Encode(DefaultWith(u"servertimeout", u"1e30")), "the key \"servertimeout\" has the value \"1e30\""},
         {Encode(DefaultWith(u"CheckConnectionInterval", u"-1")), "the key \"CheckConnectionInterval\""},
         {Encode(DefaultWith(u"CheckConnectionInterval", u"1,5")), "the key \"CheckConnectionInterval\""},
@@ -96,7 +102,7 @@ TEST(Startup, BadSettingsStopTheProgramWithOneClearMessage) {
 TEST(Startup, BoundaryValuesAreAccepted) {
     const std::pair<std::u16string, std::u16string> cases[] = {
         {u"servertimeout", u"0.001"}, {u"servertimeout", u"65.535"}, {u"servertimeout", u"0.0015"},
-        {u"Color", u"-1,-2,-3"},      {u"Color", u"999, 999 ,999"}, {u"Gray", u"1,2,3,4,5"},
+        {u"Color", u"-1,-2,-3"},      {u"Color", u"999, 999 ,999"},  {u"Gray", u"1,2,3,4,5"},
     };
     for (const auto& [key, value] : cases) {
         ProgramRun r;

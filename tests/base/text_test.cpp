@@ -23,11 +23,25 @@ TEST(ParseNumber, AcceptsDecimalNumbersWithBlanksAround) {
         const char16_t* in;
         std::optional<double> out;
     };
-    for (Case c : {Case{u"12", 12.0}, Case{u" 12 ", 12.0}, Case{u"-5", -5.0}, Case{u"+5", 5.0}, Case{u"1.5", 1.5},
-                   Case{u".5", 0.5}, Case{u"5.", 5.0}, Case{u"1e3", 1000.0}, Case{u"\t7", 7.0}, Case{u"", std::nullopt},
-                   Case{u"  ", std::nullopt}, Case{u"abc", std::nullopt}, Case{u"1 2", std::nullopt},
-                   Case{u"12px", std::nullopt}, Case{u"-", std::nullopt}, Case{u".", std::nullopt},
-                   Case{u"1e", std::nullopt}, Case{u"1,5", std::nullopt}, Case{u"0x10", std::nullopt},
+    for (Case c : {Case{u"12", 12.0},
+                   Case{u" 12 ", 12.0},
+                   Case{u"-5", -5.0},
+                   Case{u"+5", 5.0},
+                   Case{u"1.5", 1.5},
+                   Case{u".5", 0.5},
+                   Case{u"5.", 5.0},
+                   Case{u"1e3", 1000.0},
+                   Case{u"\t7", 7.0},
+                   Case{u"", std::nullopt},
+                   Case{u"  ", std::nullopt},
+                   Case{u"abc", std::nullopt},
+                   Case{u"1 2", std::nullopt},
+                   Case{u"12px", std::nullopt},
+                   Case{u"-", std::nullopt},
+                   Case{u".", std::nullopt},
+                   Case{u"1e", std::nullopt},
+                   Case{u"1,5", std::nullopt},
+                   Case{u"0x10", std::nullopt},
                    Case{u"1e999", std::nullopt}}) {
         EXPECT_EQ(ParseNumber(c.in), c.out) << Utf16ToUtf8(c.in);
     }
@@ -52,8 +66,9 @@ TEST(Text, Windows1252BothWays) {
         std::string ansi;
         std::u16string wide;
     };
-    for (const Case& c : {Case{"abc", u"abc"}, Case{"\x80", u"\u20ac"}, Case{"\x9f", u"\u0178"},
-                          Case{"\xe9", u"\u00e9"}, Case{"\x81", u"\u0081"}, Case{"\x8a\x9a", u"\u0160\u0161"}}) {
+    for (const Case& c :
+         {Case{"abc", u"abc"}, Case{"\x80", u"\u20ac"}, Case{"\x9f", u"\u0178"}, Case{"\xe9", u"\u00e9"},
+          Case{"\x81", u"\u0081"}, Case{"\x8a\x9a", u"\u0160\u0161"}}) {
         EXPECT_EQ(AnsiToUtf16(c.ansi), c.wide);
         EXPECT_EQ(Utf16ToAnsi(c.wide), c.ansi);
     }

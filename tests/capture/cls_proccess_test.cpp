@@ -11,7 +11,7 @@ namespace {
 
 // A process table under the test's control.
 class FakeProcesses : public Processes {
-public:
+  public:
     std::vector<std::pair<std::uint32_t, std::string>> list;  // pid, exe
     bool snapshotFails = false;
     std::map<std::uint32_t, std::string> paths;
@@ -60,13 +60,13 @@ public:
     }
     void CloseHandle(KernelHandle) override { --openHandles; }
 
-private:
+  private:
     std::size_t next_ = 0;
 };
 
 // Windows of the test: handle = pid of the owning process; 0 and unknown handles have none.
 class FakeDesktop : public Desktop {
-public:
+  public:
     Hwnd GetForegroundWindow() override { return 0; }
     PointPx GetCursorPos() override { return {}; }
     std::int16_t GetAsyncKeyState(int) override { return 0; }
@@ -95,8 +95,8 @@ TEST(clsProccess, TableGrowsInStepsOfTwentyAndKeepsEntryZeroEmpty) {
         std::size_t processes;
         std::int32_t upperBound;
     };
-    for (Case c : {Case{0, 20}, Case{1, 20}, Case{19, 20}, Case{20, 40}, Case{21, 40}, Case{39, 40}, Case{40, 60},
-                   Case{45, 60}}) {
+    for (Case c : {Case{0, 20}, Case{1, 20}, Case{19, 20}, Case{20, 40}, Case{21, 40}, Case{39, 40},
+                   Case{40, 60}, Case{45, 60}}) {
         FakeProcesses p;
         Fill(p, c.processes);
         clsProccess cls(p);

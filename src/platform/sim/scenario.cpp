@@ -26,7 +26,9 @@ struct ExpectFailed {
     std::string message;
 };
 
-std::string YesNo(bool b) { return b ? "yes" : "no"; }
+std::string YesNo(bool b) {
+    return b ? "yes" : "no";
+}
 
 std::int64_t ParseInt(const std::string& s, const std::string& what) {
     auto v = ParseNumber(Utf8ToUtf16(s));
@@ -143,8 +145,11 @@ std::vector<std::u16string> SplitLines(const std::u16string& text) {
 }
 
 const std::map<std::string, std::uint32_t>& MenuItems() {
-    static const std::map<std::string, std::uint32_t> items = {
-        {"enable", kMnuEnable}, {"open", kMnuOpen}, {"connect", kMnuConnect}, {"about", kMnuAbout}, {"exit", kMnuExit}};
+    static const std::map<std::string, std::uint32_t> items = {{"enable", kMnuEnable},
+                                                               {"open", kMnuOpen},
+                                                               {"connect", kMnuConnect},
+                                                               {"about", kMnuAbout},
+                                                               {"exit", kMnuExit}};
     return items;
 }
 
@@ -216,9 +221,10 @@ void ScenarioRunner::Execute(const Line& line) {
 void ScenarioRunner::RequireArgs(const std::vector<Token>& t, std::size_t min, std::size_t max) const {
     std::size_t n = t.size() - 1;
     if (n < min || n > max) {
-        throw ScriptError{t[0].text + " takes " +
-                          (min == max ? std::to_string(min) : std::to_string(min) + " to " + std::to_string(max)) +
-                          " argument(s), not " + std::to_string(n)};
+        throw ScriptError{
+            t[0].text + " takes " +
+            (min == max ? std::to_string(min) : std::to_string(min) + " to " + std::to_string(max)) +
+            " argument(s), not " + std::to_string(n)};
     }
 }
 
@@ -254,7 +260,7 @@ void ScenarioRunner::SetSetting(const std::string& key, const std::string& value
     if (!replaced) {
         // Before a final empty line, so that the file keeps ending in CR LF.
         auto pos = (!settingsLines_->empty() && settingsLines_->back().empty()) ? settingsLines_->end() - 1
-                                                                                 : settingsLines_->end();
+                                                                                : settingsLines_->end();
         settingsLines_->insert(pos, line);
     }
 }
@@ -339,7 +345,8 @@ void ScenarioRunner::Dispatch(const std::string& raw, const std::vector<Token>& 
         }
         std::uint16_t f[4];
         for (int i = 0; i < 4; ++i) {
-            std::int64_t v = ParseNonNegative(Utf16ToUtf8(parts[static_cast<std::size_t>(i)]), "a version field");
+            std::int64_t v =
+                ParseNonNegative(Utf16ToUtf8(parts[static_cast<std::size_t>(i)]), "a version field");
             if (v > 65535) {
                 throw ScriptError{"a version field must be at most 65535"};
             }
@@ -391,7 +398,8 @@ void ScenarioRunner::Dispatch(const std::string& raw, const std::vector<Token>& 
         w.dayStartMs = (h * 3600 + m * 60) * 1000 + RoundHalfEven(*s * 1000) - w.now;
     } else if (cmd == "registry") {
         RequireArgs(t, 2, 2);
-        w.registry[ToLower(w.exeBaseName + u"\\Applications\\" + Utf8ToUtf16(t[1].text))] = Utf8ToUtf16(t[2].text);
+        w.registry[ToLower(w.exeBaseName + u"\\Applications\\" + Utf8ToUtf16(t[1].text))] =
+            Utf8ToUtf16(t[2].text);
     } else if (cmd == "app") {
         RequireArgs(t, 1, 5);
         CopyBehaviour copy = CopyBehaviour::Insert;
@@ -402,11 +410,12 @@ void ScenarioRunner::Dispatch(const std::string& raw, const std::vector<Token>& 
         for (std::size_t i = 2; i < t.size(); ++i) {
             const std::string& a = t[i].text;
             if (!t[i].quoted && a.rfind("copy=", 0) == 0) {
-                static const std::map<std::string, CopyBehaviour> modes = {{"message", CopyBehaviour::Message},
-                                                                           {"insert", CopyBehaviour::Insert},
-                                                                           {"ctrl-c", CopyBehaviour::CtrlC},
-                                                                           {"late", CopyBehaviour::Late},
-                                                                           {"none", CopyBehaviour::None}};
+                static const std::map<std::string, CopyBehaviour> modes = {
+                    {"message", CopyBehaviour::Message},
+                    {"insert", CopyBehaviour::Insert},
+                    {"ctrl-c", CopyBehaviour::CtrlC},
+                    {"late", CopyBehaviour::Late},
+                    {"none", CopyBehaviour::None}};
                 auto it = modes.find(a.substr(5));
                 if (it == modes.end()) {
                     throw ScriptError{"unknown copy behaviour \"" + a.substr(5) + "\""};
@@ -438,7 +447,8 @@ void ScenarioRunner::Dispatch(const std::string& raw, const std::vector<Token>& 
         if (what == "ready") {
             RequireArgs(t, 1, 2);
             w.page.never = false;
-            w.page.readyMs = t.size() > 2 ? static_cast<std::uint32_t>(ParseNonNegative(t[2].text, "MS")) : 300;
+            w.page.readyMs =
+                t.size() > 2 ? static_cast<std::uint32_t>(ParseNonNegative(t[2].text, "MS")) : 300;
         } else if (what == "never") {
             RequireArgs(t, 1, 1);
             w.page.never = true;
@@ -636,8 +646,8 @@ std::string ScenarioRunner::Show(const std::string& name) {
     }
 
     // Names about the program's own state.
-    static const char* const kProgramNames[] = {"setting.",       "colors",        "buttons",   "app-version",
-                                                "latest-version", "download-link", "balloon",   "connected",
+    static const char* const kProgramNames[] = {"setting.",       "colors",        "buttons", "app-version",
+                                                "latest-version", "download-link", "balloon", "connected",
                                                 "enabled",        "current-exe"};
     bool known = false;
     for (const char* n : kProgramNames) {
@@ -674,8 +684,11 @@ std::string ScenarioRunner::Show(const std::string& name) {
             return "none";
         }
         const auto& b = *w.tray.balloon;
-        std::string kind = b.infoFlags == kNiifError ? "error" : b.infoFlags == kNiifWarning ? "warning" : "info";
-        return QuoteText(b.infoTitle) + " " + QuoteText(b.info) + " " + kind + " " + Utf16ToUtf8(a.BalloonTag);
+        std::string kind = b.infoFlags == kNiifError     ? "error"
+                           : b.infoFlags == kNiifWarning ? "warning"
+                                                         : "info";
+        return QuoteText(b.infoTitle) + " " + QuoteText(b.info) + " " + kind + " " +
+               Utf16ToUtf8(a.BalloonTag);
     }
     if (name == "connected") {
         return YesNo(a.IsConnected);

@@ -17,7 +17,7 @@ class App;
 namespace plv::sim {
 
 class ScenarioRunner {
-public:
+  public:
     // scriptDir: where paths in the script are relative to.
     ScenarioRunner(std::ostream& out, bool trace, std::string scriptDir);
     ~ScenarioRunner();
@@ -31,7 +31,7 @@ public:
     SimDesktop& desktop() { return sim_; }
     App* app() { return app_.get(); }
 
-private:
+  private:
     struct Token {
         std::string text;
         bool quoted = false;

@@ -42,7 +42,8 @@ std::string QuoteText(const std::u16string& text) {
     std::string out = "\"";
     for (std::size_t i = 0; i < text.size(); ++i) {
         char16_t c = text[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF) {
             out += Utf16ToUtf8(text.substr(i, 2));
             ++i;
             continue;
@@ -86,7 +87,7 @@ std::string DescribeMessageBox(const SimWorld::MessageBoxShown& box) {
 // Event loop and time
 
 class SimDesktop::Loop : public EventLoop {
-public:
+  public:
     explicit Loop(SimDesktop& d) : d_(d), w_(d.world_) {}
 
     TimerId CreateTimer(const std::string& name, std::function<void()> onTick) override {
@@ -113,16 +114,16 @@ public:
         return static_cast<double>(ms) / 1000.0;
     }
 
-private:
+  private:
     SimDesktop& d_;
     SimWorld& w_;
 };
 
 void SimDesktop::AdvanceWorld(std::int64_t to) {
     for (;;) {
-        auto next = std::min_element(world_.events.begin(), world_.events.end(), [](const auto& a, const auto& b) {
-            return a.at != b.at ? a.at < b.at : a.seq < b.seq;
-        });
+        auto next = std::min_element(
+            world_.events.begin(), world_.events.end(),
+            [](const auto& a, const auto& b) { return a.at != b.at ? a.at < b.at : a.seq < b.seq; });
         if (next == world_.events.end() || next->at > to) {
             break;
         }
@@ -184,7 +185,7 @@ void SimDesktop::Wait(std::int64_t ms) {
 // Input, screen, other applications' windows
 
 class SimDesktop::DesktopApi : public Desktop {
-public:
+  public:
     explicit DesktopApi(SimWorld& w) : w_(w) {}
 
     Hwnd GetForegroundWindow() override { return w_.foreground; }
@@ -240,7 +241,9 @@ public:
     std::int32_t TwipsPerPixelX() override { return w_.twipsX; }
     std::int32_t TwipsPerPixelY() override { return w_.twipsY; }
 
-    std::optional<OsVersionInfo> GetVersionEx() override { return OsVersionInfo{w_.osVersion / 100, w_.osVersion % 100}; }
+    std::optional<OsVersionInfo> GetVersionEx() override {
+        return OsVersionInfo{w_.osVersion / 100, w_.osVersion % 100};
+    }
 
     bool SetForegroundWindow(Hwnd window) override {
         if (!w_.Alive() || w_.Window(window) == nullptr) {
@@ -252,7 +255,7 @@ public:
 
     void SetActiveWindow(Hwnd /*window*/) override {}
 
-private:
+  private:
     SimWorld& w_;
 };
 
@@ -260,7 +263,7 @@ private:
 // The service page in the browser control
 
 class SimDesktop::BrowserApi : public Browser {
-public:
+  public:
     explicit BrowserApi(SimWorld& w) : w_(w) {}
 
     void Navigate(const std::u16string& url) override {
@@ -282,7 +285,8 @@ public:
         });
     }
 
-    std::optional<std::u16string> GetElementProperty(const std::u16string& id, const std::u16string& name) override {
+    std::optional<std::u16string> GetElementProperty(const std::u16string& id,
+                                                     const std::u16string& name) override {
         auto* e = Find(id);
         if (e == nullptr) {
             return std::nullopt;
@@ -318,7 +322,7 @@ public:
         return e != nullptr && w_.Alive() && e->properties.count(u"@" + ToLower(name)) != 0;
     }
 
-private:
+  private:
     PageElement* Find(const std::u16string& id) {
         if (!w_.page.document) {
             return nullptr;
@@ -329,8 +333,10 @@ private:
 
     PageDocument ServicePage() const {
         PageDocument doc;
-        doc.elements[u"text"].properties = {{u"outerhtml", u"<textarea id=\"text\"></textarea>"}, {u"value", u""}};
-        doc.elements[u"btn"].properties = {{u"outerhtml", u"<button id=\"btn\">Translate</button>"}, {u"@click", u""}};
+        doc.elements[u"text"].properties = {{u"outerhtml", u"<textarea id=\"text\"></textarea>"},
+                                            {u"value", u""}};
+        doc.elements[u"btn"].properties = {{u"outerhtml", u"<button id=\"btn\">Translate</button>"},
+                                           {u"@click", u""}};
         doc.elements[u"translation"].properties = {{u"outerhtml", u"<div id=\"translation\"></div>"},
                                                    {u"innertext", u""}};
         if (w_.page.version) {
@@ -350,7 +356,7 @@ private:
 // another program holds.
 
 class SimDesktop::ClipboardApi : public Clipboard {
-public:
+  public:
     bool OpenClipboard(Hwnd) override { return false; }
     bool CloseClipboard() override { return false; }
     bool EmptyClipboard() override { return false; }
@@ -360,21 +366,25 @@ public:
     MemHandle GetClipboardData(std::uint32_t) override { return 0; }
     MemHandle SetClipboardData(std::uint32_t, MemHandle) override { return 0; }
     std::uint32_t RegisterClipboardFormat(const std::string&) override { return 0; }
-    std::optional<std::string> GetClipboardFormatName(std::uint32_t, std::size_t) override { return std::nullopt; }
+    std::optional<std::string> GetClipboardFormatName(std::uint32_t, std::size_t) override {
+        return std::nullopt;
+    }
     MemHandle GlobalAlloc(std::uint32_t, std::size_t) override { return 0; }
     std::size_t GlobalSize(MemHandle) override { return 0; }
     std::vector<std::uint8_t> GlobalRead(MemHandle) override { return {}; }
     bool GlobalWrite(MemHandle, const std::vector<std::uint8_t>&) override { return false; }
     void GlobalFree(MemHandle) override {}
     std::uint32_t DragQueryFileCount(MemHandle) override { return 0; }
-    std::optional<std::string> DragQueryFile(MemHandle, std::uint32_t, std::size_t) override { return std::nullopt; }
+    std::optional<std::string> DragQueryFile(MemHandle, std::uint32_t, std::size_t) override {
+        return std::nullopt;
+    }
 };
 
 // ---------------------------------------------------------------------------------------------
 // Processes
 
 class SimDesktop::ProcessesApi : public Processes {
-public:
+  public:
     explicit ProcessesApi(SimWorld& w) : w_(w) {}
 
     KernelHandle CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t /*pid*/) override {
@@ -435,7 +445,7 @@ public:
 
     std::size_t OpenHandles() const { return snapshots_.size() + opened_.size(); }
 
-private:
+  private:
     struct Snapshot {
         std::vector<SimProcess> processes;
         std::size_t next = 0;
@@ -467,7 +477,7 @@ private:
 // Registry, tray, shell, process-wide facilities
 
 class SimDesktop::StoreApi : public UserStore {
-public:
+  public:
     explicit StoreApi(SimWorld& w) : w_(w) {}
 
     std::optional<std::u16string> GetSetting(const std::u16string& program, const std::u16string& section,
@@ -494,7 +504,7 @@ public:
         return ToLower(program + u"\\" + section + u"\\" + key);
     }
 
-private:
+  private:
     SimWorld& w_;
 };
 
@@ -527,7 +537,7 @@ const char* BalloonKind(std::uint32_t flags) {
 }  // namespace
 
 class SimDesktop::TrayApi : public Tray {
-public:
+  public:
     explicit TrayApi(SimWorld& w) : w_(w) {}
 
     bool ShellNotifyIcon(NotifyAction action, const NotifyIconData& data) override {
@@ -565,7 +575,7 @@ public:
         return false;
     }
 
-private:
+  private:
     void Apply(const NotifyIconData& data) {
         auto& t = w_.tray;
         std::string before = Describe();
@@ -597,7 +607,7 @@ private:
 };
 
 class SimDesktop::ShellApi : public Shell {
-public:
+  public:
     explicit ShellApi(SimWorld& w) : w_(w) {}
 
     std::intptr_t ShellExecute(Hwnd /*owner*/, const std::u16string& target) override {
@@ -633,12 +643,12 @@ public:
         return 1;
     }
 
-private:
+  private:
     SimWorld& w_;
 };
 
 class SimDesktop::EnvApi : public ProcessEnv {
-public:
+  public:
     explicit EnvApi(SimWorld& w) : w_(w) {}
 
     std::u16string ExeDirectory() override { return w_.exeDirectory; }
@@ -678,7 +688,7 @@ public:
 
     ChecksumLibrary* LoadChecksumLibrary() override { return nullptr; }
 
-private:
+  private:
     SimWorld& w_;
 };
 
@@ -695,8 +705,8 @@ SimDesktop::SimDesktop()
       tray_(std::make_unique<TrayApi>(world_)),
       shell_(std::make_unique<ShellApi>(world_)),
       env_(std::make_unique<EnvApi>(world_)) {
-    platform_ = std::make_unique<Platform>(Platform{*loop_, *desktop_, *ui_, *browser_, *clipboard_, *processes_,
-                                                    *store_, *tray_, *shell_, *env_});
+    platform_ = std::make_unique<Platform>(Platform{*loop_, *desktop_, *ui_, *browser_, *clipboard_,
+                                                    *processes_, *store_, *tray_, *shell_, *env_});
     // The processes every Windows desktop has, and the shell's desktop window in front.
     world_.processes.push_back(SimProcess{0, "[System Process]", ""});
     world_.processes.push_back(SimProcess{4, "System", ""});

@@ -86,7 +86,7 @@ struct PageDocument {
 
 // The service page as the browser control shows it, with scripted timing.
 struct PageModel {
-    bool never = false;          // navigation never yields a usable page
+    bool never = false;  // navigation never yields a usable page
     std::uint32_t readyMs = 300;
     std::u16string url;
     std::uint32_t navigations = 0;
@@ -188,7 +188,7 @@ std::string DescribeMessageBox(const SimWorld::MessageBoxShown& box);
 class SimUi;
 
 class SimDesktop {
-public:
+  public:
     SimDesktop();
     ~SimDesktop();
     SimDesktop(const SimDesktop&) = delete;
@@ -210,13 +210,13 @@ public:
     void AdvanceWorld(std::int64_t to);
 
     // --- the world outside the program
-    SimApp& AddApp(const std::u16string& exe, CopyBehaviour copy, RectPx rect, const std::u16string& className,
-                   const std::u16string& selection);
+    SimApp& AddApp(const std::u16string& exe, CopyBehaviour copy, RectPx rect,
+                   const std::u16string& className, const std::u16string& selection);
     // nullptr: the desktop.
     void SetForeground(const SimApp* app);
     void TaskbarRestart();
 
-private:
+  private:
     class Loop;
     class DesktopApi;
     class BrowserApi;

@@ -297,7 +297,8 @@ void SimUi::SetControlBackColor(Hwnd form, ControlId control, Rgb color) {
     }
 }
 
-SizeTwips SimUi::MeasureText(const std::u16string& text, const FontSpec& font, bool wordWrap, double widthTwips) {
+SizeTwips SimUi::MeasureText(const std::u16string& text, const FontSpec& font, bool wordWrap,
+                             double widthTwips) {
     return SimMeasureText(text, font.sizePt, wordWrap, widthTwips);
 }
 

@@ -6,26 +6,28 @@
 namespace plv::sim {
 
 class SimUi : public Ui {
-public:
+  public:
     explicit SimUi(SimWorld& world) : w_(world) {}
     void SetProgramPid(std::uint32_t pid) { pid_ = pid; }
 
     // A user's click on a control of a form: the press and release of the button, then the click.
     void ClickControl(Hwnd form, ControlId control, MouseButton button);
     SimControl* FindControl(Hwnd form, ControlId control);
-    SimControl* FindControl(const std::string& formName, const std::string& controlName, Hwnd* form = nullptr);
+    SimControl* FindControl(const std::string& formName, const std::string& controlName,
+                            Hwnd* form = nullptr);
 
     Hwnd CreateForm(const FormDesign& design, WindowEvents* events) override;
     void DestroyForm(Hwnd form) override;
     void ShowWindow(Hwnd form, ShowCommand command) override;
     bool IsWindowVisible(Hwnd form) override;
     void MoveWindow(Hwnd form, RectPx bounds) override;
-    bool SetWindowPos(Hwnd form, Hwnd insertAfter, std::int32_t x, std::int32_t y, std::int32_t cx, std::int32_t cy,
-                      std::uint32_t flags) override;
+    bool SetWindowPos(Hwnd form, Hwnd insertAfter, std::int32_t x, std::int32_t y, std::int32_t cx,
+                      std::int32_t cy, std::uint32_t flags) override;
     RectPx GetClientRect(Hwnd form) override;
     std::int32_t GetWindowLong(Hwnd form, int index) override;
     std::int32_t SetWindowLong(Hwnd form, int index, std::int32_t value) override;
-    bool SetLayeredWindowAttributes(Hwnd form, Rgb colorKey, std::uint8_t alpha, std::uint32_t flags) override;
+    bool SetLayeredWindowAttributes(Hwnd form, Rgb colorKey, std::uint8_t alpha,
+                                    std::uint32_t flags) override;
     void Repaint(Hwnd form) override;
     void SetFormBackColor(Hwnd form, Rgb color) override;
 
@@ -49,7 +51,7 @@ public:
     void UpdateMenuItem(Hwnd form, const MenuItem& item) override;
     std::uint32_t TrackPopupMenu(Hwnd form, PointPx at) override;
 
-private:
+  private:
     SimWindow* LiveForm(Hwnd form);
     void SetVisible(SimWindow& w, bool visible);
     void SetRect(SimWindow& w, RectPx r);
