@@ -24,7 +24,8 @@ class FrmMain : public Form {
     explicit FrmMain(App& app);
     ~FrmMain() override;
 
-    // Creates the window, its controls, the menu and the timers (all without intervals yet).
+    // Creates the window, its controls and the menu. The timers exist from construction on,
+    // without intervals until start-up gives them theirs.
     void Load();
 
     void UpdateTrayIcon(bool show, bool modifyOnly);

@@ -8,8 +8,7 @@
 namespace plv {
 
 std::int64_t RoundHalfEven(double v) {
-    // nearbyint follows the current rounding mode, which is round-to-nearest-even unless someone
-    // changed it; std::remainder-based code avoids depending on that.
+    // Not std::nearbyint: that follows the floating-point rounding mode, which is global state.
     double r = std::round(v);
     if (std::fabs(v - std::trunc(v)) == 0.5) {
         r = 2.0 * std::round(v / 2.0);

@@ -9,8 +9,8 @@
 namespace plv {
 namespace {
 
-// The foreground application: when another window comes to the front, find its executable and
-// load its flag. Returns whether the tick goes on to the mouse buttons.
+// The foreground application: when another window comes to the front, find its executable, load
+// its flag and bring the tray menu's entry up to date.
 void FollowForeground(App& app) {
     auto& desktop = app.platform.desktop;
     FrmMain& m = *app.frmMain;

@@ -594,19 +594,7 @@ std::string ScenarioRunner::Show(const std::string& name) {
         return it == w.registry.end() ? "absent" : QuoteText(it->second);
     }
     if (name == "tray.icon") {
-        if (!w.tray.present) {
-            return "absent";
-        }
-        switch (w.tray.icon.icon) {
-            case Picture::TrayOrange:
-                return "orange";
-            case Picture::TrayBlue:
-                return "blue";
-            case Picture::TrayGrey:
-                return "grey";
-            default:
-                return "none";
-        }
+        return w.tray.present ? TrayIconName(w.tray.icon.icon) : "absent";
     }
     if (name == "tray.tip") {
         return w.tray.present ? QuoteText(w.tray.icon.tip) : "absent";

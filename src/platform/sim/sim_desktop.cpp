@@ -443,8 +443,6 @@ class SimDesktop::ProcessesApi : public Processes {
         opened_.erase(handle);
     }
 
-    std::size_t OpenHandles() const { return snapshots_.size() + opened_.size(); }
-
   private:
     struct Snapshot {
         std::vector<SimProcess> processes;
@@ -508,9 +506,7 @@ class SimDesktop::StoreApi : public UserStore {
     SimWorld& w_;
 };
 
-namespace {
-
-const char* IconName(Picture p) {
+const char* TrayIconName(Picture p) {
     switch (p) {
         case Picture::TrayOrange:
             return "orange";
@@ -523,7 +519,7 @@ const char* IconName(Picture p) {
     }
 }
 
-const char* BalloonKind(std::uint32_t flags) {
+const char* BalloonKindName(std::uint32_t flags) {
     switch (flags) {
         case kNiifError:
             return "error";
@@ -533,8 +529,6 @@ const char* BalloonKind(std::uint32_t flags) {
             return "info";
     }
 }
-
-}  // namespace
 
 class SimDesktop::TrayApi : public Tray {
   public:
@@ -595,12 +589,12 @@ class SimDesktop::TrayApi : public Tray {
         if (data.flags & kNifInfo) {
             t.balloon = data;
             w_.Trace("balloon " + QuoteText(data.infoTitle) + " " + QuoteText(data.info) + " " +
-                     BalloonKind(data.infoFlags));
+                     BalloonKindName(data.infoFlags));
         }
     }
 
     std::string Describe() const {
-        return std::string("icon=") + IconName(w_.tray.icon.icon) + " tip=" + QuoteText(w_.tray.icon.tip);
+        return std::string("icon=") + TrayIconName(w_.tray.icon.icon) + " tip=" + QuoteText(w_.tray.icon.tip);
     }
 
     SimWorld& w_;

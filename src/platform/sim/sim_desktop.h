@@ -182,6 +182,9 @@ struct SimWorld {
 
 // Quotes a text the way the scenario runner shows free texts.
 std::string QuoteText(const std::u16string& text);
+// The tray icon's colour (orange, blue, grey) and a balloon's kind (info, warning, error).
+const char* TrayIconName(Picture icon);
+const char* BalloonKindName(std::uint32_t infoFlags);
 // A message box as the scenario runner shows it: "TITLE" "TEXT" STYLE (hexadecimal).
 std::string DescribeMessageBox(const SimWorld::MessageBoxShown& box);
 
