@@ -3,6 +3,7 @@
 #include "app/frm_main.h"
 #include "base/text.h"
 #include "capture/cls_proccess.h"
+#include "clipboard/cls_clipboard.h"
 #include "popup/frm_ico.h"
 #include "popup/frm_trans.h"
 
@@ -11,6 +12,22 @@ namespace plv {
 App::App(Platform& p) : platform(p) {}
 
 App::~App() = default;
+
+clsClipBoard& App::Clipboard() {
+    if (!ClipboardObject) {
+        ClipboardObject =
+            std::make_unique<clsClipBoard>(platform.clipboard, platform.env.ExeBaseName(),
+                                           [this] { return frmMain ? frmMain->hWnd() : Hwnd{0}; });
+    }
+    return *ClipboardObject;
+}
+
+ChecksumLibrary* App::Hash2() {
+    if (hash2_ == nullptr) {
+        hash2_ = platform.env.LoadChecksumLibrary();
+    }
+    return hash2_;
+}
 
 std::u16string App::OwnExeName() const {
     return ToLower(platform.env.ExeBaseName()) + u".exe";

@@ -16,6 +16,8 @@ class FrmMain;
 class FrmIco;
 class FrmTrans;
 class clsProccess;
+class clsClipBoard;
+class ChecksumLibrary;
 
 class App {
   public:
@@ -33,7 +35,8 @@ class App {
     std::uint8_t SecondaryButtonKey = 2;
     std::int32_t TwipsPerPixelX = 15;
     std::int32_t TwipsPerPixelY = 15;
-    std::unique_ptr<clsProccess> ProcessObject;  // created on first use
+    std::unique_ptr<clsProccess> ProcessObject;     // created on first use
+    std::unique_ptr<clsClipBoard> ClipboardObject;  // created on first use (Clipboard() below)
     Hwnd CaptureWindow = 0;
     Hwnd LastForegroundWindow = 0;  // 0 makes the next watcher tick look at the foreground again
     std::u16string CurrentExe;      // lower-case executable of the last watched application
@@ -59,6 +62,12 @@ class App {
     std::unique_ptr<FrmIco> frmico;
     std::unique_ptr<FrmTrans> frmTrans;
 
+    // The one clipboard object, created on first use.
+    clsClipBoard& Clipboard();
+    // The checksum library, loaded on first use from the executable's own folder; null while it
+    // cannot be loaded (then nothing is cached).
+    ChecksumLibrary* Hash2();
+
     // The program's own executable file name in lower case ("plv.exe").
     std::u16string OwnExeName() const;
     // The store's program name: the executable's base name ("plv").
@@ -73,6 +82,7 @@ class App {
 
   private:
     bool ended_ = false;
+    ChecksumLibrary* hash2_ = nullptr;
 };
 
 // Start-up: runs once at process start (see startup.cpp).

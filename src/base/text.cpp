@@ -198,4 +198,19 @@ std::vector<std::u16string> Split(std::u16string_view s, char16_t sep) {
     return parts;
 }
 
+std::u16string ToHalfWidth(std::u16string_view s) {
+    std::u16string out(s);
+    for (auto& c : out) {
+        if (c >= 0xFF01 && c <= 0xFF5E) {
+            c = static_cast<char16_t>(c - 0xFF01 + 0x21);
+        } else if (c == 0x3000) {
+            c = u' ';
+        } else if (c >= 0xFFE0 && c <= 0xFFE6) {
+            static constexpr char16_t kSigns[] = {0x00A2, 0x00A3, 0x00AC, 0x00AF, 0x00A6, 0x00A5, 0x20A9};
+            c = kSigns[c - 0xFFE0];
+        }
+    }
+    return out;
+}
+
 }  // namespace plv

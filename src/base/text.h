@@ -32,6 +32,10 @@ std::u16string TrimBlanks(std::u16string_view s);
 // Splits at every occurrence of sep; an empty input gives one empty field.
 std::vector<std::u16string> Split(std::u16string_view s, char16_t sep);
 
+// Full-width forms to their half-width counterparts (LCMapString with LCMAP_HALFWIDTH): the
+// full-width ASCII variants, the ideographic space and the full-width signs.
+std::u16string ToHalfWidth(std::u16string_view s);
+
 // Shorthand for ASCII literals in code: u"..." is preferred, this is for runtime std::string.
 inline std::u16string Widen(std::string_view ascii) {
     return Utf8ToUtf16(ascii);

@@ -344,10 +344,11 @@ class Browser {
 // ---------------------------------------------------------------------------------------------
 // Clipboard primitives, as Windows has them
 
-constexpr std::uint32_t kCfText = 1;          // CF_TEXT
-constexpr std::uint32_t kCfUnicodeText = 13;  // CF_UNICODETEXT
-constexpr std::uint32_t kCfHdrop = 15;        // CF_HDROP
-constexpr std::uint32_t kGmemDdeShare = 0x2000;
+constexpr std::uint32_t kCfText = 1;             // CF_TEXT
+constexpr std::uint32_t kCfUnicodeText = 13;     // CF_UNICODETEXT
+constexpr std::uint32_t kCfHdrop = 15;           // CF_HDROP
+constexpr std::uint32_t kGmemMoveable = 0x2;     // GMEM_MOVEABLE
+constexpr std::uint32_t kGmemDdeShare = 0x2000;  // GMEM_DDESHARE
 
 class Clipboard {
   public:

@@ -441,6 +441,67 @@ void ScenarioRunner::Dispatch(const std::string& raw, const std::vector<Token>& 
             }
         }
         sim_.AddApp(Utf8ToUtf16(t[1].text), copy, rect, cls, text);
+    } else if (cmd == "no-hash2") {
+        RequireNotStarted(cmd);
+        RequireArgs(t, 0, 0);
+        w.hash2Missing = true;
+    } else if (cmd == "clipboard") {
+        RequireArgs(t, 1, 3);
+        const std::string& what = t[1].text;
+        // What the user copied in another application; it owns the clipboard now.
+        Hwnd owner = w.desktopWindow;
+        if (what == "text" || what == "unicode") {
+            RequireArgs(t, 2, 2);
+            std::u16string text = Utf8ToUtf16(t[2].text);
+            std::vector<std::uint8_t> block;
+            if (what == "text") {
+                std::string ansi = Utf16ToAnsi(text);
+                block.assign(ansi.begin(), ansi.end());
+                block.push_back(0);
+                w.ClipboardReplace(owner, {{kCfText, block}});
+            } else {
+                for (char16_t c : text) {
+                    block.push_back(static_cast<std::uint8_t>(c & 0xFF));
+                    block.push_back(static_cast<std::uint8_t>(c >> 8));
+                }
+                block.insert(block.end(), {0, 0});
+                w.ClipboardReplace(owner, {{kCfUnicodeText, block}});
+            }
+        } else if (what == "format") {
+            RequireArgs(t, 3, 3);
+            auto id = ParseNonNegative(t[2].text, "a format id");
+            if (id < 1 || id > 0xFFFF) {
+                throw ScriptError{"a format id lies between 1 and 65535"};
+            }
+            const std::string& hex = t[3].text;
+            if (hex.size() % 2 != 0 || hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
+                throw ScriptError{"the block must be pairs of hexadecimal digits, not \"" + hex + "\""};
+            }
+            std::vector<std::uint8_t> block;
+            for (std::size_t i = 0; i < hex.size(); i += 2) {
+                block.push_back(static_cast<std::uint8_t>(std::stoul(hex.substr(i, 2), nullptr, 16)));
+            }
+            auto format = static_cast<std::uint32_t>(id);
+            if (format >= 0xC000 && !w.clipboard.registered.count(format)) {
+                w.clipboard.registered[format] = "Sim Format " + std::to_string(format);
+            }
+            std::vector<std::pair<std::uint32_t, std::vector<std::uint8_t>>> data;
+            for (const auto& [f, h] : w.clipboard.formats) {
+                if (f != format) {
+                    data.emplace_back(f, w.clipboard.blocks[h]);
+                }
+            }
+            data.emplace_back(format, block);
+            w.ClipboardReplace(owner, data);
+        } else if (what == "empty") {
+            RequireArgs(t, 1, 1);
+            w.ClipboardReplace(owner, {});
+        } else if (what == "locked") {
+            RequireArgs(t, 2, 2);
+            w.clipboard.lockedUntil = w.now + ParseNonNegative(t[2].text, "MS");
+        } else {
+            throw ScriptError{"unknown clipboard command \"" + what + "\""};
+        }
     } else if (cmd == "page") {
         RequireArgs(t, 1, 2);
         const std::string& what = t[1].text;
@@ -604,6 +665,19 @@ std::string ScenarioRunner::Show(const std::string& name) {
     }
     if (name == "messagebox") {
         return w.lastMessageBox ? DescribeMessageBox(*w.lastMessageBox) : "none";
+    }
+    if (name == "clipboard") {
+        return DescribeClipboard(w);
+    }
+    if (name == "clipboard.text") {
+        return QuoteText(SimClipboardText(w));
+    }
+    if (name == "keys") {
+        std::string keys;
+        for (const auto& k : w.keys) {
+            keys += (keys.empty() ? "" : " ") + k;
+        }
+        return keys.empty() ? "none" : keys;
     }
     if (name == "page.url") {
         return QuoteText(w.page.url);

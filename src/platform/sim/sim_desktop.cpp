@@ -7,6 +7,7 @@
 
 #include "base/numbers.h"
 #include "base/text.h"
+#include "platform/hash2_loader.h"
 #include "platform/sim/sim_ui.h"
 
 namespace plv::sim {
@@ -217,12 +218,56 @@ class SimDesktop::DesktopApi : public Desktop {
         return w ? w->className : u"";
     }
 
-    std::intptr_t SendCopyMessage(Hwnd /*window*/) override { return 1; }
+    // A window that does not handle WM_COPY leaves it to DefWindowProc, which answers 0 too.
+    std::intptr_t SendCopyMessage(Hwnd window) override {
+        SimApp* app = w_.AppByWindow(window);
+        if (app && app->copy == CopyBehaviour::Message) {
+            w_.AppCopies(*app);
+        }
+        return 0;
+    }
 
+    // Keystrokes go to the window in front, which acts on a key going down while Ctrl is down.
     void KeybdEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t flags) override {
         char buf[32];
         std::snprintf(buf, sizeof buf, "%X/%X/%X", vk, scan, flags);
         w_.keys.emplace_back(buf);
+        bool down = (flags & kKeyEventKeyUp) == 0;
+        if (vk == 0x11) {
+            w_.ctrlDown = down;
+            return;
+        }
+        SimApp* app = w_.AppByWindow(w_.foreground);
+        if (!down || !w_.ctrlDown || app == nullptr) {
+            return;
+        }
+        if (vk == 0x2D && app->copy == CopyBehaviour::Insert) {
+            w_.AppCopies(*app);
+        } else if (vk == 0x43) {
+            if (IsConsoleClass(app->className)) {
+                ++app->interrupts;
+                w_.Trace(QuoteText(app->exe) + " interrupted by Ctrl+C");
+            } else if (app->copy == CopyBehaviour::CtrlC) {
+                w_.AppCopies(*app);
+            } else if (app->copy == CopyBehaviour::Late) {
+                Hwnd window = app->window;
+                w_.Schedule(w_.now + 150, [this, window] {
+                    if (SimApp* a = w_.AppByWindow(window)) {
+                        w_.AppCopies(*a);
+                    }
+                });
+            }
+        }
+    }
+
+    static bool IsConsoleClass(const std::u16string& cls) {
+        for (const char16_t* c : {u"ConsoleWindowClass", u"CASCADIA_HOSTING_WINDOW_CLASS", u"mintty",
+                                  u"PuTTY", u"VirtualConsoleClass"}) {
+            if (cls == c) {
+                return true;
+            }
+        }
+        return false;
     }
 
     int GetSystemMetrics(int index) override {
@@ -352,32 +397,366 @@ class SimDesktop::BrowserApi : public Browser {
 };
 
 // ---------------------------------------------------------------------------------------------
-// Clipboard: nobody can open it yet, so every operation fails as it would on a clipboard that
-// another program holds.
+// Clipboard
+
+MemHandle SimWorld::NewBlock(std::vector<std::uint8_t> bytes) {
+    MemHandle h = clipboard.nextBlock;
+    clipboard.nextBlock += 8;
+    clipboard.blocks[h] = std::move(bytes);
+    return h;
+}
+
+std::vector<std::uint32_t> SimWorld::AvailableFormats() const {
+    std::vector<std::uint32_t> out;
+    bool text = false;
+    bool unicode = false;
+    for (const auto& [f, h] : clipboard.formats) {
+        out.push_back(f);
+        text = text || f == kCfText;
+        unicode = unicode || f == kCfUnicodeText;
+    }
+    // Windows offers each text format made from the other, after the ones that were set.
+    if (unicode && !text) {
+        out.push_back(kCfText);
+    } else if (text && !unicode) {
+        out.push_back(kCfUnicodeText);
+    }
+    return out;
+}
+
+namespace {
+
+// The text of a block up to its first zero, for the two text formats.
+std::string AnsiOf(const std::vector<std::uint8_t>& b) {
+    std::string s;
+    for (std::uint8_t c : b) {
+        if (c == 0) {
+            break;
+        }
+        s += static_cast<char>(c);
+    }
+    return s;
+}
+
+std::u16string UnicodeOf(const std::vector<std::uint8_t>& b) {
+    std::u16string s;
+    for (std::size_t i = 0; i + 1 < b.size(); i += 2) {
+        auto c = static_cast<char16_t>(b[i] | (b[i + 1] << 8));
+        if (c == 0) {
+            break;
+        }
+        s += c;
+    }
+    return s;
+}
+
+std::vector<std::uint8_t> AnsiBlock(const std::string& s) {
+    std::vector<std::uint8_t> b(s.begin(), s.end());
+    b.push_back(0);
+    return b;
+}
+
+std::vector<std::uint8_t> UnicodeBlock(const std::u16string& s) {
+    std::vector<std::uint8_t> b;
+    for (char16_t c : s) {
+        b.push_back(static_cast<std::uint8_t>(c & 0xFF));
+        b.push_back(static_cast<std::uint8_t>(c >> 8));
+    }
+    b.push_back(0);
+    b.push_back(0);
+    return b;
+}
+
+}  // namespace
+
+MemHandle SimWorld::ClipboardBlock(std::uint32_t format) {
+    auto& c = clipboard;
+    for (const auto& [f, h] : c.formats) {
+        if (f == format) {
+            return h;
+        }
+    }
+    auto formats = AvailableFormats();
+    if (std::find(formats.begin(), formats.end(), format) == formats.end()) {
+        return 0;
+    }
+    if (auto it = c.synthesized.find(format); it != c.synthesized.end()) {
+        return it->second;
+    }
+    std::uint32_t source = format == kCfText ? kCfUnicodeText : kCfText;
+    const auto& bytes = c.blocks[ClipboardBlock(source)];
+    MemHandle h = NewBlock(format == kCfText ? AnsiBlock(Utf16ToAnsi(UnicodeOf(bytes)))
+                                             : UnicodeBlock(AnsiToUtf16(AnsiOf(bytes))));
+    c.synthesized[format] = h;
+    return h;
+}
+
+void SimWorld::ClipboardClear() {
+    auto& c = clipboard;
+    for (const auto& [f, h] : c.formats) {
+        c.blocks.erase(h);
+    }
+    for (const auto& [f, h] : c.synthesized) {
+        c.blocks.erase(h);
+    }
+    c.formats.clear();
+    c.synthesized.clear();
+}
+
+void SimWorld::ClipboardReplace(
+    Hwnd owner, const std::vector<std::pair<std::uint32_t, std::vector<std::uint8_t>>>& data) {
+    ClipboardClear();
+    clipboard.owner = owner;
+    for (const auto& [f, bytes] : data) {
+        clipboard.formats.emplace_back(f, NewBlock(bytes));
+    }
+}
+
+bool SimWorld::ClipboardHeldByOther(std::uint32_t pid) const {
+    return (clipboard.open && clipboard.openerPid != pid) || now < clipboard.lockedUntil;
+}
+
+std::u16string SimWorld::ClipboardFormatName(std::uint32_t format) const {
+    auto it = clipboard.registered.find(format);
+    return it == clipboard.registered.end() ? u"" : AnsiToUtf16(it->second);
+}
+
+SimApp* SimWorld::AppByWindow(Hwnd window) {
+    for (auto& a : apps) {
+        if (a.window == window) {
+            return &a;
+        }
+    }
+    return nullptr;
+}
+
+void SimWorld::AppCopies(SimApp& app) {
+    // An application copies only when it can open the clipboard and has something selected.
+    if (ClipboardHeldByOther(app.pid) || app.selection.empty()) {
+        Trace(QuoteText(app.exe) + " could not copy");
+        return;
+    }
+    ClipboardReplace(app.window, {{kCfUnicodeText, UnicodeBlock(app.selection)}});
+    Trace(QuoteText(app.exe) + " copied " + QuoteText(app.selection));
+}
+
+std::u16string SimClipboardText(SimWorld& world) {
+    if (MemHandle h = world.ClipboardBlock(kCfUnicodeText)) {
+        const auto& b = world.clipboard.blocks[h];
+        if (b.size() > 2) {
+            return UnicodeOf(b);
+        }
+    }
+    MemHandle h = world.ClipboardBlock(kCfText);
+    return h ? AnsiToUtf16(AnsiOf(world.clipboard.blocks[h])) : u"";
+}
+
+std::string DescribeClipboard(const SimWorld& world) {
+    std::string out;
+    for (const auto& [f, h] : world.clipboard.formats) {
+        out += (out.empty() ? "" : " ") + std::to_string(f) + ":";
+        auto it = world.clipboard.blocks.find(h);
+        for (std::uint8_t b : it == world.clipboard.blocks.end() ? std::vector<std::uint8_t>{} : it->second) {
+            char buf[4];
+            std::snprintf(buf, sizeof buf, "%02X", b);
+            out += buf;
+        }
+    }
+    return out.empty() ? "empty" : out;
+}
 
 class SimDesktop::ClipboardApi : public Clipboard {
   public:
-    bool OpenClipboard(Hwnd) override { return false; }
-    bool CloseClipboard() override { return false; }
-    bool EmptyClipboard() override { return false; }
-    int CountClipboardFormats() override { return 0; }
-    std::uint32_t EnumClipboardFormats(std::uint32_t) override { return 0; }
-    bool IsClipboardFormatAvailable(std::uint32_t) override { return false; }
-    MemHandle GetClipboardData(std::uint32_t) override { return 0; }
-    MemHandle SetClipboardData(std::uint32_t, MemHandle) override { return 0; }
-    std::uint32_t RegisterClipboardFormat(const std::string&) override { return 0; }
-    std::optional<std::string> GetClipboardFormatName(std::uint32_t, std::size_t) override {
-        return std::nullopt;
+    explicit ClipboardApi(SimWorld& w) : w_(w) {}
+
+    bool OpenClipboard(Hwnd owner) override {
+        if (!w_.Alive() || w_.ClipboardHeldByOther(w_.programPid)) {
+            return false;
+        }
+        auto& c = w_.clipboard;
+        c.open = true;
+        c.openerPid = w_.programPid;
+        c.openerWindow = owner;
+        return true;
     }
-    MemHandle GlobalAlloc(std::uint32_t, std::size_t) override { return 0; }
-    std::size_t GlobalSize(MemHandle) override { return 0; }
-    std::vector<std::uint8_t> GlobalRead(MemHandle) override { return {}; }
-    bool GlobalWrite(MemHandle, const std::vector<std::uint8_t>&) override { return false; }
-    void GlobalFree(MemHandle) override {}
-    std::uint32_t DragQueryFileCount(MemHandle) override { return 0; }
-    std::optional<std::string> DragQueryFile(MemHandle, std::uint32_t, std::size_t) override {
-        return std::nullopt;
+
+    bool CloseClipboard() override {
+        if (!HeldByUs()) {
+            return false;
+        }
+        w_.clipboard.open = false;
+        w_.clipboard.openerWindow = 0;
+        return true;
     }
+
+    bool EmptyClipboard() override {
+        if (!HeldByUs()) {
+            return false;
+        }
+        w_.ClipboardClear();
+        // After a null open the clipboard has no owner, and SetClipboardData fails.
+        w_.clipboard.owner = w_.clipboard.openerWindow;
+        return true;
+    }
+
+    int CountClipboardFormats() override { return static_cast<int>(w_.AvailableFormats().size()); }
+
+    std::uint32_t EnumClipboardFormats(std::uint32_t format) override {
+        if (!HeldByUs()) {
+            return 0;
+        }
+        auto formats = w_.AvailableFormats();
+        if (format == 0) {
+            return formats.empty() ? 0 : formats.front();
+        }
+        auto it = std::find(formats.begin(), formats.end(), format);
+        return (it == formats.end() || it + 1 == formats.end()) ? 0 : *(it + 1);
+    }
+
+    bool IsClipboardFormatAvailable(std::uint32_t format) override {
+        auto formats = w_.AvailableFormats();
+        return std::find(formats.begin(), formats.end(), format) != formats.end();
+    }
+
+    MemHandle GetClipboardData(std::uint32_t format) override {
+        return HeldByUs() ? w_.ClipboardBlock(format) : 0;
+    }
+
+    MemHandle SetClipboardData(std::uint32_t format, MemHandle block) override {
+        auto& c = w_.clipboard;
+        if (!HeldByUs() || c.owner == 0 || !c.blocks.count(block) || format == 0) {
+            return 0;
+        }
+        for (const auto& [f, h] : c.formats) {
+            if (h == block) {
+                return 0;  // already the clipboard's
+            }
+        }
+        // Text set anew makes the other text format be made from it again.
+        for (const auto& [f, h] : c.synthesized) {
+            c.blocks.erase(h);
+        }
+        c.synthesized.clear();
+        for (auto& [f, h] : c.formats) {
+            if (f == format) {
+                c.blocks.erase(h);
+                h = block;
+                return block;
+            }
+        }
+        c.formats.emplace_back(format, block);
+        return block;
+    }
+
+    std::uint32_t RegisterClipboardFormat(const std::string& name) override {
+        if (name.empty()) {
+            return 0;
+        }
+        auto& c = w_.clipboard;
+        for (const auto& [id, n] : c.registered) {
+            if (EqualsIgnoreCase(AnsiToUtf16(n), AnsiToUtf16(name))) {
+                return id;
+            }
+        }
+        std::uint32_t id = c.nextRegistered++;
+        c.registered[id] = name;
+        return id;
+    }
+
+    std::optional<std::string> GetClipboardFormatName(std::uint32_t format, std::size_t maxChars) override {
+        auto it = w_.clipboard.registered.find(format);
+        if (it == w_.clipboard.registered.end() || maxChars < 2) {
+            return std::nullopt;
+        }
+        return it->second.substr(0, maxChars - 1);
+    }
+
+    MemHandle GlobalAlloc(std::uint32_t /*flags*/, std::size_t bytes) override {
+        return w_.NewBlock(std::vector<std::uint8_t>(bytes, 0));
+    }
+
+    std::size_t GlobalSize(MemHandle block) override {
+        auto it = w_.clipboard.blocks.find(block);
+        return it == w_.clipboard.blocks.end() ? 0 : it->second.size();
+    }
+
+    std::vector<std::uint8_t> GlobalRead(MemHandle block) override {
+        auto it = w_.clipboard.blocks.find(block);
+        return it == w_.clipboard.blocks.end() ? std::vector<std::uint8_t>{} : it->second;
+    }
+
+    bool GlobalWrite(MemHandle block, const std::vector<std::uint8_t>& bytes) override {
+        auto it = w_.clipboard.blocks.find(block);
+        if (it == w_.clipboard.blocks.end()) {
+            return false;
+        }
+        std::copy_n(bytes.begin(), std::min(bytes.size(), it->second.size()), it->second.begin());
+        return true;
+    }
+
+    void GlobalFree(MemHandle block) override {
+        for (const auto& [f, h] : w_.clipboard.formats) {
+            if (h == block) {
+                return;  // the clipboard's: not the caller's to free
+            }
+        }
+        w_.clipboard.blocks.erase(block);
+    }
+
+    std::uint32_t DragQueryFileCount(MemHandle drop) override {
+        return static_cast<std::uint32_t>(DropNames(drop).size());
+    }
+
+    std::optional<std::string> DragQueryFile(MemHandle drop, std::uint32_t index,
+                                             std::size_t maxChars) override {
+        auto names = DropNames(drop);
+        if (index >= names.size() || maxChars == 0) {
+            return std::nullopt;
+        }
+        return names[index].substr(0, maxChars - 1);
+    }
+
+  private:
+    bool HeldByUs() const { return w_.clipboard.open && w_.clipboard.openerPid == w_.programPid; }
+
+    // The names of a DROPFILES block: the list starts at the offset in its first field, each
+    // name ends with a zero, and an empty name ends the list; wide names when the flag at 16 is set.
+    std::vector<std::string> DropNames(MemHandle drop) {
+        std::vector<std::string> names;
+        auto it = w_.clipboard.blocks.find(drop);
+        if (it == w_.clipboard.blocks.end() || it->second.size() < 20) {
+            return names;
+        }
+        const auto& b = it->second;
+        auto u32 = [&](std::size_t at) {
+            std::uint32_t v = 0;
+            for (std::size_t k = 0; k < 4; ++k) {
+                v |= static_cast<std::uint32_t>(b[at + k]) << (8 * k);
+            }
+            return v;
+        };
+        std::size_t pos = u32(0);
+        bool wide = u32(16) != 0;
+        std::size_t unit = wide ? 2 : 1;
+        while (pos + unit <= b.size()) {
+            std::u16string name;
+            while (pos + unit <= b.size()) {
+                char16_t c = wide ? static_cast<char16_t>(b[pos] | (b[pos + 1] << 8)) : b[pos];
+                pos += unit;
+                if (c == 0) {
+                    break;
+                }
+                name += c;
+            }
+            if (name.empty()) {
+                break;
+            }
+            names.push_back(wide ? Utf16ToAnsi(name) : std::string(name.begin(), name.end()));
+        }
+        return names;
+    }
+
+    SimWorld& w_;
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -680,10 +1059,20 @@ class SimDesktop::EnvApi : public ProcessEnv {
         return it->second;
     }
 
-    ChecksumLibrary* LoadChecksumLibrary() override { return nullptr; }
+    // The real library, from the folder of the running simulator.
+    ChecksumLibrary* LoadChecksumLibrary() override {
+        if (w_.hash2Missing) {
+            return nullptr;
+        }
+        if (!hash2_) {
+            hash2_ = LoadHash2From(RunningExecutableDirectory());
+        }
+        return hash2_.get();
+    }
 
   private:
     SimWorld& w_;
+    std::unique_ptr<ChecksumLibrary> hash2_;
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -693,7 +1082,7 @@ SimDesktop::SimDesktop()
       desktop_(std::make_unique<DesktopApi>(world_)),
       ui_(std::make_unique<SimUi>(world_)),
       browser_(std::make_unique<BrowserApi>(world_)),
-      clipboard_(std::make_unique<ClipboardApi>()),
+      clipboard_(std::make_unique<ClipboardApi>(world_)),
       processes_(std::make_unique<ProcessesApi>(world_)),
       store_(std::make_unique<StoreApi>(world_)),
       tray_(std::make_unique<TrayApi>(world_)),
@@ -737,6 +1126,7 @@ SimApp& SimDesktop::AddApp(const std::u16string& exe, CopyBehaviour copy, RectPx
     app.pid = world_.nextPid++;
     app.copy = copy;
     app.selection = selection;
+    app.className = className;
     // A process whose executable cannot be found is not in the snapshot at all.
     if (!exe.empty()) {
         world_.processes.push_back(SimProcess{app.pid, Utf16ToAnsi(exe), Utf16ToAnsi(u"C:\\Apps\\" + exe)});

@@ -31,6 +31,8 @@ struct SimApp {
     Hwnd window = 0;
     CopyBehaviour copy = CopyBehaviour::Insert;
     std::u16string selection;
+    std::u16string className;
+    int interrupts = 0;  // Ctrl+C received by a console or terminal window
 };
 
 struct SimControl {
@@ -96,6 +98,22 @@ struct PageModel {
     std::optional<std::u16string> download;
 };
 
+// The clipboard as Windows keeps it: one opener at a time, the formats in the order they were
+// set, global memory blocks, registered format names.
+struct ClipboardState {
+    std::vector<std::pair<std::uint32_t, MemHandle>> formats;  // set formats, in order
+    bool open = false;
+    std::uint32_t openerPid = 0;  // the process that holds it open
+    Hwnd openerWindow = 0;
+    Hwnd owner = 0;                 // set by EmptyClipboard to the opener's window (0 for a null open)
+    std::int64_t lockedUntil = -1;  // another application holds it open until then
+    std::map<MemHandle, std::vector<std::uint8_t>> blocks;
+    MemHandle nextBlock = 0x20000;
+    std::map<std::uint32_t, MemHandle> synthesized;  // made on request, gone with the next change
+    std::map<std::uint32_t, std::string> registered;
+    std::uint32_t nextRegistered = 0xC070;
+};
+
 enum class ProgramState { NotStarted, Running, Exited, Terminated };
 
 class SimDesktop;
@@ -149,6 +167,9 @@ struct SimWorld {
     std::uint32_t nextPid = 1200;
     std::vector<SimApp> apps;
     std::vector<std::string> keys;  // injected keystrokes, "VK/SCAN/FLAGS" in hexadecimal
+    bool ctrlDown = false;
+    ClipboardState clipboard;
+    bool hash2Missing = false;
 
     // --- registry, tray, shell, page
     std::map<std::u16string, std::u16string> registry;  // by folded "program\section\key"
@@ -178,6 +199,22 @@ struct SimWorld {
     SimWindow* Window(Hwnd h);
     SimWindow* Form(const std::string& name);
     void Schedule(std::int64_t at, std::function<void()> action);
+
+    // --- clipboard helpers shared by the program's view and the other applications
+    MemHandle NewBlock(std::vector<std::uint8_t> bytes);
+    // The formats a reader sees: the set ones, then the text format Windows makes from the other.
+    std::vector<std::uint32_t> AvailableFormats() const;
+    // The block of a format, synthesising CF_TEXT or CF_UNICODETEXT from the other; 0 if none.
+    MemHandle ClipboardBlock(std::uint32_t format);
+    // Replaces everything on the clipboard (as another application's copy does).
+    void ClipboardReplace(Hwnd owner,
+                          const std::vector<std::pair<std::uint32_t, std::vector<std::uint8_t>>>& data);
+    void ClipboardClear();
+    bool ClipboardHeldByOther(std::uint32_t pid) const;
+    std::u16string ClipboardFormatName(std::uint32_t format) const;
+    SimApp* AppByWindow(Hwnd window);
+    // An application copies its selection as Unicode text, when it can open the clipboard.
+    void AppCopies(SimApp& app);
 };
 
 // Quotes a text the way the scenario runner shows free texts.
@@ -243,6 +280,12 @@ class SimDesktop {
     std::unique_ptr<EnvApi> env_;
     std::unique_ptr<Platform> platform_;
 };
+
+// The text a capture would read from the clipboard: the Unicode text when its block holds more
+// than its terminating zero, else the ANSI text.
+std::u16string SimClipboardText(SimWorld& world);
+// The set formats as ID:HEX items, or "empty".
+std::string DescribeClipboard(const SimWorld& world);
 
 // The simulated text metrics: at S points each UTF-16 unit is round(S * 10) twips wide and a line
 // round(S * 24) twips tall; wrapping breaks greedily at blanks and breaks over-long words.

@@ -1,0 +1,21 @@
+#pragma once
+// Loads the checksum library from one folder only, never from the search path, so that a
+// library of the same name elsewhere can never be picked up in its place.
+
+#include <memory>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace plv {
+
+// The library file's name on this system: hash2.dll or libhash2.so.
+std::string Hash2FileName();
+
+// Loads <directory>/<Hash2FileName()> and finds its CRC32; null when either fails.
+std::unique_ptr<ChecksumLibrary> LoadHash2From(const std::string& directory);
+
+// The folder of the running executable (used by the backends to find the library).
+std::string RunningExecutableDirectory();
+
+}  // namespace plv

@@ -1,0 +1,183 @@
+// Capturing a selection: each way an application may copy, the user's clipboard given back
+// exactly, terminals spared Ctrl+C, and the cache key.
+
+#include <gtest/gtest.h>
+
+#include "app/app.h"
+#include "base/text.h"
+#include "capture/text_capture.h"
+#include "platform/sim/default_settings.h"
+#include "platform/sim/sim_desktop.h"
+
+namespace plv {
+namespace {
+
+using sim::CopyBehaviour;
+
+struct Desk {
+    Desk() { sim.world().files[u"c:\\program files\\parlevo\\plv.ini"] = sim::DefaultSettingsFile(); }
+    void Start() {
+        sim.StartProgram();
+        app = std::make_unique<App>(sim.platform());
+        Main(*app);
+    }
+    sim::SimApp& AddApp(CopyBehaviour copy, const std::u16string& cls = u"Edit",
+                        const std::u16string& text = u"sel") {
+        auto& a = sim.AddApp(u"app.exe", copy, {0, 0, 800, 600}, cls, text);
+        sim.SetForeground(&a);
+        return a;
+    }
+    std::string Keys() const {
+        std::string k;
+        for (const auto& s : sim.world().keys) {
+            k += (k.empty() ? "" : " ") + s;
+        }
+        return k;
+    }
+    sim::SimDesktop sim;
+    std::unique_ptr<App> app;
+};
+
+const std::string kInsertChord = "11/45/1 2D/45/1 2D/45/3 11/45/3";
+const std::string kCtrlCChord = "11/45/1 43/45/1 43/45/3 11/45/3";
+
+TEST(CaptureSelection, EachWayOfCopying) {
+    struct Case {
+        const char* name;
+        CopyBehaviour copy;
+        std::u16string cls;
+        std::u16string expected;
+        std::string keys;
+        std::int64_t virtualMs;
+    };
+    const Case cases[] = {
+        {"copy message", CopyBehaviour::Message, u"Edit", u"sel", "", 0},
+        {"Ctrl+Insert", CopyBehaviour::Insert, u"Edit", u"sel", kInsertChord, 60},
+        {"Ctrl+C", CopyBehaviour::CtrlC, u"Edit", u"sel", kInsertChord + " " + kCtrlCChord, 120},
+        // The late copy lands 150 ms after Ctrl+C, during the waiting polls: waited for, not used.
+        {"late", CopyBehaviour::Late, u"Edit", u"", kInsertChord + " " + kCtrlCChord, 210},
+        {"never", CopyBehaviour::None, u"Edit", u"", kInsertChord + " " + kCtrlCChord, 230},
+        // A terminal never receives Ctrl+C.
+        {"terminal", CopyBehaviour::CtrlC, u"ConsoleWindowClass", u"", kInsertChord, 170},
+        {"Windows Terminal", CopyBehaviour::CtrlC, u"CASCADIA_HOSTING_WINDOW_CLASS", u"", kInsertChord, 170},
+        {"PuTTY copies on Ctrl+Insert", CopyBehaviour::Insert, u"PuTTY", u"sel", kInsertChord, 60},
+    };
+    for (const Case& c : cases) {
+        Desk d;
+        d.Start();
+        auto& a = d.AddApp(c.copy, c.cls);
+        std::int64_t before = d.sim.world().now;
+        EXPECT_EQ(CaptureSelection(*d.app, a.window), c.expected) << c.name;
+        EXPECT_EQ(d.Keys(), c.keys) << c.name;
+        EXPECT_EQ(d.sim.world().now - before, c.virtualMs) << c.name;
+        EXPECT_EQ(a.interrupts, 0) << c.name;
+        EXPECT_EQ(sim::DescribeClipboard(d.sim.world()), "empty")
+            << c.name << ": an empty clipboard stays empty";
+    }
+}
+
+TEST(CaptureSelection, GivesTheUsersClipboardBackExactly) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<std::uint32_t, std::vector<std::uint8_t>>> formats;
+    };
+    const std::u16string unicode = u"\u0416\u0443\u043a \U0001F600";
+    std::vector<std::uint8_t> unicodeBlock;
+    for (char16_t c : unicode) {
+        unicodeBlock.push_back(static_cast<std::uint8_t>(c & 0xFF));
+        unicodeBlock.push_back(static_cast<std::uint8_t>(c >> 8));
+    }
+    unicodeBlock.insert(unicodeBlock.end(), {0, 0});
+    std::vector<std::uint8_t> dib = {40, 0, 0,  0, 1, 0, 0, 0, 1,    0, 0, 0,
+                                     1,  0, 24, 0, 0, 0, 0, 0, 0xFF, 0, 0, 0};
+    std::vector<std::uint8_t> drop = {20, 0, 0, 0, 0, 0, 0, 0,   0, 0,   0, 0, 0,
+                                      0,  0, 0, 0, 0, 0, 0, 'a', 0, 'b', 0, 0};
+    const Case cases[] = {
+        {"picture", {{8, dib}}},
+        {"file list", {{15, drop}}},
+        {"Unicode text outside the ANSI code page", {{13, unicodeBlock}}},
+        {"ANSI text", {{1, {'h', 'i', 0x80, 0}}}},
+        {"several formats and a registered one",
+         {{13, unicodeBlock}, {8, dib}, {15, drop}, {0xC123, {1, 2, 3}}}},
+        {"both text formats set apart", {{1, {'a', 0}}, {13, {'b', 0, 0, 0}}}},
+        {"nothing", {}},
+    };
+    for (CopyBehaviour copy : {CopyBehaviour::Message, CopyBehaviour::CtrlC, CopyBehaviour::None}) {
+        for (const Case& c : cases) {
+            Desk d;
+            d.Start();
+            auto& a = d.AddApp(copy);
+            d.sim.world().ClipboardReplace(d.sim.world().desktopWindow, c.formats);
+            std::string before = sim::DescribeClipboard(d.sim.world());
+            CaptureSelection(*d.app, a.window);
+            EXPECT_EQ(sim::DescribeClipboard(d.sim.world()), before) << c.name;
+            EXPECT_FALSE(d.sim.world().clipboard.open) << c.name;
+        }
+    }
+}
+
+TEST(CaptureSelection, AClipboardHeldByAnotherProgram) {
+    // Held for a moment: the save is retried and the capture goes ahead.
+    {
+        Desk d;
+        d.Start();
+        auto& a = d.AddApp(CopyBehaviour::Insert);
+        d.sim.world().ClipboardReplace(d.sim.world().desktopWindow, {{1, {'u', 0}}});
+        d.sim.world().clipboard.lockedUntil = d.sim.world().now + 30;
+        EXPECT_EQ(CaptureSelection(*d.app, a.window), u"sel");
+        EXPECT_EQ(sim::DescribeClipboard(d.sim.world()), "1:7500");
+    }
+    // Held throughout: nothing is captured, no key is sent, the clipboard is untouched.
+    {
+        Desk d;
+        d.Start();
+        auto& a = d.AddApp(CopyBehaviour::Message);
+        d.sim.world().ClipboardReplace(d.sim.world().desktopWindow, {{1, {'u', 0}}});
+        d.sim.world().clipboard.lockedUntil = d.sim.world().now + 10000;
+        std::int64_t before = d.sim.world().now;
+        EXPECT_EQ(CaptureSelection(*d.app, a.window), u"");
+        EXPECT_EQ(d.Keys(), "");
+        EXPECT_EQ(sim::DescribeClipboard(d.sim.world()), "1:7500");
+        EXPECT_LE(d.sim.world().now - before, 100);
+    }
+}
+
+TEST(CaptureSelection, TimersKeepRunningDuringTheWaits) {
+    Desk d;
+    d.Start();
+    auto& a = d.AddApp(CopyBehaviour::None);
+    int ticks = 0;
+    TimerId t = d.sim.platform().loop.CreateTimer("probe", [&] { ++ticks; });
+    d.sim.platform().loop.SetTimer(t, 20, true);
+    CaptureSelection(*d.app, a.window);
+    // 230 ms of waits, pumped after each 30 ms and 10 ms sleep.
+    EXPECT_GE(ticks, 8);
+}
+
+TEST(CacheKey, SameTextSameKeyAndTheKnownChecksum) {
+    Desk d;
+    d.Start();
+    auto k1 = GetCacheKey(*d.app, u"123456789");
+    ASSERT_TRUE(k1.has_value());
+    // The CRC-32 of "123456789" is CBF43926, signed -873187034.
+    EXPECT_EQ(*k1, u"k-873187034");
+    EXPECT_EQ(GetCacheKey(*d.app, u"123456789"), k1);
+    EXPECT_NE(GetCacheKey(*d.app, u"12345678"), k1);
+    EXPECT_EQ(GetCacheKey(*d.app, u""), u"k0");
+    // Characters outside the ANSI code page are keyed by their '?' rendering, and a character
+    // outside the BMP (two units, one byte) is read within the buffer.
+    EXPECT_EQ(GetCacheKey(*d.app, u"\u0416"), GetCacheKey(*d.app, u"?"));
+    EXPECT_EQ(GetCacheKey(*d.app, u"\U0001F600\U0001F600"), GetCacheKey(*d.app, u"??"));
+    std::u16string key = GetCacheKey(*d.app, u"Le chat").value();
+    EXPECT_EQ(key[0], u'k');
+}
+
+TEST(CacheKey, WithoutTheLibraryNothingIsKeyed) {
+    Desk d;
+    d.sim.world().hash2Missing = true;
+    d.Start();
+    EXPECT_EQ(GetCacheKey(*d.app, u"abc"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace plv
