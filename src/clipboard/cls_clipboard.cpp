@@ -168,8 +168,8 @@ bool clsClipBoard::GetBinaryData(std::int32_t lFormatId, std::vector<std::uint8_
     if (RetHandle == nullptr) {
         if (n > 0) {
             std::vector<std::uint8_t> block = clipboard_.GlobalRead(hMem);
-            bData.assign(block.begin(),
-                         block.begin() + std::min<std::int64_t>(n, static_cast<std::int64_t>(block.size())));
+            block.resize(std::min(static_cast<std::size_t>(n), block.size()));
+            bData = std::move(block);
         }
     } else {
         *RetHandle =
