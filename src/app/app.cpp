@@ -6,6 +6,7 @@
 #include "clipboard/cls_clipboard.h"
 #include "popup/frm_ico.h"
 #include "popup/frm_trans.h"
+#include "shell/frm_about.h"
 
 namespace plv {
 
@@ -52,8 +53,8 @@ void App::EndNormally(int exitCode) {
         frmMain->StopTimers();
     }
     ended_ = true;
-    for (Form* f : {static_cast<Form*>(frmTrans.get()), static_cast<Form*>(frmico.get()),
-                    static_cast<Form*>(frmMain.get())}) {
+    for (Form* f : {static_cast<Form*>(frmAbout.get()), static_cast<Form*>(frmTrans.get()),
+                    static_cast<Form*>(frmico.get()), static_cast<Form*>(frmMain.get())}) {
         if (f != nullptr) {
             f->Unload();
         }

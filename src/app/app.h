@@ -15,6 +15,7 @@ namespace plv {
 class FrmMain;
 class FrmIco;
 class FrmTrans;
+class FrmAbout;
 class clsProccess;
 class clsClipBoard;
 class ChecksumLibrary;
@@ -61,6 +62,7 @@ class App {
     std::unique_ptr<FrmMain> frmMain;
     std::unique_ptr<FrmIco> frmico;
     std::unique_ptr<FrmTrans> frmTrans;
+    std::unique_ptr<FrmAbout> frmAbout;  // created when shown, unloaded by its Close button
 
     // The one clipboard object, created on first use.
     clsClipBoard& Clipboard();

@@ -5,6 +5,7 @@
 #include "popup/frm_ico.h"
 #include "popup/window_effects.h"
 #include "service/connection.h"
+#include "shell/frm_about.h"
 
 namespace plv {
 namespace {
@@ -19,6 +20,7 @@ constexpr double kDoubleClickSeconds = 0.3;
 constexpr std::uint32_t kWmLButtonDown = 513;
 constexpr std::uint32_t kWmLButtonDblClk = 515;
 constexpr std::uint32_t kWmRButtonUp = 517;
+constexpr std::uint32_t kNinBalloonUserClick = 1029;
 
 }  // namespace
 
@@ -201,6 +203,9 @@ void FrmMain::HandleTrayCode(std::uint32_t code) {
         case kWmLButtonDblClk:
             ShowMe();
             break;
+        case kNinBalloonUserClick:
+            OnBalloonClick(app_);
+            break;
         default:
             break;
     }
@@ -230,6 +235,9 @@ void FrmMain::OnMenuChoice(std::uint32_t id) {
             break;
         case kMnuConnect:
             ConnectService(app_);
+            break;
+        case kMnuAbout:
+            ShowAbout(app_);
             break;
         case kMnuExit:
             mnuExit_Click();

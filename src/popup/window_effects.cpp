@@ -1,6 +1,8 @@
 #include "popup/window_effects.h"
 
 #include "app/app.h"
+#include "app/forms.h"
+#include "base/numbers.h"
 
 namespace plv {
 
@@ -17,6 +19,19 @@ void SetTranslucency(App& app, Hwnd window, std::int32_t transparency) {
         return;
     }
     ui.SetLayeredWindowAttributes(window, 0, static_cast<std::uint8_t>(alpha), kLwaAlpha);
+}
+
+void FadeWindow(App& app, Form& form, std::int32_t start, std::int32_t end, std::int32_t steps) {
+    if (steps <= 0) {
+        return;
+    }
+    double delta = static_cast<double>(end - start) / steps;
+    for (std::int32_t i = 1; i <= steps; ++i) {
+        SetTranslucency(app, form.hWnd(), RoundHalfEven32(i * delta + start));
+        app.platform.ui.Repaint(form.hWnd());
+        app.platform.loop.PumpMessages();
+        app.platform.loop.Sleep(30);
+    }
 }
 
 void SetWindowTopmost(App& app, Hwnd window, bool topmost, bool show, std::int32_t x, std::int32_t y) {

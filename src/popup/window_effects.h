@@ -8,10 +8,15 @@
 namespace plv {
 
 class App;
+class Form;
 
 // Transparency 0 is opaque, 255 fully transparent; the window's alpha is 255 - transparency.
 // Layered windows need Windows 2000 (5.0); before that windows stay opaque.
 void SetTranslucency(App& app, Hwnd window, std::int32_t transparency);
+
+// Steps the form's transparency from start to end in steps, 30 ms apart, letting other events
+// run after each step. The window stays shown; the caller hides it.
+void FadeWindow(App& app, Form& form, std::int32_t start, std::int32_t end, std::int32_t steps);
 
 // Puts the window above all others (or out of that layer), optionally moves it to x, y (0 keeps
 // the current value) and shows it, never activating it.

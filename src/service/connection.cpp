@@ -3,6 +3,8 @@
 #include "app/app.h"
 #include "app/frm_main.h"
 #include "popup/frm_trans.h"
+#include "popup/popup_layout.h"
+#include "shell/launcher.h"
 
 namespace plv {
 
@@ -55,6 +57,17 @@ void tmrLoad_Timer(App& app) {
                           u"\r\nA new Parlevo Version is available.\r\n Click here to download.",
                       false, false, u"download");
     }
+}
+
+void OnBalloonClick(App& app) {
+    if (app.BalloonTag == u"download") {
+        OpenDownloadLink(app);
+    }
+}
+
+void OpenDownloadLink(App& app) {
+    HidePopups(app);
+    OpenDownloadAddress(app);
 }
 
 void tmrReconnect_Timer(App& app) {

@@ -14,5 +14,9 @@ std::u16string PageAddress(const App& app);
 void ConnectService(App& app);
 void tmrLoad_Timer(App& app);
 void tmrReconnect_Timer(App& app);
+// A click on the tray balloon: the download when the balloon announced a new version.
+void OnBalloonClick(App& app);
+// Hides the popups and opens the offered download address.
+void OpenDownloadLink(App& app);
 
 }  // namespace plv

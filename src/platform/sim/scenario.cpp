@@ -441,6 +441,13 @@ void ScenarioRunner::Dispatch(const std::string& raw, const std::vector<Token>& 
             }
         }
         sim_.AddApp(Utf8ToUtf16(t[1].text), copy, rect, cls, text);
+    } else if (cmd == "shell") {
+        RequireArgs(t, 2, 2);
+        w.shellAnswers[Utf8ToUtf16(t[1].text)] = ParseInt(t[2].text, "the shell's answer");
+    } else if (cmd == "click") {
+        RequireStarted();
+        RequireArgs(t, 1, 2);
+        Click(t[1].text, t.size() > 2 ? t[2].text : "left");
     } else if (cmd == "no-hash2") {
         RequireNotStarted(cmd);
         RequireArgs(t, 0, 0);
@@ -505,20 +512,37 @@ void ScenarioRunner::Dispatch(const std::string& raw, const std::vector<Token>& 
     } else if (cmd == "page") {
         RequireArgs(t, 1, 2);
         const std::string& what = t[1].text;
+        auto& page = w.page;
         if (what == "ready") {
             RequireArgs(t, 1, 2);
-            w.page.never = false;
-            w.page.readyMs =
-                t.size() > 2 ? static_cast<std::uint32_t>(ParseNonNegative(t[2].text, "MS")) : 300;
+            page.never = false;
+            page.readyMs = t.size() > 2 ? static_cast<std::uint32_t>(ParseNonNegative(t[2].text, "MS")) : 300;
         } else if (what == "never") {
             RequireArgs(t, 1, 1);
-            w.page.never = true;
+            page.never = true;
+        } else if (what == "answer-after") {
+            RequireArgs(t, 2, 2);
+            page.answerAfterMs = static_cast<std::uint32_t>(ParseNonNegative(t[2].text, "MS"));
+            page.silent = false;
+        } else if (what == "answer") {
+            RequireArgs(t, 2, 2);
+            page.answer = Utf8ToUtf16(t[2].text);
+            page.silent = false;
+        } else if (what == "silent") {
+            RequireArgs(t, 1, 1);
+            page.silent = true;
+        } else if (what == "fromto") {
+            RequireArgs(t, 2, 2);
+            page.fromto = Utf8ToUtf16(t[2].text);
         } else if (what == "version") {
             RequireArgs(t, 2, 2);
-            w.page.version = Utf8ToUtf16(t[2].text);
+            page.version = Utf8ToUtf16(t[2].text);
         } else if (what == "download") {
             RequireArgs(t, 2, 2);
-            w.page.download = Utf8ToUtf16(t[2].text);
+            page.download = Utf8ToUtf16(t[2].text);
+        } else if (what == "missing") {
+            RequireArgs(t, 2, 2);
+            page.missing.push_back(Utf8ToUtf16(t[2].text));
         } else {
             throw ScriptError{"unknown page command \"" + what + "\""};
         }
@@ -623,6 +647,48 @@ void ScenarioRunner::Dispatch(const std::string& raw, const std::vector<Token>& 
     }
 }
 
+// The program's controls a script can click, by the names scripts use.
+static const std::map<std::string, std::pair<std::string, std::string>>& ClickTargets() {
+    static const std::map<std::string, std::pair<std::string, std::string>> targets = {
+        {"about-site", {"frmAbout", "Label1"}},
+        {"about-download", {"frmAbout", "lblDwn"}},
+        {"about-close", {"frmAbout", "Command1"}},
+    };
+    return targets;
+}
+
+SimUi& ScenarioRunner::ui() {
+    return static_cast<SimUi&>(sim_.platform().ui);
+}
+
+void ScenarioRunner::Click(const std::string& target, const std::string& buttonName) {
+    static const std::map<std::string, MouseButton> buttons = {
+        {"left", MouseButton::Left}, {"right", MouseButton::Right}, {"middle", MouseButton::Middle}};
+    auto b = buttons.find(buttonName);
+    if (b == buttons.end()) {
+        throw ScriptError{"unknown mouse button \"" + buttonName + "\""};
+    }
+    auto it = ClickTargets().find(target);
+    if (it == ClickTargets().end()) {
+        throw ScriptError{"unknown click target \"" + target + "\""};
+    }
+    Hwnd form = 0;
+    SimControl* c = ui().FindControl(it->second.first, it->second.second, &form);
+    SimWindow* w = sim_.world().Window(form);
+    if (!c || !w || !w->visible || !c->design.visible) {
+        throw ScriptError{"\"" + target + "\" is not on the screen to be clicked"};
+    }
+    // The pointer moves to the middle of the control first.
+    RectPx client = ui().GetClientRect(form);
+    std::int32_t frameX = (w->rect.Width() - client.Width()) / 2;
+    std::int32_t frameY = w->rect.Height() - client.Height() - frameX;
+    const auto& r = c->design.bounds;
+    auto& world = sim_.world();
+    world.cursor = {w->rect.left + frameX + RoundHalfEven32((r.left + r.width / 2) / world.twipsX),
+                    w->rect.top + frameY + RoundHalfEven32((r.top + r.height / 2) / world.twipsY)};
+    ui().ClickControl(form, c->id, b->second);
+}
+
 std::string ScenarioRunner::Show(const std::string& name) {
     auto& w = sim_.world();
     auto menuItem = [&](std::uint32_t id) {
@@ -684,6 +750,61 @@ std::string ScenarioRunner::Show(const std::string& name) {
     }
     if (name == "page.navigations") {
         return std::to_string(w.page.navigations);
+    }
+    if (name == "page.sent") {
+        return QuoteText(w.page.sent);
+    }
+    if (name == "page.requests") {
+        return std::to_string(w.page.requests);
+    }
+    if (name == "shell" || name == "started") {
+        std::string list;
+        for (const auto& target : name == "shell" ? w.shellOpened : w.started) {
+            list += (list.empty() ? "" : " ") + QuoteText(target);
+        }
+        return list.empty() ? "none" : list;
+    }
+    if (name.rfind("label.", 0) == 0) {
+        std::string rest = name.substr(6);
+        std::string part;
+        if (auto dot = rest.find('.'); dot != std::string::npos) {
+            part = rest.substr(dot + 1);
+            rest = rest.substr(0, dot);
+        }
+        static const char* const kLabels[] = {"google", "lbldir", "lblCopy", "lblNew", "lbl", "lblText"};
+        bool isLabel = false;
+        for (const char* l : kLabels) {
+            isLabel = isLabel || rest == l;
+        }
+        if (!isLabel || (part != "" && part != "visible" && part != "caption")) {
+            throw ScriptError{"unknown name \"" + name + "\""};
+        }
+        RequireStarted();
+        SimControl* c = ui().FindControl("frmTrans", rest);
+        if (!c) {
+            return "absent";
+        }
+        std::u16string caption = c->design.kind == ControlKind::RichText ? c->text : c->design.caption;
+        if (part == "visible") {
+            return YesNo(c->design.visible);
+        }
+        if (part == "caption") {
+            return QuoteText(caption);
+        }
+        const auto& r = c->design.bounds;
+        return QuoteText(caption) + " " + std::to_string(RoundHalfEven(r.left)) + "," +
+               std::to_string(RoundHalfEven(r.top)) + "," + std::to_string(RoundHalfEven(r.width)) + "," +
+               std::to_string(RoundHalfEven(r.height)) + (c->design.visible ? " visible" : " hidden");
+    }
+    if (name == "about") {
+        Hwnd form = 0;
+        SimControl* ver = ui().FindControl("frmAbout", "ver", &form);
+        SimControl* dwn = ui().FindControl("frmAbout", "lblDwn");
+        if (!ver || !dwn) {
+            return "absent";
+        }
+        return QuoteText(ver->design.caption) + " " + QuoteText(dwn->design.caption) +
+               (dwn->design.visible ? " visible" : " hidden");
     }
     if (name.rfind("timer.", 0) == 0) {
         for (const auto& timer : w.timers) {

@@ -16,6 +16,8 @@ class App;
 
 namespace plv::sim {
 
+class SimUi;
+
 class ScenarioRunner {
   public:
     // scriptDir: where paths in the script are relative to.
@@ -46,6 +48,8 @@ class ScenarioRunner {
     void Execute(const Line& line);
     void Dispatch(const std::string& raw, const std::vector<Token>& tokens);
     std::string Show(const std::string& name);
+    void Click(const std::string& target, const std::string& button);
+    SimUi& ui();
 
     void RequireArgs(const std::vector<Token>& t, std::size_t min, std::size_t max) const;
     void RequireStarted() const;

@@ -326,7 +326,9 @@ class SimDesktop::BrowserApi : public Browser {
             if (serial != p.navigationSerial) {
                 return;  // overtaken by a newer navigation
             }
+            // A page that cannot be loaded shows the browser's error page: no element of ours.
             p.document = p.never ? PageDocument{} : ServicePage();
+            ++p.clickSerial;
         });
     }
 
@@ -350,21 +352,33 @@ class SimDesktop::BrowserApi : public Browser {
             return false;
         }
         std::u16string member = ToLower(name);
-        if (member == u"outerhtml" && value.empty()) {
-            w_.page.document->elements.erase(id);
-            return true;
-        }
         auto it = e->properties.find(member);
         if (it == e->properties.end()) {
             return false;
         }
+        if (member == u"outerhtml") {
+            // Replacing an element's outer HTML with nothing takes it out of the document.
+            if (value.empty()) {
+                w_.page.document->elements.erase(id);
+            }
+            return true;
+        }
         it->second = value;
+        if (id == u"text" && member == u"value") {
+            w_.page.sent = value;
+        }
         return true;
     }
 
     bool CallElementMethod(const std::u16string& id, const std::u16string& name) override {
         auto* e = Find(id);
-        return e != nullptr && w_.Alive() && e->properties.count(u"@" + ToLower(name)) != 0;
+        if (e == nullptr || !w_.Alive() || e->properties.count(u"@" + ToLower(name)) == 0) {
+            return false;
+        }
+        if (id == u"btn" && ToLower(name) == u"click") {
+            Translate();
+        }
+        return true;
     }
 
   private:
@@ -376,7 +390,37 @@ class SimDesktop::BrowserApi : public Browser {
         return it == w_.page.document->elements.end() ? nullptr : &it->second;
     }
 
+    // The page empties "translation" at the click and fills it when the answer is complete; a
+    // newer click or a new document makes an older answer go nowhere.
+    void Translate() {
+        auto& p = w_.page;
+        ++p.requests;
+        std::u16string source;
+        if (auto* text = Find(u"text")) {
+            source = text->properties[u"value"];
+        }
+        if (auto* out = Find(u"translation")) {
+            out->properties[u"innertext"] = u"";
+        }
+        w_.Trace("page request " + QuoteText(source));
+        if (p.silent) {
+            return;
+        }
+        std::uint64_t serial = ++p.clickSerial;
+        std::u16string answer = p.answer.value_or(u"[" + source + u"]");
+        w_.Schedule(w_.now + p.answerAfterMs, [this, serial, answer] {
+            if (serial != w_.page.clickSerial) {
+                return;
+            }
+            if (auto* out = Find(u"translation")) {
+                out->properties[u"innertext"] = answer;
+                w_.Trace("page answer " + QuoteText(answer));
+            }
+        });
+    }
+
     PageDocument ServicePage() const {
+        const auto& p = w_.page;
         PageDocument doc;
         doc.elements[u"text"].properties = {{u"outerhtml", u"<textarea id=\"text\"></textarea>"},
                                             {u"value", u""}};
@@ -384,11 +428,20 @@ class SimDesktop::BrowserApi : public Browser {
                                            {u"@click", u""}};
         doc.elements[u"translation"].properties = {{u"outerhtml", u"<div id=\"translation\"></div>"},
                                                    {u"innertext", u""}};
-        if (w_.page.version) {
-            doc.elements[u"version"].properties = {{u"value", *w_.page.version}};
+        if (p.fromto) {
+            doc.elements[u"fromto"].properties = {{u"outerhtml", u"<span id=\"fromto\"></span>"},
+                                                  {u"innertext", *p.fromto}};
         }
-        if (w_.page.download) {
-            doc.elements[u"download"].properties = {{u"value", *w_.page.download}};
+        if (p.version) {
+            doc.elements[u"version"].properties = {{u"outerhtml", u"<input id=\"version\">"},
+                                                   {u"value", *p.version}};
+        }
+        if (p.download) {
+            doc.elements[u"download"].properties = {{u"outerhtml", u"<input id=\"download\">"},
+                                                    {u"value", *p.download}};
+        }
+        for (const auto& id : p.missing) {
+            doc.elements.erase(id);
         }
         return doc;
     }

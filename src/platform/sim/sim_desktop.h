@@ -86,16 +86,26 @@ struct PageDocument {
     std::map<std::u16string, PageElement> elements;  // by id
 };
 
-// The service page as the browser control shows it, with scripted timing.
+// The service page as the browser control shows it, with scripted timing and answers.
 struct PageModel {
+    // --- what the script sets up
     bool never = false;  // navigation never yields a usable page
     std::uint32_t readyMs = 300;
-    std::u16string url;
-    std::uint32_t navigations = 0;
-    std::uint64_t navigationSerial = 0;
-    std::optional<PageDocument> document;
+    std::uint32_t answerAfterMs = 200;
+    std::optional<std::u16string> answer;  // nothing: "[" + the sent text + "]"
+    bool silent = false;                   // never fills "translation"
+    std::optional<std::u16string> fromto;
     std::optional<std::u16string> version;
     std::optional<std::u16string> download;
+    std::vector<std::u16string> missing;  // element ids the page lacks
+    // --- what happened
+    std::u16string url;
+    std::uint32_t navigations = 0;
+    std::uint64_t navigationSerial = 0;  // which navigation the document belongs to
+    std::uint64_t clickSerial = 0;       // which click an answer belongs to
+    std::optional<PageDocument> document;
+    std::u16string sent;
+    std::uint32_t requests = 0;
 };
 
 // The clipboard as Windows keeps it: one opener at a time, the formats in the order they were

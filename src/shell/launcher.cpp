@@ -1,0 +1,76 @@
+#include "shell/launcher.h"
+
+#include "app/app.h"
+#include "base/text.h"
+
+namespace plv {
+namespace {
+
+const char16_t* const kTitle = u"Ошибка";
+constexpr std::uint32_t kWarningStyle = kMbOk | kMbIconExclamation;
+
+std::u16string MessageFor(std::intptr_t code) {
+    switch (code) {
+        case 31:
+            return u"Windows не знает, что это за файл и чем его открывать. Выберите программу из списка или "
+                   u"нажмите Отмена.";
+        case 0:
+            return u"Ошибка: Недостаточно памяти. Выполнение прервано!";
+        case 2:
+            return u"Ошибка: Файл не найден. Путь или имя файла указаны неправильно! ";
+        case 3:
+            return u"Ошибка: Путь не найден. Указанная папка не существует! \"";
+        case 11:
+            return u"Ошибка:  Неизвестный формат файла!";
+        default:
+            return u"";
+    }
+}
+
+}  // namespace
+
+std::u16string OpenDocument(App& app, const std::u16string& target) {
+    auto& shell = app.platform.shell;
+    // Success is any answer above 32, judged on the whole value.
+    std::intptr_t code = shell.ShellExecute(0, target);
+    if (code > 32) {
+        return u"";
+    }
+    std::u16string message = MessageFor(code);
+    if (code == 31) {
+        shell.StartCommandLine(u"rundll32.exe shell32.dll,OpenAs_RunDLL " + target);
+    }
+    shell.MessageBox(message, kTitle, kWarningStyle);
+    return message;
+}
+
+bool IsWebAddress(const std::u16string& address) {
+    for (char16_t c : address) {
+        if (c <= 0x20 || c == 0x7F) {
+            return false;
+        }
+    }
+    std::u16string lower = ToLower(address);
+    std::size_t rest = 0;
+    if (lower.rfind(u"http://", 0) == 0) {
+        rest = 7;
+    } else if (lower.rfind(u"https://", 0) == 0) {
+        rest = 8;
+    } else {
+        return false;
+    }
+    // A host must follow: not empty, and not a further slash or backslash (a network path).
+    return rest < address.size() && address[rest] != u'/' && address[rest] != u'\\';
+}
+
+void OpenDownloadAddress(App& app) {
+    if (!IsWebAddress(app.DownloadLink)) {
+        app.platform.shell.MessageBox(u"Ошибка: Адрес загрузки отклонён: \"" + app.DownloadLink +
+                                          u"\". Открываются только веб-адреса (http:// или https://).",
+                                      kTitle, kWarningStyle);
+        return;
+    }
+    OpenDocument(app, app.DownloadLink);
+}
+
+}  // namespace plv
