@@ -4,7 +4,9 @@
 // runs on. Nothing of the program lives outside it, so several can run side by side in tests.
 
 #include <cstdint>
+#include <map>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "app/settings.h"
@@ -53,11 +55,16 @@ class App {
     std::int32_t IconAnchorX = 0;  // pixels
     std::int32_t IconAnchorY = 0;
     double IconInitialDistance = 0;
-    std::u16string PendingText;
+        std::u16string PendingText;
+    std::map<std::u16string, std::u16string> TranslationCache;  // by GetCacheKey of the source text
     std::u16string AppVersion;
     std::u16string LatestVersion;
     std::u16string DownloadLink;
-    std::u16string BalloonTag;
+        std::u16string BalloonTag;
+    // Private to GlideWindow: a newer glide makes an older one stop.
+    std::uint64_t GlideGeneration = 0;
+    // Settings already reported as bad, so that each is reported once.
+    std::set<std::u16string> ReportedSettings;
 
     std::unique_ptr<FrmMain> frmMain;
     std::unique_ptr<FrmIco> frmico;

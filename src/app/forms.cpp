@@ -119,6 +119,49 @@ void Form::SetCaption(std::string_view name, const std::u16string& caption) {
     Control& c = control(name);
     c.state.caption = caption;
     app_.platform.ui.SetControlText(hwnd_, c.id, caption);
+    AutoSize(c);
+}
+
+void Form::SetControlWidth(std::string_view name, double widthTwips) {
+    Control& c = control(name);
+    RectTwips b = c.state.bounds;
+    b.width = widthTwips;
+    SetBounds(name, b);
+    AutoSize(c);
+}
+
+void Form::SetFontSize(std::string_view name, double sizePt) {
+    Control& c = control(name);
+    c.state.font.sizePt = sizePt;
+    AutoSize(c);
+}
+
+void Form::SetWordWrap(std::string_view name, bool wordWrap) {
+    Control& c = control(name);
+    c.state.wordWrap = wordWrap;
+    AutoSize(c);
+}
+
+void Form::SetAutoSize(std::string_view name, bool autoSize) {
+    Control& c = control(name);
+    c.state.autoSize = autoSize;
+    AutoSize(c);
+}
+
+void Form::AutoSize(Control& c) {
+    if (!c.state.autoSize || c.state.kind != ControlKind::Label) {
+        return;
+    }
+    RectTwips b = c.state.bounds;
+    SizeTwips size = app_.platform.ui.MeasureText(c.state.caption, c.state.font, c.state.wordWrap, b.width);
+    if (!c.state.wordWrap) {
+        b.width = size.width;
+    }
+    b.height = size.height;
+    if (!(b == c.state.bounds)) {
+        c.state.bounds = b;
+        app_.platform.ui.SetControlBounds(hwnd_, c.id, b);
+    }
 }
 
 void Form::SetVisible(std::string_view name, bool visible) {

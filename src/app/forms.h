@@ -50,7 +50,11 @@ class Form : public WindowEvents {
     void SetVisible(std::string_view name, bool visible);
     void SetForeColor(std::string_view name, Rgb color);
     void SetBackColor(std::string_view name, Rgb color);
-    void SetBounds(std::string_view name, RectTwips bounds);
+        void SetBounds(std::string_view name, RectTwips bounds);
+    void SetControlWidth(std::string_view name, double widthTwips);
+    void SetFontSize(std::string_view name, double sizePt);
+    void SetWordWrap(std::string_view name, bool wordWrap);
+    void SetAutoSize(std::string_view name, bool autoSize);
     // The control whose id this is; nullptr for the form itself or an unknown id.
     const Control* FindById(ControlId id) const;
 
@@ -62,6 +66,9 @@ class Form : public WindowEvents {
     App& app_;
 
   private:
+    // An auto-sized label takes the size of its caption: one line as wide as the text, or, with
+    // word wrap, its own width and as many lines as the text needs.
+    void AutoSize(Control& c);
     RectPx Bounds() const;
     void SetBoundsPx(RectPx r);
     std::int32_t ToPxX(double twips) const;

@@ -5,6 +5,7 @@
 #include "popup/frm_ico.h"
 #include "popup/window_effects.h"
 #include "service/connection.h"
+#include "service/result_poll.h"
 #include "shell/frm_about.h"
 
 namespace plv {
@@ -29,10 +30,10 @@ FrmMain::FrmMain(App& app)
       tmr1(app.platform.loop, "tmr1", true, [&app] { tmr1_Timer(app); }),
       tmrLoad(app.platform.loop, "tmrLoad", true, [&app] { tmrLoad_Timer(app); }),
       tmrReconnect(app.platform.loop, "tmrReconnect", true, [&app] { tmrReconnect_Timer(app); }),
-      tmrTimeOut(app.platform.loop, "tmrTimeOut", false, [] {}),
-      tmrTrans(app.platform.loop, "tmrTrans", true, [] {}),
-      tmrOut(app.platform.loop, "tmrOut", true, [] {}),
-      tmrHideIco(app.platform.loop, "tmrHideIco", true, [] {}),
+            tmrTimeOut(app.platform.loop, "tmrTimeOut", false, [&app] { tmrTimeOut_Timer(app); }),
+      tmrTrans(app.platform.loop, "tmrTrans", true, [&app] { tmrTrans_Timer(app); }),
+      tmrOut(app.platform.loop, "tmrOut", true, [&app] { tmrOut_Timer(app); }),
+      tmrHideIco(app.platform.loop, "tmrHideIco", true, [&app] { tmrHideIco_Timer(app); }),
       mnuEnable_{kMnuEnable, u"Enable", true, true},
       mnuOpen_{kMnuOpen, u"Open", true, false},
       mnuConnect_{kMnuConnect, u"Reconnect", true, false},

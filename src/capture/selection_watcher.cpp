@@ -5,6 +5,13 @@
 #include "base/numbers.h"
 #include "base/text.h"
 #include "capture/cls_proccess.h"
+#include "capture/translate.h"
+#include "popup/frm_ico.h"
+#include "popup/frm_trans.h"
+#include "popup/popup_layout.h"
+
+#include <cmath>
+#include <cstdlib>
 
 namespace plv {
 namespace {
@@ -41,6 +48,43 @@ void FollowForeground(App& app) {
     m.SetMenuEnableItem(caption, app.IsConnected);
 }
 
+
+// The mouse buttons of a watched, enabled application: a press outside the popups closes them,
+// a release after a drag translates the selection.
+void WatchButtons(App& app) {
+    FrmMain& m = *app.frmMain;
+    auto& desktop = app.platform.desktop;
+    auto outsidePopups = [&] {
+        return !IsCursorInWindow(app, app.frmTrans->hWnd()) && !IsCursorInWindow(app, app.frmico->hWnd());
+    };
+    std::int32_t p = IsButtonDown(app, app.PrimaryButtonKey) ? -1 : 0;
+    std::int32_t s = IsButtonDown(app, app.SecondaryButtonKey) ? -1 : 0;
+    if (p != m.LastPrimaryDown) {
+        // Stored before anything else runs: the capture pumps messages, and a tick that runs in
+        // its middle must not see this change again.
+        m.LastPrimaryDown = p;
+        PointPx at = desktop.GetCursorPos();
+        if (p == -1) {
+            if (outsidePopups()) {
+                HidePopups(app);
+            }
+            m.PressX = at.x;
+            m.PressY = at.y;
+        } else if (std::abs(m.PressY - at.y) > 10 || std::abs(m.PressX - at.x) > 30) {
+            TranslateSelection(app, at.x, at.y, std::min(m.PressX, at.x));
+        }
+    }
+    if (app.HasEnded()) {
+        return;
+    }
+    if (s != m.LastSecondaryDown) {
+        m.LastSecondaryDown = s;
+        if (outsidePopups()) {
+            HidePopups(app);
+        }
+    }
+}
+
 }  // namespace
 
 bool StoredFlagEnabled(const std::u16string& value) {
@@ -50,11 +94,50 @@ bool StoredFlagEnabled(const std::u16string& value) {
     return EqualsIgnoreCase(TrimBlanks(value), u"true");
 }
 
+bool IsButtonDown(App& app, std::uint8_t button) {
+    int vk = button == 1 ? 1 : button == 2 ? 2 : button == 3 ? 4 : 0;
+    if (vk == 0) {
+        return false;
+    }
+    return (app.platform.desktop.GetAsyncKeyState(vk) & 0x8000) != 0;
+}
+
+bool IsCursorInRect(App& app, RectPx r) {
+    PointPx at = app.platform.desktop.GetCursorPos();
+    return r.left < at.x && at.x < r.right && r.top < at.y && at.y < r.bottom;
+}
+
+bool IsCursorInWindow(App& app, Hwnd window) {
+    if (window == 0) {
+        return false;
+    }
+    auto r = app.platform.desktop.GetWindowRect(window);
+    return r && IsCursorInRect(app, *r);
+}
+
 void tmr1_Timer(App& app) {
     if (app.HasEnded()) {
         return;
     }
     FollowForeground(app);
+    if (app.IsEnabled && app.frmMain->IsAppWatched) {
+        WatchButtons(app);
+    }
 }
+
+void tmrOut_Timer(App& app) {
+    if (app.HasEnded()) {
+        return;
+    }
+    PointPx at = app.platform.desktop.GetCursorPos();
+    double dy = static_cast<double>(app.IconAnchorY - at.y);
+    double dx = static_cast<double>(app.IconAnchorX - at.x);
+    if (std::sqrt(dy * dy + dx * dx) > app.IconInitialDistance + 50) {
+        app.frmMain->tmrOut.SetEnabled(false);
+        HidePopups(app);
+    }
+}
+
+
 
 }  // namespace plv

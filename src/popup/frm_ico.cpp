@@ -1,6 +1,12 @@
 #include "popup/frm_ico.h"
 
 #include "app/app.h"
+#include "app/frm_main.h"
+#include "app/setting_values.h"
+#include "base/numbers.h"
+#include "popup/frm_trans.h"
+#include "popup/popup_layout.h"
+#include "popup/window_effects.h"
 
 namespace plv {
 
@@ -31,6 +37,72 @@ void FrmIco::Form_Load() {
     for (const char* name : {"ico", "icocls"}) {
         RectTwips b = control(name).state.bounds;
         SetBounds(name, {0, 0, b.width, b.height});
+    }
+}
+
+void FrmIco::ico_MouseDown(MouseButton button) {
+    FrmMain& m = *app_.frmMain;
+    FrmTrans& t = *app_.frmTrans;
+    m.tmrOut.SetEnabled(false);
+    // The button as the window reports it: the user's other button, whichever physical button
+    // that is when the buttons are swapped.
+    if (button == MouseButton::Right) {
+        SetEnabled(app_, false, true);
+        HidePopups(app_);
+        return;
+    }
+    auto transparency = Transparency(app_);
+    if (transparency) {
+        SetTranslucency(app_, hWnd(), *transparency);
+    }
+    m.tmrHideIco.SetEnabled(false);
+    SetVisible("ico", false);
+    SetVisible("icocls", true);
+    // The popup was laid out while hidden; it grows out of a small box below the icon.
+    auto w = static_cast<std::int32_t>(RoundHalfEven(t.Width()));
+    auto h = static_cast<std::int32_t>(RoundHalfEven(t.Height()));
+    t.SetWidth(16.0 * app_.TwipsPerPixelX);
+    t.SetHeight(30.0 * app_.TwipsPerPixelY);
+    auto x = static_cast<std::int32_t>(RoundHalfEven(Left() + Width() - w));
+    if (x < app_.SelectionLeft) {
+        x = app_.SelectionLeft;
+    }
+    auto y = static_cast<std::int32_t>(RoundHalfEven(Top() + Height()));
+    double screenW = static_cast<double>(app_.platform.desktop.GetSystemMetrics(kSmCxScreen)) * app_.TwipsPerPixelX;
+    double screenH = static_cast<double>(app_.platform.desktop.GetSystemMetrics(kSmCyScreen)) * app_.TwipsPerPixelY;
+    if (screenW > x) {
+        if (screenW < w + x) {
+            x = static_cast<std::int32_t>(screenW) - w;
+        }
+        if (screenH < h + y) {
+            y = static_cast<std::int32_t>(screenH) - h;
+            SetTop(y - Height());
+        }
+    }
+    if (transparency) {
+        SetTranslucency(app_, t.hWnd(), 255);
+    }
+    SetWindowTopmost(app_, t.hWnd(), true, true, RoundHalfEven32(Left() / app_.TwipsPerPixelX),
+                     RoundHalfEven32(y / static_cast<double>(app_.TwipsPerPixelY)));
+    if (transparency) {
+        SetTranslucency(app_, t.hWnd(), *transparency);
+    }
+    GlideWindow(app_, t, w, h, x);
+}
+
+void FrmIco::icocls_Click() { HidePopups(app_); }
+
+void FrmIco::OnMouseDown(ControlId control, MouseButton button) {
+    const Control* c = FindById(control);
+    if (c != nullptr && c->state.name == "ico" && !app_.HasEnded()) {
+        ico_MouseDown(button);
+    }
+}
+
+void FrmIco::OnClick(ControlId control) {
+    const Control* c = FindById(control);
+    if (c != nullptr && c->state.name == "icocls" && !app_.HasEnded()) {
+        icocls_Click();
     }
 }
 

@@ -10,8 +10,15 @@ class FrmIco : public Form {
   public:
     explicit FrmIco(App& app) : Form(app) {}
     // Creates the window hidden and runs Form_Load.
-    void Load();
+        void Load();
     void Form_Load();
+    // A press on the emblem: the primary button reveals the popup, the other one switches
+    // translation off for the application.
+    void ico_MouseDown(MouseButton button);
+    void icocls_Click();
+
+    void OnMouseDown(ControlId control, MouseButton button) override;
+    void OnClick(ControlId control) override;
 };
 
 }  // namespace plv

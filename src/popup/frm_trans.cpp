@@ -1,6 +1,11 @@
 #include "popup/frm_trans.h"
 
 #include "app/app.h"
+#include "app/frm_main.h"
+#include "app/setting_values.h"
+#include "popup/popup_layout.h"
+#include "service/connection.h"
+#include "shell/launcher.h"
 
 namespace plv {
 namespace {
@@ -17,7 +22,8 @@ ControlDesign Label(const char* name, const char16_t* caption, RectTwips bounds,
     c.bounds = bounds;
     c.visible = visible;
     c.handCursor = hand;
-    c.tooltip = tooltip;
+        c.tooltip = tooltip;
+    c.autoSize = true;
     return c;
 }
 
@@ -48,6 +54,77 @@ void FrmTrans::Load() {
               lblNew, Label("lbldir", u"Label1", {1980, 2850, 480, 195}, true, true, u"Select language"),
               Label("google", u"Powered by Google", {150, 2820, 1395, 195}, false, true, u""),
               Label("lbl", u"Label12", {150, 810, 570, 195}, false, false, u"")});
+}
+
+void FrmTrans::Form_Resize() {
+    if (!IsLoaded()) {
+        return;
+    }
+    const double gap = 10.0 * app_.TwipsPerPixelX;
+    RectTwips text = control("lblText").state.bounds;
+    RectTwips google = control("google").state.bounds;
+    RectTwips copy = control("lblCopy").state.bounds;
+    RectTwips dir = control("lbldir").state.bounds;
+    RectTwips next = control("lblNew").state.bounds;
+    google.left = text.left;
+    google.top = text.top + text.height + 0.5 * google.height;
+    double width = Width();
+    if (control("lblNew").state.visible) {
+        next.left = width - next.width - gap;
+        dir.left = next.left - dir.width - gap;
+    } else {
+        dir.left = width - dir.width - gap;
+    }
+    copy.left = dir.left - copy.width - gap;
+    // A row that would run into the attribution goes out of sight, all but the attribution.
+    auto reach = static_cast<float>(google.width + google.left + 300);
+    if (reach > static_cast<float>(copy.left)) {
+        copy.left = next.left = dir.left = 10000;
+    }
+    dir.top = next.top = copy.top = google.top;
+    SetBounds("google", google);
+    SetBounds("lblCopy", copy);
+    SetBounds("lbldir", dir);
+    SetBounds("lblNew", next);
+}
+
+void FrmTrans::google_Click() {
+    HidePopups(app_);
+    if (auto link = SettingText(app_, u"googlelink")) {
+        OpenDocument(app_, *link);
+    }
+}
+
+void FrmTrans::lblCopy_Click() {
+    // The selected characters, or the whole text when nothing is selected.
+    CopyTextToClipboard(app_, GetRichTextUnicode(app_, *this, "lblText", true));
+    HidePopups(app_);
+}
+
+void FrmTrans::lbldir_Click() {
+    HidePopups(app_);
+    app_.frmMain->ShowMe();
+}
+
+void FrmTrans::lblNew_Click() { OpenDownloadLink(app_); }
+
+void FrmTrans::OnResize() { Form_Resize(); }
+
+void FrmTrans::OnClick(ControlId control) {
+    const Control* c = FindById(control);
+    if (c == nullptr || app_.HasEnded()) {
+        return;
+    }
+    const std::string& name = c->state.name;
+    if (name == "google") {
+        google_Click();
+    } else if (name == "lblCopy") {
+        lblCopy_Click();
+    } else if (name == "lbldir") {
+        lbldir_Click();
+    } else if (name == "lblNew") {
+        lblNew_Click();
+    }
 }
 
 }  // namespace plv

@@ -7,10 +7,20 @@
 namespace plv {
 
 class FrmTrans : public Form {
-  public:
+public:
     explicit FrmTrans(App& app) : Form(app) {}
     // Creates the window hidden, with every control at its design values.
     void Load();
+
+    // Places the bottom row: the attribution under the text box, the other links right-aligned.
+    void Form_Resize();
+    void google_Click();
+    void lblCopy_Click();
+    void lbldir_Click();
+    void lblNew_Click();
+
+    void OnResize() override;
+    void OnClick(ControlId control) override;
 };
 
 }  // namespace plv

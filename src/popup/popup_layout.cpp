@@ -1,12 +1,192 @@
 #include "popup/popup_layout.h"
 
+#include <cmath>
+
 #include "app/app.h"
 #include "app/frm_main.h"
+#include "app/setting_values.h"
+#include "base/numbers.h"
+#include "clipboard/cls_clipboard.h"
 #include "popup/frm_ico.h"
 #include "popup/frm_trans.h"
 #include "popup/window_effects.h"
 
 namespace plv {
+namespace {
+
+constexpr std::size_t kFormattedChars = 10000;
+constexpr std::uint32_t kGlideStepMs = 30;
+
+}  // namespace
+
+void SetRichTextUnicode(App& app, Form& form, std::string_view box, const std::u16string& text,
+                        bool replaceSelection) {
+    auto& ui = app.platform.ui;
+    ControlId id = form.control(box).id;
+    if (!replaceSelection) {
+        ui.RichSetTextEx(form.hWnd(), id, u"", false);
+    }
+    ui.RichSetTextEx(form.hWnd(), id, text, replaceSelection);
+    ui.RichSetSelection(form.hWnd(), id, text.size(), 0);
+}
+
+std::u16string GetRichTextUnicode(App& app, Form& form, std::string_view box, bool selectionOnly) {
+    auto& ui = app.platform.ui;
+    ControlId id = form.control(box).id;
+    // The length in UTF-16 units, so that the buffer holds every unit of the text.
+    std::size_t n = ui.RichGetTextLength(form.hWnd(), id) + 1;
+    std::u16string text = ui.RichGetTextEx(form.hWnd(), id, n);
+    auto [start, length] = ui.RichGetSelection(form.hWnd(), id);
+    if (selectionOnly && length != 0) {
+        return start < text.size() ? text.substr(start, length) : u"";
+    }
+    return text;
+}
+
+void LayoutPopup(App& app, const std::u16string& text) {
+    auto& ui = app.platform.ui;
+    FrmTrans& t = *app.frmTrans;
+    FrmIco& ico = *app.frmico;
+    ControlId box = t.control("lblText").id;
+    double fontSize = FontSize(app);
+
+    // 1, 2. The text in the popup's colour and size; what is typed next, in the label's face.
+    SetRichTextUnicode(app, t, "lblText", text, false);
+    ui.RichSetSelection(t.hWnd(), box, 0, kFormattedChars);
+    CharFormat look;
+    look.color = app.PopupTextColor;
+    look.sizePt = fontSize;
+    ui.RichSetSelectionFormat(t.hWnd(), box, look);
+    ui.RichSetSelection(t.hWnd(), box, 0, 0);
+    CharFormat regular;
+    regular.face = t.control("lbl").state.font.face;
+    regular.bold = false;
+    regular.italic = false;
+    regular.underline = false;
+    regular.strikeout = false;
+    ui.RichSetSelectionFormat(t.hWnd(), box, regular);
+
+    // 3. Measure: a text that fits on one line at "transwidth" takes the width of that line.
+    t.SetFontSize("lbl", fontSize);
+    t.SetWordWrap("lbl", true);
+    t.SetAutoSize("lbl", true);
+    t.SetCaption("lbl", u"");
+    std::int64_t oneLine = RoundHalfEven(t.control("lbl").state.bounds.height);
+    t.SetControlWidth("lbl", static_cast<double>(TransWidth(app)) * app.TwipsPerPixelX);
+    t.SetCaption("lbl", text);
+    if (static_cast<double>(oneLine) == t.control("lbl").state.bounds.height) {
+        t.SetCaption("lbl", u"");
+        t.SetControlWidth("lbl", 100);
+        t.SetWordWrap("lbl", false);
+        t.SetCaption("lbl", text);
+    }
+
+    // 4. The text box fits the measured text.
+    RectTwips measured = t.control("lbl").state.bounds;
+    RectTwips b = t.control("lblText").state.bounds;
+    b.width = measured.width + 5.0 * app.TwipsPerPixelX;
+    b.height = measured.height;
+    t.SetBounds("lblText", b);
+
+    // 5. The popup: the box with its margins on each side, and the link row when there is one.
+    const Control& google = t.control("google");
+    double row = (google.state.visible && !google.state.caption.empty()) ? 1.5 * google.state.bounds.height : 0;
+    auto h = static_cast<std::int32_t>(RoundHalfEven(b.height + 2 * b.top + row));
+    auto w = static_cast<std::int32_t>(RoundHalfEven(2 * b.left + b.width));
+
+    // 6. Its right edge under the icon's right edge, never left of the selection.
+    auto l = static_cast<std::int32_t>(RoundHalfEven(ico.Left() + ico.Width() - w));
+    if (l < app.SelectionLeft) {
+        l = app.SelectionLeft;
+    }
+    auto top = static_cast<std::int32_t>(RoundHalfEven(t.Top()));
+
+    // 7. On the screen.
+    double screenW = static_cast<double>(app.platform.desktop.GetSystemMetrics(kSmCxScreen)) * app.TwipsPerPixelX;
+    double screenH = static_cast<double>(app.platform.desktop.GetSystemMetrics(kSmCyScreen)) * app.TwipsPerPixelY;
+    if (screenW > l) {
+        if (l + w > screenW) {
+            l = static_cast<std::int32_t>(screenW) - w;
+        }
+        if (top + h > screenH) {
+            top = static_cast<std::int32_t>(screenH) - h;
+            ico.SetTop(top - ico.Height());
+        }
+    }
+
+    // 8, 9.
+    t.SetTop(top);
+    if (t.Visible()) {
+        GlideWindow(app, t, w, h, l);
+    } else {
+        // Only the size of a hidden layout matters: the icon's press places it.
+        t.SetLeft(ico.Left());
+        t.Move(ico.Left(), top, w, h);
+    }
+}
+
+void GlideWindow(App& app, Form& form, std::int32_t width, std::int32_t height, std::int32_t left) {
+    auto& loop = app.platform.loop;
+    std::int32_t pace = SmoothGlide(app);
+    if (pace == 0) {
+        form.SetWidth(width);
+        form.SetHeight(height);
+        form.SetLeft(left);
+        return;
+    }
+    app.IsGliding = true;
+    // Each step covers 1/D of the way left: 20 gives 3, 50 gives 6.
+    double d = pace / 10.0 + 1.0;
+    std::uint64_t g = ++app.GlideGeneration;
+    auto overtaken = [&] { return app.GlideGeneration != g || app.HasEnded(); };
+    std::int64_t dw = RoundHalfEven(width - form.Width());
+    std::int64_t dh = RoundHalfEven(height - form.Height());
+
+    if (dw != 0) {
+        double sw = 1000;
+        double sl = 1000;
+        while (!(form.Width() >= width || sw < app.TwipsPerPixelX || sl < app.TwipsPerPixelX)) {
+            if (overtaken()) {
+                app.IsGliding = false;
+                return;
+            }
+            sw = static_cast<double>(RoundHalfEven(std::fabs(width - form.Width()) / d));
+            form.SetWidth(form.Width() + sw);
+            if (form.Left() > left) {
+                sl = static_cast<double>(RoundHalfEven(std::fabs(form.Left() - left) / d));
+                form.SetLeft(form.Left() - sl);
+            }
+            loop.Sleep(kGlideStepMs);
+            loop.PumpMessages();
+        }
+        if (overtaken()) {
+            app.IsGliding = false;
+            return;
+        }
+        form.SetWidth(width);
+        if (form.Left() > left) {
+            form.SetLeft(left);
+        }
+    }
+
+    if (dh != 0) {
+        double sh = 1000;
+        while (!(form.Height() >= height || sh < app.TwipsPerPixelY)) {
+            if (overtaken()) {
+                app.IsGliding = false;
+                return;
+            }
+            sh = static_cast<double>(RoundHalfEven(std::fabs(height - form.Height()) / d));
+            form.SetHeight(form.Height() + sh);
+            loop.Sleep(kGlideStepMs);
+            loop.PumpMessages();
+        }
+        if (!overtaken()) {
+            form.SetHeight(height);
+        }
+    }
+    app.IsGliding = false;
+}
 
 void HidePopups(App& app) {
     if (!app.frmico || !app.frmico->Visible()) {
@@ -20,6 +200,24 @@ void HidePopups(App& app) {
         FadeWindow(app, *app.frmTrans, 20, 255, 3);
         app.frmTrans->Hide();
     }
+}
+
+void CopyTextToClipboard(App& app, const std::u16string& text) {
+    if (text.empty()) {
+        return;
+    }
+    clsClipBoard& cb = app.Clipboard();
+    // Each step's failure is passed over; the next step runs.
+    cb.ClipboardOpen(app.frmMain->hWnd());
+    try {
+        cb.ClearClipboard();
+    } catch (const ProgramError&) {
+    }
+    try {
+        cb.SetTextData(text);
+    } catch (const ProgramError&) {
+    }
+    cb.ClipboardClose();
 }
 
 }  // namespace plv

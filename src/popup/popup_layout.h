@@ -1,12 +1,36 @@
 #pragma once
-// Putting a text into the translation popup, sizing, placing and gliding it, and hiding it.
+// Putting a text into the translation popup, sizing, placing and gliding it, and hiding it; the
+// copy of a text to the clipboard; Unicode text in and out of the popup's rich text box.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace plv {
 
 class App;
+class Form;
+
+// Fills the popup with the text and sizes it to fit: as narrow as one line needs, else
+// "transwidth" pixels of text wide, as tall as the lines plus margins and the link row; places
+// it under the icon within the screen. A visible popup glides to its new size; a hidden one stays
+// hidden.
+void LayoutPopup(App& app, const std::u16string& text);
+
+// Brings the form to the width, height and left (twips), growing it step by step when
+// "SmoothGlide" is on. A glide only animates growth; a newer glide makes an older one stop.
+void GlideWindow(App& app, Form& form, std::int32_t width, std::int32_t height, std::int32_t left);
 
 // Hides the floating icon at once and fades the popup out, stopping the result poll. Does nothing
 // while the icon is hidden: the popup is only ever shown together with it.
 void HidePopups(App& app);
+
+// Replaces the clipboard's content by the text (Unicode and ANSI); an empty text changes nothing.
+void CopyTextToClipboard(App& app, const std::u16string& text);
+
+// The popup's text box, past its ANSI text property.
+void SetRichTextUnicode(App& app, Form& form, std::string_view box, const std::u16string& text,
+                        bool replaceSelection);
+std::u16string GetRichTextUnicode(App& app, Form& form, std::string_view box, bool selectionOnly);
 
 }  // namespace plv

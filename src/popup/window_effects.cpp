@@ -2,6 +2,9 @@
 
 #include "app/app.h"
 #include "app/forms.h"
+#include "app/frm_main.h"
+#include "capture/selection_watcher.h"
+#include "popup/frm_ico.h"
 #include "base/numbers.h"
 
 namespace plv {
@@ -40,6 +43,22 @@ void SetWindowTopmost(App& app, Hwnd window, bool topmost, bool show, std::int32
     std::int32_t top = y != 0 ? y : r.top;
     app.platform.ui.SetWindowPos(window, topmost ? kHwndTopmost : kHwndNoTopmost, left, top, r.Width(),
                                  r.Height(), kSwpNoActivate | (show ? kSwpShowWindow : 0));
+}
+
+void tmrHideIco_Timer(App& app) {
+    if (app.HasEnded()) {
+        return;
+    }
+    FrmMain& m = *app.frmMain;
+    if (IsCursorInWindow(app, app.frmico->hWnd())) {
+        // Off and on again: a full interval starts anew.
+        m.tmrHideIco.SetEnabled(false);
+        m.tmrHideIco.SetEnabled(true);
+        return;
+    }
+    m.tmrHideIco.SetEnabled(false);
+    FadeWindow(app, *app.frmico, 100, 255, 5);
+    app.frmico->Hide();
 }
 
 }  // namespace plv

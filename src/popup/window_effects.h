@@ -18,6 +18,9 @@ void SetTranslucency(App& app, Hwnd window, std::int32_t transparency);
 // run after each step. The window stays shown; the caller hides it.
 void FadeWindow(App& app, Form& form, std::int32_t start, std::int32_t end, std::int32_t steps);
 
+// The floating icon left alone fades out; while the pointer rests on it, it stays.
+void tmrHideIco_Timer(App& app);
+
 // Puts the window above all others (or out of that layer), optionally moves it to x, y (0 keeps
 // the current value) and shows it, never activating it.
 void SetWindowTopmost(App& app, Hwnd window, bool topmost, bool show, std::int32_t x, std::int32_t y);

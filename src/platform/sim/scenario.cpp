@@ -144,6 +144,20 @@ std::vector<std::u16string> SplitLines(const std::u16string& text) {
     }
 }
 
+// left, right, middle: the index of a physical button.
+int PhysicalButton(const std::string& name) {
+    if (name == "left") {
+        return 0;
+    }
+    if (name == "right") {
+        return 1;
+    }
+    if (name == "middle") {
+        return 2;
+    }
+    throw ScriptError{"unknown mouse button \"" + name + "\""};
+}
+
 const std::map<std::string, std::uint32_t>& MenuItems() {
     static const std::map<std::string, std::uint32_t> items = {{"enable", kMnuEnable},
                                                                {"open", kMnuOpen},
@@ -205,7 +219,8 @@ void ScenarioRunner::Execute(const Line& line) {
         for (auto& [text, meta] : Tokenize(line.text)) {
             tokens.push_back(Token{text, meta.first, meta.second});
         }
-        Dispatch(line.text, tokens);
+                Dispatch(line.text, tokens);
+        sim_.world().FlushTrace();
     } catch (const ScriptError& e) {
         out_ << "ERROR line " << line.number << ": " << e.message << '\n';
         status_ = 2;
@@ -289,7 +304,8 @@ void ScenarioRunner::Dispatch(const std::string& raw, const std::vector<Token>& 
         RequireArgs(t, 1, cmd == "print" ? 1 : 1000);
         const std::string& name = t[1].text;
         std::string shown = Show(name);
-        if (cmd == "print") {
+                if (cmd == "print") {
+            sim_.world().FlushTrace();
             out_ << name << " = " << shown << '\n';
             return;
         }
@@ -639,6 +655,41 @@ void ScenarioRunner::Dispatch(const std::string& raw, const std::vector<Token>& 
         if (main->events->OnCloseRequest(it->second)) {
             sim_.platform().ui.DestroyForm(main->hwnd);
         }
+        } else if (cmd == "move") {
+        RequireArgs(t, 2, 2);
+        w.cursor = {static_cast<std::int32_t>(ParseInt(t[1].text, "X")),
+                    static_cast<std::int32_t>(ParseInt(t[2].text, "Y"))};
+    } else if (cmd == "press" || cmd == "release") {
+        RequireArgs(t, 1, 1);
+        int button = PhysicalButton(t[1].text);
+        if (cmd == "press") {
+            ui().Press(button);
+        } else {
+            ui().Release(button);
+        }
+    } else if (cmd == "drag") {
+        RequireArgs(t, 4, 5);
+        int button = PhysicalButton(t.size() > 5 ? t[5].text : "left");
+        PointPx from{static_cast<std::int32_t>(ParseInt(t[1].text, "X1")),
+                     static_cast<std::int32_t>(ParseInt(t[2].text, "Y1"))};
+        PointPx to{static_cast<std::int32_t>(ParseInt(t[3].text, "X2")),
+                   static_cast<std::int32_t>(ParseInt(t[4].text, "Y2"))};
+        w.cursor = from;
+        ui().Press(button);
+        sim_.Wait(100);
+        w.cursor = to;
+        sim_.Wait(100);
+        ui().Release(button);
+    } else if (cmd == "select-popup") {
+        RequireStarted();
+        RequireArgs(t, 2, 2);
+        Hwnd form = 0;
+        SimControl* box = ui().FindControl("frmTrans", "lblText", &form);
+        if (!box) {
+            throw ScriptError{"the popup is not there"};
+        }
+        ui().RichSetSelection(form, box->id, static_cast<std::size_t>(ParseNonNegative(t[1].text, "START")),
+                              static_cast<std::size_t>(ParseNonNegative(t[2].text, "LENGTH")));
     } else if (cmd == "taskbar-restart") {
         RequireArgs(t, 0, 0);
         sim_.TaskbarRestart();
@@ -650,6 +701,9 @@ void ScenarioRunner::Dispatch(const std::string& raw, const std::vector<Token>& 
 // The program's controls a script can click, by the names scripts use.
 static const std::map<std::string, std::pair<std::string, std::string>>& ClickTargets() {
     static const std::map<std::string, std::pair<std::string, std::string>> targets = {
+                {"icon", {"frmico", "ico"}},           {"cross", {"frmico", "icocls"}},
+        {"copy", {"frmTrans", "lblCopy"}},     {"dir", {"frmTrans", "lbldir"}},
+        {"google", {"frmTrans", "google"}},    {"new", {"frmTrans", "lblNew"}},
         {"about-site", {"frmAbout", "Label1"}},
         {"about-download", {"frmAbout", "lblDwn"}},
         {"about-close", {"frmAbout", "Command1"}},
@@ -662,31 +716,21 @@ SimUi& ScenarioRunner::ui() {
 }
 
 void ScenarioRunner::Click(const std::string& target, const std::string& buttonName) {
-    static const std::map<std::string, MouseButton> buttons = {
-        {"left", MouseButton::Left}, {"right", MouseButton::Right}, {"middle", MouseButton::Middle}};
-    auto b = buttons.find(buttonName);
-    if (b == buttons.end()) {
-        throw ScriptError{"unknown mouse button \"" + buttonName + "\""};
-    }
+    int button = PhysicalButton(buttonName);
     auto it = ClickTargets().find(target);
     if (it == ClickTargets().end()) {
         throw ScriptError{"unknown click target \"" + target + "\""};
     }
     Hwnd form = 0;
     SimControl* c = ui().FindControl(it->second.first, it->second.second, &form);
-    SimWindow* w = sim_.world().Window(form);
-    if (!c || !w || !w->visible || !c->design.visible) {
+    auto centre = c ? ui().ControlCentre(form, c->id) : std::nullopt;
+    if (!centre) {
         throw ScriptError{"\"" + target + "\" is not on the screen to be clicked"};
     }
     // The pointer moves to the middle of the control first.
-    RectPx client = ui().GetClientRect(form);
-    std::int32_t frameX = (w->rect.Width() - client.Width()) / 2;
-    std::int32_t frameY = w->rect.Height() - client.Height() - frameX;
-    const auto& r = c->design.bounds;
-    auto& world = sim_.world();
-    world.cursor = {w->rect.left + frameX + RoundHalfEven32((r.left + r.width / 2) / world.twipsX),
-                    w->rect.top + frameY + RoundHalfEven32((r.top + r.height / 2) / world.twipsY)};
-    ui().ClickControl(form, c->id, b->second);
+    sim_.world().cursor = *centre;
+    ui().Press(button);
+    ui().Release(button);
 }
 
 std::string ScenarioRunner::Show(const std::string& name) {
@@ -795,6 +839,66 @@ std::string ScenarioRunner::Show(const std::string& name) {
         return QuoteText(caption) + " " + std::to_string(RoundHalfEven(r.left)) + "," +
                std::to_string(RoundHalfEven(r.top)) + "," + std::to_string(RoundHalfEven(r.width)) + "," +
                std::to_string(RoundHalfEven(r.height)) + (c->design.visible ? " visible" : " hidden");
+    }
+        if (name.rfind("icon.", 0) == 0 || name.rfind("popup.", 0) == 0) {
+        bool icon = name[0] == 'i';
+        std::string part = name.substr(icon ? 5 : 6);
+        static const char* const kParts[] = {"visible", "rect", "alpha", "image", "twips", "text", "gray"};
+        bool known = false;
+        for (const char* k : kParts) {
+            known = known || part == k;
+        }
+        if (!known || (icon && (part == "twips" || part == "text" || part == "gray")) || (!icon && part == "image")) {
+            throw ScriptError{"unknown name \"" + name + "\""};
+        }
+        RequireStarted();
+        SimWindow* form = w.Form(icon ? "frmico" : "frmTrans");
+        if (!form) {
+            return "absent";
+        }
+        const RectPx& r = form->rect;
+        if (part == "visible") {
+            return YesNo(form->visible);
+        }
+        if (part == "rect") {
+            return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+                   std::to_string(r.bottom);
+        }
+        if (part == "alpha") {
+            return (form->exStyle & kWsExLayered) ? std::to_string(form->alpha) : "opaque";
+        }
+        if (part == "image") {
+            for (const auto& c : form->controls) {
+                if (c.design.visible && (c.design.name == "ico" || c.design.name == "icocls")) {
+                    return c.design.name;
+                }
+            }
+            return "none";
+        }
+        if (part == "twips") {
+            return std::to_string(r.left * w.twipsX) + "," + std::to_string(r.top * w.twipsY) + "," +
+                   std::to_string(r.Width() * w.twipsX) + "," + std::to_string(r.Height() * w.twipsY);
+        }
+        SimControl* box = ui().FindControl("frmTrans", "lblText");
+        if (part == "text") {
+            return QuoteText(box ? box->text : u"");
+        }
+        // gray: the characters drawn in the popup's grey.
+        Rgb gray = app_->PopupGrayColor;
+        for (std::size_t i = 0; box && i < box->text.size(); ++i) {
+            if (box->charColor[i] == gray) {
+                std::size_t end = i;
+                while (end < box->text.size() && box->charColor[end] == gray) {
+                    ++end;
+                }
+                return std::to_string(i) + "," + std::to_string(end - i);
+            }
+        }
+        return "none";
+    }
+    if (name == "cache.count") {
+        RequireStarted();
+        return std::to_string(app_->TranslationCache.size());
     }
     if (name == "about") {
         Hwnd form = 0;

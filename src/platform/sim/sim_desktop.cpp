@@ -15,10 +15,23 @@ namespace plv::sim {
 // ---------------------------------------------------------------------------------------------
 // The world
 
-void SimWorld::Trace(const std::string& line) const {
-    if (tracer) {
-        tracer("t=" + std::to_string(now) + " " + line);
+void SimWorld::Trace(const std::string& line, const std::string& key) {
+    if (!tracer) {
+        return;
     }
+    std::string stamped = "t=" + std::to_string(now) + " " + line;
+    if (!key.empty() && !traceBuffer.empty() && traceBuffer.back().first == key) {
+        traceBuffer.back().second = stamped;
+        return;
+    }
+    traceBuffer.emplace_back(key.empty() ? "" : key, stamped);
+}
+
+void SimWorld::FlushTrace() {
+    for (const auto& [key, line] : traceBuffer) {
+        tracer(line);
+    }
+    traceBuffer.clear();
 }
 
 SimWindow* SimWorld::Window(Hwnd h) {
@@ -121,12 +134,18 @@ class SimDesktop::Loop : public EventLoop {
 };
 
 void SimDesktop::AdvanceWorld(std::int64_t to) {
+    if (to > world_.now) {
+        world_.FlushTrace();
+    }
     for (;;) {
         auto next = std::min_element(
             world_.events.begin(), world_.events.end(),
             [](const auto& a, const auto& b) { return a.at != b.at ? a.at < b.at : a.seq < b.seq; });
         if (next == world_.events.end() || next->at > to) {
             break;
+        }
+                if (next->at > world_.now) {
+            world_.FlushTrace();
         }
         world_.now = std::max(world_.now, next->at);
         auto action = std::move(next->action);

@@ -204,8 +204,13 @@ struct SimWorld {
     // returns when done() holds or when there is nothing more to run.
     std::function<void(const std::function<bool()>& done)> nestedLoop;
 
-    bool Alive() const { return state == ProgramState::Running; }
-    void Trace(const std::string& line) const;
+        bool Alive() const { return state == ProgramState::Running; }
+    // A line for the trace. Lines with the same key at the same virtual time replace each other
+    // (a window moved and sized in one step is one change to the eye).
+    void Trace(const std::string& line, const std::string& key = "");
+    // Hands the buffered lines to the tracer.
+    void FlushTrace();
+    std::vector<std::pair<std::string, std::string>> traceBuffer;  // key, line
     SimWindow* Window(Hwnd h);
     SimWindow* Form(const std::string& name);
     void Schedule(std::int64_t at, std::function<void()> action);

@@ -90,15 +90,97 @@ SimControl* SimUi::FindControl(const std::string& formName, const std::string& c
     return nullptr;
 }
 
-void SimUi::ClickControl(Hwnd form, ControlId control, MouseButton button) {
+namespace {
+
+MouseButton Logical(const SimWorld& w, int physical) {
+    if (physical == 2) {
+        return MouseButton::Middle;
+    }
+    bool left = physical == 0;
+    if (w.swapButtons) {
+        left = !left;
+    }
+    return left ? MouseButton::Left : MouseButton::Right;
+}
+
+Frame FrameOfWindow(const SimWindow& w) { return FrameOf(w.design.border); }
+
+}  // namespace
+
+std::pair<Hwnd, ControlId> SimUi::HitTest(PointPx at) {
+    // Topmost windows first, then the others.
+    for (bool topmost : {true, false}) {
+        for (auto& [h, w] : w_.windows) {
+            if (!w.isForm || !w.visible || w.topmost != topmost) {
+                continue;
+            }
+            const RectPx& r = w.rect;
+            if (at.x < r.left || at.x >= r.right || at.y < r.top || at.y >= r.bottom) {
+                continue;
+            }
+            Frame f = FrameOfWindow(w);
+            double x = static_cast<double>(at.x - r.left - f.side) * w_.twipsX;
+            double y = static_cast<double>(at.y - r.top - f.top) * w_.twipsY;
+            // Controls made later lie on top.
+            for (auto it = w.controls.rbegin(); it != w.controls.rend(); ++it) {
+                const RectTwips& b = it->design.bounds;
+                if (it->design.visible && x >= b.left && x < b.left + b.width && y >= b.top && y < b.top + b.height) {
+                    return {h, it->id};
+                }
+            }
+            return {h, 0};
+        }
+    }
+    return {0, 0};
+}
+
+std::optional<PointPx> SimUi::ControlCentre(Hwnd form, ControlId control) {
+    SimWindow* w = w_.Window(form);
+    SimControl* c = FindControl(form, control);
+    if (!w || !c || !w->visible || !c->design.visible) {
+        return std::nullopt;
+    }
+    Frame f = FrameOfWindow(*w);
+    const RectTwips& b = c->design.bounds;
+    PointPx at{w->rect.left + f.side + RoundHalfEven32((b.left + b.width / 2) / w_.twipsX),
+               w->rect.top + f.top + RoundHalfEven32((b.top + b.height / 2) / w_.twipsY)};
+    if (at.x < w->rect.left || at.x >= w->rect.right || at.y < w->rect.top || at.y >= w->rect.bottom) {
+        return std::nullopt;
+    }
+    return at;
+}
+
+void SimUi::Press(int physicalButton) {
+    w_.buttonDown[physicalButton] = true;
+    auto [form, control] = HitTest(w_.cursor);
+    pressForm_ = form;
+    pressControl_ = control;
     SimWindow* w = LiveForm(form);
-    if (!w || !w->events) {
+    if (w && w->events) {
+        w->events->OnMouseDown(control, Logical(w_, physicalButton));
+    }
+}
+
+void SimUi::Release(int physicalButton) {
+    w_.buttonDown[physicalButton] = false;
+    Hwnd pressedForm = pressForm_;
+    ControlId pressedControl = pressControl_;
+    pressForm_ = 0;
+    pressControl_ = 0;
+    if (Logical(w_, physicalButton) != MouseButton::Left || pressedForm == 0) {
         return;
     }
-    WindowEvents* events = w->events;
-    events->OnMouseDown(control, button);
-    if (button == MouseButton::Left && w_.Alive() && w_.Window(form)) {
-        events->OnClick(control);
+    auto [form, control] = HitTest(w_.cursor);
+    SimWindow* w = LiveForm(form);
+    if (w && w->events && form == pressedForm && control == pressedControl) {
+        w->events->OnClick(control);
+    }
+}
+
+void SimUi::TraceChange(const SimWindow& w, const std::string& what) {
+    if (w.visible && (w.design.name == "frmico" || w.design.name == "frmTrans")) {
+        std::string kind = what.substr(0, what.find('='));
+        w_.Trace(Shown(w) + " " + what, Shown(w) + " " + kind + " " + std::to_string(w_.now));
     }
 }
 
@@ -152,7 +234,12 @@ void SimUi::SetVisible(SimWindow& w, bool visible) {
 
 void SimUi::SetRect(SimWindow& w, RectPx r) {
     bool resized = r.Width() != w.rect.Width() || r.Height() != w.rect.Height();
+    bool moved = !(r == w.rect);
     w.rect = r;
+    if (moved) {
+        TraceChange(w, "rect=" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
+                           "," + std::to_string(r.bottom));
+    }
     if (resized && w.events) {
         w.events->OnResize();
     }
@@ -224,8 +311,9 @@ std::int32_t SimUi::SetWindowLong(Hwnd form, int index, std::int32_t value) {
     w->exStyle = value;
     // A window that stops being layered is drawn opaque again; layering anew starts invisible
     // until its attributes are set, as on Windows.
-    if ((old & kWsExLayered) && !(value & kWsExLayered)) {
+        if ((old & kWsExLayered) && !(value & kWsExLayered)) {
         w->alpha = 255;
+        TraceChange(*w, "alpha=opaque");
     }
     return old;
 }
@@ -235,8 +323,9 @@ bool SimUi::SetLayeredWindowAttributes(Hwnd form, Rgb /*colorKey*/, std::uint8_t
     if (!w || !(w->exStyle & kWsExLayered)) {
         return false;
     }
-    if (flags & kLwaAlpha) {
+        if ((flags & kLwaAlpha) && w->alpha != alpha) {
         w->alpha = alpha;
+        TraceChange(*w, "alpha=" + std::to_string(alpha));
     }
     return true;
 }
@@ -317,8 +406,11 @@ void SimUi::RichSetTextEx(Hwnd form, ControlId box, const std::u16string& text, 
     c->charSize.erase(c->charSize.begin() + static_cast<std::ptrdiff_t>(start),
                       c->charSize.begin() + static_cast<std::ptrdiff_t>(start + length));
     c->charSize.insert(c->charSize.begin() + static_cast<std::ptrdiff_t>(start), t.size(), c->insertSize);
-    c->selStart = start + t.size();
+        c->selStart = start + t.size();
     c->selLength = 0;
+    if (!t.empty()) {
+        TraceChange(*w_.Window(form), "text=" + QuoteText(c->text));
+    }
 }
 
 std::u16string SimUi::RichGetTextEx(Hwnd form, ControlId box, std::size_t maxChars) {

@@ -10,8 +10,15 @@ class SimUi : public Ui {
     explicit SimUi(SimWorld& world) : w_(world) {}
     void SetProgramPid(std::uint32_t pid) { pid_ = pid; }
 
-    // A user's click on a control of a form: the press and release of the button, then the click.
-    void ClickControl(Hwnd form, ControlId control, MouseButton button);
+        // A physical button goes down or up at the pointer. The program's window under the pointer
+    // hears the press of the button as Windows reports it (swapped when the user swapped the
+    // buttons), and a click when the left one is released on the control that got the press.
+    void Press(int physicalButton);
+    void Release(int physicalButton);
+    // The program's visible window and control under a point; 0, 0 for none.
+    std::pair<Hwnd, ControlId> HitTest(PointPx at);
+    // Where a control's middle is on the screen; nothing when it is not on the screen.
+    std::optional<PointPx> ControlCentre(Hwnd form, ControlId control);
     SimControl* FindControl(Hwnd form, ControlId control);
     SimControl* FindControl(const std::string& formName, const std::string& controlName,
                             Hwnd* form = nullptr);
@@ -56,8 +63,12 @@ class SimUi : public Ui {
     void SetVisible(SimWindow& w, bool visible);
     void SetRect(SimWindow& w, RectPx r);
 
+        void TraceChange(const SimWindow& w, const std::string& what);
+
     SimWorld& w_;
     std::uint32_t pid_ = 0;
+    Hwnd pressForm_ = 0;
+    ControlId pressControl_ = 0;
 };
 
 }  // namespace plv::sim

@@ -1,0 +1,136 @@
+#include "capture/translate.h"
+
+#include <cmath>
+
+#include "app/app.h"
+#include "app/frm_main.h"
+#include "app/setting_values.h"
+#include "base/numbers.h"
+#include "base/text.h"
+#include "capture/text_capture.h"
+#include "popup/frm_ico.h"
+#include "popup/frm_trans.h"
+#include "popup/popup_layout.h"
+#include "popup/window_effects.h"
+
+namespace plv {
+namespace {
+
+constexpr char16_t kSeparators[] = {u' ', u'.', u',', u'-', u'!', u';', u':', u'/', u'\\'};
+
+bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
+}  // namespace
+
+CutResult CutText(const std::u16string& text, std::int32_t maxLength) {
+    auto max = static_cast<std::size_t>(std::max(maxLength, 1));
+    if (text.size() <= max) {
+        return {text, u"", true};
+    }
+    // Positions are 1-based: the last separator that starts at or before character max.
+    std::size_t best = 1;
+    for (char16_t sep : kSeparators) {
+        std::size_t at = text.rfind(sep, max - 1);
+        if (at != std::u16string::npos && at + 1 > best) {
+            best = at + 1;
+        }
+    }
+    std::size_t keep = best > 1 ? best : max;
+    // A hard cut must not split a character outside the BMP in two.
+    if (best <= 1 && keep < text.size() && IsLowSurrogate(text[keep]) && keep > 1) {
+        --keep;
+    }
+    return {text.substr(0, keep), text.substr(keep), false};
+}
+
+void TranslateSelection(App& app, std::int32_t x, std::int32_t y, std::int32_t leftX) {
+    auto& p = app.platform;
+    FrmMain& m = *app.frmMain;
+    FrmIco& ico = *app.frmico;
+
+    // 1-3.
+    app.SelectionLeft = leftX * app.TwipsPerPixelX;
+    app.CaptureWindow = p.desktop.GetForegroundWindow();
+    std::u16string text = TrimBlanks(CaptureSelection(app, app.CaptureWindow));
+    if (app.HasEnded()) {
+        return;
+    }
+
+    // 4. Cut a long text; the remainder is appended in grey to the translation.
+    CutResult cut = CutText(text, MaxTransLen(app));
+    text = cut.sent;
+    app.IsTextWhole = cut.whole;
+    if (!cut.whole) {
+        app.RemainderText = cut.remainder;
+    }
+    // 5, 6.
+    if (text.empty()) {
+        return;
+    }
+    app.PendingText = text;
+
+    // 7. What this run has translated before.
+    std::u16string cached;
+    if (auto key = GetCacheKey(app, text)) {
+        if (auto it = app.TranslationCache.find(*key); it != app.TranslationCache.end()) {
+            cached = it->second;
+        }
+    }
+
+    // 8. Lay out the popup (still hidden): the translation, or the placeholder while the page
+    // translates, or the note that the service is not connected.
+    if (!cached.empty()) {
+        app.frmTrans->SetVisible("google", true);
+        LayoutPopup(app, cached);
+    } else if (app.IsConnected) {
+        if (auto placeholder = SettingText(app, u"TransStr")) {
+            LayoutPopup(app, *placeholder);
+        }
+        // Every request has its full time: a wait still running for an earlier one starts over.
+        m.tmrTimeOut.SetEnabled(false);
+        m.tmrTimeOut.SetEnabled(true);
+        p.browser.SetElementProperty(u"text", u"Value", text);
+        p.browser.CallElementMethod(u"btn", u"click");
+        m.tmrTrans.SetInterval(100);
+        m.tmrTrans.SetEnabled(true);
+    } else if (auto note = SettingText(app, u"NotConnectedStr")) {
+        LayoutPopup(app, *note);
+    }
+    if (app.HasEnded()) {
+        return;
+    }
+
+    // 9. The icon, unless there is nothing to show and the settings say not to offer it.
+    auto popupIfNotConnected = SettingNumber(app, u"PopupIfNotConnected");
+    bool offer = !cached.empty() || app.IsConnected || !popupIfNotConnected || *popupIfNotConnected != 0;
+    if (!offer) {
+        return;
+    }
+    // 10.
+    if (auto transparency = Transparency(app)) {
+        SetTranslucency(app, ico.hWnd(), *transparency);
+    }
+    // 11, 12. The icon's centre, and how far the pointer is from it now.
+    app.IconAnchorX = x + 18;
+    app.IconAnchorY = y + 3;
+    PointPx at = p.desktop.GetCursorPos();
+    double dx = static_cast<double>(app.IconAnchorX - at.x);
+    double dy = static_cast<double>(app.IconAnchorY - at.y);
+    app.IconInitialDistance = std::sqrt(dx * dx + dy * dy);
+    // 13. Beside the pointer, above everything, without taking the focus.
+    SetWindowTopmost(app, ico.hWnd(), true, true, x + 10, y - 5);
+    // 14. An interval that cannot be read or set leaves the one before.
+    if (auto seconds = SettingNumber(app, u"hideiconinterval")) {
+        std::int64_t ms = RoundHalfEven(*seconds * 1000.0);
+        if (ms >= 1 && ms <= 65535) {
+            m.tmrHideIco.SetInterval(static_cast<std::uint32_t>(ms));
+        }
+    }
+    m.tmrHideIco.SetEnabled(true);
+    // 15, 16.
+    ico.SetVisible("ico", true);
+    ico.SetVisible("icocls", false);
+    m.tmrOut.SetEnabled(true);
+}
+
+}  // namespace plv

@@ -1,0 +1,70 @@
+#include "service/result_poll.h"
+
+#include "app/app.h"
+#include "app/frm_main.h"
+#include "app/setting_values.h"
+#include "capture/text_capture.h"
+#include "popup/frm_trans.h"
+#include "popup/popup_layout.h"
+
+namespace plv {
+namespace {
+
+// Reaches past the end of any text the box holds.
+constexpr std::size_t kToTheEnd = 1000000;
+
+}  // namespace
+
+void tmrTrans_Timer(App& app) {
+    if (app.HasEnded()) {
+        return;
+    }
+    // Never lay out in the middle of a glide; the next tick after it picks the result up.
+    if (app.IsGliding) {
+        return;
+    }
+    auto& browser = app.platform.browser;
+    FrmMain& m = *app.frmMain;
+    FrmTrans& t = *app.frmTrans;
+    std::u16string text = browser.GetElementProperty(u"translation", u"innerTEXT").value_or(u"");
+    if (text.empty()) {
+        return;
+    }
+    if (auto direction = browser.GetElementProperty(u"fromto", u"innerTEXT")) {
+        t.SetCaption("lbldir", *direction);
+    }
+    std::size_t translated = text.size();
+    if (!app.IsTextWhole) {
+        text += u" ... " + app.RemainderText;
+    }
+    // The first translation of a text stays cached.
+    if (auto key = GetCacheKey(app, app.PendingText)) {
+        app.TranslationCache.emplace(*key, text);
+    }
+    m.tmrTimeOut.SetEnabled(false);
+    m.tmrTrans.SetEnabled(false);
+    t.SetVisible("google", true);
+    LayoutPopup(app, text);
+    if (!app.IsTextWhole && !app.HasEnded()) {
+        auto& ui = app.platform.ui;
+        ControlId box = t.control("lblText").id;
+        ui.RichSetSelection(t.hWnd(), box, translated, kToTheEnd);
+        CharFormat gray;
+        gray.color = app.PopupGrayColor;
+        ui.RichSetSelectionFormat(t.hWnd(), box, gray);
+        // Collapsed again, so that "copy" takes the whole text unless the user selects a part.
+        ui.RichSetSelection(t.hWnd(), box, translated, 0);
+    }
+}
+
+void tmrTimeOut_Timer(App& app) {
+    if (app.HasEnded()) {
+        return;
+    }
+    FrmMain& m = *app.frmMain;
+    m.tmrTrans.SetEnabled(false);
+    m.tmrTimeOut.SetEnabled(false);
+    LayoutPopup(app, TimeoutText(app));
+}
+
+}  // namespace plv
