@@ -185,9 +185,21 @@ ScenarioRunner::~ScenarioRunner() {
 }
 
 int ScenarioRunner::Run(const std::string& script) {
+    return RunMore(script);
+}
+
+std::string ScenarioRunner::Value(const std::string& name) {
+    try {
+        return Show(name);
+    } catch (const ScriptError& e) {
+        return "ERROR: " + e.message;
+    }
+}
+
+int ScenarioRunner::RunMore(const std::string& script) {
     std::istringstream in(script);
     std::string text;
-    int number = 0;
+    int number = lines_.empty() ? 0 : lines_.back().number;
     while (std::getline(in, text)) {
         ++number;
         if (!text.empty() && text.back() == '\r') {
@@ -219,7 +231,7 @@ void ScenarioRunner::Execute(const Line& line) {
         for (auto& [text, meta] : Tokenize(line.text)) {
             tokens.push_back(Token{text, meta.first, meta.second});
         }
-                Dispatch(line.text, tokens);
+        Dispatch(line.text, tokens);
         sim_.world().FlushTrace();
     } catch (const ScriptError& e) {
         out_ << "ERROR line " << line.number << ": " << e.message << '\n';
@@ -304,7 +316,7 @@ void ScenarioRunner::Dispatch(const std::string& raw, const std::vector<Token>& 
         RequireArgs(t, 1, cmd == "print" ? 1 : 1000);
         const std::string& name = t[1].text;
         std::string shown = Show(name);
-                if (cmd == "print") {
+        if (cmd == "print") {
             sim_.world().FlushTrace();
             out_ << name << " = " << shown << '\n';
             return;
@@ -464,6 +476,18 @@ void ScenarioRunner::Dispatch(const std::string& raw, const std::vector<Token>& 
         RequireStarted();
         RequireArgs(t, 1, 2);
         Click(t[1].text, t.size() > 2 ? t[2].text : "left");
+    } else if (cmd == "select") {
+        RequireArgs(t, 2, 2);
+        bool found = false;
+        for (auto& a : w.apps) {
+            if (a.exe == Utf8ToUtf16(t[1].text)) {
+                a.selection = Utf8ToUtf16(t[2].text);
+                found = true;
+            }
+        }
+        if (!found) {
+            throw ScriptError{"no application \"" + t[1].text + "\" (add it with app)"};
+        }
     } else if (cmd == "no-hash2") {
         RequireNotStarted(cmd);
         RequireArgs(t, 0, 0);
@@ -655,7 +679,7 @@ void ScenarioRunner::Dispatch(const std::string& raw, const std::vector<Token>& 
         if (main->events->OnCloseRequest(it->second)) {
             sim_.platform().ui.DestroyForm(main->hwnd);
         }
-        } else if (cmd == "move") {
+    } else if (cmd == "move") {
         RequireArgs(t, 2, 2);
         w.cursor = {static_cast<std::int32_t>(ParseInt(t[1].text, "X")),
                     static_cast<std::int32_t>(ParseInt(t[2].text, "Y"))};
@@ -701,9 +725,12 @@ void ScenarioRunner::Dispatch(const std::string& raw, const std::vector<Token>& 
 // The program's controls a script can click, by the names scripts use.
 static const std::map<std::string, std::pair<std::string, std::string>>& ClickTargets() {
     static const std::map<std::string, std::pair<std::string, std::string>> targets = {
-                {"icon", {"frmico", "ico"}},           {"cross", {"frmico", "icocls"}},
-        {"copy", {"frmTrans", "lblCopy"}},     {"dir", {"frmTrans", "lbldir"}},
-        {"google", {"frmTrans", "google"}},    {"new", {"frmTrans", "lblNew"}},
+        {"icon", {"frmico", "ico"}},
+        {"cross", {"frmico", "icocls"}},
+        {"copy", {"frmTrans", "lblCopy"}},
+        {"dir", {"frmTrans", "lbldir"}},
+        {"google", {"frmTrans", "google"}},
+        {"new", {"frmTrans", "lblNew"}},
         {"about-site", {"frmAbout", "Label1"}},
         {"about-download", {"frmAbout", "lblDwn"}},
         {"about-close", {"frmAbout", "Command1"}},
@@ -731,6 +758,16 @@ void ScenarioRunner::Click(const std::string& target, const std::string& buttonN
     sim_.world().cursor = *centre;
     ui().Press(button);
     ui().Release(button);
+}
+
+bool ScenarioRunner::Clickable(const std::string& target) {
+    auto it = ClickTargets().find(target);
+    if (it == ClickTargets().end()) {
+        return false;
+    }
+    Hwnd form = 0;
+    SimControl* c = ui().FindControl(it->second.first, it->second.second, &form);
+    return c && ui().ControlCentre(form, c->id).has_value();
 }
 
 std::string ScenarioRunner::Show(const std::string& name) {
@@ -840,7 +877,7 @@ std::string ScenarioRunner::Show(const std::string& name) {
                std::to_string(RoundHalfEven(r.top)) + "," + std::to_string(RoundHalfEven(r.width)) + "," +
                std::to_string(RoundHalfEven(r.height)) + (c->design.visible ? " visible" : " hidden");
     }
-        if (name.rfind("icon.", 0) == 0 || name.rfind("popup.", 0) == 0) {
+    if (name.rfind("icon.", 0) == 0 || name.rfind("popup.", 0) == 0) {
         bool icon = name[0] == 'i';
         std::string part = name.substr(icon ? 5 : 6);
         static const char* const kParts[] = {"visible", "rect", "alpha", "image", "twips", "text", "gray"};
@@ -848,7 +885,8 @@ std::string ScenarioRunner::Show(const std::string& name) {
         for (const char* k : kParts) {
             known = known || part == k;
         }
-        if (!known || (icon && (part == "twips" || part == "text" || part == "gray")) || (!icon && part == "image")) {
+        if (!known || (icon && (part == "twips" || part == "text" || part == "gray")) ||
+            (!icon && part == "image")) {
             throw ScriptError{"unknown name \"" + name + "\""};
         }
         RequireStarted();
@@ -861,8 +899,8 @@ std::string ScenarioRunner::Show(const std::string& name) {
             return YesNo(form->visible);
         }
         if (part == "rect") {
-            return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-                   std::to_string(r.bottom);
+            return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
+                   "," + std::to_string(r.bottom);
         }
         if (part == "alpha") {
             return (form->exStyle & kWsExLayered) ? std::to_string(form->alpha) : "opaque";

@@ -29,6 +29,12 @@ class ScenarioRunner {
     // Runs the whole script; returns the exit status: 0 when every expect held, 1 at the first
     // expect that failed, 2 on a script error.
     int Run(const std::string& script);
+    // Runs more lines after what ran before (for drivers that decide as they go); the status so far.
+    int RunMore(const std::string& lines);
+    // What `print NAME` would show after "NAME = ".
+    std::string Value(const std::string& name);
+    // Whether `click TARGET` would find the control on the screen.
+    bool Clickable(const std::string& target);
 
     SimDesktop& desktop() { return sim_; }
     App* app() { return app_.get(); }
