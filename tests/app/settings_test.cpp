@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "app/setting_values.h"
 #include "app/settings.h"
+#include "platform/sim/default_settings.h"
 #include "base/text.h"
 
 namespace plv {
@@ -80,6 +82,22 @@ TEST(SettingsFile, ArrayUpperBound) {
     EXPECT_EQ(ArrayUpperBound({}), -1);
     EXPECT_EQ(ArrayUpperBound({u"a"}), 0);
     EXPECT_EQ(ArrayUpperBound({u"a", u"b", u"c"}), 2);
+}
+
+}  // namespace
+}  // namespace plv
+
+namespace plv {
+namespace {
+
+// The values the program falls back to are those of the settings file it ships with.
+TEST(SettingsFile, ShippedFallbacksMatchTheShippedFile) {
+    SettingsCollection shipped;
+    ParseSettingsText(DecodeUtf16Le(sim::DefaultSettingsFile()), shipped);
+    for (const char16_t* key : {u"maxtranslen", u"FontSize", u"transwidth", u"SmoothGlide", u"timeoutstr"}) {
+        EXPECT_EQ(shipped.Get(key), ShippedDefault(key)) << Utf16ToUtf8(key);
+    }
+    EXPECT_EQ(ShippedDefault(u"Color"), u"");
 }
 
 }  // namespace
