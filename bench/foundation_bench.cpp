@@ -5,6 +5,7 @@
 
 #include "app/app.h"
 #include "app/settings.h"
+#include "base/text.h"
 #include "platform/sim/default_settings.h"
 #include "platform/sim/sim_desktop.h"
 
@@ -22,12 +23,7 @@ std::vector<std::uint8_t> LargeSettingsFile() {
         text.append(line.begin(), line.end());
         ++i;
     }
-    std::vector<std::uint8_t> bytes = {0xFF, 0xFE};
-    for (char16_t c : text) {
-        bytes.push_back(static_cast<std::uint8_t>(c & 0xFF));
-        bytes.push_back(static_cast<std::uint8_t>(c >> 8));
-    }
-    return bytes;
+    return plv::ToUtf16Le(u"\uFEFF" + text, false);
 }
 
 void BM_ParseSettings1MiB(benchmark::State& state) {

@@ -55,12 +55,12 @@ class App {
     std::int32_t IconAnchorX = 0;  // pixels
     std::int32_t IconAnchorY = 0;
     double IconInitialDistance = 0;
-        std::u16string PendingText;
+    std::u16string PendingText;
     std::map<std::u16string, std::u16string> TranslationCache;  // by GetCacheKey of the source text
     std::u16string AppVersion;
     std::u16string LatestVersion;
     std::u16string DownloadLink;
-        std::u16string BalloonTag;
+    std::u16string BalloonTag;
     // Private to GlideWindow: a newer glide makes an older one stop.
     std::uint64_t GlideGeneration = 0;
     // Settings already reported as bad, so that each is reported once.

@@ -50,7 +50,7 @@ class Form : public WindowEvents {
     void SetVisible(std::string_view name, bool visible);
     void SetForeColor(std::string_view name, Rgb color);
     void SetBackColor(std::string_view name, Rgb color);
-        void SetBounds(std::string_view name, RectTwips bounds);
+    void SetBounds(std::string_view name, RectTwips bounds);
     void SetControlWidth(std::string_view name, double widthTwips);
     void SetFontSize(std::string_view name, double sizePt);
     void SetWordWrap(std::string_view name, bool wordWrap);

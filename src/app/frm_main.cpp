@@ -30,7 +30,7 @@ FrmMain::FrmMain(App& app)
       tmr1(app.platform.loop, "tmr1", true, [&app] { tmr1_Timer(app); }),
       tmrLoad(app.platform.loop, "tmrLoad", true, [&app] { tmrLoad_Timer(app); }),
       tmrReconnect(app.platform.loop, "tmrReconnect", true, [&app] { tmrReconnect_Timer(app); }),
-            tmrTimeOut(app.platform.loop, "tmrTimeOut", false, [&app] { tmrTimeOut_Timer(app); }),
+      tmrTimeOut(app.platform.loop, "tmrTimeOut", false, [&app] { tmrTimeOut_Timer(app); }),
       tmrTrans(app.platform.loop, "tmrTrans", true, [&app] { tmrTrans_Timer(app); }),
       tmrOut(app.platform.loop, "tmrOut", true, [&app] { tmrOut_Timer(app); }),
       tmrHideIco(app.platform.loop, "tmrHideIco", true, [&app] { tmrHideIco_Timer(app); }),

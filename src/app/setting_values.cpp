@@ -30,10 +30,12 @@ void ReportFallback(App& app, const std::u16string& key, const std::optional<std
         return;
     }
     std::u16string file = app.platform.env.ExeBaseName() + u".ini";
-    std::u16string what = value ? u"The value \"" + *value + u"\" of \"" + key + u"\" in " + file + u" is not usable"
-                                : u"The key \"" + key + u"\" is missing from " + file;
-    app.frmMain->ShowBalloon(u"Parlevo setting replaced\r\n" + what + u"; Parlevo uses " + ShippedDefault(key) + u".",
-                             false, true, u"settings");
+    std::u16string what =
+        value ? u"The value \"" + *value + u"\" of \"" + key + u"\" in " + file + u" is not usable"
+              : u"The key \"" + key + u"\" is missing from " + file;
+    app.frmMain->ShowBalloon(
+        u"Parlevo setting replaced\r\n" + what + u"; Parlevo uses " + ShippedDefault(key) + u".", false, true,
+        u"settings");
 }
 
 std::int32_t WholeInRange(App& app, const std::u16string& key, std::int32_t min, std::int32_t max) {
@@ -48,7 +50,9 @@ std::int32_t WholeInRange(App& app, const std::u16string& key, std::int32_t min,
 
 }  // namespace
 
-std::optional<std::u16string> SettingText(const App& app, const std::u16string& key) { return app.Settings.Get(key); }
+std::optional<std::u16string> SettingText(const App& app, const std::u16string& key) {
+    return app.Settings.Get(key);
+}
 
 std::optional<double> SettingNumber(const App& app, const std::u16string& key) {
     auto text = SettingText(app, key);
@@ -64,7 +68,9 @@ std::u16string ShippedDefault(const std::u16string& key) {
     return u"";
 }
 
-std::int32_t MaxTransLen(App& app) { return WholeInRange(app, u"maxtranslen", 1, 1 << 30); }
+std::int32_t MaxTransLen(App& app) {
+    return WholeInRange(app, u"maxtranslen", 1, 1 << 30);
+}
 
 double FontSize(App& app) {
     auto text = SettingText(app, u"FontSize");
@@ -76,9 +82,13 @@ double FontSize(App& app) {
     return *ParseNumber(ShippedDefault(u"FontSize"));
 }
 
-std::int32_t TransWidth(App& app) { return WholeInRange(app, u"transwidth", 1, 20000); }
+std::int32_t TransWidth(App& app) {
+    return WholeInRange(app, u"transwidth", 1, 20000);
+}
 
-std::int32_t SmoothGlide(App& app) { return WholeInRange(app, u"SmoothGlide", 0, 100000); }
+std::int32_t SmoothGlide(App& app) {
+    return WholeInRange(app, u"SmoothGlide", 0, 100000);
+}
 
 std::u16string TimeoutText(App& app) {
     if (auto text = SettingText(app, u"timeoutstr")) {

@@ -22,11 +22,7 @@ std::optional<std::u16string> SettingsCollection::Get(std::u16string_view key) c
 }
 
 std::u16string DecodeUtf16Le(const std::vector<std::uint8_t>& bytes) {
-    std::u16string text;
-    text.reserve(bytes.size() / 2);
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        text += static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8));
-    }
+    std::u16string text = FromUtf16Le(bytes);
     if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) {
         text.erase(0, 1);
     }

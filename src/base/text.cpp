@@ -213,4 +213,35 @@ std::u16string ToHalfWidth(std::u16string_view s) {
     return out;
 }
 
+std::u16string FromUtf16Le(const std::vector<std::uint8_t>& bytes) {
+    std::u16string s;
+    s.reserve(bytes.size() / 2);
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        s += static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8));
+    }
+    return s;
+}
+
+std::vector<std::uint8_t> ToUtf16Le(std::u16string_view text, bool withTerminator) {
+    std::vector<std::uint8_t> b;
+    b.reserve(text.size() * 2 + 2);
+    for (char16_t c : text) {
+        b.push_back(static_cast<std::uint8_t>(c & 0xFF));
+        b.push_back(static_cast<std::uint8_t>(c >> 8));
+    }
+    if (withTerminator) {
+        b.push_back(0);
+        b.push_back(0);
+    }
+    return b;
+}
+
+std::u16string UntilNul(std::u16string_view s) {
+    return std::u16string(s.substr(0, s.find(u'\0')));
+}
+
+std::string UntilNul(std::string_view s) {
+    return std::string(s.substr(0, s.find('\0')));
+}
+
 }  // namespace plv

@@ -32,6 +32,15 @@ std::u16string TrimBlanks(std::u16string_view s);
 // Splits at every occurrence of sep; an empty input gives one empty field.
 std::vector<std::u16string> Split(std::u16string_view s, char16_t sep);
 
+// UTF-16 LE bytes: two per unit, an odd last byte belonging to none; and back, with a terminating
+// zero unit when asked.
+std::u16string FromUtf16Le(const std::vector<std::uint8_t>& bytes);
+std::vector<std::uint8_t> ToUtf16Le(std::u16string_view text, bool withTerminator);
+
+// The text before the first NUL, all of it when there is none.
+std::u16string UntilNul(std::u16string_view s);
+std::string UntilNul(std::string_view s);
+
 // Full-width forms to their half-width counterparts (LCMapString with LCMAP_HALFWIDTH): the
 // full-width ASCII variants, the ideographic space and the full-width signs.
 std::u16string ToHalfWidth(std::u16string_view s);

@@ -48,7 +48,6 @@ void FollowForeground(App& app) {
     m.SetMenuEnableItem(caption, app.IsConnected);
 }
 
-
 // The mouse buttons of a watched, enabled application: a press outside the popups closes them,
 // a release after a drag translates the selection.
 void WatchButtons(App& app) {
@@ -137,7 +136,5 @@ void tmrOut_Timer(App& app) {
         HidePopups(app);
     }
 }
-
-
 
 }  // namespace plv

@@ -38,20 +38,11 @@ bool OpenWithRetries(App& app) {
 }
 
 std::u16string UnicodeText(const std::vector<std::uint8_t>& b) {
-    std::u16string s;
-    for (std::size_t i = 0; i + 1 < b.size(); i += 2) {
-        auto c = static_cast<char16_t>(b[i] | (b[i + 1] << 8));
-        if (c == 0) {
-            break;
-        }
-        s += c;
-    }
-    return s;
+    return UntilNul(FromUtf16Le(b));
 }
 
 std::string AnsiText(const std::vector<std::uint8_t>& b) {
-    std::string s(b.begin(), b.end());
-    return s.substr(0, s.find('\0'));
+    return UntilNul(std::string(b.begin(), b.end()));
 }
 
 // When both text formats are there and the later one is just the earlier one converted, the

@@ -18,7 +18,9 @@ namespace {
 
 constexpr char16_t kSeparators[] = {u' ', u'.', u',', u'-', u'!', u';', u':', u'/', u'\\'};
 
-bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+bool IsLowSurrogate(char16_t c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
 
 }  // namespace
 

@@ -32,24 +32,6 @@ const std::array<const char16_t*, 18> kStandardFormatNames = {
     u"",
 };
 
-// UTF-16 LE units, two bytes each; an odd last byte belongs to no unit.
-std::u16string Utf16Units(const std::vector<std::uint8_t>& bytes) {
-    std::u16string s;
-    s.reserve(bytes.size() / 2);
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        s += static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8));
-    }
-    return s;
-}
-
-std::u16string UpToNul(const std::u16string& s) {
-    return s.substr(0, s.find(u'\0'));
-}
-
-std::string UpToNul(const std::string& s) {
-    return s.substr(0, s.find('\0'));
-}
-
 void AppendU32(std::vector<std::uint8_t>& b, std::uint32_t v) {
     for (int i = 0; i < 4; ++i) {
         b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
@@ -228,7 +210,7 @@ std::optional<std::u16string> clsClipBoard::ReadAnsiText() {
     std::u16string text;
     if (MemHandle h = clipboard_.GetClipboardData(kCfText)) {
         std::vector<std::uint8_t> bytes = clipboard_.GlobalRead(h);
-        text = AnsiToUtf16(UpToNul(std::string(bytes.begin(), bytes.end())));
+        text = AnsiToUtf16(UntilNul(std::string(bytes.begin(), bytes.end())));
     }
     clipboard_.CloseClipboard();
     return text;
@@ -245,7 +227,7 @@ std::u16string clsClipBoard::GetUniText() {
     }
     ClipboardClose();
     if (ok) {
-        return UpToNul(Utf16Units(bytes));
+        return UntilNul(FromUtf16Le(bytes));
     }
     return ReadAnsiText().value_or(u"");
 }
@@ -272,7 +254,7 @@ bool clsClipBoard::GetTextData(std::int32_t lFormatId, std::u16string& sTextOut)
     if (!GetBinaryData(lFormatId, bytes)) {
         return false;
     }
-    sTextOut = ToHalfWidth(Utf16Units(bytes));
+    sTextOut = ToHalfWidth(FromUtf16Le(bytes));
     return true;
 }
 
@@ -280,15 +262,7 @@ bool clsClipBoard::SetTextData(const std::u16string& sText) {
     if (sText.empty()) {
         return false;
     }
-    std::vector<std::uint8_t> unicode;
-    unicode.reserve(sText.size() * 2 + 2);
-    for (char16_t c : sText) {
-        unicode.push_back(static_cast<std::uint8_t>(c & 0xFF));
-        unicode.push_back(static_cast<std::uint8_t>(c >> 8));
-    }
-    unicode.push_back(0);
-    unicode.push_back(0);
-    SetBinaryData(kCfUnicodeText, unicode);
+    SetBinaryData(kCfUnicodeText, ToUtf16Le(sText, true));
     std::string ansi = Utf16ToAnsi(sText);
     std::vector<std::uint8_t> bytes(ansi.begin(), ansi.end());
     bytes.push_back(0);
@@ -307,7 +281,7 @@ bool clsClipBoard::GetFileList(std::vector<std::u16string>& sFiles, std::int32_t
     sFiles.assign(static_cast<std::size_t>(iFileCount), u"");
     for (std::int32_t i = 0; i < iFileCount; ++i) {
         auto name = clipboard_.DragQueryFile(hDrop, static_cast<std::uint32_t>(i), kFileNameChars);
-        sFiles[static_cast<std::size_t>(i)] = AnsiToUtf16(UpToNul(name.value_or("")));
+        sFiles[static_cast<std::size_t>(i)] = AnsiToUtf16(UntilNul(name.value_or("")));
     }
     return true;
 }

@@ -175,7 +175,7 @@ struct ControlDesign {
     std::optional<Rgb> foreColor;  // nothing: the system's default
     std::optional<Rgb> backColor;  // nothing: transparent (labels) or the default
     FontSpec font;
-        bool handCursor = false;  // the pointing-hand cursor (32 x 32, hot spot 16, 13)
+    bool handCursor = false;  // the pointing-hand cursor (32 x 32, hot spot 16, 13)
     bool autoSize = false;    // a label that sizes itself to its caption
     bool wordWrap = false;    // with autoSize: the width stays and the height follows the lines
     std::u16string tooltip;

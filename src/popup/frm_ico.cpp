@@ -68,8 +68,10 @@ void FrmIco::ico_MouseDown(MouseButton button) {
         x = app_.SelectionLeft;
     }
     auto y = static_cast<std::int32_t>(RoundHalfEven(Top() + Height()));
-    double screenW = static_cast<double>(app_.platform.desktop.GetSystemMetrics(kSmCxScreen)) * app_.TwipsPerPixelX;
-    double screenH = static_cast<double>(app_.platform.desktop.GetSystemMetrics(kSmCyScreen)) * app_.TwipsPerPixelY;
+    double screenW =
+        static_cast<double>(app_.platform.desktop.GetSystemMetrics(kSmCxScreen)) * app_.TwipsPerPixelX;
+    double screenH =
+        static_cast<double>(app_.platform.desktop.GetSystemMetrics(kSmCyScreen)) * app_.TwipsPerPixelY;
     if (screenW > x) {
         if (screenW < w + x) {
             x = static_cast<std::int32_t>(screenW) - w;
@@ -90,7 +92,9 @@ void FrmIco::ico_MouseDown(MouseButton button) {
     GlideWindow(app_, t, w, h, x);
 }
 
-void FrmIco::icocls_Click() { HidePopups(app_); }
+void FrmIco::icocls_Click() {
+    HidePopups(app_);
+}
 
 void FrmIco::OnMouseDown(ControlId control, MouseButton button) {
     const Control* c = FindById(control);

@@ -10,7 +10,7 @@ class FrmIco : public Form {
   public:
     explicit FrmIco(App& app) : Form(app) {}
     // Creates the window hidden and runs Form_Load.
-        void Load();
+    void Load();
     void Form_Load();
     // A press on the emblem: the primary button reveals the popup, the other one switches
     // translation off for the application.

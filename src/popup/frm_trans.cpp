@@ -22,7 +22,7 @@ ControlDesign Label(const char* name, const char16_t* caption, RectTwips bounds,
     c.bounds = bounds;
     c.visible = visible;
     c.handCursor = hand;
-        c.tooltip = tooltip;
+    c.tooltip = tooltip;
     c.autoSize = true;
     return c;
 }
@@ -106,9 +106,13 @@ void FrmTrans::lbldir_Click() {
     app_.frmMain->ShowMe();
 }
 
-void FrmTrans::lblNew_Click() { OpenDownloadLink(app_); }
+void FrmTrans::lblNew_Click() {
+    OpenDownloadLink(app_);
+}
 
-void FrmTrans::OnResize() { Form_Resize(); }
+void FrmTrans::OnResize() {
+    Form_Resize();
+}
 
 void FrmTrans::OnClick(ControlId control) {
     const Control* c = FindById(control);

@@ -7,7 +7,7 @@
 namespace plv {
 
 class FrmTrans : public Form {
-public:
+  public:
     explicit FrmTrans(App& app) : Form(app) {}
     // Creates the window hidden, with every control at its design values.
     void Load();

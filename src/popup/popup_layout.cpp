@@ -90,7 +90,8 @@ void LayoutPopup(App& app, const std::u16string& text) {
 
     // 5. The popup: the box with its margins on each side, and the link row when there is one.
     const Control& google = t.control("google");
-    double row = (google.state.visible && !google.state.caption.empty()) ? 1.5 * google.state.bounds.height : 0;
+    double row =
+        (google.state.visible && !google.state.caption.empty()) ? 1.5 * google.state.bounds.height : 0;
     auto h = static_cast<std::int32_t>(RoundHalfEven(b.height + 2 * b.top + row));
     auto w = static_cast<std::int32_t>(RoundHalfEven(2 * b.left + b.width));
 
@@ -102,8 +103,10 @@ void LayoutPopup(App& app, const std::u16string& text) {
     auto top = static_cast<std::int32_t>(RoundHalfEven(t.Top()));
 
     // 7. On the screen.
-    double screenW = static_cast<double>(app.platform.desktop.GetSystemMetrics(kSmCxScreen)) * app.TwipsPerPixelX;
-    double screenH = static_cast<double>(app.platform.desktop.GetSystemMetrics(kSmCyScreen)) * app.TwipsPerPixelY;
+    double screenW =
+        static_cast<double>(app.platform.desktop.GetSystemMetrics(kSmCxScreen)) * app.TwipsPerPixelX;
+    double screenH =
+        static_cast<double>(app.platform.desktop.GetSystemMetrics(kSmCyScreen)) * app.TwipsPerPixelY;
     if (screenW > l) {
         if (l + w > screenW) {
             l = static_cast<std::int32_t>(screenW) - w;

@@ -3,9 +3,9 @@
 #include "app/app.h"
 #include "app/forms.h"
 #include "app/frm_main.h"
+#include "base/numbers.h"
 #include "capture/selection_watcher.h"
 #include "popup/frm_ico.h"
-#include "base/numbers.h"
 
 namespace plv {
 

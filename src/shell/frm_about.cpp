@@ -39,10 +39,10 @@ void FrmAbout::Load() {
 
     ControlDesign logo = Make("Image1", ControlKind::Image, u"", {150, 150, 2160, 2160});
     logo.picture = Picture::Logo;
-        ControlDesign name = Make("Label4", ControlKind::Label, u"Parlevo", {2610, 210, 3525, 360});
+    ControlDesign name = Make("Label4", ControlKind::Label, u"Parlevo", {2610, 210, 3525, 360});
     name.autoSize = true;
     name.font = FontSpec{u"Arial", 15.75, true, false, kCyrillicCharset};
-        ControlDesign version = Make("ver", ControlKind::Label, u"", {2640, 1110, 225, 195});
+    ControlDesign version = Make("ver", ControlKind::Label, u"", {2640, 1110, 225, 195});
     version.autoSize = true;
     ControlDesign download = Make("lblDwn", ControlKind::Label, u"Download", {2640, 1350, 2355, 255});
     download.foreColor = kOrange;
@@ -56,9 +56,8 @@ void FrmAbout::Load() {
         design,
         {logo, name,
          Make("Label2", ControlKind::Label, u"Written by the Parlevo developers", {2640, 630, 4185, 255}),
-         Make("Label3", ControlKind::Label, u"Powered by Google Translate", {2640, 870, 3645, 255}),
-                               version, download, site,
-         Make("Command1", ControlKind::Button, u"Close", {6090, 1980, 855, 345})});
+         Make("Label3", ControlKind::Label, u"Powered by Google Translate", {2640, 870, 3645, 255}), version,
+         download, site, Make("Command1", ControlKind::Button, u"Close", {6090, 1980, 855, 345})});
     Form_Load();
 }
 

@@ -2,22 +2,14 @@
 
 #include "app/setting_values.h"
 #include "app/settings.h"
-#include "platform/sim/default_settings.h"
 #include "base/text.h"
+#include "platform/sim/default_settings.h"
 
 namespace plv {
 namespace {
 
 std::vector<std::uint8_t> Utf16Bytes(const std::u16string& s, bool bom) {
-    std::vector<std::uint8_t> b;
-    if (bom) {
-        b = {0xFF, 0xFE};
-    }
-    for (char16_t c : s) {
-        b.push_back(static_cast<std::uint8_t>(c & 0xFF));
-        b.push_back(static_cast<std::uint8_t>(c >> 8));
-    }
-    return b;
+    return ToUtf16Le((bom ? u"\uFEFF" : u"") + s, false);
 }
 
 SettingsCollection Parse(const std::u16string& text) {

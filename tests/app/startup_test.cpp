@@ -17,12 +17,7 @@ namespace {
 const std::u16string kPath = u"c:\\program files\\parlevo\\plv.ini";
 
 std::vector<std::uint8_t> Encode(const std::u16string& text) {
-    std::vector<std::uint8_t> b = {0xFF, 0xFE};
-    for (char16_t c : text) {
-        b.push_back(static_cast<std::uint8_t>(c & 0xFF));
-        b.push_back(static_cast<std::uint8_t>(c >> 8));
-    }
-    return b;
+    return ToUtf16Le(u"\uFEFF" + text, false);
 }
 
 // The shipped file with one key's line replaced (or removed when value is nothing).

@@ -82,12 +82,7 @@ TEST(CaptureSelection, GivesTheUsersClipboardBackExactly) {
         std::vector<std::pair<std::uint32_t, std::vector<std::uint8_t>>> formats;
     };
     const std::u16string unicode = u"\u0416\u0443\u043a \U0001F600";
-    std::vector<std::uint8_t> unicodeBlock;
-    for (char16_t c : unicode) {
-        unicodeBlock.push_back(static_cast<std::uint8_t>(c & 0xFF));
-        unicodeBlock.push_back(static_cast<std::uint8_t>(c >> 8));
-    }
-    unicodeBlock.insert(unicodeBlock.end(), {0, 0});
+    std::vector<std::uint8_t> unicodeBlock = ToUtf16Le(unicode, true);
     std::vector<std::uint8_t> dib = {40, 0, 0,  0, 1, 0, 0, 0, 1,    0, 0, 0,
                                      1,  0, 24, 0, 0, 0, 0, 0, 0xFF, 0, 0, 0};
     std::vector<std::uint8_t> drop = {20, 0, 0, 0, 0, 0, 0, 0,   0, 0,   0, 0, 0,

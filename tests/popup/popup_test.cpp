@@ -20,10 +20,8 @@ namespace {
 struct Running {
     explicit Running(const std::u16string& extraSettings = u"") {
         std::vector<std::uint8_t> file = sim::DefaultSettingsFile();
-        for (char16_t c : extraSettings) {
-            file.push_back(static_cast<std::uint8_t>(c & 0xFF));
-            file.push_back(static_cast<std::uint8_t>(c >> 8));
-        }
+        auto extra = ToUtf16Le(extraSettings, false);
+        file.insert(file.end(), extra.begin(), extra.end());
         sim.world().files[u"c:\\program files\\parlevo\\plv.ini"] = file;
         sim.StartProgram();
         app = std::make_unique<App>(sim.platform());

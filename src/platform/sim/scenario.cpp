@@ -296,15 +296,11 @@ std::vector<std::uint8_t> ScenarioRunner::SettingsBytes() const {
     if (!settingsLines_) {
         return settingsRaw_.value_or(std::vector<std::uint8_t>{});
     }
-    std::vector<std::uint8_t> bytes = {0xFF, 0xFE};
+    std::u16string text = u"\uFEFF";
     for (std::size_t i = 0; i < settingsLines_->size(); ++i) {
-        std::u16string l = (*settingsLines_)[i] + (i + 1 < settingsLines_->size() ? u"\r\n" : u"");
-        for (char16_t c : l) {
-            bytes.push_back(static_cast<std::uint8_t>(c & 0xFF));
-            bytes.push_back(static_cast<std::uint8_t>(c >> 8));
-        }
+        text += (*settingsLines_)[i] + (i + 1 < settingsLines_->size() ? u"\r\n" : u"");
     }
-    return bytes;
+    return ToUtf16Le(text, false);
 }
 
 void ScenarioRunner::Dispatch(const std::string& raw, const std::vector<Token>& t) {
@@ -507,12 +503,7 @@ void ScenarioRunner::Dispatch(const std::string& raw, const std::vector<Token>& 
                 block.push_back(0);
                 w.ClipboardReplace(owner, {{kCfText, block}});
             } else {
-                for (char16_t c : text) {
-                    block.push_back(static_cast<std::uint8_t>(c & 0xFF));
-                    block.push_back(static_cast<std::uint8_t>(c >> 8));
-                }
-                block.insert(block.end(), {0, 0});
-                w.ClipboardReplace(owner, {{kCfUnicodeText, block}});
+                w.ClipboardReplace(owner, {{kCfUnicodeText, ToUtf16Le(text, true)}});
             }
         } else if (what == "format") {
             RequireArgs(t, 3, 3);

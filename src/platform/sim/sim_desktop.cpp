@@ -144,7 +144,7 @@ void SimDesktop::AdvanceWorld(std::int64_t to) {
         if (next == world_.events.end() || next->at > to) {
             break;
         }
-                if (next->at > world_.now) {
+        if (next->at > world_.now) {
             world_.FlushTrace();
         }
         world_.now = std::max(world_.now, next->at);
@@ -498,43 +498,17 @@ std::vector<std::uint32_t> SimWorld::AvailableFormats() const {
 
 namespace {
 
-// The text of a block up to its first zero, for the two text formats.
+// The text of a block up to its first zero, for the two text formats, and blocks of text.
 std::string AnsiOf(const std::vector<std::uint8_t>& b) {
-    std::string s;
-    for (std::uint8_t c : b) {
-        if (c == 0) {
-            break;
-        }
-        s += static_cast<char>(c);
-    }
-    return s;
+    return UntilNul(std::string(b.begin(), b.end()));
 }
 
 std::u16string UnicodeOf(const std::vector<std::uint8_t>& b) {
-    std::u16string s;
-    for (std::size_t i = 0; i + 1 < b.size(); i += 2) {
-        auto c = static_cast<char16_t>(b[i] | (b[i + 1] << 8));
-        if (c == 0) {
-            break;
-        }
-        s += c;
-    }
-    return s;
+    return UntilNul(FromUtf16Le(b));
 }
 
 std::vector<std::uint8_t> AnsiBlock(const std::string& s) {
     std::vector<std::uint8_t> b(s.begin(), s.end());
-    b.push_back(0);
-    return b;
-}
-
-std::vector<std::uint8_t> UnicodeBlock(const std::u16string& s) {
-    std::vector<std::uint8_t> b;
-    for (char16_t c : s) {
-        b.push_back(static_cast<std::uint8_t>(c & 0xFF));
-        b.push_back(static_cast<std::uint8_t>(c >> 8));
-    }
-    b.push_back(0);
     b.push_back(0);
     return b;
 }
@@ -558,7 +532,7 @@ MemHandle SimWorld::ClipboardBlock(std::uint32_t format) {
     std::uint32_t source = format == kCfText ? kCfUnicodeText : kCfText;
     const auto& bytes = c.blocks[ClipboardBlock(source)];
     MemHandle h = NewBlock(format == kCfText ? AnsiBlock(Utf16ToAnsi(UnicodeOf(bytes)))
-                                             : UnicodeBlock(AnsiToUtf16(AnsiOf(bytes))));
+                                             : ToUtf16Le(AnsiToUtf16(AnsiOf(bytes)), true));
     c.synthesized[format] = h;
     return h;
 }
@@ -608,7 +582,7 @@ void SimWorld::AppCopies(SimApp& app) {
         Trace(QuoteText(app.exe) + " could not copy");
         return;
     }
-    ClipboardReplace(app.window, {{kCfUnicodeText, UnicodeBlock(app.selection)}});
+    ClipboardReplace(app.window, {{kCfUnicodeText, ToUtf16Le(app.selection, true)}});
     Trace(QuoteText(app.exe) + " copied " + QuoteText(app.selection));
 }
 

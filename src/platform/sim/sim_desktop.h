@@ -204,7 +204,7 @@ struct SimWorld {
     // returns when done() holds or when there is nothing more to run.
     std::function<void(const std::function<bool()>& done)> nestedLoop;
 
-        bool Alive() const { return state == ProgramState::Running; }
+    bool Alive() const { return state == ProgramState::Running; }
     // A line for the trace. Lines with the same key at the same virtual time replace each other
     // (a window moved and sized in one step is one change to the eye).
     void Trace(const std::string& line, const std::string& key = "");

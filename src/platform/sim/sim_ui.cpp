@@ -103,7 +103,9 @@ MouseButton Logical(const SimWorld& w, int physical) {
     return left ? MouseButton::Left : MouseButton::Right;
 }
 
-Frame FrameOfWindow(const SimWindow& w) { return FrameOf(w.design.border); }
+Frame FrameOfWindow(const SimWindow& w) {
+    return FrameOf(w.design.border);
+}
 
 }  // namespace
 
@@ -124,7 +126,8 @@ std::pair<Hwnd, ControlId> SimUi::HitTest(PointPx at) {
             // Controls made later lie on top.
             for (auto it = w.controls.rbegin(); it != w.controls.rend(); ++it) {
                 const RectTwips& b = it->design.bounds;
-                if (it->design.visible && x >= b.left && x < b.left + b.width && y >= b.top && y < b.top + b.height) {
+                if (it->design.visible && x >= b.left && x < b.left + b.width && y >= b.top &&
+                    y < b.top + b.height) {
                     return {h, it->id};
                 }
             }
@@ -237,8 +240,8 @@ void SimUi::SetRect(SimWindow& w, RectPx r) {
     bool moved = !(r == w.rect);
     w.rect = r;
     if (moved) {
-        TraceChange(w, "rect=" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
-                           "," + std::to_string(r.bottom));
+        TraceChange(w, "rect=" + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+                           std::to_string(r.right) + "," + std::to_string(r.bottom));
     }
     if (resized && w.events) {
         w.events->OnResize();
@@ -311,7 +314,7 @@ std::int32_t SimUi::SetWindowLong(Hwnd form, int index, std::int32_t value) {
     w->exStyle = value;
     // A window that stops being layered is drawn opaque again; layering anew starts invisible
     // until its attributes are set, as on Windows.
-        if ((old & kWsExLayered) && !(value & kWsExLayered)) {
+    if ((old & kWsExLayered) && !(value & kWsExLayered)) {
         w->alpha = 255;
         TraceChange(*w, "alpha=opaque");
     }
@@ -323,7 +326,7 @@ bool SimUi::SetLayeredWindowAttributes(Hwnd form, Rgb /*colorKey*/, std::uint8_t
     if (!w || !(w->exStyle & kWsExLayered)) {
         return false;
     }
-        if ((flags & kLwaAlpha) && w->alpha != alpha) {
+    if ((flags & kLwaAlpha) && w->alpha != alpha) {
         w->alpha = alpha;
         TraceChange(*w, "alpha=" + std::to_string(alpha));
     }
@@ -406,7 +409,7 @@ void SimUi::RichSetTextEx(Hwnd form, ControlId box, const std::u16string& text, 
     c->charSize.erase(c->charSize.begin() + static_cast<std::ptrdiff_t>(start),
                       c->charSize.begin() + static_cast<std::ptrdiff_t>(start + length));
     c->charSize.insert(c->charSize.begin() + static_cast<std::ptrdiff_t>(start), t.size(), c->insertSize);
-        c->selStart = start + t.size();
+    c->selStart = start + t.size();
     c->selLength = 0;
     if (!t.empty()) {
         TraceChange(*w_.Window(form), "text=" + QuoteText(c->text));

@@ -10,7 +10,7 @@ class SimUi : public Ui {
     explicit SimUi(SimWorld& world) : w_(world) {}
     void SetProgramPid(std::uint32_t pid) { pid_ = pid; }
 
-        // A physical button goes down or up at the pointer. The program's window under the pointer
+    // A physical button goes down or up at the pointer. The program's window under the pointer
     // hears the press of the button as Windows reports it (swapped when the user swapped the
     // buttons), and a click when the left one is released on the control that got the press.
     void Press(int physicalButton);
@@ -63,7 +63,7 @@ class SimUi : public Ui {
     void SetVisible(SimWindow& w, bool visible);
     void SetRect(SimWindow& w, RectPx r);
 
-        void TraceChange(const SimWindow& w, const std::string& what);
+    void TraceChange(const SimWindow& w, const std::string& what);
 
     SimWorld& w_;
     std::uint32_t pid_ = 0;
