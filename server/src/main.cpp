@@ -66,6 +66,7 @@ int main(int argc, char** argv) {
         std::cerr << "plv-service: cannot listen on " << cfg.address << ":" << cfg.port << "\n";
         return 1;
     }
+    service.WidenBacklog();
     if (apertium != nullptr && cfg.preload) apertium->Preload();
     // Tests and scripts read this line to learn the port when it was picked by the system.
     std::cout << "plv-service: listening on http://" << cfg.address << ":" << port << std::endl;

@@ -150,7 +150,7 @@ std::unique_ptr<Pipeline> Pipeline::Start(const PipelineCommand& command) {
             ::execv(programs[k].c_str(), argvs[k].data());
             ::_exit(127);
         }
-        if (pgid == 0) pgid = pid;
+        if (pgid == 0) pgid = p->pgid_ = pid;
         ::setpgid(pid, pgid);  // also from the parent, so the group exists before we may kill it
         p->pids_.push_back(pid);
         ::close(prev_read);
@@ -168,8 +168,10 @@ Pipeline::~Pipeline() { KillAll(); }
 void Pipeline::KillAll() {
     CloseFd(to_fd_);
     CloseFd(from_fd_);
+    // Only pids not yet reaped are signalled: a reaped one may already belong to someone else.
+    // While any member is unreaped the group id cannot have been reused either.
     if (!pids_.empty()) {
-        ::kill(-pids_.front(), SIGKILL);
+        ::kill(-pgid_, SIGKILL);
         for (pid_t pid : pids_) ::kill(pid, SIGKILL);  // in case one left the group
         for (pid_t pid : pids_) {
             while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
@@ -180,10 +182,24 @@ void Pipeline::KillAll() {
     usable_ = false;
 }
 
+bool Pipeline::StageExited() {
+    bool exited = false;
+    for (auto it = pids_.begin(); it != pids_.end();) {
+        if (::waitpid(*it, nullptr, WNOHANG) == *it) {
+            it = pids_.erase(it);
+            exited = true;
+        } else {
+            ++it;
+        }
+    }
+    if (exited) usable_ = false;
+    return exited;
+}
+
 Pipeline::Status Pipeline::Exchange(std::string_view request, std::string* answer,
                                     std::chrono::milliseconds timeout) {
     answer->clear();
-    if (!usable_) return Status::kDied;
+    if (!usable_ || StageExited()) return Status::kDied;
     std::string out(request);
     out.push_back('\0');
     std::size_t written = 0;
@@ -237,6 +253,7 @@ Pipeline::Status Pipeline::Exchange(std::string_view request, std::string* answe
                 usable_ = false;
                 return Status::kDied;
             }
+            if (StageExited()) return Status::kDied;
             // Bytes after the answer belong to no request: the stream is out of step, so this
             // answer is the last one we trust from this chain.
             if (nul + 1 != buf + n) usable_ = false;

@@ -42,8 +42,13 @@ class Pipeline {
   private:
     Pipeline() = default;
     void KillAll();
+    // Reaps stages that have exited; true if any had. A stage that dies mid-request makes the
+    // stages after it flush and emit a NUL at end of input, which would otherwise pass for a
+    // (truncated) answer.
+    bool StageExited();
 
-    std::vector<pid_t> pids_;
+    std::vector<pid_t> pids_;  // stages not yet reaped
+    pid_t pgid_ = 0;
     int to_fd_ = -1;    // our end of the first stage's stdin
     int from_fd_ = -1;  // our end of the last stage's stdout
     bool usable_ = true;

@@ -15,7 +15,8 @@ using nlohmann::json;
 
 void SendJson(httplib::Response& res, int status, const json& body) {
     res.status = status;
-    res.set_content(body.dump(), "application/json");
+    // Replace, not throw: an error message may quote the client's invalid UTF-8 back.
+    res.set_content(body.dump(-1, ' ', false, json::error_handler_t::replace), "application/json");
 }
 
 void SendError(httplib::Response& res, int status, const std::string& message) {
@@ -175,10 +176,24 @@ void Service::HandleTranslate(const httplib::Request& req, httplib::Response& re
     SendJson(res, 200, json{{"translatedText", result.text}});
 }
 
+void Service::WidenBacklog() const {
+    // The library listens with a backlog of 5; a burst of parallel requests then overflows the
+    // accept queue and some clients get their connection reset. Listening again on the bound
+    // socket only raises the backlog.
+    if (listen_socket_ >= 0) ::listen(listen_socket_, SOMAXCONN);
+}
+
 void Service::Install(httplib::Server& svr) {
     // Room for a form-encoded text at the limit (up to 3 bytes per byte) plus other fields.
     svr.set_payload_max_length(cfg_.text_limit * 3 + 64 * 1024);
     svr.new_task_queue = [] { return new httplib::ThreadPool(16); };
+    // The library's default sets SO_REUSEPORT, which would let a second instance share our port
+    // and take half the requests. SO_REUSEADDR alone still allows a quick restart.
+    svr.set_socket_options([this](socket_t sock) {
+        int yes = 1;
+        ::setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+        listen_socket_ = sock;
+    });
 
     svr.Get("/", [this](const httplib::Request& req, httplib::Response& res) {
         res.set_header("Cache-Control", "no-store");

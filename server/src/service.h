@@ -20,6 +20,9 @@ class Service {
     // Installs routes, limits and error handlers on svr.
     void Install(httplib::Server& svr);
 
+    // Call after binding the server's port.
+    void WidenBacklog() const;
+
     // The page for a direction such as "en-es" (empty: the default one), with the configured
     // version and download values, the direction chooser and its description filled in.
     std::string RenderPage(const std::string& dir);
@@ -31,6 +34,7 @@ class Service {
     const Config& cfg_;
     Engine& engine_;
     ApertiumEngine* apertium_;
+    int listen_socket_ = -1;
 };
 
 // "English » Spanish" for en-es; codes the engine does not name are shown as they are.
