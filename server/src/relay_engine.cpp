@@ -73,6 +73,7 @@ TranslateResult RelayEngine::Translate(const std::string& source, const std::str
     cli.set_connection_timeout(timeout_);
     cli.set_read_timeout(timeout_);
     cli.set_write_timeout(timeout_);
+    cli.set_tcp_nodelay(true);
     auto res = cli.Post(base_ + "/translate", body.dump(), "application/json");
     if (!res) {
         return {503, "translation engine unavailable: relay unreachable at " + host_port_ + ": " +
