@@ -91,7 +91,7 @@ TranslateResult ApertiumEngine::Translate(const std::string& source, const std::
         return {400, "unknown direction " + source + "-" + target + " (available: " + known + ")"};
     }
     Slot& slot = *it->second;
-    const std::string request = EncodeForApertium(text);
+    const std::string encoded = EncodeForApertium(text);
     std::lock_guard<std::mutex> lock(slot.mu);
     std::string answer, failure;
     for (int attempt = 0; attempt < 2; ++attempt) {
@@ -101,9 +101,20 @@ TranslateResult ApertiumEngine::Translate(const std::string& source, const std::
             std::cerr << "plv-service: cannot start pipeline " << slot.mode_name << ": " << e.what() << "\n";
             return {503, "translation engine unavailable: cannot start " + slot.mode_name + ": " + e.what()};
         }
-        const auto status = slot.pipeline->Exchange(request, &answer, timeout_);
-        if (status == Pipeline::Status::kOk) return {200, DecodeFromApertium(answer)};
-        failure = status == Pipeline::Status::kTimeout ? "timed out" : "died";
+        // A superblank with a fresh number closes every request. Apertium passes superblanks
+        // through in order, so a complete answer ends with it. When a stage dies mid-request the
+        // stages after it flush what they hold and emit a NUL at end of input; that truncated
+        // answer lacks the seal and is not taken for a translation.
+        const std::string seal = "[plv-seal-" + std::to_string(++slot.sequence) + "]";
+        const auto status = slot.pipeline->Exchange(encoded + seal, &answer, timeout_);
+        if (status == Pipeline::Status::kOk && answer.size() >= seal.size() &&
+            answer.compare(answer.size() - seal.size(), seal.size(), seal) == 0) {
+            answer.resize(answer.size() - seal.size());
+            return {200, DecodeFromApertium(answer)};
+        }
+        failure = status == Pipeline::Status::kTimeout ? "timed out"
+                  : status == Pipeline::Status::kOk    ? "lost a request"
+                                                       : "died";
         std::cerr << "plv-service: pipeline " << slot.mode_name << " " << failure
                   << (attempt == 0 ? "; restarting and retrying\n" : "; giving up on this request\n");
         slot.pipeline.reset();

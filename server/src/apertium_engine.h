@@ -6,6 +6,7 @@
 #include <sys/types.h>
 
 #include <chrono>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -43,6 +44,7 @@ class ApertiumEngine : public Engine {
         std::mutex mu;            // the per-direction queue
         PipelineCommand command;  // built on first start
         std::unique_ptr<Pipeline> pipeline;
+        std::uint64_t sequence = 0;  // numbers the seal on each request
     };
 
     // Called with slot.mu held. Throws std::runtime_error when the pipeline cannot start.

@@ -23,13 +23,37 @@ const DOWNLOAD = "http://127.0.0.1/get?a=1&b='x'";
 const children = [];
 let userDataDir = null;
 
-function cleanup() {
-    for (const c of children) {
-        if (c.exitCode === null && c.signalCode === null) c.kill('SIGKILL');
-    }
-    if (userDataDir) fs.rmSync(userDataDir, { recursive: true, force: true });
+function running(c) {
+    return c.exitCode === null && c.signalCode === null;
 }
-process.on('exit', cleanup);
+
+// Last resort when the process leaves abruptly: nothing may outlive the test.
+function killAll() {
+    for (const c of children) {
+        if (running(c)) c.kill('SIGKILL');
+    }
+}
+
+// Stops the children and waits for them, so Chromium is no longer writing into its profile
+// when the profile is removed.
+async function shutdown() {
+    for (const c of children) {
+        if (!running(c)) continue;
+        const gone = new Promise((resolve) => c.once('exit', resolve));
+        c.kill('SIGTERM');
+        const timer = setTimeout(() => running(c) && c.kill('SIGKILL'), 5000);
+        await gone;
+        clearTimeout(timer);
+    }
+    if (userDataDir) {
+        try {
+            fs.rmSync(userDataDir, { recursive: true, force: true, maxRetries: 5 });
+        } catch (e) {
+            console.error('warning: could not remove ' + userDataDir + ': ' + e.message);
+        }
+    }
+}
+process.on('exit', killAll);
 
 const delay = (ms) => new Promise((r) => setTimeout(r, ms));
 
@@ -262,8 +286,8 @@ async function main() {
 main().catch((e) => {
     console.error(e.stack || String(e));
     process.exitCode = 1;
-}).finally(() => {
-    cleanup();
+}).finally(async () => {
+    await shutdown();
     // Leftover handles (the websocket, child pipes) must not keep the test alive.
-    setImmediate(() => process.exit(process.exitCode));
+    process.exit(process.exitCode);
 });
