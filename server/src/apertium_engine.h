@@ -1,0 +1,58 @@
+// Offline translation with the installed Apertium modes, each direction one long-lived
+// null-flush pipeline started on first use (or at start-up with preload) and restarted when
+// it dies or hangs. Requests for one direction queue on its lock; directions run in parallel.
+#pragma once
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "engine.h"
+#include "pipeline.h"
+
+namespace plv {
+
+class ApertiumEngine : public Engine {
+  public:
+    // Finds the modes in modes_dir (e.g. /usr/share/apertium/modes/eng-spa.mode). Variant modes
+    // such as spa-eng_US and debug modes are left out: the page offers plain language pairs.
+    ApertiumEngine(const std::string& modes_dir, std::chrono::milliseconds timeout);
+    ~ApertiumEngine() override;
+
+    std::vector<Language> Languages(std::string* error) override;
+    TranslateResult Translate(const std::string& source, const std::string& target,
+                              const std::string& text) override;
+
+    // Starts and warms every pipeline in the background.
+    void Preload();
+    // Process ids of a direction's running pipeline (empty when none runs); for tests.
+    std::vector<pid_t> Pids(const std::string& direction);
+    // "en-es" style keys of the directions found.
+    std::vector<std::string> Directions() const;
+
+  private:
+    struct Slot {
+        std::string mode_name;  // eng-spa
+        std::string mode_file;
+        std::mutex mu;            // the per-direction queue
+        PipelineCommand command;  // built on first start
+        std::unique_ptr<Pipeline> pipeline;
+        std::uint64_t sequence = 0;  // numbers the seal on each request
+    };
+
+    // Called with slot.mu held. Throws std::runtime_error when the pipeline cannot start.
+    static void EnsureRunning(Slot& slot);
+
+    std::map<std::string, std::unique_ptr<Slot>> slots_;  // by "en-es"; never changes after construction
+    std::chrono::milliseconds timeout_;
+    std::vector<std::unique_ptr<std::thread>> preloaders_;
+};
+
+}  // namespace plv

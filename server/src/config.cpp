@@ -1,0 +1,180 @@
+#include "config.h"
+
+#include <algorithm>
+#include <charconv>
+#include <fstream>
+#include <sstream>
+
+namespace plv {
+namespace {
+
+std::string Trim(const std::string& s) {
+    const char* ws = " \t\r\n";
+    auto b = s.find_first_not_of(ws);
+    if (b == std::string::npos) return "";
+    auto e = s.find_last_not_of(ws);
+    return s.substr(b, e - b + 1);
+}
+
+[[noreturn]] void Fail(const std::string& where, const std::string& key, const std::string& value,
+                       const std::string& why) {
+    throw ConfigError(where + ": key '" + key + "': invalid value '" + value + "': " + why);
+}
+
+long long ParseInteger(const std::string& where, const std::string& key, const std::string& value,
+                       long long lo, long long hi) {
+    long long n = 0;
+    const char* first = value.data();
+    const char* last = value.data() + value.size();
+    auto [ptr, ec] = std::from_chars(first, last, n);
+    if (value.empty() || ec != std::errc() || ptr != last || n < lo || n > hi) {
+        Fail(where, key, value,
+             "expected a whole number from " + std::to_string(lo) + " to " + std::to_string(hi));
+    }
+    return n;
+}
+
+bool ParseBool(const std::string& where, const std::string& key, const std::string& value) {
+    std::string v = value;
+    std::transform(v.begin(), v.end(), v.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (v == "true" || v == "yes" || v == "on" || v == "1") return true;
+    if (v == "false" || v == "no" || v == "off" || v == "0") return false;
+    Fail(where, key, value, "expected true or false");
+}
+
+// Flags may spell keys with dashes; the file uses underscores. Both reach the same setting.
+std::string NormalizeKey(std::string key) {
+    std::replace(key.begin(), key.end(), '-', '_');
+    return key;
+}
+
+}  // namespace
+
+void ApplySetting(const std::string& raw_key, const std::string& value, const std::string& where,
+                  Config& cfg) {
+    const std::string key = NormalizeKey(raw_key);
+    if (key == "address") {
+        if (value.empty() || value.find_first_of(" \t/") != std::string::npos) {
+            Fail(where, key, value, "expected an IP address or host name such as 127.0.0.1");
+        }
+        cfg.address = value;
+    } else if (key == "port") {
+        // 0 lets the system pick a free port; the chosen one is printed at start-up.
+        cfg.port = static_cast<int>(ParseInteger(where, key, value, 0, 65535));
+    } else if (key == "engine") {
+        if (value != "apertium" && value != "relay") Fail(where, key, value, "expected apertium or relay");
+        cfg.engine = value;
+    } else if (key == "relay_url") {
+        if (!value.empty() && value.rfind("http://", 0) != 0) {
+            Fail(where, key, value, "expected an address starting with http://");
+        }
+        cfg.relay_url = value;
+    } else if (key == "relay_key") {
+        cfg.relay_key = value;
+    } else if (key == "api_key") {
+        cfg.api_key = value;
+    } else if (key == "version") {
+        cfg.version = value;
+    } else if (key == "download") {
+        cfg.download = value;
+    } else if (key == "text_limit") {
+        cfg.text_limit = static_cast<std::size_t>(ParseInteger(where, key, value, 1, 10'000'000));
+    } else if (key == "modes_dir") {
+        if (value.empty()) Fail(where, key, value, "expected a directory");
+        cfg.modes_dir = value;
+    } else if (key == "timeout_ms") {
+        cfg.timeout_ms = static_cast<int>(ParseInteger(where, key, value, 100, 600'000));
+    } else if (key == "preload") {
+        cfg.preload = ParseBool(where, key, value);
+    } else {
+        throw ConfigError(where + ": unknown key '" + raw_key + "' (value '" + value + "')");
+    }
+}
+
+void LoadConfigFile(const std::string& path, Config& cfg) {
+    std::ifstream in(path);
+    if (!in) throw ConfigError("cannot read configuration file '" + path + "'");
+    std::string line;
+    int lineno = 0;
+    while (std::getline(in, line)) {
+        ++lineno;
+        const std::string where = "configuration file '" + path + "', line " + std::to_string(lineno);
+        std::string t = Trim(line);
+        if (t.empty() || t[0] == '#') continue;
+        auto eq = t.find('=');
+        if (eq == std::string::npos) {
+            throw ConfigError(where + ": expected key = value, got '" + t + "'");
+        }
+        std::string key = Trim(t.substr(0, eq));
+        std::string value = Trim(t.substr(eq + 1));
+        if (key.empty()) throw ConfigError(where + ": missing key before '=' in '" + t + "'");
+        if (key == "debug_endpoints") {
+            throw ConfigError(where + ": key 'debug_endpoints' (value '" + value +
+                              "') is only accepted on the command line");
+        }
+        ApplySetting(key, value, where, cfg);
+    }
+}
+
+void ValidateConfig(const Config& cfg) {
+    if (cfg.engine == "relay" && cfg.relay_url.empty()) {
+        throw ConfigError(
+            "key 'relay_url': invalid value '': engine relay needs an address such as http://host:port");
+    }
+}
+
+CommandLine ParseCommandLine(const std::vector<std::string>& args) {
+    CommandLine cl;
+    struct Flag {
+        std::string key, value, where;
+    };
+    std::vector<Flag> flags;
+    std::string config_path;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "-h" || a == "--help") {
+            cl.help = true;
+            continue;
+        }
+        if (a == "--debug-endpoints") {
+            cl.config.debug_endpoints = true;
+            continue;
+        }
+        if (a.rfind("--", 0) != 0 || a.size() == 2) {
+            throw ConfigError("command line: unexpected argument '" + a + "'");
+        }
+        std::string key = a.substr(2), value;
+        auto eq = key.find('=');
+        if (eq != std::string::npos) {
+            value = key.substr(eq + 1);
+            key = key.substr(0, eq);
+        } else {
+            if (i + 1 >= args.size()) throw ConfigError("command line: option '" + a + "' needs a value");
+            value = args[++i];
+        }
+        if (key == "config") {
+            config_path = value;
+        } else {
+            flags.push_back({key, value, "command line option '--" + key + "'"});
+        }
+    }
+    if (!config_path.empty()) LoadConfigFile(config_path, cl.config);
+    for (const auto& f : flags) ApplySetting(f.key, f.value, f.where, cl.config);
+    ValidateConfig(cl.config);
+    return cl;
+}
+
+std::string UsageText() {
+    return "usage: plv-service [--config FILE] [--KEY VALUE | --KEY=VALUE]... [--debug-endpoints]\n"
+           "\n"
+           "Serves the Parlevo service page at / and translates offline with Apertium, or relays\n"
+           "to another server with the same API. Options override the configuration file.\n"
+           "\n"
+           "keys: address, port, engine (apertium|relay), relay-url, relay-key, api-key,\n"
+           "      version, download, text-limit, modes-dir, timeout-ms, preload\n"
+           "\n"
+           "--debug-endpoints  expose GET /debug/pids?dir=xx-yy (for tests only)\n";
+}
+
+}  // namespace plv

@@ -1,0 +1,54 @@
+// Service settings: defaults, the key=value configuration file and command-line overrides.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace plv {
+
+struct Config {
+    std::string address = "127.0.0.1";
+    int port = 8723;
+    std::string engine = "apertium";  // "apertium" or "relay"
+    std::string relay_url;            // e.g. http://127.0.0.1:5000
+    std::string relay_key;            // sent upstream as api_key when not empty
+    std::string api_key;              // when not empty, clients of /translate must send it
+    std::string version = "1.1.21";
+    std::string download = "https://parlevo.example/download";
+    std::size_t text_limit = 10000;  // bytes of q
+    std::string modes_dir = "/usr/share/apertium/modes";
+    int timeout_ms = 10000;        // per pipeline exchange, and per relay request
+    bool preload = false;          // start every pipeline at start-up instead of on first use
+    bool debug_endpoints = false;  // command line only: exposes /debug/pids for tests
+};
+
+// Bad input in the configuration file or on the command line. The message already names the
+// source (file and line, or the flag), the key and the offending value.
+class ConfigError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// Reads a key=value file into cfg. Lines are "key = value"; blank lines and lines starting with
+// '#' are ignored. Throws ConfigError for unreadable files, unknown keys and bad values.
+void LoadConfigFile(const std::string& path, Config& cfg);
+
+// Applies one setting given as text; `where` says where it came from for the error message.
+void ApplySetting(const std::string& key, const std::string& value, const std::string& where, Config& cfg);
+
+// Checks combinations that no single key can (relay without an address). Throws ConfigError.
+void ValidateConfig(const Config& cfg);
+
+struct CommandLine {
+    Config config;
+    bool help = false;
+};
+
+// Parses argv: --config FILE is loaded first, then every other --key VALUE / --key=VALUE flag
+// overrides the file, whatever the order on the line. Throws ConfigError.
+CommandLine ParseCommandLine(const std::vector<std::string>& args);
+
+std::string UsageText();
+
+}  // namespace plv

@@ -1,0 +1,36 @@
+// What the HTTP layer needs from a translator: the languages it offers and a translation.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace plv {
+
+struct Language {
+    std::string code;  // ISO 639-1 where one exists (en), else the engine's own code
+    std::string name;  // English name, e.g. "Spanish"
+    std::vector<std::string> targets;
+};
+
+struct TranslateResult {
+    int status = 200;  // 200, or the HTTP status the error maps to (400, 413, 503, ...)
+    std::string text;  // the translation, or the error message
+};
+
+class Engine {
+  public:
+    virtual ~Engine() = default;
+    // Empty with *error set when the engine cannot say (e.g. the relay is down).
+    virtual std::vector<Language> Languages(std::string* error) = 0;
+    // Input has been validated: non-empty, valid UTF-8, within the size limit.
+    virtual TranslateResult Translate(const std::string& source, const std::string& target,
+                                      const std::string& text) = 0;
+};
+
+// English names and ISO 639-1 codes for the ISO 639-3 codes Apertium pairs use.
+std::string ShortLanguageCode(const std::string& code);
+std::string LanguageName(const std::string& code);
+// Accepts either form (en or eng) and returns the ISO 639-1 one when known.
+std::string NormalizeLanguageCode(const std::string& code);
+
+}  // namespace plv

@@ -1,0 +1,265 @@
+#include "pipeline.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <stdexcept>
+
+namespace plv {
+namespace {
+
+// Resolved before fork: the child may only make async-signal-safe calls, and execvp's PATH
+// walk is not guaranteed to be one.
+std::string ResolveProgram(const std::string& name) {
+    if (name.find('/') != std::string::npos) return name;
+    const char* path = std::getenv("PATH");
+    std::string dirs = path ? path : "/usr/local/bin:/usr/bin:/bin";
+    std::size_t start = 0;
+    while (start <= dirs.size()) {
+        auto end = dirs.find(':', start);
+        if (end == std::string::npos) end = dirs.size();
+        // Built without assigning a literal to a string: GCC 12 misreports that under -Wrestrict.
+        std::string candidate = end > start ? dirs.substr(start, end - start) : std::string(1, '.');
+        candidate += '/';
+        candidate += name;
+        struct stat st {};
+        if (::stat(candidate.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+            ::access(candidate.c_str(), X_OK) == 0) {
+            return candidate;
+        }
+        start = end + 1;
+    }
+    throw std::runtime_error("program not found: " + name);
+}
+
+void CloseFd(int& fd) {
+    if (fd >= 0) ::close(fd);
+    fd = -1;
+}
+
+}  // namespace
+
+PipelineCommand ParsePipelineLine(std::string_view line, const std::string& arg1, const std::string& arg2) {
+    PipelineCommand stages(1);
+    std::string word;
+    bool in_word = false;  // a word was started, even if empty ('' counts)
+    auto finish_word = [&] {
+        if (in_word) stages.back().push_back(word);
+        word.clear();
+        in_word = false;
+    };
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
+            finish_word();
+        } else if (c == '|') {
+            finish_word();
+            if (stages.back().empty()) throw std::runtime_error("empty stage in pipeline");
+            stages.emplace_back();
+        } else if (c == '\'') {
+            auto end = line.find('\'', i + 1);
+            if (end == std::string_view::npos) throw std::runtime_error("unterminated quote in pipeline");
+            word.append(line.substr(i + 1, end - i - 1));
+            in_word = true;
+            i = end;
+        } else if (c == '"') {
+            std::size_t j = i + 1;
+            for (; j < line.size() && line[j] != '"'; ++j) {
+                if (line[j] == '\\' && j + 1 < line.size()) ++j;
+                if (line[j] == '$' || line[j] == '`')
+                    throw std::runtime_error("expansion inside quotes in pipeline");
+                word += line[j];
+            }
+            if (j >= line.size()) throw std::runtime_error("unterminated quote in pipeline");
+            in_word = true;
+            i = j;
+        } else if (c == '\\' && i + 1 < line.size()) {
+            word += line[++i];
+            in_word = true;
+        } else if (c == '$' && i + 1 < line.size() && (line[i + 1] == '1' || line[i + 1] == '2')) {
+            const std::string& v = line[i + 1] == '1' ? arg1 : arg2;
+            word += v;
+            if (!v.empty()) in_word = true;
+            ++i;
+        } else if (std::strchr("$`;&<>(){}*?~", c) != nullptr) {
+            throw std::runtime_error(std::string("unsupported shell syntax '") + c + "' in pipeline");
+        } else {
+            word += c;
+            in_word = true;
+        }
+    }
+    finish_word();
+    if (stages.back().empty()) throw std::runtime_error("empty stage in pipeline");
+    return stages;
+}
+
+std::unique_ptr<Pipeline> Pipeline::Start(const PipelineCommand& command) {
+    if (command.empty()) throw std::runtime_error("empty pipeline");
+    // Everything the children need is prepared here, before any fork.
+    std::vector<std::string> programs;
+    std::vector<std::vector<char*>> argvs;
+    for (const auto& stage : command) {
+        programs.push_back(ResolveProgram(stage.at(0)));
+    }
+    for (std::size_t k = 0; k < command.size(); ++k) {
+        std::vector<char*> argv;
+        for (const auto& a : command[k]) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        argvs.push_back(std::move(argv));
+    }
+
+    std::unique_ptr<Pipeline> p(new Pipeline());
+    int in_pipe[2];
+    if (::pipe2(in_pipe, O_CLOEXEC) != 0)
+        throw std::runtime_error(std::string("pipe: ") + std::strerror(errno));
+    p->to_fd_ = in_pipe[1];
+    int prev_read = in_pipe[0];
+    pid_t pgid = 0;
+    for (std::size_t k = 0; k < command.size(); ++k) {
+        int out_pipe[2];
+        if (::pipe2(out_pipe, O_CLOEXEC) != 0) {
+            ::close(prev_read);
+            throw std::runtime_error(std::string("pipe: ") + std::strerror(errno));  // ~Pipeline reaps
+        }
+        const pid_t pid = ::fork();
+        if (pid < 0) {
+            ::close(prev_read);
+            ::close(out_pipe[0]);
+            ::close(out_pipe[1]);
+            throw std::runtime_error(std::string("fork: ") + std::strerror(errno));
+        }
+        if (pid == 0) {
+            // Child: only async-signal-safe calls from here to exec.
+            ::setpgid(0, pgid);
+            ::dup2(prev_read, 0);
+            ::dup2(out_pipe[1], 1);
+            // The server ignores SIGPIPE and blocks its stop signals; exec keeps both, and a
+            // stage should die normally when its reader goes away.
+            ::signal(SIGPIPE, SIG_DFL);
+            sigset_t none;
+            sigemptyset(&none);
+            ::sigprocmask(SIG_SETMASK, &none, nullptr);
+            ::close_range(3, ~0U, 0);  // no stray copy of a pipe end may keep a stage alive
+            ::execv(programs[k].c_str(), argvs[k].data());
+            ::_exit(127);
+        }
+        if (pgid == 0) pgid = p->pgid_ = pid;
+        ::setpgid(pid, pgid);  // also from the parent, so the group exists before we may kill it
+        p->pids_.push_back(pid);
+        ::close(prev_read);
+        ::close(out_pipe[1]);
+        prev_read = out_pipe[0];
+    }
+    p->from_fd_ = prev_read;
+    ::fcntl(p->to_fd_, F_SETFL, ::fcntl(p->to_fd_, F_GETFL) | O_NONBLOCK);
+    ::fcntl(p->from_fd_, F_SETFL, ::fcntl(p->from_fd_, F_GETFL) | O_NONBLOCK);
+    return p;
+}
+
+Pipeline::~Pipeline() { KillAll(); }
+
+void Pipeline::KillAll() {
+    CloseFd(to_fd_);
+    CloseFd(from_fd_);
+    // Only pids not yet reaped are signalled: a reaped one may already belong to someone else.
+    // While any member is unreaped the group id cannot have been reused either.
+    if (!pids_.empty()) {
+        ::kill(-pgid_, SIGKILL);
+        for (pid_t pid : pids_) ::kill(pid, SIGKILL);  // in case one left the group
+        for (pid_t pid : pids_) {
+            while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+            }
+        }
+        pids_.clear();
+    }
+    usable_ = false;
+}
+
+bool Pipeline::StageExited() {
+    bool exited = false;
+    for (auto it = pids_.begin(); it != pids_.end();) {
+        if (::waitpid(*it, nullptr, WNOHANG) == *it) {
+            it = pids_.erase(it);
+            exited = true;
+        } else {
+            ++it;
+        }
+    }
+    if (exited) usable_ = false;
+    return exited;
+}
+
+Pipeline::Status Pipeline::Exchange(std::string_view request, std::string* answer,
+                                    std::chrono::milliseconds timeout) {
+    answer->clear();
+    if (!usable_ || StageExited()) return Status::kDied;
+    std::string out(request);
+    out.push_back('\0');
+    std::size_t written = 0;
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    char buf[65536];
+    // Write and read at once: a long request could otherwise fill both pipes and deadlock.
+    for (;;) {
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= deadline) {
+            usable_ = false;
+            return Status::kTimeout;
+        }
+        pollfd fds[2];
+        nfds_t nfds = 0;
+        fds[nfds++] = {from_fd_, POLLIN, 0};
+        if (written < out.size()) fds[nfds++] = {to_fd_, POLLOUT, 0};
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now).count() + 1;
+        const int r = ::poll(fds, nfds, static_cast<int>(left));
+        if (r < 0) {
+            if (errno == EINTR) continue;
+            usable_ = false;
+            return Status::kDied;
+        }
+        if (nfds == 2 && (fds[1].revents & (POLLOUT | POLLERR | POLLHUP))) {
+            const ssize_t w = ::write(to_fd_, out.data() + written, out.size() - written);
+            if (w < 0 && errno != EAGAIN && errno != EINTR) {
+                usable_ = false;  // EPIPE: the first stage is gone
+                return Status::kDied;
+            }
+            if (w > 0) written += static_cast<std::size_t>(w);
+        }
+        if (fds[0].revents & (POLLIN | POLLERR | POLLHUP)) {
+            const ssize_t n = ::read(from_fd_, buf, sizeof buf);
+            if (n == 0) {
+                usable_ = false;  // EOF: some stage died and the chain drained
+                return Status::kDied;
+            }
+            if (n < 0) {
+                if (errno == EAGAIN || errno == EINTR) continue;
+                usable_ = false;
+                return Status::kDied;
+            }
+            const char* nul = static_cast<const char*>(std::memchr(buf, '\0', static_cast<std::size_t>(n)));
+            if (nul == nullptr) {
+                answer->append(buf, static_cast<std::size_t>(n));
+                continue;
+            }
+            answer->append(buf, static_cast<std::size_t>(nul - buf));
+            if (written < out.size()) {
+                // An answer before the request was even sent belongs to nothing we asked.
+                usable_ = false;
+                return Status::kDied;
+            }
+            if (StageExited()) return Status::kDied;
+            // Bytes after the answer belong to no request: the stream is out of step, so this
+            // answer is the last one we trust from this chain.
+            if (nul + 1 != buf + n) usable_ = false;
+            return Status::kOk;
+        }
+    }
+}
+
+}  // namespace plv

@@ -1,0 +1,57 @@
+// A long-lived chain of processes (an Apertium mode) talked to in null-flush mode: each
+// request is written followed by a NUL, and its answer is everything read up to the next NUL.
+#pragma once
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plv {
+
+// One argv per stage; stage k's stdout feeds stage k+1's stdin.
+using PipelineCommand = std::vector<std::vector<std::string>>;
+
+// Splits a mode file's shell line ("prog 'arg' | prog $1 ...") into stages, expanding $1 and $2
+// to the given values (an empty expansion drops the word, as unquoted $2 does in the shell).
+// Handles the quoting found in mode files: single quotes, double quotes, backslashes.
+// Throws std::runtime_error on anything else (redirections, subshells, variables).
+PipelineCommand ParsePipelineLine(std::string_view line, const std::string& arg1, const std::string& arg2);
+
+class Pipeline {
+  public:
+    enum class Status { kOk, kDied, kTimeout };
+
+    // Starts every stage in one new process group. Throws std::runtime_error when a program
+    // cannot be found or a process cannot be created.
+    static std::unique_ptr<Pipeline> Start(const PipelineCommand& command);
+    ~Pipeline();
+    Pipeline(const Pipeline&) = delete;
+    Pipeline& operator=(const Pipeline&) = delete;
+
+    // Writes request + NUL and reads the answer up to the NUL into *answer. Not thread-safe:
+    // callers queue on their own lock. On kDied/kTimeout the pipeline is no longer usable.
+    Status Exchange(std::string_view request, std::string* answer, std::chrono::milliseconds timeout);
+
+    const std::vector<pid_t>& pids() const { return pids_; }
+    bool usable() const { return usable_; }
+
+  private:
+    Pipeline() = default;
+    void KillAll();
+    // Reaps stages that have exited; true if any had. A stage that dies mid-request makes the
+    // stages after it flush and emit a NUL at end of input, which would otherwise pass for a
+    // (truncated) answer.
+    bool StageExited();
+
+    std::vector<pid_t> pids_;  // stages not yet reaped
+    pid_t pgid_ = 0;
+    int to_fd_ = -1;    // our end of the first stage's stdin
+    int from_fd_ = -1;  // our end of the last stage's stdout
+    bool usable_ = true;
+};
+
+}  // namespace plv

@@ -1,0 +1,43 @@
+// The HTTP face of plv-service: the service page at /, and the translation API.
+#pragma once
+
+#include <httplib.h>
+
+#include <string>
+
+#include "config.h"
+#include "engine.h"
+
+namespace plv {
+
+class ApertiumEngine;
+
+class Service {
+  public:
+    // apertium may be null (relay engine); it is only used for /debug/pids.
+    Service(const Config& cfg, Engine& engine, ApertiumEngine* apertium);
+
+    // Installs routes, limits and error handlers on svr.
+    void Install(httplib::Server& svr);
+
+    // Call after binding the server's port.
+    void WidenBacklog() const;
+
+    // The page for a direction such as "en-es" (empty: the default one), with the configured
+    // version and download values, the direction chooser and its description filled in.
+    std::string RenderPage(const std::string& dir);
+
+  private:
+    void HandleTranslate(const httplib::Request& req, httplib::Response& res,
+                         const httplib::ContentReader& reader);
+
+    const Config& cfg_;
+    Engine& engine_;
+    ApertiumEngine* apertium_;
+    int listen_socket_ = -1;
+};
+
+// "English » Spanish" for en-es; codes the engine does not name are shown as they are.
+std::string DescribeDirection(const std::string& source, const std::string& target);
+
+}  // namespace plv

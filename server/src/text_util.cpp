@@ -1,0 +1,75 @@
+#include "text_util.h"
+
+namespace plv {
+
+bool IsValidUtf8(std::string_view s) {
+    std::size_t i = 0;
+    const std::size_t n = s.size();
+    while (i < n) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        int len = 0;
+        unsigned cp = 0;
+        if (c >= 0xC2 && c <= 0xDF) {
+            len = 2;
+            cp = c & 0x1F;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            len = 3;
+            cp = c & 0x0F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            len = 4;
+            cp = c & 0x07;
+        } else {
+            return false;  // continuation byte first, 0xC0/0xC1 overlong leads, or 0xF5+
+        }
+        if (i + static_cast<std::size_t>(len) > n) return false;
+        for (int k = 1; k < len; ++k) {
+            const auto cc = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
+            if ((cc & 0xC0) != 0x80) return false;
+            cp = (cp << 6) | (cc & 0x3F);
+        }
+        if ((len == 3 && cp < 0x800) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF))) return false;
+        if (cp >= 0xD800 && cp <= 0xDFFF) return false;
+        i += static_cast<std::size_t>(len);
+    }
+    return true;
+}
+
+bool IsBlank(std::string_view s) {
+    for (char c : s) {
+        if (c != ' ' && c != '\t' && c != '\n' && c != '\r' && c != '\f' && c != '\v') return false;
+    }
+    return true;
+}
+
+std::string HtmlEscape(std::string_view s) {
+    std::string out;
+    out.reserve(s.size());
+    for (char c : s) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            case '\'':
+                out += "&#39;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+}  // namespace plv

@@ -1,0 +1,18 @@
+// Small text helpers shared by the HTTP layer and the Apertium engine.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace plv {
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
+bool IsValidUtf8(std::string_view s);
+
+// True when s has nothing but ASCII whitespace.
+bool IsBlank(std::string_view s);
+
+// Escapes & < > " ' so the result is safe both in element text and in quoted attributes.
+std::string HtmlEscape(std::string_view s);
+
+}  // namespace plv

@@ -1,0 +1,444 @@
+// End-to-end tests: the real plv-service binary with the real Apertium pairs, on loopback.
+#include <gtest/gtest.h>
+#include <httplib.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <thread>
+
+#include "server_process.h"
+
+namespace plv::test {
+namespace {
+
+using nlohmann::json;
+
+struct Answer {
+    int status = 0;  // 0: no HTTP answer at all
+    json body;
+};
+
+Answer Send(int port, const std::string& body, const std::string& content_type,
+            const std::string& path = "/translate") {
+    httplib::Client cli("127.0.0.1", port);
+    cli.set_read_timeout(std::chrono::seconds(30));
+    auto res = cli.Post(path, body, content_type);
+    Answer a;
+    if (!res) {
+        a.body = json{{"client_error", httplib::to_string(res.error())}};
+        return a;
+    }
+    a.status = res->status;
+    a.body = json::parse(res->body, nullptr, /*allow_exceptions=*/false);
+    return a;
+}
+
+Answer TranslateJson(int port, const std::string& q, const std::string& source, const std::string& target) {
+    return Send(port, json{{"q", q}, {"source", source}, {"target", target}}.dump(), "application/json");
+}
+
+// Percent-encodes everything but unreserved characters, as browsers do for form bodies.
+std::string UrlEncode(const std::string& s) {
+    static const char* kHex = "0123456789ABCDEF";
+    std::string out;
+    for (unsigned char c : s) {
+        if (std::isalnum(c) || c == '-' || c == '_' || c == '.' || c == '~') {
+            out += static_cast<char>(c);
+        } else {
+            out += '%';
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
+        }
+    }
+    return out;
+}
+
+std::string Form(const std::vector<std::pair<std::string, std::string>>& fields) {
+    std::string out;
+    for (const auto& [k, v] : fields) {
+        if (!out.empty()) out += '&';
+        out += UrlEncode(k) + "=" + UrlEncode(v);
+    }
+    return out;
+}
+
+std::string Translation(const Answer& a) {
+    if (a.status != 200 || !a.body.is_object() || !a.body.contains("translatedText"))
+        return "<" + a.body.dump() + ">";
+    return a.body["translatedText"].get<std::string>();
+}
+
+std::vector<pid_t> PipelinePids(int port, const std::string& dir) {
+    httplib::Client cli("127.0.0.1", port);
+    auto res = cli.Get("/debug/pids?dir=" + dir);
+    if (!res || res->status != 200) return {};
+    return json::parse(res->body)["pids"].get<std::vector<pid_t>>();
+}
+
+TEST(Http, TranslatesBothWaysWithJsonAndFormBodies) {
+    ServerProcess s({});
+    ASSERT_NE(s.port(), 0);
+    struct Case {
+        std::string source, target, text, expect;
+    };
+    const std::vector<Case> cases = {
+        {"en", "es", "the house", "casa"},
+        {"es", "en", "la casa", "house"},
+        {"eng", "spa", "the big dog", "perro"},  // Apertium's own codes work too
+        {"en", "es", "I have a dog.\n\nThe cat sleeps.", "perro"},
+    };
+    for (const auto& c : cases) {
+        const auto json_answer = TranslateJson(s.port(), c.text, c.source, c.target);
+        EXPECT_EQ(json_answer.status, 200) << json_answer.body.dump();
+        EXPECT_NE(Translation(json_answer).find(c.expect), std::string::npos) << Translation(json_answer);
+        const auto form_answer = Send(
+            s.port(), Form({{"q", c.text}, {"source", c.source}, {"target", c.target}, {"format", "text"}}),
+            "application/x-www-form-urlencoded");
+        EXPECT_EQ(Translation(form_answer), Translation(json_answer)) << "form and JSON bodies disagree";
+    }
+    // The paragraph break is formatting and must survive the trip.
+    EXPECT_NE(Translation(TranslateJson(s.port(), cases[3].text, "en", "es")).find("\n\n"),
+              std::string::npos);
+}
+
+TEST(Http, SpecialCharactersSurvive) {
+    ServerProcess s({});
+    ASSERT_NE(s.port(), 0);
+    const std::string text = "the house [1] \\ ^ $ / @ { } <b> & # * ~ | + % user@mail.com #tag *bold*";
+    const std::string out = Translation(TranslateJson(s.port(), text, "en", "es"));
+    EXPECT_NE(out.find("casa"), std::string::npos) << out;
+    for (const char c : std::string("[]\\^$/@{}<>&#*~|+%")) {
+        EXPECT_EQ(std::count(out.begin(), out.end(), c), std::count(text.begin(), text.end(), c))
+            << "character '" << c << "' in: " << out;
+    }
+    EXPECT_NE(out.find("user@mail.com"), std::string::npos) << out;
+}
+
+TEST(Http, UnknownWordsCarryNoMarks) {
+    ServerProcess s({});
+    ASSERT_NE(s.port(), 0);
+    const std::string out =
+        Translation(TranslateJson(s.port(), "the zzxqvb house went blorfing", "en", "es"));
+    EXPECT_NE(out.find("zzxqvb"), std::string::npos) << out;
+    EXPECT_EQ(out.find_first_of("*#@"), std::string::npos) << out;
+}
+
+TEST(Http, ListsLanguages) {
+    ServerProcess s({});
+    ASSERT_NE(s.port(), 0);
+    httplib::Client cli("127.0.0.1", s.port());
+    auto res = cli.Get("/languages");
+    ASSERT_TRUE(res);
+    EXPECT_EQ(res->status, 200);
+    const auto langs = json::parse(res->body);
+    ASSERT_TRUE(langs.is_array());
+    std::map<std::string, json> by_code;
+    for (const auto& l : langs) by_code[l.at("code").get<std::string>()] = l;
+    ASSERT_TRUE(by_code.count("en") && by_code.count("es")) << res->body;
+    EXPECT_EQ(by_code["en"]["name"], "English");
+    EXPECT_EQ(by_code["es"]["name"], "Spanish");
+    EXPECT_EQ(by_code["en"]["targets"], json::array({"es"}));
+    EXPECT_EQ(by_code["es"]["targets"], json::array({"en"}));  // the en_US variant is not offered
+}
+
+struct BadRequest {
+    std::string name, content_type, body;
+    int status;
+    std::string error_part;
+};
+
+void PrintTo(const BadRequest& b, std::ostream* os) { *os << b.name; }
+
+class HttpRejects : public ::testing::TestWithParam<BadRequest> {};
+
+TEST_P(HttpRejects, WithStatusAndJsonError) {
+    // A small limit keeps the oversized case small; 64 bytes still fits every valid case here.
+    ServerProcess s({"--text-limit", "64"});
+    ASSERT_NE(s.port(), 0);
+    const auto& c = GetParam();
+    const auto a = Send(s.port(), c.body, c.content_type);
+    EXPECT_EQ(a.status, c.status) << a.body.dump();
+    ASSERT_TRUE(a.body.is_object() && a.body.contains("error")) << a.body.dump();
+    EXPECT_NE(a.body["error"].get<std::string>().find(c.error_part), std::string::npos) << a.body.dump();
+    EXPECT_FALSE(a.body.contains("translatedText"));
+}
+
+const char kForm[] = "application/x-www-form-urlencoded";
+const char kJson[] = "application/json";
+
+INSTANTIATE_TEST_SUITE_P(
+    BadInput, HttpRejects,
+    ::testing::Values(
+        BadRequest{"MissingQ", kForm, "source=en&target=es", 400, "'q'"},
+        BadRequest{"MissingSource", kJson, R"({"q":"the house","target":"es"})", 400, "'source'"},
+        BadRequest{"MissingTarget", kForm, "q=house&source=en", 400, "'target'"},
+        BadRequest{"UnknownDirection", kForm, "q=house&source=en&target=fr", 400, "unknown direction"},
+        BadRequest{"SameLanguage", kJson, R"({"q":"house","source":"en","target":"en"})", 400,
+                   "unknown direction"},
+        BadRequest{"EmptyText", kForm, "q=&source=en&target=es", 400, "empty"},
+        BadRequest{"BlankText", kJson, R"({"q":" \n\t ","source":"en","target":"es"})", 400, "empty"},
+        BadRequest{"HtmlFormat", kForm, "q=house&source=en&target=es&format=html", 400, "format"},
+        BadRequest{"MalformedJson", kJson, R"({"q":"house","source":"en",)", 400, "malformed JSON"},
+        BadRequest{"JsonArray", kJson, R"(["house"])", 400, "malformed JSON"},
+        BadRequest{"JsonNumberText", kJson, R"({"q":5,"source":"en","target":"es"})", 400, "'q'"},
+        BadRequest{"InvalidUtf8Form", kForm, "q=caf%C3&source=en&target=es", 400, "UTF-8"},
+        BadRequest{"InvalidUtf8Json", kJson, "{\"q\":\"caf\xC3\",\"source\":\"en\",\"target\":\"es\"}", 400,
+                   "malformed JSON"},
+        BadRequest{"TooLarge", kForm, "q=" + std::string(65, 'a') + "&source=en&target=es", 413,
+                   "too large"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(Http, TextAtTheLimitIsAccepted) {
+    ServerProcess s({"--text-limit", "64"});
+    ASSERT_NE(s.port(), 0);
+    std::string text = "the house";
+    while (text.size() + 10 <= 64) text += " the house";
+    text += std::string(64 - text.size(), '.');
+    ASSERT_EQ(text.size(), 64u);
+    EXPECT_EQ(TranslateJson(s.port(), text, "en", "es").status, 200);
+    EXPECT_EQ(TranslateJson(s.port(), text + ".", "en", "es").status, 413);
+    // The limit counts bytes: 22 three-byte characters are 66 bytes.
+    std::string euros;
+    for (int i = 0; i < 22; ++i) euros += "\xE2\x82\xAC";
+    EXPECT_EQ(TranslateJson(s.port(), euros, "en", "es").status, 413);
+}
+
+TEST(Http, ApiKeyIsRequiredWhenConfigured) {
+    ServerProcess s({"--api-key", "s3cret"});
+    ASSERT_NE(s.port(), 0);
+    EXPECT_EQ(TranslateJson(s.port(), "the house", "en", "es").status, 403);
+    const auto ok = Send(
+        s.port(), json{{"q", "the house"}, {"source", "en"}, {"target", "es"}, {"api_key", "s3cret"}}.dump(),
+        "application/json");
+    EXPECT_NE(Translation(ok).find("casa"), std::string::npos);
+    const auto wrong = Send(
+        s.port(), Form({{"q", "house"}, {"source", "en"}, {"target", "es"}, {"api_key", "nope"}}), kForm);
+    EXPECT_EQ(wrong.status, 403);
+}
+
+TEST(Http, KilledPipelineIsReplacedAndTheNextRequestSucceeds) {
+    ServerProcess s({"--debug-endpoints"});
+    ASSERT_NE(s.port(), 0);
+    const std::string expected = Translation(TranslateJson(s.port(), "the house is big", "en", "es"));
+    ASSERT_NE(expected.find("casa"), std::string::npos) << expected;
+    // First, middle and last stage: each break shows differently (EPIPE on write, EOF on read).
+    for (const std::string which : {"first", "middle", "last"}) {
+        const auto before = PipelinePids(s.port(), "en-es");
+        ASSERT_GE(before.size(), 3u);
+        const std::size_t victim = which == "first"    ? 0
+                                   : which == "middle" ? before.size() / 2
+                                                       : before.size() - 1;
+        ASSERT_EQ(kill(before[victim], SIGKILL), 0);
+        EXPECT_EQ(Translation(TranslateJson(s.port(), "the house is big", "en", "es")), expected) << which;
+        const auto after = PipelinePids(s.port(), "en-es");
+        ASSERT_EQ(after.size(), before.size());
+        for (pid_t pid : after)
+            EXPECT_EQ(std::count(before.begin(), before.end(), pid), 0) << "not restarted";
+    }
+    // The other direction has its own pipeline, untouched by all this.
+    EXPECT_NE(Translation(TranslateJson(s.port(), "la casa", "es", "en")).find("house"), std::string::npos);
+}
+
+TEST(Http, PipelineKilledWhileRequestsAreRunning) {
+    ServerProcess s({"--debug-endpoints"});
+    ASSERT_NE(s.port(), 0);
+    const std::vector<std::string> sentences = {"the house is big", "I have a black dog", "she reads a book",
+                                                "we eat bread every day"};
+    std::vector<std::string> expected;
+    for (const auto& t : sentences) expected.push_back(Translation(TranslateJson(s.port(), t, "en", "es")));
+    const auto pids = PipelinePids(s.port(), "en-es");
+    ASSERT_FALSE(pids.empty());
+
+    std::atomic<int> done{0};
+    std::vector<std::string> got(40);
+    std::thread client([&] {
+        for (std::size_t i = 0; i < got.size(); ++i) {
+            got[i] = Translation(TranslateJson(s.port(), sentences[i % sentences.size()], "en", "es"));
+            ++done;
+        }
+    });
+    ASSERT_TRUE(PollUntil([&] { return done.load() >= 5; }, std::chrono::seconds(20)));
+    kill(pids[pids.size() / 2], SIGKILL);
+    client.join();
+    for (std::size_t i = 0; i < got.size(); ++i)
+        EXPECT_EQ(got[i], expected[i % sentences.size()]) << "request " << i;
+    EXPECT_NE(PipelinePids(s.port(), "en-es"), pids);
+}
+
+TEST(Http, FiftyConcurrentRequestsMatchSequentialAnswers) {
+    ServerProcess s({});
+    ASSERT_NE(s.port(), 0);
+    struct Job {
+        std::string source, target, text;
+    };
+    const std::vector<Job> base = {
+        {"en", "es", "the house is big"},
+        {"en", "es", "I would like a cup of coffee, please."},
+        {"en", "es", "The children play in the park."},
+        {"en", "es", "Where is the train station?"},
+        {"en", "es", "My sister works at the hospital."},
+        {"es", "en", "la casa es grande"},
+        {"es", "en", "Me gusta leer libros por la noche."},
+        {"es", "en", "El perro duerme en el jard\xC3\xADn."},
+        {"es", "en", "Mañana vamos a la playa."},
+        {"es", "en", "¿Dónde está el museo?"},
+    };
+    std::vector<std::string> sequential;
+    for (const auto& j : base)
+        sequential.push_back(Translation(TranslateJson(s.port(), j.text, j.source, j.target)));
+    for (const auto& t : sequential) ASSERT_NE(t.front(), '<') << t;
+
+    constexpr int kRequests = 50;
+    std::vector<std::string> got(kRequests);
+    std::vector<std::thread> threads;
+    for (int i = 0; i < kRequests; ++i) {
+        threads.emplace_back([&, i] {
+            const auto& j = base[static_cast<std::size_t>(i) % base.size()];
+            got[static_cast<std::size_t>(i)] =
+                Translation(TranslateJson(s.port(), j.text, j.source, j.target));
+        });
+    }
+    for (auto& t : threads) t.join();
+    for (int i = 0; i < kRequests; ++i) {
+        EXPECT_EQ(got[static_cast<std::size_t>(i)], sequential[static_cast<std::size_t>(i) % base.size()])
+            << i;
+    }
+}
+
+// A modes directory holding one fake eng-spa mode with the given pipeline line.
+std::string FakeModesDir(const std::string& line) {
+    char tmpl[] = "/tmp/plv-modes-XXXXXX";
+    std::string dir = mkdtemp(tmpl);
+    std::ofstream(dir + "/eng-spa.mode") << line << "\n";
+    return dir;
+}
+
+TEST(Http, BrokenEngineAnswers503) {
+    for (const std::string line : {"plv-no-such-program 'x'", "false"}) {
+        const std::string dir = FakeModesDir(line);
+        {
+            ServerProcess s({"--modes-dir", dir, "--timeout-ms", "2000"});
+            ASSERT_NE(s.port(), 0);
+            const auto a = TranslateJson(s.port(), "the house", "en", "es");
+            EXPECT_EQ(a.status, 503) << line << ": " << a.body.dump();
+            EXPECT_TRUE(a.body.contains("error"));
+        }
+        std::filesystem::remove_all(dir);
+    }
+}
+
+TEST(Http, HungEngineTimesOutWith503) {
+    const std::string dir = FakeModesDir("sleep 30");
+    {
+        ServerProcess s({"--modes-dir", dir, "--timeout-ms", "300"});
+        ASSERT_NE(s.port(), 0);
+        const auto t0 = std::chrono::steady_clock::now();
+        const auto a = TranslateJson(s.port(), "the house", "en", "es");
+        EXPECT_EQ(a.status, 503) << a.body.dump();
+        // One try and one retry, each bounded by the timeout.
+        EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(5));
+    }
+    std::filesystem::remove_all(dir);
+}
+
+TEST(Relay, PassesRequestsToAnotherServerWithItsKey) {
+    ServerProcess backend({"--api-key", "k-123"});
+    ASSERT_NE(backend.port(), 0);
+    ServerProcess relay({"--engine", "relay", "--relay-url", backend.url(), "--relay-key", "k-123"});
+    ASSERT_NE(relay.port(), 0);
+    const auto direct = Send(
+        backend.port(),
+        json{{"q", "the big house"}, {"source", "en"}, {"target", "es"}, {"api_key", "k-123"}}.dump(), kJson);
+    const auto relayed = TranslateJson(relay.port(), "the big house", "en", "es");
+    EXPECT_EQ(relayed.status, 200) << relayed.body.dump();
+    EXPECT_EQ(Translation(relayed), Translation(direct));
+    EXPECT_NE(Translation(relayed).find("casa"), std::string::npos);
+
+    httplib::Client rc("127.0.0.1", relay.port()), bc("127.0.0.1", backend.port());
+    EXPECT_EQ(json::parse(rc.Get("/languages")->body), json::parse(bc.Get("/languages")->body));
+
+    // The client's own mistakes come back as they are.
+    EXPECT_EQ(TranslateJson(relay.port(), "house", "en", "fr").status, 400);
+    // The relay's page offers the backend's directions.
+    EXPECT_NE(rc.Get("/?dir=es-en")->body.find("Spanish \xC2\xBB English"), std::string::npos);
+}
+
+TEST(Relay, UnavailableUpstreamIs503) {
+    ServerProcess backend({"--api-key", "right"});
+    ASSERT_NE(backend.port(), 0);
+    ServerProcess wrong_key({"--engine", "relay", "--relay-url", backend.url(), "--relay-key", "wrong"});
+    ASSERT_NE(wrong_key.port(), 0);
+    EXPECT_EQ(TranslateJson(wrong_key.port(), "the house", "en", "es").status, 503);
+
+    const int dead_port = backend.port();
+    EXPECT_EQ(backend.Stop(), 0);
+    ServerProcess dangling({"--engine", "relay", "--relay-url",
+                            "http://127.0.0.1:" + std::to_string(dead_port), "--timeout-ms", "1000"});
+    ASSERT_NE(dangling.port(), 0);
+    const auto a = TranslateJson(dangling.port(), "the house", "en", "es");
+    EXPECT_EQ(a.status, 503) << a.body.dump();
+    httplib::Client cli("127.0.0.1", dangling.port());
+    EXPECT_EQ(cli.Get("/languages")->status, 503);
+}
+
+TEST(Page, ServesThePageWithEscapedSettings) {
+    ServerProcess s({"--version", "2.0<b>\"x\"", "--download", "http://h/d?a=1&b='2'"});
+    ASSERT_NE(s.port(), 0);
+    httplib::Client cli("127.0.0.1", s.port());
+    auto res = cli.Get("/?dir=es-en");
+    ASSERT_TRUE(res);
+    EXPECT_EQ(res->status, 200);
+    const std::string& html = res->body;
+    EXPECT_NE(res->get_header_value("Content-Type").find("text/html"), std::string::npos);
+    EXPECT_NE(html.find(R"(<meta http-equiv="X-UA-Compatible" content="IE=edge">)"), std::string::npos);
+    EXPECT_NE(html.find(R"(id="version" value="2.0&lt;b&gt;&quot;x&quot;")"), std::string::npos);
+    EXPECT_NE(html.find(R"(id="download" value="http://h/d?a=1&amp;b=&#39;2&#39;")"), std::string::npos);
+    EXPECT_NE(html.find(R"(<option value="es-en" selected>)"), std::string::npos);
+    EXPECT_NE(html.find("<span id=\"fromto\">Spanish \xC2\xBB English</span>"), std::string::npos);
+    for (const char* id : {"id=\"text\"", "id=\"btn\"", "id=\"translation\"", "id=\"error\""}) {
+        EXPECT_NE(html.find(id), std::string::npos) << id;
+    }
+    EXPECT_EQ(html.find("{{"), std::string::npos) << "unfilled slot";
+
+    auto unknown = cli.Get("/?dir=en-xx%3Cscript%3E");
+    ASSERT_TRUE(unknown);
+    EXPECT_EQ(unknown->body.find("<script>"), std::string::npos);
+    EXPECT_NE(unknown->body.find("Unknown direction"), std::string::npos);
+
+    auto js = cli.Get("/page.js");
+    ASSERT_TRUE(js);
+    EXPECT_EQ(js->status, 200);
+    EXPECT_NE(js->body.find("XMLHttpRequest"), std::string::npos);
+    EXPECT_EQ(cli.Get("/no-such-thing")->status, 404);
+}
+
+TEST(Lifecycle, StopsCleanlyOnSigtermAndTakesItsPipelinesAlong) {
+    ServerProcess s({"--debug-endpoints", "--preload", "true"});
+    ASSERT_NE(s.port(), 0);
+    // Preload starts both directions without any request.
+    std::vector<pid_t> pids;
+    ASSERT_TRUE(PollUntil(
+        [&] {
+            pids = PipelinePids(s.port(), "en-es");
+            return !pids.empty() && !PipelinePids(s.port(), "es-en").empty();
+        },
+        std::chrono::seconds(20)));
+    EXPECT_EQ(s.Stop(), 0);
+    for (pid_t pid : pids) EXPECT_NE(kill(pid, 0), 0) << "stage " << pid << " outlived the server";
+}
+
+TEST(Lifecycle, PortInUseIsReported) {
+    ServerProcess first({});
+    ASSERT_NE(first.port(), 0);
+    const auto r = RunService({"--port", std::to_string(first.port())});
+    EXPECT_EQ(r.exit_code, 1);
+    EXPECT_NE(r.err.find("cannot listen"), std::string::npos) << r.err;
+}
+
+}  // namespace
+}  // namespace plv::test

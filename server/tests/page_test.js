@@ -1,0 +1,293 @@
+// Drives the real service page in headless Chromium exactly the way the Parlevo program does:
+// wait for #text's outerHTML, write its value, click #btn, poll #translation every 100 ms, then
+// read #fromto, #version and #download. Usage: node page_test.js PATH/TO/plv-service
+'use strict';
+const { spawn } = require('child_process');
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+const http = require('http');
+
+let WebSocket;
+try {
+    WebSocket = require(path.join(__dirname, '..', 'node_modules', 'ws'));
+} catch (e) {
+    console.error('ws is missing: run `npm ci` in server/ first');
+    process.exit(1);
+}
+
+const SERVICE = process.argv[2];
+const CHROMIUM = process.env.PLV_CHROMIUM || '/usr/bin/chromium';
+const VERSION = '9.8.7-test"<&>';
+const DOWNLOAD = "http://127.0.0.1/get?a=1&b='x'";
+const children = [];
+let userDataDir = null;
+
+function running(c) {
+    return c.exitCode === null && c.signalCode === null;
+}
+
+// Last resort when the process leaves abruptly: nothing may outlive the test.
+function killAll() {
+    for (const c of children) {
+        if (running(c)) c.kill('SIGKILL');
+    }
+}
+
+// Stops the children and waits for them, so Chromium is no longer writing into its profile
+// when the profile is removed.
+async function shutdown() {
+    for (const c of children) {
+        if (!running(c)) continue;
+        const gone = new Promise((resolve) => c.once('exit', resolve));
+        c.kill('SIGTERM');
+        const timer = setTimeout(() => running(c) && c.kill('SIGKILL'), 5000);
+        await gone;
+        clearTimeout(timer);
+    }
+    if (userDataDir) {
+        try {
+            fs.rmSync(userDataDir, { recursive: true, force: true, maxRetries: 5 });
+        } catch (e) {
+            console.error('warning: could not remove ' + userDataDir + ': ' + e.message);
+        }
+    }
+}
+process.on('exit', killAll);
+
+const delay = (ms) => new Promise((r) => setTimeout(r, ms));
+
+async function pollUntil(what, fn, deadlineMs, everyMs = 100) {
+    const end = Date.now() + deadlineMs;
+    for (;;) {
+        const v = await fn();
+        if (v) return v;
+        if (Date.now() > end) throw new Error('timed out waiting for ' + what);
+        await delay(everyMs);
+    }
+}
+
+function startService() {
+    return new Promise((resolve, reject) => {
+        const p = spawn(SERVICE, ['--port', '0', '--version', VERSION, '--download', DOWNLOAD],
+                        { stdio: ['ignore', 'pipe', 'inherit'] });
+        children.push(p);
+        let out = '';
+        const timer = setTimeout(() => reject(new Error('plv-service did not start: ' + out)), 10000);
+        p.stdout.on('data', (d) => {
+            out += d;
+            const m = /listening on (http:\/\/[^\s]+)/.exec(out);
+            if (m) {
+                clearTimeout(timer);
+                resolve(m[1]);
+            }
+        });
+        p.on('exit', (code) => reject(new Error('plv-service exited with ' + code)));
+    });
+}
+
+function getJson(url) {
+    return new Promise((resolve, reject) => {
+        http.get(url, (res) => {
+            let body = '';
+            res.on('data', (d) => (body += d));
+            res.on('end', () => {
+                try {
+                    resolve(JSON.parse(body));
+                } catch (e) {
+                    reject(e);
+                }
+            });
+        }).on('error', reject);
+    });
+}
+
+async function startChromium() {
+    userDataDir = fs.mkdtempSync(path.join(os.tmpdir(), 'plv-chromium-'));
+    const p = spawn(CHROMIUM, [
+        '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+        '--disable-background-networking', '--disable-component-update', '--disable-sync',
+        '--remote-debugging-address=127.0.0.1', '--remote-debugging-port=0', '--user-data-dir=' + userDataDir,
+        'about:blank',
+    ], { stdio: ['ignore', 'ignore', 'pipe'] });
+    children.push(p);
+    let err = '';
+    p.stderr.on('data', (d) => (err += d));
+    const portFile = path.join(userDataDir, 'DevToolsActivePort');
+    const port = await pollUntil('Chromium DevTools port', () => {
+        if (p.exitCode !== null) throw new Error('chromium exited: ' + err.slice(-2000));
+        try {
+            return fs.readFileSync(portFile, 'utf8').split('\n')[0].trim() || null;
+        } catch (e) {
+            return null;
+        }
+    }, 30000);
+    const targets = await pollUntil('a page target', async () => {
+        const list = await getJson(`http://127.0.0.1:${port}/json/list`);
+        return list.filter((t) => t.type === 'page').length ? list : null;
+    }, 10000);
+    return targets.find((t) => t.type === 'page').webSocketDebuggerUrl;
+}
+
+class Cdp {
+    constructor(url) {
+        this.ws = new WebSocket(url, { perMessageDeflate: false });
+        this.nextId = 1;
+        this.pending = new Map();
+        this.ws.on('message', (data) => {
+            const msg = JSON.parse(data);
+            if (msg.id && this.pending.has(msg.id)) {
+                const { resolve, reject } = this.pending.get(msg.id);
+                this.pending.delete(msg.id);
+                if (msg.error) reject(new Error(JSON.stringify(msg.error)));
+                else resolve(msg.result);
+            }
+        });
+    }
+    open() {
+        return new Promise((resolve, reject) => {
+            this.ws.once('open', resolve);
+            this.ws.once('error', reject);
+        });
+    }
+    send(method, params = {}) {
+        const id = this.nextId++;
+        this.ws.send(JSON.stringify({ id, method, params }));
+        return new Promise((resolve, reject) => this.pending.set(id, { resolve, reject }));
+    }
+    async eval(expression) {
+        const r = await this.send('Runtime.evaluate', { expression, returnByValue: true });
+        if (r.exceptionDetails) throw new Error('page threw: ' + JSON.stringify(r.exceptionDetails));
+        return r.result.value;
+    }
+}
+
+// What the program does, step by step. Returns every value #translation showed while polling.
+async function translateLikeTheProgram(cdp, text) {
+    await cdp.eval(`document.getElementById('text').value = ${JSON.stringify(text)}`);
+    const justAfterClick = await cdp.eval(
+        "document.getElementById('btn').click(); document.getElementById('translation').innerText");
+    const seen = [justAfterClick];
+    const result = await pollUntil('the translation', async () => {
+        const t = await cdp.eval("document.getElementById('translation').innerText");
+        seen.push(t);
+        return t;
+    }, 15000, 100);
+    return { result, seen };
+}
+
+const results = [];
+async function check(name, fn) {
+    try {
+        await fn();
+        results.push([name, null]);
+        console.log('ok   ' + name);
+    } catch (e) {
+        results.push([name, e]);
+        console.log('FAIL ' + name + ': ' + e.message);
+    }
+}
+function expect(cond, msg) {
+    if (!cond) throw new Error(msg);
+}
+
+async function main() {
+    const base = await startService();
+    const cdp = new Cdp(await startChromium());
+    await cdp.open();
+    await cdp.send('Page.enable');
+    await cdp.send('Runtime.enable');
+
+    async function load(query) {
+        await cdp.send('Page.navigate', { url: base + '/' + query });
+        // The program's readiness test: #text's outerHTML is not empty.
+        await pollUntil('the page', () => cdp.eval(
+            "(document.getElementById('text') ? document.getElementById('text').outerHTML : '') + " +
+            "(document.readyState === 'complete' ? '' : '') "), 10000);
+        await pollUntil('the page script', () => cdp.eval("document.readyState === 'complete'"), 10000);
+    }
+
+    await check('English to Spanish like the program', async () => {
+        await load('?dir=en-es');
+        const { result, seen } = await translateLikeTheProgram(cdp, 'the house is big');
+        expect(/casa/.test(result), 'translation was ' + JSON.stringify(result));
+        expect(seen[0] === '', 'translation was not empty right after the click');
+        // Written once with the full result: nothing partial was ever visible.
+        expect(seen.every((s) => s === '' || s === result), 'partial text seen: ' + JSON.stringify(seen));
+        expect(await cdp.eval("document.getElementById('fromto').innerText") === 'English \u00bb Spanish',
+               'fromto');
+        expect(await cdp.eval("document.getElementById('version').value") === VERSION, 'version');
+        expect(await cdp.eval("document.getElementById('download').value") === DOWNLOAD, 'download');
+    });
+
+    await check('a second click empties the old translation at once', async () => {
+        const { result, seen } = await translateLikeTheProgram(cdp, 'I have a black dog.');
+        expect(seen[0] === '', 'old translation still shown right after the click: ' + JSON.stringify(seen[0]));
+        expect(/perro/.test(result), 'translation was ' + JSON.stringify(result));
+    });
+
+    await check('Spanish to English by address', async () => {
+        await load('?dir=es-en');
+        expect(await cdp.eval("document.getElementById('fromto').innerText") === 'Spanish \u00bb English',
+               'fromto');
+        const { result } = await translateLikeTheProgram(cdp, 'la casa es grande');
+        expect(/house/.test(result), 'translation was ' + JSON.stringify(result));
+    });
+
+    await check('the chooser switches direction', async () => {
+        await load('');
+        await cdp.eval("var s = document.getElementById('dirs'); s.value = 'es-en'; " +
+                       "s.dispatchEvent(new Event('change'));");
+        expect(await cdp.eval("document.getElementById('fromto').innerText") === 'Spanish \u00bb English',
+               'fromto did not follow the chooser');
+        const { result } = await translateLikeTheProgram(cdp, 'el perro');
+        expect(/dog/.test(result), 'translation was ' + JSON.stringify(result));
+    });
+
+    await check('special characters come back', async () => {
+        await load('?dir=en-es');
+        const { result } = await translateLikeTheProgram(cdp, 'the house [1] {a} <b> & @x #y *z* \\ ^ $ /');
+        for (const c of '[]{}<>&@#*\\^$/') expect(result.indexOf(c) >= 0, `lost ${c}: ${result}`);
+    });
+
+    await check('a failed translation leaves #translation empty and shows the error elsewhere', async () => {
+        await load('?dir=en-fr');
+        await cdp.eval("document.getElementById('error').innerText = ''");
+        await cdp.eval("document.getElementById('text').value = 'the house'; document.getElementById('btn').click()");
+        const error = await pollUntil('the error message',
+                                      () => cdp.eval("document.getElementById('error').innerText"), 10000);
+        expect(/unknown direction/i.test(error), 'error was ' + JSON.stringify(error));
+        expect(await cdp.eval("document.getElementById('translation').innerText") === '',
+               'error text landed in #translation');
+    });
+
+    await check('an empty text is an error, not a translation', async () => {
+        await load('?dir=en-es');
+        await cdp.eval("document.getElementById('text').value = ''; document.getElementById('btn').click()");
+        const error = await pollUntil('the error message',
+                                      () => cdp.eval("document.getElementById('error').innerText"), 10000);
+        expect(/empty/.test(error), 'error was ' + JSON.stringify(error));
+        expect(await cdp.eval("document.getElementById('translation').innerText") === '', 'translation not empty');
+    });
+
+    if (process.env.PLV_PAGE_SCREENSHOT) {
+        await load('?dir=en-es');
+        await translateLikeTheProgram(cdp, 'The weather is nice today.\n\nWe go to the beach.');
+        const shot = await cdp.send('Page.captureScreenshot', { format: 'png' });
+        fs.writeFileSync(process.env.PLV_PAGE_SCREENSHOT, Buffer.from(shot.data, 'base64'));
+    }
+
+    await cdp.send('Browser.close').catch(() => {});
+    const failed = results.filter((r) => r[1]).length;
+    console.log(`${results.length - failed} passed, ${failed} failed`);
+    process.exitCode = failed ? 1 : 0;
+}
+
+main().catch((e) => {
+    console.error(e.stack || String(e));
+    process.exitCode = 1;
+}).finally(async () => {
+    await shutdown();
+    // Leftover handles (the websocket, child pipes) must not keep the test alive.
+    process.exit(process.exitCode);
+});

@@ -1,0 +1,129 @@
+#include "server_process.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <ctime>
+#include <regex>
+
+namespace plv::test {
+namespace {
+
+pid_t Spawn(const std::vector<std::string>& args, int* out_fd, int* err_fd) {
+    int out[2], err[2];
+    if (pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0) return -1;
+    std::vector<std::string> all{ServiceBinary()};
+    all.insert(all.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& a : all) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(out[1], 1);
+        if (err_fd != nullptr) dup2(err[1], 2);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    close(out[1]);
+    close(err[1]);
+    *out_fd = out[0];
+    if (err_fd != nullptr) {
+        *err_fd = err[0];
+    } else {
+        close(err[0]);
+    }
+    return pid;
+}
+
+// Reads from fd until pred(buffer) holds, EOF, or the deadline.
+template <typename Pred>
+std::string ReadUntil(int fd, Pred pred, std::chrono::steady_clock::time_point end) {
+    std::string buf;
+    char chunk[4096];
+    while (!pred(buf)) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
+        if (left.count() <= 0) break;
+        pollfd p{fd, POLLIN, 0};
+        if (poll(&p, 1, static_cast<int>(left.count())) <= 0) continue;
+        const ssize_t n = read(fd, chunk, sizeof chunk);
+        if (n <= 0) break;
+        buf.append(chunk, static_cast<std::size_t>(n));
+    }
+    return buf;
+}
+
+}  // namespace
+
+std::string ServiceBinary() { return PLV_SERVICE_BIN; }
+
+ServerProcess::ServerProcess(const std::vector<std::string>& args) {
+    std::vector<std::string> all{"--port", "0"};
+    all.insert(all.end(), args.begin(), args.end());
+    pid_ = Spawn(all, &stdout_fd_, nullptr);
+    if (pid_ <= 0) {
+        ADD_FAILURE() << "cannot start " << ServiceBinary();
+        return;
+    }
+    static const std::regex kListening("listening on http://[^:]+:([0-9]+)");
+    std::smatch m;
+    const std::string out = ReadUntil(
+        stdout_fd_, [](const std::string& b) { return b.find('\n') != std::string::npos; },
+        std::chrono::steady_clock::now() + std::chrono::seconds(10));
+    if (std::regex_search(out, m, kListening)) {
+        port_ = std::stoi(m[1]);
+    } else {
+        ADD_FAILURE() << "plv-service did not report its port; stdout: " << out;
+    }
+}
+
+ServerProcess::~ServerProcess() {
+    if (pid_ > 0) Stop();
+    if (stdout_fd_ >= 0) close(stdout_fd_);
+}
+
+int ServerProcess::Stop(std::chrono::milliseconds deadline) {
+    if (pid_ <= 0) return -1;
+    kill(pid_, SIGTERM);
+    int status = 0;
+    const bool exited = PollUntil([&] { return waitpid(pid_, &status, WNOHANG) == pid_; }, deadline);
+    if (!exited) {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, &status, 0);
+        pid_ = -1;
+        return -1;
+    }
+    pid_ = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+RunResult RunService(const std::vector<std::string>& args, std::chrono::milliseconds deadline) {
+    RunResult r;
+    int out_fd = -1, err_fd = -1;
+    const pid_t pid = Spawn(args, &out_fd, &err_fd);
+    if (pid <= 0) return r;
+    const auto end = std::chrono::steady_clock::now() + deadline;
+    // The outputs are small; reading one to EOF and then the other cannot fill a pipe.
+    r.out = ReadUntil(
+        out_fd, [](const std::string&) { return false; }, end);
+    r.err = ReadUntil(
+        err_fd, [](const std::string&) { return false; }, end);
+    close(out_fd);
+    close(err_fd);
+    int status = 0;
+    if (!PollUntil(
+            [&] { return waitpid(pid, &status, WNOHANG) == pid; },
+            std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now()))) {
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+        return r;
+    }
+    r.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+}
+
+}  // namespace plv::test

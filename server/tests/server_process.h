@@ -1,0 +1,59 @@
+// Runs plv-service as a child process for the tests, on a port the system picks.
+#pragma once
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace plv::test {
+
+// The plv-service binary under test (set by the build).
+std::string ServiceBinary();
+
+class ServerProcess {
+  public:
+    // Starts plv-service --port 0 ARGS... and waits (bounded) for its "listening on" line.
+    // Fails the current test (and leaves port() == 0) when it does not come up.
+    explicit ServerProcess(const std::vector<std::string>& args);
+    ~ServerProcess();
+    ServerProcess(const ServerProcess&) = delete;
+    ServerProcess& operator=(const ServerProcess&) = delete;
+
+    int port() const { return port_; }
+    pid_t pid() const { return pid_; }
+    std::string url() const { return "http://127.0.0.1:" + std::to_string(port_); }
+    // Sends SIGTERM and waits for the exit; returns the exit status, or -1 after a forced kill.
+    int Stop(std::chrono::milliseconds deadline = std::chrono::seconds(10));
+
+  private:
+    pid_t pid_ = -1;
+    int port_ = 0;
+    int stdout_fd_ = -1;
+};
+
+struct RunResult {
+    int exit_code = -1;
+    std::string out, err;
+};
+
+// Runs plv-service with args to completion (bounded by deadline) and collects its output.
+RunResult RunService(const std::vector<std::string>& args,
+                     std::chrono::milliseconds deadline = std::chrono::seconds(10));
+
+// Polls cond every few milliseconds until it holds or the deadline passes.
+template <typename F>
+bool PollUntil(F cond, std::chrono::milliseconds deadline) {
+    const auto end = std::chrono::steady_clock::now() + deadline;
+    while (std::chrono::steady_clock::now() < end) {
+        if (cond()) return true;
+        struct timespec ts {
+            0, 5'000'000
+        };
+        nanosleep(&ts, nullptr);
+    }
+    return cond();
+}
+
+}  // namespace plv::test
