@@ -5,6 +5,7 @@
 #include <iterator>
 #include <string>
 
+#include "main/engine_client.h"
 #include "platform/sim/scenario.h"
 
 namespace {
@@ -51,6 +52,8 @@ int main(int argc, char** argv) {
     int status = 0;
     {
         plv::sim::ScenarioRunner runner(std::cout, trace, dir);
+        runner.desktop().world().engineTranslate = plv::EngineTranslate;
+        runner.desktop().world().engineDirectionName = plv::EngineDirectionName;
         status = runner.Run(script);
     }
     std::cout.flush();

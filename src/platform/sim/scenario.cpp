@@ -571,6 +571,12 @@ void ScenarioRunner::Dispatch(const std::string& raw, const std::vector<Token>& 
         } else if (what == "download") {
             RequireArgs(t, 2, 2);
             page.download = Utf8ToUtf16(t[2].text);
+        } else if (what == "engine") {
+            RequireArgs(t, 2, 2);
+            if (!w.engineTranslate) {
+                throw ScriptError{"this runner cannot reach a translation server"};
+            }
+            page.engineUrl = t[2].text;
         } else if (what == "missing") {
             RequireArgs(t, 2, 2);
             page.missing.push_back(Utf8ToUtf16(t[2].text));

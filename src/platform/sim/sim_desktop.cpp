@@ -427,6 +427,15 @@ class SimDesktop::BrowserApi : public Browser {
         }
         std::uint64_t serial = ++p.clickSerial;
         std::u16string answer = p.answer.value_or(u"[" + source + u"]");
+        if (!p.engineUrl.empty() && w_.engineTranslate) {
+            // A real server: the page shows an error elsewhere, so a failure leaves no answer.
+            auto [from, to] = Direction();
+            auto translated = w_.engineTranslate(p.engineUrl, source, from, to);
+            if (!translated || translated->empty()) {
+                return;
+            }
+            answer = *translated;
+        }
         w_.Schedule(w_.now + p.answerAfterMs, [this, serial, answer] {
             if (serial != w_.page.clickSerial) {
                 return;
@@ -438,8 +447,25 @@ class SimDesktop::BrowserApi : public Browser {
         });
     }
 
+    // The direction in the page's address: "?dir=en-es" gives en and es.
+    std::pair<std::u16string, std::u16string> Direction() const {
+        const std::u16string& url = w_.page.url;
+        std::size_t at = url.find(u"dir=");
+        std::u16string dir = at == std::u16string::npos ? u"" : url.substr(at + 4);
+        dir = dir.substr(0, dir.find(u'&'));
+        std::size_t dash = dir.find(u'-');
+        if (dash == std::u16string::npos) {
+            return {dir, u""};
+        }
+        return {dir.substr(0, dash), dir.substr(dash + 1)};
+    }
+
     PageDocument ServicePage() const {
-        const auto& p = w_.page;
+        auto& p = w_.page;
+        if (!p.engineUrl.empty() && !p.fromto && w_.engineDirectionName) {
+            auto [from, to] = Direction();
+            p.fromto = w_.engineDirectionName(p.engineUrl, from, to);
+        }
         PageDocument doc;
         doc.elements[u"text"].properties = {{u"outerhtml", u"<textarea id=\"text\"></textarea>"},
                                             {u"value", u""}};

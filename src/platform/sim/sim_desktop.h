@@ -98,6 +98,7 @@ struct PageModel {
     std::optional<std::u16string> version;
     std::optional<std::u16string> download;
     std::vector<std::u16string> missing;  // element ids the page lacks
+    std::string engineUrl;                // requests go to a translation server there
     // --- what happened
     std::u16string url;
     std::uint32_t navigations = 0;
@@ -199,6 +200,14 @@ struct SimWorld {
     PageModel page;
 
     // --- hooks for the driver of the simulation
+    // A real translation server (demos only): the translation of a text, nothing on failure;
+    // and the name of a direction ("English » Spanish").
+    std::function<std::optional<std::u16string>(const std::string& url, const std::u16string& text,
+                                                const std::u16string& source, const std::u16string& target)>
+        engineTranslate;
+    std::function<std::optional<std::u16string>(const std::string& url, const std::u16string& source,
+                                                const std::u16string& target)>
+        engineDirectionName;
     std::function<void(const std::string&)> tracer;
     // Runs the world on while a nested message loop of the program waits (the tray menu); it
     // returns when done() holds or when there is nothing more to run.
