@@ -215,7 +215,11 @@ void FrmMain::HandleTrayCode(std::uint32_t code) {
 void FrmMain::ShowTrayMenu() {
     // The floating icon's window, parked off the screen, is shown while the menu is open; it
     // gives the menu a window of ours to belong to, so that it closes when the user clicks away.
+    // An icon that was on offer (or beside an open popup) comes back where it was afterwards:
+    // hiding it would leave an open popup that nothing could close.
     auto& ico = *app_.frmico;
+    bool wasShown = ico.Visible();
+    double left = ico.Left();
     ico.SetLeft(-1000);
     ico.Show();
     std::uint32_t choice = app_.platform.ui.TrackPopupMenu(hWnd(), app_.platform.desktop.GetCursorPos());
@@ -223,7 +227,11 @@ void FrmMain::ShowTrayMenu() {
     if (app_.HasEnded()) {
         return;
     }
-    ico.Hide();
+    if (wasShown && ico.Visible()) {
+        ico.SetLeft(left);
+    } else {
+        ico.Hide();
+    }
 }
 
 void FrmMain::OnMenuChoice(std::uint32_t id) {
