@@ -96,7 +96,9 @@ class App {
 
 // Start-up: runs once at process start (see startup.cpp).
 void Main(App& app);
-void LoadSettings(App& app);
+// Reads the settings file beside the executable into Settings; false when it cannot be read.
+bool LoadSettings(App& app);
+std::u16string SettingsFilePath(const App& app);
 void DetectOsVersion(App& app);
 bool AreMouseButtonsSwapped(App& app);
 

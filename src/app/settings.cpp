@@ -1,7 +1,6 @@
 #include "app/settings.h"
 
 #include "base/text.h"
-#include "platform/platform.h"
 
 namespace plv {
 
@@ -27,14 +26,6 @@ std::u16string DecodeUtf16Le(const std::vector<std::uint8_t>& bytes) {
         text.erase(0, 1);
     }
     return text;
-}
-
-std::u16string ReadTextFile(ProcessEnv& env, const std::u16string& path) {
-    auto bytes = env.ReadFileBytes(path);
-    if (!bytes) {
-        return {};
-    }
-    return DecodeUtf16Le(*bytes);
 }
 
 void ParseSettingsText(std::u16string_view text, SettingsCollection& settings) {

@@ -10,8 +10,6 @@
 
 namespace plv {
 
-class ProcessEnv;
-
 // Setting values by key; keys compare without regard to letter case, values stay as written.
 // When a key stands on more than one line, the last line counts, as in most configuration files:
 // a user who appends a line to change a value gets what they expect.
@@ -30,9 +28,6 @@ class SettingsCollection {
 // The bytes of a settings file as text: 16-bit little-endian units, an odd last byte dropped, and
 // a leading FF FE byte-order mark removed.
 std::u16string DecodeUtf16Le(const std::vector<std::uint8_t>& bytes);
-
-// Reads a whole file as UTF-16 LE text; "" when it is missing, empty or unreadable.
-std::u16string ReadTextFile(ProcessEnv& env, const std::u16string& path);
 
 // Splits the text at CR LF and adds every key=value line: a line starting with '#' is a comment,
 // the key is everything before the first '=' (which must not be the first character), the value

@@ -106,19 +106,6 @@ class StartupValues {
     const SettingsFile& file_;
 };
 
-SettingsFile ReadSettingsFile(App& app) {
-    SettingsFile file;
-    auto& env = app.platform.env;
-    file.path = env.ExeDirectory() + u"\\" + env.ExeBaseName() + u".ini";
-    app.Settings.Clear();
-    auto bytes = env.ReadFileBytes(file.path);
-    file.found = bytes.has_value();
-    if (bytes) {
-        ParseSettingsText(DecodeUtf16Le(*bytes), app.Settings);
-    }
-    return file;
-}
-
 // A stored flag is read as a whole number; anything else counts as absent.
 std::int32_t StoredFlag(App& app, const std::u16string& exe) {
     auto v = app.platform.store.GetSetting(app.ProgramName(), u"Applications", exe);
@@ -130,8 +117,18 @@ std::int32_t StoredFlag(App& app, const std::u16string& exe) {
 
 }  // namespace
 
-void LoadSettings(App& app) {
-    ReadSettingsFile(app);
+std::u16string SettingsFilePath(const App& app) {
+    auto& env = app.platform.env;
+    return env.ExeDirectory() + u"\\" + env.ExeBaseName() + u".ini";
+}
+
+bool LoadSettings(App& app) {
+    app.Settings.Clear();
+    auto bytes = app.platform.env.ReadFileBytes(SettingsFilePath(app));
+    if (bytes) {
+        ParseSettingsText(DecodeUtf16Le(*bytes), app.Settings);
+    }
+    return bytes.has_value();
 }
 
 void DetectOsVersion(App& app) {
@@ -155,7 +152,7 @@ void Main(App& app) {
     DetectOsVersion(app);
     // 3. The settings, checked here once so that a bad file stops the program before it changes
     // anything (the registry included) and never lets it run with made-up values.
-    SettingsFile file = ReadSettingsFile(app);
+    SettingsFile file{SettingsFilePath(app), LoadSettings(app)};
     StartupValues values(app, file);
     Rgb back = 0;
     Rgb text = 0;
