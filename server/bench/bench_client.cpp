@@ -5,6 +5,8 @@
 //   TARGET is plv=http://127.0.0.1:PORT, apy=http://127.0.0.1:PORT or spawn=MODE (e.g. eng-spa)
 #include <fcntl.h>
 #include <httplib.h>
+
+#include "text_util.h"
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -34,21 +36,6 @@ using Translator = std::function<std::string(const std::string&)>;
 // Each client thread gets its own translator, so HTTP clients keep their own connection.
 using TranslatorFactory = std::function<Translator()>;
 
-std::string UrlEncode(const std::string& s) {
-    static const char* kHex = "0123456789ABCDEF";
-    std::string out;
-    for (unsigned char c : s) {
-        if (std::isalnum(c) || c == '-' || c == '_' || c == '.' || c == '~') {
-            out += static_cast<char>(c);
-        } else {
-            out += '%';
-            out += kHex[c >> 4];
-            out += kHex[c & 15];
-        }
-    }
-    return out;
-}
-
 std::shared_ptr<httplib::Client> MakeClient(const std::string& url) {
     auto cli = std::make_shared<httplib::Client>(url);
     cli->set_keep_alive(true);  // as a browser would; both servers speak HTTP/1.1
@@ -74,7 +61,7 @@ TranslatorFactory ApertiumApy(const std::string& url) {
     return [url] {
         auto cli = MakeClient(url);
         return [cli](const std::string& text) {
-            auto res = cli->Get("/translate?langpair=eng%7Cspa&q=" + UrlEncode(text));
+            auto res = cli->Get("/translate?langpair=eng%7Cspa&q=" + plv::UrlEncode(text));
             if (!res || res->status != 200) throw std::runtime_error("apertium-apy request failed");
             return nlohmann::json::parse(res->body)
                 .at("responseData")

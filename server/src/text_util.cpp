@@ -1,5 +1,7 @@
 #include "text_util.h"
 
+#include <cctype>
+
 namespace plv {
 
 bool IsValidUtf8(std::string_view s) {
@@ -67,6 +69,21 @@ std::string HtmlEscape(std::string_view s) {
                 break;
             default:
                 out += c;
+        }
+    }
+    return out;
+}
+
+std::string UrlEncode(std::string_view s) {
+    static const char* kHex = "0123456789ABCDEF";
+    std::string out;
+    for (unsigned char c : s) {
+        if (std::isalnum(c) || c == '-' || c == '_' || c == '.' || c == '~') {
+            out += static_cast<char>(c);
+        } else {
+            out += '%';
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
         }
     }
     return out;

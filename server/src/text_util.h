@@ -15,4 +15,8 @@ bool IsBlank(std::string_view s);
 // Escapes & < > " ' so the result is safe both in element text and in quoted attributes.
 std::string HtmlEscape(std::string_view s);
 
+// Percent-encodes everything but the unreserved characters, as browsers do for form bodies and
+// query strings (used by the clients of the service: its tests and its benchmark).
+std::string UrlEncode(std::string_view s);
+
 }  // namespace plv

@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "server_process.h"
+#include "text_util.h"
 
 namespace plv::test {
 namespace {
@@ -40,22 +41,6 @@ Answer Send(int port, const std::string& body, const std::string& content_type,
 
 Answer TranslateJson(int port, const std::string& q, const std::string& source, const std::string& target) {
     return Send(port, json{{"q", q}, {"source", source}, {"target", target}}.dump(), "application/json");
-}
-
-// Percent-encodes everything but unreserved characters, as browsers do for form bodies.
-std::string UrlEncode(const std::string& s) {
-    static const char* kHex = "0123456789ABCDEF";
-    std::string out;
-    for (unsigned char c : s) {
-        if (std::isalnum(c) || c == '-' || c == '_' || c == '.' || c == '~') {
-            out += static_cast<char>(c);
-        } else {
-            out += '%';
-            out += kHex[c >> 4];
-            out += kHex[c & 15];
-        }
-    }
-    return out;
 }
 
 std::string Form(const std::vector<std::pair<std::string, std::string>>& fields) {
