@@ -7,6 +7,16 @@
 
 namespace plv {
 
+ControlDesign MakeControl(const char* name, ControlKind kind, RectTwips bounds,
+                          const std::u16string& caption) {
+    ControlDesign c;
+    c.name = name;
+    c.kind = kind;
+    c.bounds = bounds;
+    c.caption = caption;
+    return c;
+}
+
 void Form::LoadForm(const FormDesign& design, const std::vector<ControlDesign>& controls) {
     auto& ui = app_.platform.ui;
     hwnd_ = ui.CreateForm(design, this);

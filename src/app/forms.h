@@ -13,6 +13,10 @@ namespace plv {
 
 class App;
 
+// A control as designed: the fields every control has; the rest keep their defaults.
+ControlDesign MakeControl(const char* name, ControlKind kind, RectTwips bounds,
+                          const std::u16string& caption = u"");
+
 struct Control {
     ControlId id = 0;
     ControlDesign state;  // the control as it is now: caption, bounds, visibility, colour

@@ -52,18 +52,13 @@ void FrmMain::Load() {
     design.centerOnScreen = true;
 
     auto picture = [](const char* name, Picture pic) {
-        ControlDesign c;
-        c.name = name;
-        c.kind = ControlKind::PictureBox;
+        ControlDesign c = MakeControl(name, ControlKind::PictureBox, {0, 0, 240, 240});
         c.visible = false;
         c.picture = pic;
-        c.bounds = {0, 0, 240, 240};
         return c;
     };
-    ControlDesign wb;
-    wb.name = "WB";
-    wb.kind = ControlKind::Browser;
-    wb.bounds = {0, 0, design.clientWidthTwips, design.clientHeightTwips};
+    ControlDesign wb =
+        MakeControl("WB", ControlKind::Browser, {0, 0, design.clientWidthTwips, design.clientHeightTwips});
     LoadForm(design,
              {picture("picIcoNotifier", Picture::TrayOrange), picture("picIcoNotifier0", Picture::TrayBlue),
               picture("picIcoNotifier00", Picture::TrayGrey), wb});

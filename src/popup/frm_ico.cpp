@@ -18,13 +18,10 @@ void FrmIco::Load() {
     design.clientWidthTwips = 240;
     design.clientHeightTwips = 240;
     auto image = [](const char* name, Picture pic, bool visible) {
-        ControlDesign c;
-        c.name = name;
-        c.kind = ControlKind::Image;
+        ControlDesign c = MakeControl(name, ControlKind::Image, {0, 0, 240, 240});
         c.picture = pic;
         c.visible = visible;
         c.handCursor = true;
-        c.bounds = {0, 0, 240, 240};
         return c;
     };
     LoadForm(design, {image("ico", Picture::Emblem, true), image("icocls", Picture::CloseCross, false)});

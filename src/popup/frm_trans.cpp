@@ -15,11 +15,7 @@ constexpr Rgb kOrange = 255 + 256 * 128;
 
 ControlDesign Label(const char* name, const char16_t* caption, RectTwips bounds, bool visible, bool hand,
                     const char16_t* tooltip) {
-    ControlDesign c;
-    c.name = name;
-    c.kind = ControlKind::Label;
-    c.caption = caption;
-    c.bounds = bounds;
+    ControlDesign c = MakeControl(name, ControlKind::Label, bounds, caption);
     c.visible = visible;
     c.handCursor = hand;
     c.tooltip = tooltip;
@@ -39,11 +35,7 @@ void FrmTrans::Load() {
     design.clientWidthTwips = 6690;
     design.clientHeightTwips = 3135;
 
-    ControlDesign text;
-    text.name = "lblText";
-    text.kind = ControlKind::RichText;
-    text.caption = u"RichTextBox1";
-    text.bounds = {90, 120, 6465, 675};
+    ControlDesign text = MakeControl("lblText", ControlKind::RichText, {90, 120, 6465, 675}, u"RichTextBox1");
     text.backColor = kDarkTeal;
 
     ControlDesign lblNew =

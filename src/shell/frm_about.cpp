@@ -17,12 +17,7 @@ constexpr Rgb kLinkBlue = 65536 * 192;
 constexpr std::uint8_t kCyrillicCharset = 204;
 
 ControlDesign Make(const char* name, ControlKind kind, const char16_t* caption, RectTwips bounds) {
-    ControlDesign c;
-    c.name = name;
-    c.kind = kind;
-    c.caption = caption;
-    c.bounds = bounds;
-    return c;
+    return MakeControl(name, kind, bounds, caption);
 }
 
 }  // namespace

@@ -279,6 +279,8 @@ class SimDesktop::DesktopApi : public Desktop {
         }
     }
 
+    // The simulator's own list, kept apart from the program's on purpose: it is the world the
+    // program is tested against, so a class the program forgot must still be interrupted here.
     static bool IsConsoleClass(const std::u16string& cls) {
         for (const char16_t* c : {u"ConsoleWindowClass", u"CASCADIA_HOSTING_WINDOW_CLASS", u"mintty",
                                   u"PuTTY", u"VirtualConsoleClass"}) {
@@ -460,7 +462,8 @@ class SimDesktop::BrowserApi : public Browser {
         return {dir.substr(0, dash), dir.substr(dash + 1)};
     }
 
-    PageDocument ServicePage() const {
+    // Asks the translation server for the direction's name once per document in engine mode.
+    PageDocument ServicePage() {
         auto& p = w_.page;
         if (!p.engineUrl.empty() && !p.fromto && w_.engineDirectionName) {
             auto [from, to] = Direction();
