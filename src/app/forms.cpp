@@ -26,6 +26,40 @@ void Form::LoadForm(const FormDesign& design, const std::vector<ControlDesign>& 
     }
 }
 
+void Form::OnMouseDown(ControlId control, MouseButton button) {
+    if (!app_.HasEnded()) {
+        MouseDown(control, button);
+    }
+}
+
+void Form::OnClick(ControlId control) {
+    if (!app_.HasEnded()) {
+        Click(control);
+    }
+}
+
+void Form::OnResize() {
+    if (!app_.HasEnded()) {
+        Resize();
+    }
+}
+
+bool Form::OnCloseRequest(CloseReason reason) {
+    return app_.HasEnded() || CloseRequest(reason);
+}
+
+void Form::OnTrayNotify(std::uint32_t code) {
+    if (!app_.HasEnded()) {
+        TrayNotify(code);
+    }
+}
+
+void Form::OnTaskbarCreated() {
+    if (!app_.HasEnded()) {
+        TaskbarCreated();
+    }
+}
+
 void Form::Unload() {
     if (hwnd_ != 0) {
         app_.platform.ui.DestroyForm(hwnd_);

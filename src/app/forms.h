@@ -25,6 +25,8 @@ struct Control {
 class Form : public WindowEvents {
   public:
     explicit Form(App& app) : app_(app) {}
+    // The window goes with the form, so that no event can reach a form that is gone.
+    ~Form() override { Unload(); }
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
@@ -65,7 +67,23 @@ class Form : public WindowEvents {
     // Destroys the window; the form may be loaded again afterwards.
     void Unload();
 
+    // Window events reach the form's handlers below only while the program runs: once it has
+    // ended, the system may still deliver messages until the loop stops, and none may act.
+    void OnMouseDown(ControlId control, MouseButton button) final;
+    void OnClick(ControlId control) final;
+    void OnResize() final;
+    bool OnCloseRequest(CloseReason reason) final;
+    void OnTrayNotify(std::uint32_t code) final;
+    void OnTaskbarCreated() final;
+
   protected:
+    virtual void MouseDown(ControlId /*control*/, MouseButton /*button*/) {}
+    virtual void Click(ControlId /*control*/) {}
+    virtual void Resize() {}
+    virtual bool CloseRequest(CloseReason /*reason*/) { return true; }
+    virtual void TrayNotify(std::uint32_t /*code*/) {}
+    virtual void TaskbarCreated() {}
+
     void LoadForm(const FormDesign& design, const std::vector<ControlDesign>& controls);
     App& app_;
 

@@ -12,8 +12,10 @@ namespace plv {
 namespace {
 
 constexpr std::uint32_t kTrayIconId = 1;
-constexpr std::uint32_t kTrayCallbackMessage = 512;  // the owner window's mouse-move message
-constexpr std::size_t kTipChars = 127;               // 128 with the terminating NUL
+// A private message (WM_APP + 1): a real mouse move over the main window is never taken for a
+// notification of the tray icon.
+constexpr std::uint32_t kTrayCallbackMessage = 0x8001;
+constexpr std::size_t kTipChars = 127;  // 128 with the terminating NUL
 constexpr std::size_t kBalloonTitleChars = 63;
 constexpr std::size_t kBalloonTextChars = 255;
 constexpr double kDoubleClickSeconds = 0.3;
@@ -23,17 +25,27 @@ constexpr std::uint32_t kWmLButtonDblClk = 515;
 constexpr std::uint32_t kWmRButtonUp = 517;
 constexpr std::uint32_t kNinBalloonUserClick = 1029;
 
+// A timer's tick reaches its handler only while the program runs: a tick that the system still
+// delivers after the end must not act.
+std::function<void()> Guarded(App& app, void (*handler)(App&)) {
+    return [&app, handler] {
+        if (!app.HasEnded()) {
+            handler(app);
+        }
+    };
+}
+
 }  // namespace
 
 FrmMain::FrmMain(App& app)
     : Form(app),
-      tmr1(app.platform.loop, "tmr1", true, [&app] { tmr1_Timer(app); }),
-      tmrLoad(app.platform.loop, "tmrLoad", true, [&app] { tmrLoad_Timer(app); }),
-      tmrReconnect(app.platform.loop, "tmrReconnect", true, [&app] { tmrReconnect_Timer(app); }),
-      tmrTimeOut(app.platform.loop, "tmrTimeOut", false, [&app] { tmrTimeOut_Timer(app); }),
-      tmrTrans(app.platform.loop, "tmrTrans", true, [&app] { tmrTrans_Timer(app); }),
-      tmrOut(app.platform.loop, "tmrOut", true, [&app] { tmrOut_Timer(app); }),
-      tmrHideIco(app.platform.loop, "tmrHideIco", true, [&app] { tmrHideIco_Timer(app); }),
+      tmr1(app.platform.loop, "tmr1", true, Guarded(app, tmr1_Timer)),
+      tmrLoad(app.platform.loop, "tmrLoad", true, Guarded(app, tmrLoad_Timer)),
+      tmrReconnect(app.platform.loop, "tmrReconnect", true, Guarded(app, tmrReconnect_Timer)),
+      tmrTimeOut(app.platform.loop, "tmrTimeOut", false, Guarded(app, tmrTimeOut_Timer)),
+      tmrTrans(app.platform.loop, "tmrTrans", true, Guarded(app, tmrTrans_Timer)),
+      tmrOut(app.platform.loop, "tmrOut", true, Guarded(app, tmrOut_Timer)),
+      tmrHideIco(app.platform.loop, "tmrHideIco", true, Guarded(app, tmrHideIco_Timer)),
       mnuEnable_{kMnuEnable, u"Enable", true, true},
       mnuOpen_{kMnuOpen, u"Open", true, false},
       mnuConnect_{kMnuConnect, u"Reconnect", true, false},
@@ -162,10 +174,7 @@ void FrmMain::ApplyMenuItem(const MenuItem& item) {
     }
 }
 
-void FrmMain::OnTrayNotify(std::uint32_t code) {
-    if (app_.HasEnded()) {
-        return;
-    }
+void FrmMain::TrayNotify(std::uint32_t code) {
     // A notification that arrives while one is still being handled (the menu is open, say) is
     // dropped.
     if (IsInTrayEvent) {
@@ -251,17 +260,14 @@ void FrmMain::OnMenuChoice(std::uint32_t id) {
     }
 }
 
-void FrmMain::OnTaskbarCreated() {
+void FrmMain::TaskbarCreated() {
     // A new taskbar (Explorer restarted) has no icons: add ours again, as it is now.
-    if (!app_.HasEnded() && trayIconAdded_) {
+    if (trayIconAdded_) {
         UpdateTrayIcon(true, false);
     }
 }
 
-bool FrmMain::OnCloseRequest(CloseReason reason) {
-    if (app_.HasEnded()) {
-        return true;
-    }
+bool FrmMain::CloseRequest(CloseReason reason) {
     switch (reason) {
         case CloseReason::User:
             // The close box only hides the window; the program keeps running in the tray.
@@ -278,7 +284,7 @@ bool FrmMain::OnCloseRequest(CloseReason reason) {
     }
 }
 
-void FrmMain::OnResize() {
+void FrmMain::Resize() {
     if (!IsLoaded()) {
         return;
     }

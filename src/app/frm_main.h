@@ -43,12 +43,6 @@ class FrmMain : public Form {
     // The form's timers tick no more (the program is ending).
     void StopTimers();
 
-    // WindowEvents
-    void OnTrayNotify(std::uint32_t code) override;
-    void OnTaskbarCreated() override;
-    bool OnCloseRequest(CloseReason reason) override;
-    void OnResize() override;
-
     Timer tmr1;
     Timer tmrLoad;
     Timer tmrReconnect;
@@ -68,6 +62,12 @@ class FrmMain : public Form {
     std::int32_t PressY = 0;
     std::int32_t LastPrimaryDown = 0;
     std::int32_t LastSecondaryDown = 0;
+
+  protected:
+    void TrayNotify(std::uint32_t code) override;
+    void TaskbarCreated() override;
+    bool CloseRequest(CloseReason reason) override;
+    void Resize() override;
 
   private:
     void HandleTrayCode(std::uint32_t code);

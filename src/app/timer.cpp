@@ -7,6 +7,10 @@ Timer::Timer(EventLoop& loop, const std::string& name, bool enabledAtStart, std:
     Apply();
 }
 
+Timer::~Timer() {
+    loop_.DestroyTimer(id_);
+}
+
 void Timer::SetInterval(std::uint32_t ms) {
     interval_ = ms;
     Apply();

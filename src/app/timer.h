@@ -13,6 +13,8 @@ namespace plv {
 class Timer {
   public:
     Timer(EventLoop& loop, const std::string& name, bool enabledAtStart, std::function<void()> onTick);
+    // The timer goes with its owner: no tick can reach a handler whose object is gone.
+    ~Timer();
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
 

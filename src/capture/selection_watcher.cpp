@@ -115,9 +115,6 @@ bool IsCursorInWindow(App& app, Hwnd window) {
 }
 
 void tmr1_Timer(App& app) {
-    if (app.HasEnded()) {
-        return;
-    }
     FollowForeground(app);
     if (app.IsEnabled && app.frmMain->IsAppWatched) {
         WatchButtons(app);
@@ -125,9 +122,6 @@ void tmr1_Timer(App& app) {
 }
 
 void tmrOut_Timer(App& app) {
-    if (app.HasEnded()) {
-        return;
-    }
     PointPx at = app.platform.desktop.GetCursorPos();
     double dy = static_cast<double>(app.IconAnchorY - at.y);
     double dx = static_cast<double>(app.IconAnchorX - at.x);

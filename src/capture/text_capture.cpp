@@ -151,7 +151,8 @@ std::u16string CaptureSelection(App& app, Hwnd window) {
         return {};
     }
     std::u16string text;
-    if (app.platform.desktop.SendCopyMessage(window) == 0) {
+    // A window that is hung, or too slow to answer, counts as one that did not copy.
+    if (app.platform.desktop.SendCopyMessage(window) == std::optional<std::intptr_t>(0)) {
         text = GetClipboardText(app);
     }
     if (text.empty()) {

@@ -73,6 +73,9 @@ class EventLoop {
     // SetTimer(hwnd, id, ms) when enabled and ms > 0, else KillTimer(hwnd, id). Every call that
     // leaves the timer running starts a full interval anew.
     virtual void SetTimer(TimerId id, std::uint32_t intervalMs, bool enabled) = 0;
+    // KillTimer for good: the timer never ticks again and its callback is released. Ids are not
+    // reused.
+    virtual void DestroyTimer(TimerId id) = 0;
     // PeekMessageW + TranslateMessage + DispatchMessageW until the queue is empty (DoEvents).
     virtual void PumpMessages() = 0;
     // Sleep.
@@ -111,8 +114,10 @@ class Desktop {
     virtual std::uint32_t GetWindowProcessId(Hwnd window) = 0;
     // GetClassNameW; empty for an invalid handle.
     virtual std::u16string GetClassName(Hwnd window) = 0;
-    // SendMessageA(window, WM_COPY, 0, 0).
-    virtual std::intptr_t SendCopyMessage(Hwnd window) = 0;
+    // SendMessageTimeoutW(window, WM_COPY, 0, 0, SMTO_ABORTIFHUNG, 200 ms): the window's answer;
+    // nothing when the window is hung or does not answer in time. A plain SendMessage would wait
+    // for ever on a hung application, and the program has only one thread.
+    virtual std::optional<std::intptr_t> SendCopyMessage(Hwnd window) = 0;
     // keybd_event(vk, scan, flags, 0).
     virtual void KeybdEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) = 0;
     // GetSystemMetrics.

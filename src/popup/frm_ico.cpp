@@ -93,16 +93,16 @@ void FrmIco::icocls_Click() {
     HidePopups(app_);
 }
 
-void FrmIco::OnMouseDown(ControlId control, MouseButton button) {
+void FrmIco::MouseDown(ControlId control, MouseButton button) {
     const Control* c = FindById(control);
-    if (c != nullptr && c->state.name == "ico" && !app_.HasEnded()) {
+    if (c != nullptr && c->state.name == "ico") {
         ico_MouseDown(button);
     }
 }
 
-void FrmIco::OnClick(ControlId control) {
+void FrmIco::Click(ControlId control) {
     const Control* c = FindById(control);
-    if (c != nullptr && c->state.name == "icocls" && !app_.HasEnded()) {
+    if (c != nullptr && c->state.name == "icocls") {
         icocls_Click();
     }
 }

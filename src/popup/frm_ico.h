@@ -17,8 +17,9 @@ class FrmIco : public Form {
     void ico_MouseDown(MouseButton button);
     void icocls_Click();
 
-    void OnMouseDown(ControlId control, MouseButton button) override;
-    void OnClick(ControlId control) override;
+  protected:
+    void MouseDown(ControlId control, MouseButton button) override;
+    void Click(ControlId control) override;
 };
 
 }  // namespace plv

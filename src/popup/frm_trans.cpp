@@ -102,13 +102,13 @@ void FrmTrans::lblNew_Click() {
     OpenDownloadLink(app_);
 }
 
-void FrmTrans::OnResize() {
+void FrmTrans::Resize() {
     Form_Resize();
 }
 
-void FrmTrans::OnClick(ControlId control) {
+void FrmTrans::Click(ControlId control) {
     const Control* c = FindById(control);
-    if (c == nullptr || app_.HasEnded()) {
+    if (c == nullptr) {
         return;
     }
     const std::string& name = c->state.name;

@@ -19,8 +19,9 @@ class FrmTrans : public Form {
     void lbldir_Click();
     void lblNew_Click();
 
-    void OnResize() override;
-    void OnClick(ControlId control) override;
+  protected:
+    void Resize() override;
+    void Click(ControlId control) override;
 };
 
 }  // namespace plv

@@ -46,9 +46,6 @@ void SetWindowTopmost(App& app, Hwnd window, bool topmost, bool show, std::int32
 }
 
 void tmrHideIco_Timer(App& app) {
-    if (app.HasEnded()) {
-        return;
-    }
     FrmMain& m = *app.frmMain;
     if (IsCursorInWindow(app, app.frmico->hWnd())) {
         // Off and on again: a full interval starts anew.

@@ -27,9 +27,6 @@ void ConnectService(App& app) {
 }
 
 void tmrLoad_Timer(App& app) {
-    if (app.HasEnded()) {
-        return;
-    }
     auto& browser = app.platform.browser;
     FrmMain& m = *app.frmMain;
     if (auto html = browser.GetElementProperty(u"text", u"outerhtml")) {
@@ -71,9 +68,6 @@ void OpenDownloadLink(App& app) {
 }
 
 void tmrReconnect_Timer(App& app) {
-    if (app.HasEnded()) {
-        return;
-    }
     if (!app.IsConnected) {
         ConnectService(app);
     }

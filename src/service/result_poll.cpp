@@ -16,9 +16,6 @@ constexpr std::size_t kToTheEnd = 1000000;
 }  // namespace
 
 void tmrTrans_Timer(App& app) {
-    if (app.HasEnded()) {
-        return;
-    }
     // Never lay out in the middle of a glide; the next tick after it picks the result up.
     if (app.IsGliding) {
         return;
@@ -58,9 +55,6 @@ void tmrTrans_Timer(App& app) {
 }
 
 void tmrTimeOut_Timer(App& app) {
-    if (app.HasEnded()) {
-        return;
-    }
     FrmMain& m = *app.frmMain;
     m.tmrTrans.SetEnabled(false);
     m.tmrTimeOut.SetEnabled(false);

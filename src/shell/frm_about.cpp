@@ -76,9 +76,9 @@ void FrmAbout::Command1_Click() {
     Unload();
 }
 
-void FrmAbout::OnClick(ControlId control) {
+void FrmAbout::Click(ControlId control) {
     const Control* c = FindById(control);
-    if (c == nullptr || app_.HasEnded()) {
+    if (c == nullptr) {
         return;
     }
     if (c->state.name == "Label1") {

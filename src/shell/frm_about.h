@@ -20,7 +20,8 @@ class FrmAbout : public Form {
     void lblDwn_Click();
     void Command1_Click();
 
-    void OnClick(ControlId control) override;
+  protected:
+    void Click(ControlId control) override;
 };
 
 // Shows the About window without waiting for it: the open one, or a new one after a close.

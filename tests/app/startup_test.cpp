@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "app/app.h"
+#include "app/frm_main.h"
 #include "app/settings.h"
 #include "base/text.h"
 #include "platform/sim/default_settings.h"
@@ -105,6 +106,38 @@ TEST(Startup, BoundaryValuesAreAccepted) {
         EXPECT_EQ(r.sim.world().state, sim::ProgramState::Running) << Utf16ToUtf8(key + u"=" + value);
         EXPECT_FALSE(r.sim.world().lastMessageBox.has_value());
     }
+}
+
+// The program's objects may go while the system they ran on lives on (a test harness, a host
+// that restarts the program): nothing the system still delivers may reach freed memory.
+TEST(Lifetime, NothingReachesAProgramThatIsGone) {
+    ProgramRun r;
+    Start(r, sim::DefaultSettingsFile());
+    r.sim.Wait(1000);
+    Hwnd main = r.app->frmMain->hWnd();
+    r.app.reset();
+    r.sim.Wait(5000);  // every timer would have ticked many times
+    EXPECT_EQ(r.sim.world().Window(main), nullptr) << "the main window goes with its form";
+}
+
+// After the program has asked its loop to end, the system still works for it (as on Windows,
+// where the process lives until the loop ends), but no timer tick or window event acts.
+TEST(Lifetime, AfterTheEndNoHandlerActsButTheSystemStillAnswers) {
+    ProgramRun r;
+    Start(r, sim::DefaultSettingsFile());
+    r.sim.Wait(1000);
+    App& app = *r.app;
+    FrmMain& m = *app.frmMain;
+    app.EndNormally(0);
+    EXPECT_EQ(r.sim.world().state, sim::ProgramState::Exited);
+    std::size_t navigations = r.sim.world().page.navigations;
+    m.tmrReconnect.SetInterval(1);
+    m.tmrReconnect.SetEnabled(true);
+    m.OnTrayNotify(513);
+    EXPECT_TRUE(m.OnCloseRequest(CloseReason::User)) << "a form of an ended program lets itself close";
+    EXPECT_EQ(r.sim.world().page.navigations, navigations);
+    EXPECT_TRUE(r.sim.platform().store.SaveSetting(u"plv", u"Applications", u"x.exe", u"1"))
+        << "the registry still answers after the end";
 }
 
 TEST(Startup, ColourExamples) {

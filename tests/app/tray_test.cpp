@@ -58,7 +58,7 @@ TEST(TrayIcon, AddedOnceAtStartAndModifiedAfterwards) {
     ASSERT_TRUE(t.present);
     EXPECT_EQ(t.icon.id, 1u);
     EXPECT_EQ(t.icon.owner, r.app->frmMain->hWnd());
-    EXPECT_EQ(t.icon.callbackMessage, 512u);
+    EXPECT_EQ(t.icon.callbackMessage, 0x8001u);  // WM_APP + 1, never a mouse message
     EXPECT_EQ(t.icon.tip, u"Parlevo  - Connecting...");
     r.app->frmMain->UpdateTrayIcon(false, false);
     EXPECT_FALSE(t.present);

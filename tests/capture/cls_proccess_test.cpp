@@ -73,7 +73,7 @@ class FakeDesktop : public Desktop {
     std::optional<RectPx> GetWindowRect(Hwnd) override { return std::nullopt; }
     std::uint32_t GetWindowProcessId(Hwnd w) override { return static_cast<std::uint32_t>(w); }
     std::u16string GetClassName(Hwnd) override { return {}; }
-    std::intptr_t SendCopyMessage(Hwnd) override { return 1; }
+    std::optional<std::intptr_t> SendCopyMessage(Hwnd) override { return 1; }
     void KeybdEvent(std::uint8_t, std::uint8_t, std::uint32_t) override {}
     int GetSystemMetrics(int) override { return 0; }
     std::int32_t TwipsPerPixelX() override { return 15; }

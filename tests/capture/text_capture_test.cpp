@@ -57,6 +57,8 @@ TEST(CaptureSelection, EachWayOfCopying) {
         // The late copy lands 150 ms after Ctrl+C, during the waiting polls: waited for, not used.
         {"late", CopyBehaviour::Late, u"Edit", u"", kInsertChord + " " + kCtrlCChord, 210},
         {"never", CopyBehaviour::None, u"Edit", u"", kInsertChord + " " + kCtrlCChord, 230},
+        // A hung window costs the copy message's time-out, then the keystrokes are tried.
+        {"hung", CopyBehaviour::Hang, u"Edit", u"", kInsertChord + " " + kCtrlCChord, 430},
         // A terminal never receives Ctrl+C.
         {"terminal", CopyBehaviour::CtrlC, u"ConsoleWindowClass", u"", kInsertChord, 170},
         {"Windows Terminal", CopyBehaviour::CtrlC, u"CASCADIA_HOSTING_WINDOW_CLASS", u"", kInsertChord, 170},

@@ -435,11 +435,9 @@ void ScenarioRunner::Dispatch(const std::string& raw, const std::vector<Token>& 
             const std::string& a = t[i].text;
             if (!t[i].quoted && a.rfind("copy=", 0) == 0) {
                 static const std::map<std::string, CopyBehaviour> modes = {
-                    {"message", CopyBehaviour::Message},
-                    {"insert", CopyBehaviour::Insert},
-                    {"ctrl-c", CopyBehaviour::CtrlC},
-                    {"late", CopyBehaviour::Late},
-                    {"none", CopyBehaviour::None}};
+                    {"message", CopyBehaviour::Message}, {"insert", CopyBehaviour::Insert},
+                    {"ctrl-c", CopyBehaviour::CtrlC},    {"late", CopyBehaviour::Late},
+                    {"none", CopyBehaviour::None},       {"hang", CopyBehaviour::Hang}};
                 auto it = modes.find(a.substr(5));
                 if (it == modes.end()) {
                     throw ScriptError{"unknown copy behaviour \"" + a.substr(5) + "\""};

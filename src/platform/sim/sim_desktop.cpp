@@ -114,9 +114,22 @@ class SimDesktop::Loop : public EventLoop {
             return;
         }
         auto& t = w_.timers[id - 1];
+        if (t.destroyed) {
+            return;
+        }
         t.interval = intervalMs;
         t.enabled = enabled;
         t.due = (enabled && intervalMs > 0) ? std::optional<std::int64_t>(w_.now + intervalMs) : std::nullopt;
+    }
+
+    void DestroyTimer(TimerId id) override {
+        if (id == 0 || id > w_.timers.size()) {
+            return;
+        }
+        auto& t = w_.timers[id - 1];
+        t.destroyed = true;
+        t.due.reset();
+        t.tick = nullptr;
     }
 
     void PumpMessages() override { d_.Pump(); }
@@ -206,7 +219,10 @@ void SimDesktop::Wait(std::int64_t ms) {
 
 class SimDesktop::DesktopApi : public Desktop {
   public:
-    explicit DesktopApi(SimWorld& w) : w_(w) {}
+    static constexpr std::int64_t kSendTimeoutMs = 200;
+
+    DesktopApi(SimWorld& w, std::function<void(std::int64_t)> advance)
+        : w_(w), advance_(std::move(advance)) {}
 
     Hwnd GetForegroundWindow() override { return w_.foreground; }
     PointPx GetCursorPos() override { return w_.cursor; }
@@ -237,9 +253,15 @@ class SimDesktop::DesktopApi : public Desktop {
         return w ? w->className : u"";
     }
 
-    // A window that does not handle WM_COPY leaves it to DefWindowProc, which answers 0 too.
-    std::intptr_t SendCopyMessage(Hwnd window) override {
+    // A window that does not handle WM_COPY leaves it to DefWindowProc, which answers 0 too. A
+    // hung one keeps the caller waiting for the whole time-out, with nothing of the program
+    // running meanwhile.
+    std::optional<std::intptr_t> SendCopyMessage(Hwnd window) override {
         SimApp* app = w_.AppByWindow(window);
+        if (app && app->copy == CopyBehaviour::Hang) {
+            advance_(w_.now + kSendTimeoutMs);
+            return std::nullopt;
+        }
         if (app && app->copy == CopyBehaviour::Message) {
             w_.AppCopies(*app);
         }
@@ -312,7 +334,7 @@ class SimDesktop::DesktopApi : public Desktop {
     }
 
     bool SetForegroundWindow(Hwnd window) override {
-        if (!w_.Alive() || w_.Window(window) == nullptr) {
+        if (!w_.Runs() || w_.Window(window) == nullptr) {
             return false;
         }
         w_.foreground = window;
@@ -323,6 +345,7 @@ class SimDesktop::DesktopApi : public Desktop {
 
   private:
     SimWorld& w_;
+    std::function<void(std::int64_t)> advance_;
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -333,7 +356,7 @@ class SimDesktop::BrowserApi : public Browser {
     explicit BrowserApi(SimWorld& w) : w_(w) {}
 
     void Navigate(const std::u16string& url) override {
-        if (!w_.Alive()) {
+        if (!w_.Runs()) {
             return;
         }
         auto& page = w_.page;
@@ -369,7 +392,7 @@ class SimDesktop::BrowserApi : public Browser {
     bool SetElementProperty(const std::u16string& id, const std::u16string& name,
                             const std::u16string& value) override {
         auto* e = Find(id);
-        if (e == nullptr || !w_.Alive()) {
+        if (e == nullptr || !w_.Runs()) {
             return false;
         }
         std::u16string member = ToLower(name);
@@ -393,7 +416,7 @@ class SimDesktop::BrowserApi : public Browser {
 
     bool CallElementMethod(const std::u16string& id, const std::u16string& name) override {
         auto* e = Find(id);
-        if (e == nullptr || !w_.Alive() || e->properties.count(u"@" + ToLower(name)) == 0) {
+        if (e == nullptr || !w_.Runs() || e->properties.count(u"@" + ToLower(name)) == 0) {
             return false;
         }
         if (id == u"btn" && ToLower(name) == u"click") {
@@ -645,7 +668,7 @@ class SimDesktop::ClipboardApi : public Clipboard {
     explicit ClipboardApi(SimWorld& w) : w_(w) {}
 
     bool OpenClipboard(Hwnd owner) override {
-        if (!w_.Alive() || w_.ClipboardHeldByOther(w_.programPid)) {
+        if (!w_.Runs() || w_.ClipboardHeldByOther(w_.programPid)) {
             return false;
         }
         auto& c = w_.clipboard;
@@ -943,7 +966,7 @@ class SimDesktop::StoreApi : public UserStore {
 
     bool SaveSetting(const std::u16string& program, const std::u16string& section, const std::u16string& key,
                      const std::u16string& value) override {
-        if (!w_.Alive()) {
+        if (!w_.Runs()) {
             return false;
         }
         w_.registry[Key(program, section, key)] = value;
@@ -989,7 +1012,7 @@ class SimDesktop::TrayApi : public Tray {
     explicit TrayApi(SimWorld& w) : w_(w) {}
 
     bool ShellNotifyIcon(NotifyAction action, const NotifyIconData& data) override {
-        if (!w_.Alive()) {
+        if (!w_.Runs()) {
             return false;
         }
         auto& t = w_.tray;
@@ -1059,7 +1082,7 @@ class SimDesktop::ShellApi : public Shell {
     explicit ShellApi(SimWorld& w) : w_(w) {}
 
     std::intptr_t ShellExecute(Hwnd /*owner*/, const std::u16string& target) override {
-        if (!w_.Alive()) {
+        if (!w_.Runs()) {
             return 0;
         }
         std::intptr_t code = 42;
@@ -1076,7 +1099,7 @@ class SimDesktop::ShellApi : public Shell {
     }
 
     bool StartCommandLine(const std::u16string& commandLine) override {
-        if (!w_.Alive()) {
+        if (!w_.Runs()) {
             return false;
         }
         w_.started.push_back(commandLine);
@@ -1105,7 +1128,7 @@ class SimDesktop::EnvApi : public ProcessEnv {
     bool AcquireSingleInstance(const std::u16string& /*name*/) override { return !w_.anotherInstance; }
 
     void TerminateProcess(std::uint32_t exitCode) override {
-        if (!w_.Alive()) {
+        if (!w_.Runs()) {
             return;
         }
         w_.state = ProgramState::Terminated;
@@ -1154,7 +1177,7 @@ class SimDesktop::EnvApi : public ProcessEnv {
 
 SimDesktop::SimDesktop()
     : loop_(std::make_unique<Loop>(*this)),
-      desktop_(std::make_unique<DesktopApi>(world_)),
+      desktop_(std::make_unique<DesktopApi>(world_, [this](std::int64_t to) { AdvanceWorld(to); })),
       ui_(std::make_unique<SimUi>(world_)),
       browser_(std::make_unique<BrowserApi>(world_)),
       clipboard_(std::make_unique<ClipboardApi>(world_)),

@@ -23,6 +23,7 @@ enum class CopyBehaviour {
     CtrlC,    // copies on Ctrl+C only
     Late,     // copies 150 ms after it receives Ctrl+C, and answers nothing else
     None,     // never copies
+    Hang,     // hung: answers no message and acts on no keystroke
 };
 
 struct SimApp {
@@ -140,6 +141,7 @@ struct SimWorld {
         std::uint32_t interval = 0;
         bool enabled = false;
         std::optional<std::int64_t> due;
+        bool destroyed = false;
     };
     std::vector<Timer> timers;  // TimerId = index + 1
     struct Event {
@@ -213,7 +215,11 @@ struct SimWorld {
     // returns when done() holds or when there is nothing more to run.
     std::function<void(const std::function<bool()>& done)> nestedLoop;
 
+    // The message loop runs: timers tick and events arrive.
     bool Alive() const { return state == ProgramState::Running; }
+    // The process runs code: after EndProgram (PostQuitMessage) it does until its loop has ended,
+    // and every system call works as before; after TerminateProcess nothing of it runs.
+    bool Runs() const { return state == ProgramState::Running || state == ProgramState::Exited; }
     // A line for the trace. Lines with the same key at the same virtual time replace each other
     // (a window moved and sized in one step is one change to the eye).
     void Trace(const std::string& line, const std::string& key = "");

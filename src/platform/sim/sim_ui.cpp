@@ -59,7 +59,7 @@ std::string Shown(const SimWindow& w) {
 }  // namespace
 
 SimWindow* SimUi::LiveForm(Hwnd form) {
-    if (!w_.Alive()) {
+    if (!w_.Runs()) {
         return nullptr;
     }
     SimWindow* w = w_.Window(form);
@@ -188,7 +188,7 @@ void SimUi::TraceChange(const SimWindow& w, const std::string& what) {
 }
 
 Hwnd SimUi::CreateForm(const FormDesign& design, WindowEvents* events) {
-    if (!w_.Alive()) {
+    if (!w_.Runs()) {
         return 0;
     }
     SimWindow w;
