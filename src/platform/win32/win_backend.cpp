@@ -1,0 +1,27 @@
+// The Windows backend put together.
+
+#include "platform/win32/win_backend.h"
+
+#include "platform/win32/win_system.h"
+
+namespace plv::win {
+
+Backend::Backend(HINSTANCE instance)
+    : factors_(ScreenFactors::Read()),
+      loop_(std::make_unique<WinLoop>()),
+      desktop_(std::make_unique<WinDesktop>(factors_)),
+      ui_(std::make_unique<WinUi>(instance, factors_)),
+      browser_(std::make_unique<NoBrowser>()),
+      clipboard_(MakeClipboard()),
+      processes_(MakeProcesses()),
+      store_(MakeUserStore()),
+      tray_(std::make_unique<WinTray>(*ui_)),
+      shell_(MakeShell()),
+      env_(MakeProcessEnv()) {
+    platform_ = std::make_unique<Platform>(Platform{*loop_, *desktop_, *ui_, *browser_, *clipboard_,
+                                                    *processes_, *store_, *tray_, *shell_, *env_});
+}
+
+Backend::~Backend() = default;
+
+}  // namespace plv::win

@@ -1,0 +1,201 @@
+#pragma once
+// The Windows backend: the seam's interfaces over user32, gdi32, shell32 and the rest. Each
+// operation is the call its comment in platform.h names, plus only what Windows itself forces.
+// Everything runs on the one user-interface thread.
+
+#include "platform/win32/win_api.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/win32/win_text.h"
+
+namespace plv::win {
+
+inline HWND ToHwnd(Hwnd h) {
+    return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(h));
+}
+
+inline Hwnd FromHwnd(HWND h) {
+    return static_cast<Hwnd>(reinterpret_cast<std::uintptr_t>(h));
+}
+
+// Screen factors taken once: twips per pixel from the screen's logical resolution.
+struct ScreenFactors {
+    std::int32_t twipsX = 15;
+    std::int32_t twipsY = 15;
+    std::int32_t dpiY = 96;
+    static ScreenFactors Read();
+};
+
+class WinLoop : public EventLoop {
+  public:
+    WinLoop();
+    ~WinLoop() override;
+    TimerId CreateTimer(const std::string& name, std::function<void()> onTick) override;
+    void SetTimer(TimerId id, std::uint32_t intervalMs, bool enabled) override;
+    void DestroyTimer(TimerId id) override;
+    void PumpMessages() override;
+    void Sleep(std::uint32_t ms) override;
+    double SecondsSinceMidnight() override;
+
+    // GetMessageW until WM_QUIT: the program's message loop. Returns the quit code.
+    int Run();
+
+  private:
+    static LRESULT CALLBACK TimerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    void Tick(TimerId id);
+
+    HWND window_ = nullptr;
+    std::vector<std::function<void()>> ticks_;  // by id - 1; empty once destroyed
+    std::vector<bool> destroyed_;
+    bool quit_ = false;
+    int quitCode_ = 0;
+};
+
+class WinDesktop : public Desktop {
+  public:
+    explicit WinDesktop(const ScreenFactors& f) : factors_(f) {}
+    Hwnd GetForegroundWindow() override;
+    PointPx GetCursorPos() override;
+    std::int16_t GetAsyncKeyState(int virtualKey) override;
+    std::optional<RectPx> GetWindowRect(Hwnd window) override;
+    std::uint32_t GetWindowProcessId(Hwnd window) override;
+    std::u16string GetClassName(Hwnd window) override;
+    std::optional<std::intptr_t> SendCopyMessage(Hwnd window) override;
+    void KeybdEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) override;
+    int GetSystemMetrics(int index) override;
+    std::int32_t TwipsPerPixelX() override { return factors_.twipsX; }
+    std::int32_t TwipsPerPixelY() override { return factors_.twipsY; }
+    std::optional<OsVersionInfo> GetVersionEx() override;
+    bool SetForegroundWindow(Hwnd window) override;
+    void SetActiveWindow(Hwnd window) override;
+
+  private:
+    ScreenFactors factors_;
+};
+
+// The browser when there is no engine: the page never loads, so the program stays connecting.
+class NoBrowser : public Browser {
+  public:
+    void Navigate(const std::u16string&) override {}
+    std::optional<std::u16string> GetElementProperty(const std::u16string&, const std::u16string&) override {
+        return std::nullopt;
+    }
+    bool SetElementProperty(const std::u16string&, const std::u16string&, const std::u16string&) override {
+        return false;
+    }
+    bool CallElementMethod(const std::u16string&, const std::u16string&) override { return false; }
+};
+
+struct WinControl;
+struct WinForm;
+
+class WinUi : public Ui {
+  public:
+    WinUi(HINSTANCE instance, const ScreenFactors& factors);
+    ~WinUi() override;
+
+    Hwnd CreateForm(const FormDesign& design, WindowEvents* events) override;
+    void DestroyForm(Hwnd form) override;
+    void ShowWindow(Hwnd form, ShowCommand command) override;
+    bool IsWindowVisible(Hwnd form) override;
+    void MoveWindow(Hwnd form, RectPx bounds) override;
+    bool SetWindowPos(Hwnd form, Hwnd insertAfter, std::int32_t x, std::int32_t y, std::int32_t cx,
+                      std::int32_t cy, std::uint32_t flags) override;
+    RectPx GetClientRect(Hwnd form) override;
+    std::int32_t GetWindowLong(Hwnd form, int index) override;
+    std::int32_t SetWindowLong(Hwnd form, int index, std::int32_t value) override;
+    bool SetLayeredWindowAttributes(Hwnd form, Rgb colorKey, std::uint8_t alpha,
+                                    std::uint32_t flags) override;
+    void Repaint(Hwnd form) override;
+    void SetFormBackColor(Hwnd form, Rgb color) override;
+
+    ControlId AddControl(Hwnd form, const ControlDesign& design) override;
+    void SetControlBounds(Hwnd form, ControlId control, RectTwips bounds) override;
+    void SetControlText(Hwnd form, ControlId control, const std::u16string& text) override;
+    void SetControlVisible(Hwnd form, ControlId control, bool visible) override;
+    void SetControlForeColor(Hwnd form, ControlId control, Rgb color) override;
+    void SetControlBackColor(Hwnd form, ControlId control, Rgb color) override;
+    SizeTwips MeasureText(const std::u16string& text, const FontSpec& font, bool wordWrap,
+                          double widthTwips) override;
+
+    void RichSetTextEx(Hwnd form, ControlId box, const std::u16string& text, bool replaceSelection) override;
+    std::u16string RichGetTextEx(Hwnd form, ControlId box, std::size_t maxChars) override;
+    std::size_t RichGetTextLength(Hwnd form, ControlId box) override;
+    void RichSetSelection(Hwnd form, ControlId box, std::size_t start, std::size_t length) override;
+    std::pair<std::size_t, std::size_t> RichGetSelection(Hwnd form, ControlId box) override;
+    void RichSetSelectionFormat(Hwnd form, ControlId box, const CharFormat& format) override;
+
+    void SetMenu(Hwnd form, const std::vector<MenuItem>& items) override;
+    void UpdateMenuItem(Hwnd form, const MenuItem& item) override;
+    std::uint32_t TrackPopupMenu(Hwnd form, PointPx at) override;
+
+    // For the tray: the message its notifications arrive with at the owner form.
+    void SetTrayMessage(Hwnd form, UINT message);
+    // A picture of the resources (icons at the size asked for, bitmaps as they are).
+    HICON Icon(Picture picture, int size);
+    HBITMAP Bitmap(Picture picture);
+
+  private:
+    static LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    static LRESULT CALLBACK PictureProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT OnFormMessage(WinForm& f, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT OnPictureMessage(WinControl& c, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    WinForm* Find(Hwnd form);
+    WinControl* Find(Hwnd form, ControlId control);
+    HFONT Font(const FontSpec& spec);
+    int ToPxX(double twips) const;
+    int ToPxY(double twips) const;
+    void PaintLabel(WinControl& c, HDC dc, const RECT& client);
+    HCURSOR HandCursor();
+
+    HINSTANCE instance_;
+    ScreenFactors factors_;
+    UINT taskbarCreated_ = 0;
+    std::map<HWND, std::unique_ptr<WinForm>> forms_;
+    // Forms whose windows are gone; kept until no handler of theirs can still be on the stack.
+    std::vector<std::unique_ptr<WinForm>> gone_;
+    std::map<std::wstring, HFONT> fonts_;
+    std::map<std::pair<int, int>, HICON> icons_;
+    std::map<int, HBITMAP> bitmaps_;
+    HCURSOR hand_ = nullptr;
+};
+
+class WinTray : public Tray {
+  public:
+    explicit WinTray(WinUi& ui) : ui_(ui) {}
+    bool ShellNotifyIcon(NotifyAction action, const NotifyIconData& data) override;
+
+  private:
+    WinUi& ui_;
+};
+
+// Everything the program is given, built in order and torn down in reverse.
+class Backend {
+  public:
+    explicit Backend(HINSTANCE instance);
+    ~Backend();
+    Platform& platform() { return *platform_; }
+    WinLoop& loop() { return *loop_; }
+
+  private:
+    ScreenFactors factors_;
+    std::unique_ptr<WinLoop> loop_;
+    std::unique_ptr<WinDesktop> desktop_;
+    std::unique_ptr<WinUi> ui_;
+    std::unique_ptr<Browser> browser_;
+    std::unique_ptr<Clipboard> clipboard_;
+    std::unique_ptr<Processes> processes_;
+    std::unique_ptr<UserStore> store_;
+    std::unique_ptr<WinTray> tray_;
+    std::unique_ptr<Shell> shell_;
+    std::unique_ptr<ProcessEnv> env_;
+    std::unique_ptr<Platform> platform_;
+};
+
+}  // namespace plv::win

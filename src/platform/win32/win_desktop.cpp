@@ -1,0 +1,114 @@
+// Input, the screen and the windows of other applications.
+
+#include "platform/win32/win_backend.h"
+
+namespace plv::win {
+namespace {
+
+// The copy message waits at most this long: a hung application must never hang the program,
+// which has only one thread.
+constexpr UINT kCopyTimeoutMs = 200;
+
+}  // namespace
+
+ScreenFactors ScreenFactors::Read() {
+    ScreenFactors f;
+    HDC dc = GetDC(nullptr);
+    if (dc != nullptr) {
+        int dpiX = GetDeviceCaps(dc, LOGPIXELSX);
+        int dpiY = GetDeviceCaps(dc, LOGPIXELSY);
+        ReleaseDC(nullptr, dc);
+        if (dpiX > 0 && dpiY > 0) {
+            // 1440 / dpi, rounded half to even: 15 at 96 dpi, 12 at 120, 10 at 144.
+            auto round = [](int dpi) {
+                int q = 1440 / dpi;
+                int r = 1440 % dpi;
+                if (2 * r > dpi || (2 * r == dpi && (q % 2) == 1)) {
+                    ++q;
+                }
+                return q;
+            };
+            f.twipsX = round(dpiX);
+            f.twipsY = round(dpiY);
+            f.dpiY = dpiY;
+        }
+    }
+    return f;
+}
+
+Hwnd WinDesktop::GetForegroundWindow() {
+    return FromHwnd(::GetForegroundWindow());
+}
+
+PointPx WinDesktop::GetCursorPos() {
+    POINT p{};
+    ::GetCursorPos(&p);
+    return {static_cast<std::int32_t>(p.x), static_cast<std::int32_t>(p.y)};
+}
+
+std::int16_t WinDesktop::GetAsyncKeyState(int virtualKey) {
+    return static_cast<std::int16_t>(::GetAsyncKeyState(virtualKey));
+}
+
+std::optional<RectPx> WinDesktop::GetWindowRect(Hwnd window) {
+    RECT r;
+    if (!::GetWindowRect(ToHwnd(window), &r)) {
+        return std::nullopt;
+    }
+    return RectPx{static_cast<std::int32_t>(r.left), static_cast<std::int32_t>(r.top),
+                  static_cast<std::int32_t>(r.right), static_cast<std::int32_t>(r.bottom)};
+}
+
+std::uint32_t WinDesktop::GetWindowProcessId(Hwnd window) {
+    DWORD pid = 0;
+    if (::GetWindowThreadProcessId(ToHwnd(window), &pid) == 0) {
+        return 0;
+    }
+    return pid;
+}
+
+std::u16string WinDesktop::GetClassName(Hwnd window) {
+    wchar_t name[257];
+    int n = ::GetClassNameW(ToHwnd(window), name, 257);
+    return n > 0 ? U16(name, static_cast<std::size_t>(n)) : std::u16string();
+}
+
+std::optional<std::intptr_t> WinDesktop::SendCopyMessage(Hwnd window) {
+    DWORD_PTR answer = 0;
+    if (SendMessageTimeoutW(ToHwnd(window), WM_COPY, 0, 0, SMTO_ABORTIFHUNG, kCopyTimeoutMs, &answer) == 0) {
+        return std::nullopt;
+    }
+    return static_cast<std::intptr_t>(answer);
+}
+
+void WinDesktop::KeybdEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) {
+    keybd_event(virtualKey, scanCode, flags, 0);
+}
+
+int WinDesktop::GetSystemMetrics(int index) {
+    return ::GetSystemMetrics(index);
+}
+
+std::optional<OsVersionInfo> WinDesktop::GetVersionEx() {
+    OSVERSIONINFOA info{};
+    info.dwOSVersionInfoSize = sizeof info;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    // Without a compatibility entry for a newer system in the manifest this reports the newest
+    // system the manifest names, which is what the program's checks need (2000 and later).
+    if (!::GetVersionExA(&info)) {
+        return std::nullopt;
+    }
+#pragma GCC diagnostic pop
+    return OsVersionInfo{info.dwMajorVersion, info.dwMinorVersion};
+}
+
+bool WinDesktop::SetForegroundWindow(Hwnd window) {
+    return ::SetForegroundWindow(ToHwnd(window)) != 0;
+}
+
+void WinDesktop::SetActiveWindow(Hwnd window) {
+    ::SetActiveWindow(ToHwnd(window));
+}
+
+}  // namespace plv::win
