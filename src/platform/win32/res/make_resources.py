@@ -15,7 +15,8 @@ import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
-# Tray colours: orange while connected, blue while translating, grey while off or disconnected.
+# Tray colours: orange when connected and on, blue when connected and switched off, grey while
+# connecting.
 ORANGE = (0xF0, 0xAA, 0x00)
 BLUE = (0x00, 0xA8, 0xFF)
 GREY = (0x80, 0x80, 0x80)
@@ -187,10 +188,9 @@ def draw_hand():
 def dib_with_mask(picture):
     """A 32-bit bottom-up DIB followed by its AND mask, as icon and cursor images store them.
 
-    Windows reads the alpha; the mask is for whatever draws without alpha, so half-covered
-    pixels count as drawn from half on."""
+    Windows draws with the alpha; the mask only serves whatever draws without it, so a pixel
+    counts as see-through there when it is less than half opaque."""
     size = len(picture)
-    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
     colour = bytearray()
     for row in reversed(picture):
         for r, g, b, a in row:
@@ -203,7 +203,8 @@ def dib_with_mask(picture):
             if pixel[3] < 128:
                 bits[x // 8] |= 0x80 >> (x % 8)
         mask += bits
-    header = header[:20] + struct.pack("<I", len(colour) + len(mask)) + header[24:]
+    # The height counts the colour image and the mask together.
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(colour) + len(mask), 0, 0, 0, 0)
     return header + bytes(colour) + bytes(mask)
 
 
@@ -214,13 +215,10 @@ def icon_file(pictures, hot_spot=None):
     out = struct.pack("<HHH", 0, kind, len(images))
     offset = 6 + 16 * len(images)
     for picture, image in zip(pictures, images):
-        size = len(picture)
-        side = size if size < 256 else 0
-        if hot_spot is None:
-            planes, bits = 1, 32
-        else:
-            planes, bits = hot_spot
-        out += struct.pack("<BBBBHHII", side, side, 0, 0, planes, bits, len(image), offset)
+        side = len(picture)
+        # An icon's entry gives planes and bits per pixel here, a cursor's its hot spot.
+        field1, field2 = (1, 32) if hot_spot is None else hot_spot
+        out += struct.pack("<BBBBHHII", side, side, 0, 0, field1, field2, len(image), offset)
         offset += len(image)
     return out + b"".join(images)
 
@@ -262,6 +260,7 @@ def png_file(picture, zoom):
 
 
 # ---------------------------------------------------------------------------------------------
+# Writing the files.
 
 
 def write(folder, name, data):
