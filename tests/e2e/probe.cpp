@@ -1,0 +1,1267 @@
+// plv-probe: looks at running Windows programs from outside (their windows, message boxes, the
+// clipboard, the foreground window, the taskbar) and prints what it sees as UTF-8 lines of
+// key=value fields, so that shell tests under Wine can grep them. Texts are quoted with \" \\ \n
+// \r \t escaped (other control characters as \xNN), window handles are in hex.
+// Exit codes: 0 done, 1 something asked for was not found (or could not be done), 2 bad usage.
+
+#include <windows.h>
+// After windows.h, whose types it uses.
+#include <tlhelp32.h>
+
+#include <cstdint>
+#include <cstring>
+#include <cwchar>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr int kOk = 0;
+constexpr int kNotFound = 1;
+constexpr int kUsage = 2;
+
+// Every wait of another program's message loop is bounded, so that a hung program cannot hang a test.
+constexpr UINT kSendTimeoutMs = 2000;
+// No text longer than this is read from another process.
+constexpr DWORD_PTR kMaxText = 1u << 22;
+
+// ---------------------------------------------------------------------------------------------
+// Output
+
+std::string g_out;
+
+void WriteHandle(DWORD which, const std::string& bytes) {
+    HANDLE h = GetStdHandle(which);
+    if (h == nullptr || h == INVALID_HANDLE_VALUE || bytes.empty()) {
+        return;
+    }
+    DWORD mode = 0;
+    if (GetConsoleMode(h, &mode)) {
+        // A real console shows UTF-16 correctly whatever its code page is.
+        const int n =
+            MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+        std::wstring w(static_cast<std::size_t>(n), L'\0');
+        MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), w.data(), n);
+        DWORD done = 0;
+        WriteConsoleW(h, w.data(), static_cast<DWORD>(w.size()), &done, nullptr);
+        return;
+    }
+    // Pipes and files get the bytes as they are: UTF-8 with \n line ends.
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        DWORD done = 0;
+        if (!WriteFile(h, bytes.data() + at, static_cast<DWORD>(bytes.size() - at), &done, nullptr) ||
+            done == 0) {
+            return;
+        }
+        at += done;
+    }
+}
+
+void Flush() {
+    WriteHandle(STD_OUTPUT_HANDLE, g_out);
+    g_out.clear();
+}
+
+void Line(const std::string& s) {
+    g_out += s;
+    g_out += '\n';
+}
+
+void Error(const std::string& s) {
+    WriteHandle(STD_ERROR_HANDLE, "plv-probe: " + s + "\n");
+}
+
+std::string Utf8(std::wstring_view w) {
+    if (w.empty()) {
+        return {};
+    }
+    const int n =
+        WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
+    std::string s(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr, nullptr);
+    return s;
+}
+
+std::string Quote(std::wstring_view w) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string q = "\"";
+    for (const char c : Utf8(w)) {
+        const auto b = static_cast<unsigned char>(c);
+        switch (c) {
+            case '"':
+                q += "\\\"";
+                break;
+            case '\\':
+                q += "\\\\";
+                break;
+            case '\n':
+                q += "\\n";
+                break;
+            case '\r':
+                q += "\\r";
+                break;
+            case '\t':
+                q += "\\t";
+                break;
+            default:
+                if (b < 0x20 || b == 0x7f) {
+                    q += "\\x";
+                    q += kDigits[b >> 4];
+                    q += kDigits[b & 15];
+                } else {
+                    q += c;
+                }
+        }
+    }
+    q += '"';
+    return q;
+}
+
+std::string Hex(std::uint64_t v) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string s;
+    do {
+        s.insert(s.begin(), kDigits[v & 15]);
+        v >>= 4;
+    } while (v != 0);
+    return "0x" + s;
+}
+
+std::string Hex16(std::uint64_t v) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string s(16, '0');
+    for (int i = 15; i >= 0; --i) {
+        s[static_cast<std::size_t>(i)] = kDigits[v & 15];
+        v >>= 4;
+    }
+    return s;
+}
+
+std::string H(HWND h) {
+    return Hex(reinterpret_cast<std::uintptr_t>(h));
+}
+
+std::string Num(long long v) {
+    return std::to_string(v);
+}
+
+std::string Rect(const RECT& r) {
+    return Num(r.left) + "," + Num(r.top) + "," + Num(r.right) + "," + Num(r.bottom);
+}
+
+// FNV-1a, 64 bits: enough to tell two clipboard payloads apart in a test.
+struct Digest {
+    std::uint64_t h = 0xcbf29ce484222325ull;
+    std::uint64_t bytes = 0;
+    void Add(const void* p, std::size_t n) {
+        const auto* b = static_cast<const unsigned char*>(p);
+        for (std::size_t i = 0; i < n; ++i) {
+            h ^= b[i];
+            h *= 0x100000001b3ull;
+        }
+        bytes += n;
+    }
+    std::string Text() const { return Hex16(h); }
+};
+
+// ---------------------------------------------------------------------------------------------
+// Strings and arguments
+
+std::wstring Lower(std::wstring_view s) {
+    std::wstring l(s);
+    if (!l.empty()) {
+        CharLowerBuffW(l.data(), static_cast<DWORD>(l.size()));
+    }
+    return l;
+}
+
+bool SameText(std::wstring_view a, std::wstring_view b) {
+    return Lower(a) == Lower(b);
+}
+
+bool StartsWithNoCase(std::wstring_view s, std::wstring_view prefix) {
+    return s.size() >= prefix.size() && SameText(s.substr(0, prefix.size()), prefix);
+}
+
+bool ContainsNoCase(std::wstring_view s, std::wstring_view needle) {
+    return Lower(s).find(Lower(needle)) != std::wstring::npos;
+}
+
+std::optional<unsigned long> ParseUnsigned(std::wstring_view s) {
+    if (s.empty() || s.size() > 12) {
+        return std::nullopt;
+    }
+    std::wstring copy(s);
+    wchar_t* end = nullptr;
+    const unsigned long v = std::wcstoul(copy.c_str(), &end, 0);
+    if (end == nullptr || *end != L'\0' || copy[0] == L'-' || copy[0] == L'+') {
+        return std::nullopt;
+    }
+    return v;
+}
+
+std::optional<long> ParseSigned(std::wstring_view s) {
+    if (s.empty() || s.size() > 12) {
+        return std::nullopt;
+    }
+    std::wstring copy(s);
+    wchar_t* end = nullptr;
+    const long v = std::wcstol(copy.c_str(), &end, 10);
+    if (end == nullptr || *end != L'\0') {
+        return std::nullopt;
+    }
+    return v;
+}
+
+std::optional<double> ParseSeconds(std::wstring_view s) {
+    if (s.empty()) {
+        return std::nullopt;
+    }
+    std::wstring copy(s);
+    wchar_t* end = nullptr;
+    const double v = std::wcstod(copy.c_str(), &end);
+    if (end == nullptr || *end != L'\0' || !(v >= 0.0) || v > 3600.0) {
+        return std::nullopt;
+    }
+    return v;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Processes
+
+struct Proc {
+    DWORD pid = 0;
+    std::wstring exe;
+};
+
+std::vector<Proc> Processes() {
+    std::vector<Proc> out;
+    HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snap == INVALID_HANDLE_VALUE) {
+        return out;
+    }
+    PROCESSENTRY32W e{};
+    e.dwSize = sizeof e;
+    for (BOOL ok = Process32FirstW(snap, &e); ok; ok = Process32NextW(snap, &e)) {
+        std::wstring exe = e.szExeFile;
+        // Only the file name counts, whatever the snapshot gives.
+        const std::size_t slash = exe.find_last_of(L"\\/");
+        if (slash != std::wstring::npos) {
+            exe.erase(0, slash + 1);
+        }
+        out.push_back({e.th32ProcessID, exe});
+    }
+    CloseHandle(snap);
+    return out;
+}
+
+std::wstring ExeOf(DWORD pid) {
+    for (const Proc& p : Processes()) {
+        if (p.pid == pid) {
+            return p.exe;
+        }
+    }
+    return L"";
+}
+
+// A program named by its executable (plv.exe), by pid=N, or * for every process.
+struct Target {
+    bool all = false;
+    bool by_pid = false;
+    DWORD pid = 0;
+    std::wstring exe;
+};
+
+std::optional<Target> ParseTarget(std::wstring_view arg) {
+    Target t;
+    if (arg == L"*") {
+        t.all = true;
+        return t;
+    }
+    if (arg.substr(0, 4) == L"pid=") {
+        const auto pid = ParseUnsigned(arg.substr(4));
+        if (!pid) {
+            return std::nullopt;
+        }
+        t.by_pid = true;
+        t.pid = static_cast<DWORD>(*pid);
+        return t;
+    }
+    if (arg.empty()) {
+        return std::nullopt;
+    }
+    t.exe = arg;
+    return t;
+}
+
+std::vector<Proc> Resolve(const Target& t) {
+    std::vector<Proc> out;
+    for (Proc& p : Processes()) {
+        if (t.all || (t.by_pid && p.pid == t.pid) || (!t.by_pid && SameText(p.exe, t.exe))) {
+            out.push_back(std::move(p));
+        }
+    }
+    return out;
+}
+
+bool HasPid(const std::vector<Proc>& procs, DWORD pid) {
+    for (const Proc& p : procs) {
+        if (p.pid == pid) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Windows
+
+BOOL CALLBACK CollectWindow(HWND h, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(h);
+    return TRUE;
+}
+
+std::vector<HWND> TopWindows() {
+    std::vector<HWND> out;
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&out));
+    return out;
+}
+
+// Message-only windows are not top-level windows, but a program's hidden window may be one.
+std::vector<HWND> MessageWindows() {
+    std::vector<HWND> out;
+    HWND h = nullptr;
+    for (int i = 0; i < 100000; ++i) {
+        h = FindWindowExW(HWND_MESSAGE, h, nullptr, nullptr);
+        if (h == nullptr) {
+            break;
+        }
+        out.push_back(h);
+    }
+    return out;
+}
+
+DWORD PidOf(HWND h) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(h, &pid);
+    return pid;
+}
+
+std::wstring ClassOf(HWND h) {
+    wchar_t buf[257] = {};
+    const int n = GetClassNameW(h, buf, 256);
+    return std::wstring(buf, n > 0 ? static_cast<std::size_t>(n) : 0);
+}
+
+std::wstring TitleOf(HWND h) {
+    // GetWindowTextW does not send a message to a window of another process: it cannot hang.
+    const int len = GetWindowTextLengthW(h);
+    if (len <= 0) {
+        return L"";
+    }
+    std::wstring buf(static_cast<std::size_t>(len) + 1, L'\0');
+    const int n = GetWindowTextW(h, buf.data(), len + 1);
+    buf.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    return buf;
+}
+
+// The text a control reports through WM_GETTEXT; the message is marshalled across processes.
+std::optional<std::wstring> SentText(HWND h) {
+    DWORD_PTR len = 0;
+    if (!SendMessageTimeoutW(h, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &len)) {
+        return std::nullopt;
+    }
+    if (len > kMaxText) {
+        len = kMaxText;
+    }
+    std::wstring buf(static_cast<std::size_t>(len) + 1, L'\0');
+    DWORD_PTR got = 0;
+    if (!SendMessageTimeoutW(h, WM_GETTEXT, static_cast<WPARAM>(len + 1),
+                             reinterpret_cast<LPARAM>(buf.data()), SMTO_ABORTIFHUNG, kSendTimeoutMs, &got)) {
+        return std::nullopt;
+    }
+    buf.resize(static_cast<std::size_t>(got < len ? got : len));
+    return buf;
+}
+
+// The selection of an edit or rich edit control, in UTF-16 units; only the packed return value is
+// used, because pointers into this process mean nothing to the other one (so positions past
+// 65535 do not fit; tests use short texts).
+std::optional<std::pair<DWORD, DWORD>> Selection(HWND h) {
+    DWORD_PTR r = 0;
+    if (!SendMessageTimeoutW(h, EM_GETSEL, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &r)) {
+        return std::nullopt;
+    }
+    return std::pair<DWORD, DWORD>{LOWORD(r), HIWORD(r)};
+}
+
+bool IsRichEdit(std::wstring_view cls) {
+    return StartsWithNoCase(cls, L"RichEdit");
+}
+
+bool IsEdit(std::wstring_view cls) {
+    return SameText(cls, L"Edit") || IsRichEdit(cls);
+}
+
+std::string Flag(bool b) {
+    return b ? "1" : "0";
+}
+
+RECT RectOf(HWND h) {
+    RECT r{};
+    GetWindowRect(h, &r);
+    return r;
+}
+
+std::string TopFields(HWND h) {
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(h, GWL_STYLE));
+    const auto ex = static_cast<DWORD>(GetWindowLongPtrW(h, GWL_EXSTYLE));
+    const DWORD pid = PidOf(h);
+    const bool layered = (ex & WS_EX_LAYERED) != 0;
+    std::string alpha = "-";
+    if (layered) {
+        COLORREF key = 0;
+        BYTE a = 255;
+        DWORD flags = 0;
+        if (GetLayeredWindowAttributes(h, &key, &a, &flags)) {
+            alpha = Num((flags & LWA_ALPHA) != 0 ? a : 255);
+        } else {
+            // The window draws itself through UpdateLayeredWindow: no attributes to read.
+            alpha = "ulw";
+        }
+    }
+    return "hwnd=" + H(h) + " pid=" + Num(pid) + " class=" + Quote(ClassOf(h)) +
+           " title=" + Quote(TitleOf(h)) + " rect=" + Rect(RectOf(h)) +
+           " visible=" + Flag(IsWindowVisible(h) != 0) + " topmost=" + Flag((ex & WS_EX_TOPMOST) != 0) +
+           " layered=" + Flag(layered) + " noactivate=" + Flag((ex & WS_EX_NOACTIVATE) != 0) +
+           " toolwindow=" + Flag((ex & WS_EX_TOOLWINDOW) != 0) + " alpha=" + alpha +
+           " enabled=" + Flag(IsWindowEnabled(h) != 0) + " iconic=" + Flag(IsIconic(h) != 0) +
+           " owner=" + H(GetWindow(h, GW_OWNER)) + " style=" + Hex(style) + " exstyle=" + Hex(ex);
+}
+
+std::string ChildFields(HWND h) {
+    const std::wstring cls = ClassOf(h);
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(h, GWL_STYLE));
+    const auto id = static_cast<std::uint64_t>(GetWindowLongPtrW(h, GWLP_ID)) & 0xffffffffu;
+    std::string s = "hwnd=" + H(h) + " class=" + Quote(cls) + " id=" + Num(static_cast<long long>(id)) +
+                    " rect=" + Rect(RectOf(h)) + " visible=" + Flag(IsWindowVisible(h) != 0) +
+                    " enabled=" + Flag(IsWindowEnabled(h) != 0) + " style=" + Hex(style);
+    if (IsEdit(cls)) {
+        const auto sel = Selection(h);
+        s += " sel=" + (sel ? Num(sel->first) + "," + Num(sel->second) : std::string("?"));
+    }
+    const auto text = SentText(h);
+    s += " text=" + (text ? Quote(*text) : std::string("?"));
+    return s;
+}
+
+void DumpChildren(HWND parent, int depth, int& budget) {
+    if (depth > 16) {
+        return;
+    }
+    for (HWND c = GetWindow(parent, GW_CHILD); c != nullptr && budget > 0; c = GetWindow(c, GW_HWNDNEXT)) {
+        --budget;
+        Line(std::string(static_cast<std::size_t>(depth) * 2, ' ') + "child " + ChildFields(c));
+        DumpChildren(c, depth + 1, budget);
+    }
+}
+
+void DumpWindow(HWND h) {
+    Line("window " + TopFields(h));
+    int budget = 2000;
+    DumpChildren(h, 1, budget);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Clipboard
+
+bool OpenClipboardRetry(HWND owner) {
+    // Another program (the one under test, or Wine's clipboard bridge) may hold it for a moment.
+    for (int i = 0; i < 100; ++i) {
+        if (OpenClipboard(owner)) {
+            return true;
+        }
+        Sleep(20);
+    }
+    return false;
+}
+
+std::wstring FormatName(UINT id) {
+    static const struct {
+        UINT id;
+        const wchar_t* name;
+    } kNames[] = {
+        {CF_TEXT, L"CF_TEXT"},
+        {CF_BITMAP, L"CF_BITMAP"},
+        {CF_METAFILEPICT, L"CF_METAFILEPICT"},
+        {CF_SYLK, L"CF_SYLK"},
+        {CF_DIF, L"CF_DIF"},
+        {CF_TIFF, L"CF_TIFF"},
+        {CF_OEMTEXT, L"CF_OEMTEXT"},
+        {CF_DIB, L"CF_DIB"},
+        {CF_PALETTE, L"CF_PALETTE"},
+        {CF_PENDATA, L"CF_PENDATA"},
+        {CF_RIFF, L"CF_RIFF"},
+        {CF_WAVE, L"CF_WAVE"},
+        {CF_UNICODETEXT, L"CF_UNICODETEXT"},
+        {CF_ENHMETAFILE, L"CF_ENHMETAFILE"},
+        {CF_HDROP, L"CF_HDROP"},
+        {CF_LOCALE, L"CF_LOCALE"},
+        {CF_DIBV5, L"CF_DIBV5"},
+        {CF_OWNERDISPLAY, L"CF_OWNERDISPLAY"},
+        {CF_DSPTEXT, L"CF_DSPTEXT"},
+        {CF_DSPBITMAP, L"CF_DSPBITMAP"},
+        {CF_DSPMETAFILEPICT, L"CF_DSPMETAFILEPICT"},
+        {CF_DSPENHMETAFILE, L"CF_DSPENHMETAFILE"},
+    };
+    for (const auto& n : kNames) {
+        if (n.id == id) {
+            return n.name;
+        }
+    }
+    if (id >= CF_PRIVATEFIRST && id <= CF_PRIVATELAST) {
+        return L"CF_PRIVATEFIRST+" + std::to_wstring(id - CF_PRIVATEFIRST);
+    }
+    if (id >= CF_GDIOBJFIRST && id <= CF_GDIOBJLAST) {
+        return L"CF_GDIOBJFIRST+" + std::to_wstring(id - CF_GDIOBJFIRST);
+    }
+    wchar_t buf[257] = {};
+    const int n = GetClipboardFormatNameW(id, buf, 256);
+    return n > 0 ? std::wstring(buf, static_cast<std::size_t>(n)) : L"#" + std::to_wstring(id);
+}
+
+// Formats whose handle is a GDI object (or holds one), not a block of bytes.
+bool IsGdiFormat(UINT id) {
+    return id == CF_BITMAP || id == CF_DSPBITMAP || id == CF_ENHMETAFILE || id == CF_DSPENHMETAFILE ||
+           id == CF_PALETTE || id == CF_METAFILEPICT || id == CF_DSPMETAFILEPICT ||
+           (id >= CF_GDIOBJFIRST && id <= CF_GDIOBJLAST);
+}
+
+// Formats whose handle is the owner's own business.
+bool IsPrivateFormat(UINT id) {
+    return id == CF_OWNERDISPLAY || (id >= CF_PRIVATEFIRST && id <= CF_PRIVATELAST);
+}
+
+bool IsMemoryFormat(UINT id) {
+    return !IsGdiFormat(id) && !IsPrivateFormat(id);
+}
+
+void DigestBitmap(HBITMAP bmp, Digest& d, std::string& info) {
+    BITMAP bm{};
+    if (GetObjectW(bmp, sizeof bm, &bm) == 0 || bm.bmWidth <= 0 || bm.bmHeight <= 0) {
+        return;
+    }
+    info = Num(bm.bmWidth) + "x" + Num(bm.bmHeight) + "x" + Num(bm.bmBitsPixel);
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = bm.bmWidth;
+    bi.bmiHeader.biHeight = -bm.bmHeight;  // top-down rows
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    std::vector<unsigned char> pixels(static_cast<std::size_t>(bm.bmWidth) *
+                                      static_cast<std::size_t>(bm.bmHeight) * 4);
+    HDC dc = GetDC(nullptr);
+    const int rows =
+        GetDIBits(dc, bmp, 0, static_cast<UINT>(bm.bmHeight), pixels.data(), &bi, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, dc);
+    if (rows == bm.bmHeight) {
+        d.Add(pixels.data(), pixels.size());
+    }
+}
+
+bool DigestEnhMetafile(HENHMETAFILE emf, Digest& d) {
+    const UINT n = GetEnhMetaFileBits(emf, 0, nullptr);
+    if (n == 0) {
+        return false;
+    }
+    std::vector<unsigned char> bits(n);
+    if (GetEnhMetaFileBits(emf, n, bits.data()) != n) {
+        return false;
+    }
+    d.Add(bits.data(), bits.size());
+    return true;
+}
+
+struct FormatData {
+    std::string size = "none";
+    std::string digest = "-";
+    std::string extra;
+};
+
+std::string DibInfo(const void* p, SIZE_T size) {
+    if (size < sizeof(BITMAPINFOHEADER)) {
+        return "";
+    }
+    BITMAPINFOHEADER bh{};
+    std::memcpy(&bh, p, sizeof bh);
+    return " info=" + Num(bh.biWidth) + "x" + Num(bh.biHeight) + "x" + Num(bh.biBitCount) +
+           " header=" + Num(bh.biSize) + " compression=" + Num(bh.biCompression);
+}
+
+// What one clipboard format holds: GDI objects are digested through their contents, memory blocks
+// byte for byte.
+FormatData ReadFormat(UINT id, std::wstring* text) {
+    FormatData f;
+    HANDLE h = GetClipboardData(id);
+    if (h == nullptr) {
+        return f;
+    }
+    Digest d;
+    const bool bitmap = id == CF_BITMAP || id == CF_DSPBITMAP;
+    const bool emf = id == CF_ENHMETAFILE || id == CF_DSPENHMETAFILE;
+    if (IsGdiFormat(id) && id != CF_METAFILEPICT && id != CF_DSPMETAFILEPICT) {
+        f.size = "gdi";
+        std::string info;
+        bool ok = false;
+        if (bitmap) {
+            DigestBitmap(static_cast<HBITMAP>(h), d, info);
+            ok = d.bytes > 0;
+        } else if (emf) {
+            ok = DigestEnhMetafile(static_cast<HENHMETAFILE>(h), d);
+        } else if (id == CF_PALETTE) {
+            PALETTEENTRY entries[256] = {};
+            const UINT n = GetPaletteEntries(static_cast<HPALETTE>(h), 0, 256, entries);
+            d.Add(entries, n * sizeof(PALETTEENTRY));
+            ok = true;
+        }
+        if (ok) {
+            f.digest = d.Text();
+            f.extra = " bytes=" + Num(static_cast<long long>(d.bytes));
+            if (!info.empty()) {
+                f.extra += " info=" + info;
+            }
+        }
+        return f;
+    }
+    if (IsPrivateFormat(id)) {
+        // The owner's own handle: nothing this process can read.
+        f.size = "private";
+        return f;
+    }
+    const SIZE_T size = GlobalSize(h);
+    // A metafile picture's block holds a handle and, under Wine, sometimes the metafile as well:
+    // its size says nothing stable, so it is reported like the other pictures.
+    f.size = IsGdiFormat(id) ? "gdi" : Num(static_cast<long long>(size));
+    const void* p = GlobalLock(h);
+    if (p == nullptr) {
+        return f;
+    }
+    if (id == CF_METAFILEPICT || id == CF_DSPMETAFILEPICT) {
+        // The block holds a handle, whose value means nothing: digest the picture instead.
+        if (size >= sizeof(METAFILEPICT)) {
+            METAFILEPICT mp{};
+            std::memcpy(&mp, p, sizeof mp);
+            d.Add(&mp.mm, sizeof mp.mm);
+            d.Add(&mp.xExt, sizeof mp.xExt);
+            d.Add(&mp.yExt, sizeof mp.yExt);
+            const UINT n = GetMetaFileBitsEx(mp.hMF, 0, nullptr);
+            std::vector<unsigned char> bits(n);
+            if (n > 0 && GetMetaFileBitsEx(mp.hMF, n, bits.data()) == n) {
+                d.Add(bits.data(), bits.size());
+            }
+            f.digest = d.Text();
+            f.extra = " bytes=" + Num(static_cast<long long>(d.bytes)) + " mm=" + Num(mp.mm) +
+                      " ext=" + Num(mp.xExt) + "x" + Num(mp.yExt);
+        }
+    } else {
+        d.Add(p, size);
+        f.digest = d.Text();
+        if (id == CF_DIB || id == CF_DIBV5) {
+            f.extra = DibInfo(p, size);
+        }
+        if (id == CF_LOCALE && size >= sizeof(DWORD)) {
+            DWORD lcid = 0;
+            std::memcpy(&lcid, p, sizeof lcid);
+            f.extra = " lcid=" + Hex(lcid);
+        }
+        if (id == CF_UNICODETEXT && text != nullptr) {
+            const auto* w = static_cast<const wchar_t*>(p);
+            *text = std::wstring(w, wcsnlen(w, size / sizeof(wchar_t)));
+        }
+    }
+    GlobalUnlock(h);
+    return f;
+}
+
+// Prints the clipboard: a header, one line per format in enumeration order, then the Unicode text.
+int DumpClipboard() {
+    if (!OpenClipboardRetry(nullptr)) {
+        Error("the clipboard stays open in another program");
+        return kNotFound;
+    }
+    HWND owner = GetClipboardOwner();
+    const DWORD owner_pid = owner != nullptr ? PidOf(owner) : 0;
+    std::vector<UINT> ids;
+    for (UINT id = EnumClipboardFormats(0); id != 0 && ids.size() < 1000; id = EnumClipboardFormats(id)) {
+        ids.push_back(id);
+    }
+    Line("clipboard seq=" + Num(GetClipboardSequenceNumber()) + " owner=" + H(owner) +
+         " owner_pid=" + Num(owner_pid) + " owner_exe=" + Quote(owner_pid != 0 ? ExeOf(owner_pid) : L"") +
+         " formats=" + Num(static_cast<long long>(ids.size())));
+    std::optional<std::wstring> text;
+    for (const UINT id : ids) {
+        std::wstring t;
+        const FormatData f = ReadFormat(id, &t);
+        if (id == CF_UNICODETEXT && f.digest != "-") {
+            text = t;
+        }
+        Line("format id=" + Num(id) + " name=" + Quote(FormatName(id)) + " size=" + f.size +
+             " digest=" + f.digest + f.extra);
+    }
+    CloseClipboard();
+    if (text) {
+        Line("text=" + Quote(*text));
+    }
+    return kOk;
+}
+
+int ClipboardText() {
+    if (!OpenClipboardRetry(nullptr)) {
+        Error("the clipboard stays open in another program");
+        return kNotFound;
+    }
+    std::optional<std::wstring> text;
+    if (HANDLE h = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* w = static_cast<const wchar_t*>(GlobalLock(h))) {
+            text = std::wstring(w, wcsnlen(w, GlobalSize(h) / sizeof(wchar_t)));
+            GlobalUnlock(h);
+        }
+    }
+    CloseClipboard();
+    if (!text) {
+        Error("no Unicode text on the clipboard");
+        return kNotFound;
+    }
+    g_out += Utf8(*text);
+    return kOk;
+}
+
+// One thing to put on the clipboard, made before the clipboard is opened.
+struct Item {
+    UINT id = 0;
+    std::vector<unsigned char> bytes;  // memory formats
+    HENHMETAFILE emf = nullptr;
+};
+
+std::optional<std::vector<unsigned char>> ParseHex(std::wstring_view s) {
+    if (s.empty() || s.size() % 2 != 0) {
+        return std::nullopt;
+    }
+    auto nibble = [](wchar_t c) -> int {
+        if (c >= L'0' && c <= L'9') {
+            return c - L'0';
+        }
+        if (c >= L'a' && c <= L'f') {
+            return c - L'a' + 10;
+        }
+        if (c >= L'A' && c <= L'F') {
+            return c - L'A' + 10;
+        }
+        return -1;
+    };
+    std::vector<unsigned char> out;
+    for (std::size_t i = 0; i < s.size(); i += 2) {
+        const int hi = nibble(s[i]);
+        const int lo = nibble(s[i + 1]);
+        if (hi < 0 || lo < 0) {
+            return std::nullopt;
+        }
+        out.push_back(static_cast<unsigned char>(hi * 16 + lo));
+    }
+    return out;
+}
+
+// A bottom-up 24-bit DIB whose pixels follow a fixed pattern, so that its digest is known.
+std::vector<unsigned char> MakeDib(LONG w, LONG h) {
+    const auto stride = static_cast<std::size_t>((w * 3 + 3) & ~3);
+    BITMAPINFOHEADER bh{};
+    bh.biSize = sizeof bh;
+    bh.biWidth = w;
+    bh.biHeight = h;
+    bh.biPlanes = 1;
+    bh.biBitCount = 24;
+    bh.biCompression = BI_RGB;
+    bh.biSizeImage = static_cast<DWORD>(stride * static_cast<std::size_t>(h));
+    bh.biXPelsPerMeter = 2835;
+    bh.biYPelsPerMeter = 2835;
+    std::vector<unsigned char> out(sizeof bh + bh.biSizeImage, 0);
+    std::memcpy(out.data(), &bh, sizeof bh);
+    for (LONG y = 0; y < h; ++y) {
+        unsigned char* row = out.data() + sizeof bh + stride * static_cast<std::size_t>(y);
+        for (LONG x = 0; x < w; ++x) {
+            row[x * 3 + 0] = static_cast<unsigned char>(x * 8 + y);
+            row[x * 3 + 1] = static_cast<unsigned char>(y * 8 + x * 2);
+            row[x * 3 + 2] = static_cast<unsigned char>((x ^ y) * 16);
+        }
+    }
+    return out;
+}
+
+// A small enhanced metafile: a rectangle and a line.
+HENHMETAFILE MakeEmf() {
+    const RECT frame{0, 0, 2000, 1500};  // hundredths of a millimetre
+    HDC dc = CreateEnhMetaFileW(nullptr, nullptr, &frame, L"plv-probe\0picture\0");
+    if (dc == nullptr) {
+        return nullptr;
+    }
+    Rectangle(dc, 10, 10, 60, 40);
+    MoveToEx(dc, 5, 50, nullptr);
+    LineTo(dc, 70, 5);
+    return CloseEnhMetaFile(dc);
+}
+
+std::optional<Item> ParseItem(std::wstring_view arg, std::string& problem) {
+    Item it;
+    if (arg.substr(0, 5) == L"text=") {
+        const std::wstring_view s = arg.substr(5);
+        it.id = CF_UNICODETEXT;
+        it.bytes.resize((s.size() + 1) * sizeof(wchar_t), 0);
+        std::memcpy(it.bytes.data(), s.data(), s.size() * sizeof(wchar_t));
+        return it;
+    }
+    if (arg.substr(0, 5) == L"ansi=") {
+        const std::wstring_view s = arg.substr(5);
+        it.id = CF_TEXT;
+        const int n = s.empty() ? 0
+                                : WideCharToMultiByte(CP_ACP, 0, s.data(), static_cast<int>(s.size()),
+                                                      nullptr, 0, nullptr, nullptr);
+        it.bytes.resize(static_cast<std::size_t>(n) + 1, 0);
+        if (n > 0) {
+            WideCharToMultiByte(CP_ACP, 0, s.data(), static_cast<int>(s.size()),
+                                reinterpret_cast<char*>(it.bytes.data()), n, nullptr, nullptr);
+        }
+        return it;
+    }
+    if (arg.substr(0, 7) == L"format=") {
+        const std::wstring_view rest = arg.substr(7);
+        const std::size_t colon = rest.rfind(L':');
+        if (colon == std::wstring_view::npos || colon == 0) {
+            problem = "format=NAME:HEXBYTES expected";
+            return std::nullopt;
+        }
+        const std::wstring name(rest.substr(0, colon));
+        const auto bytes = ParseHex(rest.substr(colon + 1));
+        if (!bytes) {
+            problem = "format bytes must be an even number of hex digits, at least two";
+            return std::nullopt;
+        }
+        if (name[0] == L'#') {
+            // #N names a predefined format by its number.
+            const auto n = ParseUnsigned(std::wstring_view(name).substr(1));
+            if (!n || *n == 0 || *n > 0xffff || !IsMemoryFormat(static_cast<UINT>(*n))) {
+                problem = "bad format number: a memory format is needed";
+                return std::nullopt;
+            }
+            it.id = static_cast<UINT>(*n);
+        } else {
+            it.id = RegisterClipboardFormatW(name.c_str());
+            if (it.id == 0) {
+                problem = "RegisterClipboardFormatW failed";
+                return std::nullopt;
+            }
+        }
+        it.bytes = *bytes;
+        return it;
+    }
+    if (arg.substr(0, 4) == L"dib=") {
+        const std::wstring_view dims = arg.substr(4);
+        const std::size_t x = dims.find(L'x');
+        const auto w = x == std::wstring_view::npos ? std::nullopt : ParseUnsigned(dims.substr(0, x));
+        const auto h = x == std::wstring_view::npos ? std::nullopt : ParseUnsigned(dims.substr(x + 1));
+        if (!w || !h || *w == 0 || *h == 0 || *w > 4096 || *h > 4096) {
+            problem = "dib=WxH expected, 1..4096 each";
+            return std::nullopt;
+        }
+        it.id = CF_DIB;
+        it.bytes = MakeDib(static_cast<LONG>(*w), static_cast<LONG>(*h));
+        return it;
+    }
+    if (arg == L"emf") {
+        it.id = CF_ENHMETAFILE;
+        it.emf = MakeEmf();
+        if (it.emf == nullptr) {
+            problem = "CreateEnhMetaFileW failed";
+            return std::nullopt;
+        }
+        return it;
+    }
+    problem = "unknown item " + Utf8(arg);
+    return std::nullopt;
+}
+
+int ClipboardSet(const std::vector<std::wstring>& args) {
+    std::vector<Item> items;
+    for (const std::wstring& a : args) {
+        std::string problem;
+        auto it = ParseItem(a, problem);
+        if (!it) {
+            Error(problem);
+            for (Item& done : items) {
+                if (done.emf != nullptr) {
+                    DeleteEnhMetaFile(done.emf);
+                }
+            }
+            return kUsage;
+        }
+        items.push_back(std::move(*it));
+    }
+    // A window of our own owns what we put there; the data stays when the probe has ended.
+    HWND owner = CreateWindowExW(0, L"STATIC", L"plv-probe", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    if (!OpenClipboardRetry(owner)) {
+        Error("the clipboard stays open in another program");
+        if (owner != nullptr) {
+            DestroyWindow(owner);
+        }
+        return kNotFound;
+    }
+    EmptyClipboard();
+    int rc = kOk;
+    for (Item& it : items) {
+        Digest d;
+        std::string size;
+        HANDLE h = nullptr;
+        if (it.emf != nullptr) {
+            DigestEnhMetafile(it.emf, d);
+            size = "gdi";
+            h = it.emf;
+        } else {
+            d.Add(it.bytes.data(), it.bytes.size());
+            size = Num(static_cast<long long>(it.bytes.size()));
+            HGLOBAL g = GlobalAlloc(GMEM_MOVEABLE, it.bytes.size());
+            if (g != nullptr) {
+                if (void* p = GlobalLock(g)) {
+                    std::memcpy(p, it.bytes.data(), it.bytes.size());
+                    GlobalUnlock(g);
+                }
+            }
+            h = g;
+        }
+        const bool ok = h != nullptr && SetClipboardData(it.id, h) != nullptr;
+        if (!ok) {
+            if (it.emf != nullptr) {
+                DeleteEnhMetaFile(it.emf);
+            } else if (h != nullptr) {
+                GlobalFree(h);
+            }
+            Error("SetClipboardData failed for format " + Num(it.id));
+            rc = kNotFound;
+        }
+        Line("set id=" + Num(it.id) + " name=" + Quote(FormatName(it.id)) + " size=" + size +
+             " digest=" + d.Text() + " ok=" + Flag(ok));
+    }
+    CloseClipboard();
+    if (owner != nullptr) {
+        DestroyWindow(owner);
+    }
+    const int dumped = DumpClipboard();
+    return rc != kOk ? rc : dumped;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Commands about windows
+
+int Windows(const Target& t) {
+    const std::vector<Proc> procs = Resolve(t);
+    if (procs.empty()) {
+        Error("no such process");
+        return kNotFound;
+    }
+    const std::vector<HWND> tops = TopWindows();
+    const std::vector<HWND> hidden = MessageWindows();
+    for (const Proc& p : procs) {
+        Line("process pid=" + Num(p.pid) + " exe=" + Quote(p.exe));
+        for (HWND h : tops) {
+            if (PidOf(h) == p.pid) {
+                DumpWindow(h);
+            }
+        }
+        for (HWND h : hidden) {
+            if (PidOf(h) == p.pid) {
+                Line("msgwindow hwnd=" + H(h) + " class=" + Quote(ClassOf(h)) +
+                     " title=" + Quote(TitleOf(h)));
+            }
+        }
+    }
+    return kOk;
+}
+
+bool Matches(HWND h, std::wstring_view what, bool need_visible) {
+    if (need_visible && !IsWindowVisible(h)) {
+        return false;
+    }
+    return ContainsNoCase(ClassOf(h), what) || ContainsNoCase(TitleOf(h), what);
+}
+
+// Polls every 100 ms until a matching top-level window exists (gone=false) or none does (gone=true).
+int WaitWindow(const Target& t, std::wstring_view what, double seconds, bool need_visible, bool gone) {
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000.0);
+    for (;;) {
+        const std::vector<Proc> procs = Resolve(t);
+        HWND found = nullptr;
+        for (HWND h : TopWindows()) {
+            if (HasPid(procs, PidOf(h)) && Matches(h, what, need_visible)) {
+                found = h;
+                break;
+            }
+        }
+        if (!gone && found != nullptr) {
+            Line("window " + TopFields(found));
+            return kOk;
+        }
+        if (gone && found == nullptr) {
+            Line("gone");
+            return kOk;
+        }
+        if (GetTickCount64() >= deadline) {
+            if (gone) {
+                Line("window " + TopFields(found));
+            }
+            Error(gone ? "the window is still there" : "no such window in time");
+            return kNotFound;
+        }
+        Sleep(100);
+    }
+}
+
+std::vector<HWND> Dialogs(const Target& t) {
+    const std::vector<Proc> procs = Resolve(t);
+    std::vector<HWND> out;
+    for (HWND h : TopWindows()) {
+        if (HasPid(procs, PidOf(h)) && ClassOf(h) == L"#32770") {
+            out.push_back(h);
+        }
+    }
+    return out;
+}
+
+int MessageBoxes(const Target& t) {
+    const std::vector<HWND> dialogs = Dialogs(t);
+    for (HWND d : dialogs) {
+        // A message box's text is the static control with id 0xFFFF.
+        HWND text = GetDlgItem(d, 0xFFFF);
+        const auto message = text != nullptr ? SentText(text) : std::optional<std::wstring>();
+        Line("msgbox hwnd=" + H(d) + " pid=" + Num(PidOf(d)) + " title=" + Quote(TitleOf(d)) +
+             " rect=" + Rect(RectOf(d)) + " visible=" + Flag(IsWindowVisible(d) != 0) +
+             " text=" + (message ? Quote(*message) : std::string("?")));
+        for (HWND c = GetWindow(d, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+            const std::wstring cls = ClassOf(c);
+            const char* kind = SameText(cls, L"Static")   ? "  static "
+                               : SameText(cls, L"Button") ? "  button "
+                                                          : "  child ";
+            Line(kind + ChildFields(c));
+        }
+    }
+    if (dialogs.empty()) {
+        Error("no message box");
+        return kNotFound;
+    }
+    return kOk;
+}
+
+int Click(const Target& t, int id) {
+    HWND button = nullptr;
+    HWND dialog = nullptr;
+    for (HWND d : Dialogs(t)) {
+        HWND b = GetDlgItem(d, id);
+        if (b != nullptr && (button == nullptr || IsWindowVisible(d))) {
+            button = b;
+            dialog = d;
+        }
+    }
+    if (button == nullptr) {
+        Error("no message box with that button");
+        return kNotFound;
+    }
+    DWORD_PTR r = 0;
+    const bool sent = SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &r) != 0;
+    Line("clicked dialog=" + H(dialog) + " button=" + H(button) + " id=" + Num(id) + " sent=" + Flag(sent));
+    return kOk;
+}
+
+std::string WhoFields(HWND h) {
+    const DWORD pid = h != nullptr ? PidOf(h) : 0;
+    return "hwnd=" + H(h) + " pid=" + Num(pid) + " exe=" + Quote(pid != 0 ? ExeOf(pid) : L"") +
+           " class=" + Quote(h != nullptr ? ClassOf(h) : L"") +
+           " title=" + Quote(h != nullptr ? TitleOf(h) : L"");
+}
+
+int Foreground() {
+    HWND fg = GetForegroundWindow();
+    if (fg == nullptr) {
+        Line("foreground hwnd=0x0");
+        return kNotFound;
+    }
+    GUITHREADINFO gi{};
+    gi.cbSize = sizeof gi;
+    const DWORD tid = GetWindowThreadProcessId(fg, nullptr);
+    std::string focus = " focus=0x0 focus_class=\"\" active=0x0 capture=0x0";
+    if (GetGUIThreadInfo(tid, &gi)) {
+        focus = " focus=" + H(gi.hwndFocus) +
+                " focus_class=" + Quote(gi.hwndFocus != nullptr ? ClassOf(gi.hwndFocus) : L"") +
+                " active=" + H(gi.hwndActive) + " capture=" + H(gi.hwndCapture);
+    }
+    Line("foreground " + WhoFields(fg) + focus);
+    return kOk;
+}
+
+int NotepadText() {
+    HWND np = FindWindowW(L"Notepad", nullptr);
+    HWND edit = np != nullptr ? FindWindowExW(np, nullptr, L"Edit", nullptr) : nullptr;
+    if (edit == nullptr) {
+        Error("no Notepad edit control");
+        return kNotFound;
+    }
+    const auto text = SentText(edit);
+    const auto sel = Selection(edit);
+    if (!text || !sel) {
+        Error("Notepad does not answer");
+        return kNotFound;
+    }
+    std::wstring selected;
+    const DWORD a = sel->first < sel->second ? sel->first : sel->second;
+    const DWORD b = sel->first < sel->second ? sel->second : sel->first;
+    if (b <= text->size()) {
+        selected = text->substr(a, b - a);
+    }
+    Line("notepad hwnd=" + H(np) + " edit=" + H(edit) + " pid=" + Num(PidOf(np)) + " sel=" + Num(sel->first) +
+         "," + Num(sel->second) + " selected=" + Quote(selected) + " text=" + Quote(*text));
+    return kOk;
+}
+
+int Tray() {
+    Line("screen w=" + Num(GetSystemMetrics(SM_CXSCREEN)) + " h=" + Num(GetSystemMetrics(SM_CYSCREEN)));
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    Line("workarea rect=" + Rect(work));
+    HWND tray = FindWindowW(L"Shell_TrayWnd", nullptr);
+    if (tray == nullptr) {
+        Error("no taskbar");
+        return kNotFound;
+    }
+    DumpWindow(tray);
+    return kOk;
+}
+
+int Cursor() {
+    POINT p{};
+    if (!GetCursorPos(&p)) {
+        return kNotFound;
+    }
+    Line("cursor x=" + Num(p.x) + " y=" + Num(p.y));
+    return kOk;
+}
+
+int Point(LONG x, LONG y) {
+    HWND h = WindowFromPoint(POINT{x, y});
+    if (h == nullptr) {
+        Line("point x=" + Num(x) + " y=" + Num(y) + " hwnd=0x0");
+        return kNotFound;
+    }
+    HWND root = GetAncestor(h, GA_ROOT);
+    Line("point x=" + Num(x) + " y=" + Num(y) + " " + WhoFields(h) + " root=" + H(root) +
+         " root_class=" + Quote(root != nullptr ? ClassOf(root) : L""));
+    return kOk;
+}
+
+constexpr const char* kUsageText =
+    "usage: plv-probe COMMAND ...\n"
+    "  windows EXE|pid=N|*          top-level windows of a process, then their children\n"
+    "  wait-window EXE|pid=N MATCH SECONDS [visible]\n"
+    "                               waits for a top-level window whose class or title holds MATCH\n"
+    "  wait-gone EXE|pid=N MATCH SECONDS [visible]\n"
+    "                               waits until no such window is left\n"
+    "  msgbox EXE|pid=N             message boxes (#32770): title, text, buttons\n"
+    "  click EXE|pid=N ID           BM_CLICK on a message box's button (1 = OK)\n"
+    "  foreground                   the foreground window and its process\n"
+    "  clipboard                    formats with sizes and digests, then the Unicode text\n"
+    "  clipboard-text               the Unicode text alone\n"
+    "  clipboard-set ITEM...        empties the clipboard and puts ITEMs: text=STR ansi=STR\n"
+    "                               format=NAME:HEX (NAME #N: a format number) dib=WxH emf\n"
+    "  notepad-text                 text and selection of Notepad's edit control\n"
+    "  tray                         screen size, work area, the taskbar and its children\n"
+    "  cursor                       the pointer position\n"
+    "  point X Y                    the window at a screen point\n";
+
+int Usage() {
+    WriteHandle(STD_ERROR_HANDLE, kUsageText);
+    return kUsage;
+}
+
+int Run(const std::vector<std::wstring>& a) {
+    if (a.empty()) {
+        return Usage();
+    }
+    const std::wstring& cmd = a[0];
+    const std::size_t n = a.size();
+    if (cmd == L"windows" && n == 2) {
+        const auto t = ParseTarget(a[1]);
+        return t ? Windows(*t) : Usage();
+    }
+    if ((cmd == L"wait-window" || cmd == L"wait-gone") && (n == 4 || n == 5)) {
+        const auto t = ParseTarget(a[1]);
+        const auto seconds = ParseSeconds(a[3]);
+        if (!t || !seconds || (n == 5 && a[4] != L"visible")) {
+            return Usage();
+        }
+        return WaitWindow(*t, a[2], *seconds, n == 5, cmd == L"wait-gone");
+    }
+    if (cmd == L"msgbox" && n == 2) {
+        const auto t = ParseTarget(a[1]);
+        return t ? MessageBoxes(*t) : Usage();
+    }
+    if (cmd == L"click" && n == 3) {
+        const auto t = ParseTarget(a[1]);
+        const auto id = ParseUnsigned(a[2]);
+        if (!t || !id || *id > 0xffff) {
+            return Usage();
+        }
+        return Click(*t, static_cast<int>(*id));
+    }
+    if (cmd == L"foreground" && n == 1) {
+        return Foreground();
+    }
+    if (cmd == L"clipboard" && n == 1) {
+        return DumpClipboard();
+    }
+    if (cmd == L"clipboard-text" && n == 1) {
+        return ClipboardText();
+    }
+    if (cmd == L"clipboard-set") {
+        return ClipboardSet(std::vector<std::wstring>(a.begin() + 1, a.end()));
+    }
+    if (cmd == L"notepad-text" && n == 1) {
+        return NotepadText();
+    }
+    if (cmd == L"tray" && n == 1) {
+        return Tray();
+    }
+    if (cmd == L"cursor" && n == 1) {
+        return Cursor();
+    }
+    if (cmd == L"point" && n == 3) {
+        const auto x = ParseSigned(a[1]);
+        const auto y = ParseSigned(a[2]);
+        return x && y ? Point(*x, *y) : Usage();
+    }
+    return Usage();
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    // Screen coordinates in real pixels, the ones xdotool and screenshots use.
+    SetProcessDPIAware();
+    std::vector<std::wstring> args;
+    for (int i = 1; i < argc; ++i) {
+        args.emplace_back(argv[i]);
+    }
+    const int rc = Run(args);
+    Flush();
+    return rc;
+}
