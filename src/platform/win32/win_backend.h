@@ -153,6 +153,7 @@ class WinUi : public Ui {
     int ToPxY(double twips) const;
     void PaintLabel(WinControl& c, HDC dc, const RECT& client);
     HCURSOR HandCursor();
+    HWND HiddenOwner();
 
     HINSTANCE instance_;
     ScreenFactors factors_;
@@ -164,6 +165,7 @@ class WinUi : public Ui {
     std::map<std::pair<int, int>, HICON> icons_;
     std::map<int, HBITMAP> bitmaps_;
     HCURSOR hand_ = nullptr;
+    HWND owner_ = nullptr;
 };
 
 class WinTray : public Tray {

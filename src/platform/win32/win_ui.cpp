@@ -125,9 +125,13 @@ WinUi::WinUi(HINSTANCE instance, const ScreenFactors& factors) : instance_(insta
 WinUi::~WinUi() {
     for (auto& [hwnd, form] : forms_) {
         form->events = nullptr;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         DestroyWindow(hwnd);
     }
     forms_.clear();
+    if (owner_ != nullptr) {
+        DestroyWindow(owner_);
+    }
     for (auto& [key, font] : fonts_) {
         DeleteObject(font);
     }
@@ -221,6 +225,14 @@ HCURSOR WinUi::HandCursor() {
 
 // --- forms
 
+HWND WinUi::HiddenOwner() {
+    if (owner_ == nullptr) {
+        owner_ = CreateWindowExW(WS_EX_TOOLWINDOW, kFormClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                 instance_, nullptr);
+    }
+    return owner_;
+}
+
 Hwnd WinUi::CreateForm(const FormDesign& design, WindowEvents* events) {
     gone_.clear();
     auto form = std::make_unique<WinForm>();
@@ -266,7 +278,10 @@ Hwnd WinUi::CreateForm(const FormDesign& design, WindowEvents* events) {
         y = work.top + (work.bottom - work.top - height) / 2;
     }
     WinForm* f = form.get();
-    HWND hwnd = CreateWindowExW(exStyle, kFormClass, W(design.caption), style, x, y, width, height, nullptr,
+    // A window that is not in the taskbar is owned by a hidden window of ours: the taskbar leaves
+    // owned windows out whatever their styles (Wine's shows unowned tool windows).
+    HWND owner = design.showInTaskbar ? nullptr : HiddenOwner();
+    HWND hwnd = CreateWindowExW(exStyle, kFormClass, W(design.caption), style, x, y, width, height, owner,
                                 nullptr, instance_, f);
     if (hwnd == nullptr) {
         return 0;
@@ -658,9 +673,11 @@ void WinUi::SetTrayMessage(Hwnd form, UINT message) {
 
 LRESULT CALLBACK WinUi::FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCCREATE) {
-        auto* f = static_cast<WinForm*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-        f->hwnd = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(f));
+        // The hidden owner window is of this class too, without a form of its own.
+        if (auto* f = static_cast<WinForm*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams)) {
+            f->hwnd = hwnd;
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(f));
+        }
     }
     auto* f = reinterpret_cast<WinForm*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (f == nullptr) {

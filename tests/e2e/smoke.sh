@@ -1,0 +1,137 @@
+#!/usr/bin/env bash
+# The real plv.exe under Wine, watched from outside: it starts silently with its tray icon; a
+# second copy ends at once; a drag across Notepad's text shows the 16 x 16 floating icon beside
+# the pointer; a press on it opens the popup with the not-connected text (this build has no
+# browser engine); a press elsewhere closes both; the user's clipboard (text and a registered
+# format) is exactly as it was. On a failure it prints what the probe saw and keeps the
+# screenshots in the work folder.
+# usage: tests/e2e/smoke.sh [BIN_FOLDER] [WORK_FOLDER]
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+bin=$(cd "${1:-$here/../../build/mingw-x64/bin}" && pwd)
+work=${2:-$(mktemp -d /tmp/plv-smoke.XXXXXX)}
+source "$here/wine-env.sh"
+
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+pass() {
+    echo "ok: $*"
+}
+finish() {
+    wine_down
+    if [ $failures -eq 0 ]; then
+        echo "smoke: 1 passed, 0 failed"
+        exit 0
+    fi
+    echo "smoke: screenshots and logs kept in $work"
+    echo "smoke: 0 passed, 1 failed"
+    exit 1
+}
+trap finish EXIT
+
+wine_up "$work"
+app="$WINEPREFIX/drive_c/Parlevo"
+mkdir -p "$app"
+cp "$bin/plv.exe" "$bin/hash2.dll" "$bin/plv.ini" "$bin/plv-probe.exe" "$app/"
+PLV_PROBE="$app/plv-probe.exe"
+probe() { wine_probe "$@"; }
+# A press as a hand makes it: the program looks at the buttons every 50 ms.
+press() { timeout 20 xdotool mousemove "$1" "$2" sleep 0.1 mousedown 1 sleep 0.15 mouseup 1 >/dev/null 2>&1; }
+timeout 60 "$WINE64" reg add 'HKCU\Software\Parlevo\plv\Applications' /v notepad.exe /d -1 /f >/dev/null 2>&1
+
+# Notepad in front, with a known text and the user's clipboard: text and a registered format.
+wine_notepad "Hello world, this is a test of the translator." >/dev/null || fail "Notepad did not open"
+probe clipboard-set "text=my own text" "format=Parlevo.Smoke:0102030405" >/dev/null || fail "clipboard-set"
+clip_before=$(probe clipboard | grep -v '^clipboard seq=')
+
+# 1. Start-up: nothing shown (every window hidden), then a second copy ends at once, silently.
+wine_bg "$work/plv.log" 'C:\Parlevo\plv.exe'
+probe wait-window plv.exe Parlevo 30 >/dev/null || fail "plv.exe made no main window"
+sleep 1
+probe windows plv.exe >"$work/start.windows"
+if grep -E '^window .*class="ParlevoForm".* visible=1' "$work/start.windows"; then
+    fail "plv.exe showed a window at start"
+else
+    pass "starts with nothing shown"
+fi
+wine_shot "$work/1-start.png"
+start=$(date +%s%N)
+timeout 60 "$WINE64" 'C:\Parlevo\plv.exe' >"$work/second.log" 2>&1
+code=$?
+ms=$((($(date +%s%N) - start) / 1000000))
+if [ $code -ne 0 ]; then
+    fail "a second copy ended with $code"
+elif probe msgbox plv.exe >/dev/null 2>&1; then
+    fail "a second copy showed a message box"
+else
+    pass "a second copy ends at once with code 0 (${ms} ms)"
+fi
+[ "$(probe windows plv.exe | grep -c '^process ')" -eq 1 ] || fail "more than one plv.exe runs"
+
+# 2. A drag across Notepad's text: the floating icon beside the pointer (10 right, 5 up).
+press 300 300  # Notepad in front, nothing selected
+sleep 1
+wine_drag 12 52 200 52
+icon=
+for _ in $(seq 1 30); do
+    icon=$(probe windows plv.exe | grep -E '^window .*class="ParlevoForm" title="" rect=[0-9-]+,[0-9-]+,[0-9-]+,[0-9-]+ visible=1' || true)
+    [ -n "$icon" ] && break
+    sleep 0.1
+done
+wine_shot "$work/2-icon.png"
+if [ -z "$icon" ]; then
+    fail "no floating icon after the drag"
+    probe windows plv.exe
+    probe notepad-text
+elif ! grep -q 'rect=210,47,226,63 ' <<<"$icon"; then
+    fail "the icon is not 16 x 16 at 210,47: $icon"
+else
+    pass "the floating icon shows beside the pointer: ${icon%% alpha*}"
+fi
+grep -q 'noactivate=1' <<<"$icon" || fail "the icon may take the activation"
+probe foreground | grep -q 'exe="notepad.exe"' || fail "Notepad lost the foreground: $(probe foreground)"
+clip_after=$(probe clipboard | grep -v '^clipboard seq=')
+if [ "$clip_after" != "$clip_before" ]; then
+    fail "the clipboard changed"
+    echo "before:"; echo "$clip_before"; echo "after:"; echo "$clip_after"
+else
+    pass "the clipboard is exactly as it was (text and a registered format)"
+fi
+
+# 3. A press on the icon opens the popup below it with the not-connected text.
+press 218 55
+popup=
+for _ in $(seq 1 40); do
+    probe windows plv.exe >"$work/popup.windows"
+    popup=$(grep -A1 -E '^window .*title="Form1".* visible=1' "$work/popup.windows" | grep 'RichEdit50W' || true)
+    [ -n "$popup" ] && grep -q 'visible=1' <<<"$popup" && break
+    sleep 0.1
+done
+sleep 1
+probe windows plv.exe >"$work/popup.windows"
+wine_shot "$work/3-popup.png"
+expected=$(iconv -f UTF-16LE -t UTF-8 "$bin/plv.ini" | tr -d '\r' | sed -n 's/^NotConnectedStr=//p')
+if grep -E '^window .*title="Form1".* visible=1' "$work/popup.windows" >/dev/null &&
+    grep -F "text=\"$expected\"" "$work/popup.windows" >/dev/null; then
+    pass "the popup is open with \"$expected\""
+else
+    fail "no popup with the not-connected text"
+    cat "$work/popup.windows"
+fi
+probe foreground | grep -q 'exe="notepad.exe"' || fail "Notepad lost the foreground to the popup"
+
+# 4. A press elsewhere in Notepad closes both.
+press 500 400
+sleep 1
+if probe windows plv.exe | grep -E '^window .*class="ParlevoForm".* visible=1'; then
+    fail "the icon or the popup stayed open"
+else
+    pass "a press elsewhere closes the icon and the popup"
+fi
+wine_shot "$work/4-closed.png"
+clip_end=$(probe clipboard | grep -v '^clipboard seq=')
+[ "$clip_end" == "$clip_before" ] || fail "the clipboard changed by the end"
+[ $failures -eq 0 ]
