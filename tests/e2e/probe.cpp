@@ -1169,6 +1169,23 @@ int Point(LONG x, LONG y) {
     return kOk;
 }
 
+// Holds a file open with no sharing at all for a while, as another program that has it locked
+// would: nobody else can open it meanwhile. Prints "locked" once it holds it.
+int Lock(const std::wstring& path, double seconds) {
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        Line("lock failed path=" + Quote(path) + " error=" + std::to_string(GetLastError()));
+        Flush();
+        return kNotFound;
+    }
+    Line("locked path=" + Quote(path));
+    Flush();
+    Sleep(static_cast<DWORD>(seconds * 1000));
+    CloseHandle(h);
+    return kOk;
+}
+
 constexpr const char* kUsageText =
     "usage: plv-probe COMMAND ...\n"
     "  windows EXE|pid=N|*          top-level windows of a process, then their children\n"
@@ -1186,7 +1203,8 @@ constexpr const char* kUsageText =
     "  notepad-text                 text and selection of Notepad's edit control\n"
     "  tray                         screen size, work area, the taskbar and its children\n"
     "  cursor                       the pointer position\n"
-    "  point X Y                    the window at a screen point\n";
+    "  point X Y                    the window at a screen point\n"
+    "  lock PATH SECONDS            holds a file open with no sharing for a while\n";
 
 int Usage() {
     WriteHandle(STD_ERROR_HANDLE, kUsageText);
@@ -1243,6 +1261,10 @@ int Run(const std::vector<std::wstring>& a) {
     }
     if (cmd == L"cursor" && n == 1) {
         return Cursor();
+    }
+    if (cmd == L"lock" && n == 3) {
+        const auto seconds = ParseSeconds(a[2]);
+        return seconds ? Lock(a[1], *seconds) : Usage();
     }
     if (cmd == L"point" && n == 3) {
         const auto x = ParseSigned(a[1]);
