@@ -12,7 +12,8 @@ namespace plv {
 // The library file's name on this system: hash2.dll or libhash2.so.
 std::string Hash2FileName();
 
-// Loads <directory>/<Hash2FileName()> and finds its CRC32; null when either fails.
+// Loads <directory>/<Hash2FileName()> and finds its CRC32; null when either fails. Paths are UTF-8
+// (on Windows they are widened, so that a folder outside the ANSI code page works).
 std::unique_ptr<ChecksumLibrary> LoadHash2From(const std::string& directory);
 
 // The folder of the running executable (used by the backends to find the library).

@@ -372,9 +372,12 @@ class Clipboard {
     virtual std::uint32_t EnumClipboardFormats(std::uint32_t format) = 0;
     // IsClipboardFormatAvailable.
     virtual bool IsClipboardFormatAvailable(std::uint32_t format) = 0;
-    // GetClipboardData (needs the clipboard open); the block stays the clipboard's.
+    // GetClipboardData (needs the clipboard open); the block stays the clipboard's. A format that
+    // Windows makes from one listed before it gives 0, as do CF_OWNERDISPLAY and the private GDI
+    // formats; a GDI object comes as a block of its bits (src/platform/win32/win_clipboard.cpp).
     virtual MemHandle GetClipboardData(std::uint32_t format) = 0;
-    // SetClipboardData (needs the clipboard open); on success the clipboard owns the block.
+    // SetClipboardData (needs the clipboard open); on success the clipboard owns the block. A
+    // block of a GDI object's bits is made into the object again.
     virtual MemHandle SetClipboardData(std::uint32_t format, MemHandle block) = 0;
     // RegisterClipboardFormatA.
     virtual std::uint32_t RegisterClipboardFormat(const std::string& name) = 0;

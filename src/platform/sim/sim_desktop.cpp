@@ -530,21 +530,53 @@ MemHandle SimWorld::NewBlock(std::vector<std::uint8_t> bytes) {
     return h;
 }
 
+namespace {
+
+// The formats Windows makes from others, besides the two text formats of platform.h.
+constexpr std::uint32_t kCfBitmap = 2;
+constexpr std::uint32_t kCfMetafilePict = 3;
+constexpr std::uint32_t kCfOemText = 7;
+constexpr std::uint32_t kCfDib = 8;
+constexpr std::uint32_t kCfEnhMetafile = 14;
+constexpr std::uint32_t kCfLocale = 16;
+constexpr std::uint32_t kCfDibV5 = 17;
+constexpr std::uint32_t kCfOwnerDisplay = 0x80;
+constexpr std::uint32_t kCfGdiObjFirst = 0x300;
+constexpr std::uint32_t kCfGdiObjLast = 0x3FF;
+
+bool Contains(const std::vector<std::uint32_t>& formats, std::uint32_t format) {
+    return std::find(formats.begin(), formats.end(), format) != formats.end();
+}
+
+}  // namespace
+
 std::vector<std::uint32_t> SimWorld::AvailableFormats() const {
-    std::vector<std::uint32_t> out;
-    bool text = false;
-    bool unicode = false;
+    std::vector<std::uint32_t> set;
     for (const auto& [f, h] : clipboard.formats) {
-        out.push_back(f);
-        text = text || f == kCfText;
-        unicode = unicode || f == kCfUnicodeText;
+        set.push_back(f);
     }
-    // Windows offers each text format made from the other, after the ones that were set.
-    if (unicode && !text) {
-        out.push_back(kCfText);
-    } else if (text && !unicode) {
-        out.push_back(kCfUnicodeText);
+    // After the formats that were set, Windows offers the ones it makes from them: the locale of
+    // text that came without one, then the other text formats, the other metafile format and the
+    // other bitmap formats.
+    std::vector<std::uint32_t> out = set;
+    auto family = [&](std::initializer_list<std::uint32_t> members) {
+        bool present = false;
+        for (std::uint32_t f : members) {
+            present = present || Contains(set, f);
+        }
+        for (std::uint32_t f : members) {
+            if (present && !Contains(set, f)) {
+                out.push_back(f);
+            }
+        }
+    };
+    bool text = Contains(set, kCfText) || Contains(set, kCfOemText) || Contains(set, kCfUnicodeText);
+    if (text && !Contains(set, kCfLocale)) {
+        out.push_back(kCfLocale);
     }
+    family({kCfText, kCfOemText, kCfUnicodeText});
+    family({kCfMetafilePict, kCfEnhMetafile});
+    family({kCfBitmap, kCfDib, kCfDibV5});
     return out;
 }
 
@@ -565,26 +597,96 @@ std::vector<std::uint8_t> AnsiBlock(const std::string& s) {
     return b;
 }
 
+// The OEM code page of an English system (437): ASCII, then these 128 characters.
+constexpr char16_t kOemHigh[128] = {
+    0x00C7, 0x00FC, 0x00E9, 0x00E2, 0x00E4, 0x00E0, 0x00E5, 0x00E7, 0x00EA, 0x00EB, 0x00E8, 0x00EF, 0x00EE,
+    0x00EC, 0x00C4, 0x00C5, 0x00C9, 0x00E6, 0x00C6, 0x00F4, 0x00F6, 0x00F2, 0x00FB, 0x00F9, 0x00FF, 0x00D6,
+    0x00DC, 0x00A2, 0x00A3, 0x00A5, 0x20A7, 0x0192, 0x00E1, 0x00ED, 0x00F3, 0x00FA, 0x00F1, 0x00D1, 0x00AA,
+    0x00BA, 0x00BF, 0x2310, 0x00AC, 0x00BD, 0x00BC, 0x00A1, 0x00AB, 0x00BB, 0x2591, 0x2592, 0x2593, 0x2502,
+    0x2524, 0x2561, 0x2562, 0x2556, 0x2555, 0x2563, 0x2551, 0x2557, 0x255D, 0x255C, 0x255B, 0x2510, 0x2514,
+    0x2534, 0x252C, 0x251C, 0x2500, 0x253C, 0x255E, 0x255F, 0x255A, 0x2554, 0x2569, 0x2566, 0x2560, 0x2550,
+    0x256C, 0x2567, 0x2568, 0x2564, 0x2565, 0x2559, 0x2558, 0x2552, 0x2553, 0x256B, 0x256A, 0x2518, 0x250C,
+    0x2588, 0x2584, 0x258C, 0x2590, 0x2580, 0x03B1, 0x00DF, 0x0393, 0x03C0, 0x03A3, 0x03C3, 0x00B5, 0x03C4,
+    0x03A6, 0x0398, 0x03A9, 0x03B4, 0x221E, 0x03C6, 0x03B5, 0x2229, 0x2261, 0x00B1, 0x2265, 0x2264, 0x2320,
+    0x2321, 0x00F7, 0x2248, 0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0,
+};
+
+std::u16string OemToUtf16(const std::string& oem) {
+    std::u16string out;
+    for (char c : oem) {
+        auto b = static_cast<std::uint8_t>(c);
+        out += b < 0x80 ? static_cast<char16_t>(b) : kOemHigh[b - 0x80];
+    }
+    return out;
+}
+
+// The formats a format may be made from; empty for formats Windows never makes.
+std::vector<std::uint32_t> SourcesOf(std::uint32_t format) {
+    switch (format) {
+        case kCfBitmap:
+            return {kCfDib, kCfDibV5};
+        case kCfDib:
+            return {kCfBitmap, kCfDibV5};
+        case kCfDibV5:
+            return {kCfBitmap, kCfDib};
+        case kCfMetafilePict:
+            return {kCfEnhMetafile};
+        case kCfEnhMetafile:
+            return {kCfMetafilePict};
+        case kCfOemText:
+            return {kCfText, kCfUnicodeText};
+        case kCfLocale:
+            return {kCfText, kCfOemText, kCfUnicodeText};
+        default:
+            return {};
+    }
+}
+
 }  // namespace
 
 MemHandle SimWorld::ClipboardBlock(std::uint32_t format) {
     auto& c = clipboard;
+    auto set = [&](std::uint32_t f) -> const std::vector<std::uint8_t>* {
+        for (const auto& [sf, h] : c.formats) {
+            if (sf == f) {
+                return &c.blocks[h];
+            }
+        }
+        return nullptr;
+    };
     for (const auto& [f, h] : c.formats) {
         if (f == format) {
             return h;
         }
     }
-    auto formats = AvailableFormats();
-    if (std::find(formats.begin(), formats.end(), format) == formats.end()) {
+    if (!Contains(AvailableFormats(), format)) {
         return 0;
     }
     if (auto it = c.synthesized.find(format); it != c.synthesized.end()) {
         return it->second;
     }
-    std::uint32_t source = format == kCfText ? kCfUnicodeText : kCfText;
-    const auto& bytes = c.blocks[ClipboardBlock(source)];
-    MemHandle h = NewBlock(format == kCfText ? AnsiBlock(Utf16ToAnsi(UnicodeOf(bytes)))
-                                             : ToUtf16Le(AnsiToUtf16(AnsiOf(bytes)), true));
+    std::vector<std::uint8_t> bytes;
+    if (format == kCfLocale) {
+        for (int i = 0; i < 4; ++i) {
+            bytes.push_back(static_cast<std::uint8_t>(c.inputLocale >> (8 * i)));
+        }
+    } else if (format == kCfText || format == kCfUnicodeText) {
+        // Made from the Unicode text when there is one, else from the ANSI text, else the OEM text.
+        std::u16string text;
+        if (const auto* u = set(kCfUnicodeText)) {
+            text = UnicodeOf(*u);
+        } else if (const auto* a = set(kCfText)) {
+            text = AnsiToUtf16(AnsiOf(*a));
+        } else if (const auto* o = set(kCfOemText)) {
+            text = OemToUtf16(AnsiOf(*o));
+        }
+        bytes = format == kCfUnicodeText ? ToUtf16Le(text, true) : AnsiBlock(Utf16ToAnsi(text));
+    } else {
+        // The simulator draws no pictures and makes no OEM text: a bitmap or metafile made from
+        // another, or the OEM text, has no data here (a save leaves them out anyway).
+        return 0;
+    }
+    MemHandle h = NewBlock(std::move(bytes));
     c.synthesized[format] = h;
     return h;
 }
@@ -716,8 +818,15 @@ class SimDesktop::ClipboardApi : public Clipboard {
         return std::find(formats.begin(), formats.end(), format) != formats.end();
     }
 
+    // Formats Windows made from one listed before them give nothing, so that a save keeps only
+    // what Windows cannot make again (the Windows backend's rule, src/platform/win32/win_clipboard.cpp);
+    // so do the formats only their owner can draw or understand.
     MemHandle GetClipboardData(std::uint32_t format) override {
-        return HeldByUs() ? w_.ClipboardBlock(format) : 0;
+        if (!HeldByUs() || format == kCfOwnerDisplay ||
+            (format >= kCfGdiObjFirst && format <= kCfGdiObjLast) || MadeFromEarlier(format)) {
+            return 0;
+        }
+        return w_.ClipboardBlock(format);
     }
 
     MemHandle SetClipboardData(std::uint32_t format, MemHandle block) override {
@@ -816,6 +925,32 @@ class SimDesktop::ClipboardApi : public Clipboard {
 
   private:
     bool HeldByUs() const { return w_.clipboard.open && w_.clipboard.openerPid == w_.programPid; }
+
+    bool MadeFromEarlier(std::uint32_t format) {
+        std::vector<std::uint32_t> sources = SourcesOf(format);
+        std::vector<std::uint32_t> formats = w_.AvailableFormats();
+        bool sourceBefore = false;
+        for (std::size_t i = 0; i < formats.size() && formats[i] != format; ++i) {
+            sourceBefore = sourceBefore || Contains(sources, formats[i]);
+        }
+        if (!sourceBefore) {
+            return false;
+        }
+        if (format == kCfLocale) {
+            // A locale is Windows' own only when it is the input language.
+            auto it = w_.clipboard.blocks.find(w_.ClipboardBlock(kCfLocale));
+            if (it == w_.clipboard.blocks.end()) {
+                return false;
+            }
+            const auto& b = it->second;
+            std::uint32_t lcid = 0;
+            for (std::size_t i = 0; i < 4 && i < b.size(); ++i) {
+                lcid |= static_cast<std::uint32_t>(b[i]) << (8 * i);
+            }
+            return b.size() >= 4 && lcid == w_.clipboard.inputLocale;
+        }
+        return true;
+    }
 
     // The names of a DROPFILES block: the list starts at the offset in its first field, each
     // name ends with a zero, and an empty name ends the list; wide names when the flag at 16 is set.
@@ -1125,7 +1260,11 @@ class SimDesktop::EnvApi : public ProcessEnv {
     std::u16string ExeDirectory() override { return w_.exeDirectory; }
     std::u16string ExeBaseName() override { return w_.exeBaseName; }
     std::u16string CommandLineArgs() override { return w_.args; }
-    bool AcquireSingleInstance(const std::u16string& /*name*/) override { return !w_.anotherInstance; }
+    // CreateMutexW reports ERROR_ALREADY_EXISTS for a name that exists, also when this process
+    // made it. Another running copy of the program holds the program's mutex.
+    bool AcquireSingleInstance(const std::u16string& name) override {
+        return !w_.anotherInstance && w_.mutexes.insert(name).second;
+    }
 
     void TerminateProcess(std::uint32_t exitCode) override {
         if (!w_.Runs()) {

@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -124,6 +125,7 @@ struct ClipboardState {
     std::map<std::uint32_t, MemHandle> synthesized;  // made on request, gone with the next change
     std::map<std::uint32_t, std::string> registered;
     std::uint32_t nextRegistered = 0xC070;
+    std::uint32_t inputLocale = 0x0409;  // the CF_LOCALE Windows gives text that comes without one
 };
 
 enum class ProgramState { NotStarted, Running, Exited, Terminated };
@@ -159,6 +161,7 @@ struct SimWorld {
     std::u16string exeBaseName = u"plv";
     std::u16string args;
     bool anotherInstance = false;
+    std::set<std::u16string> mutexes;  // named mutexes that exist, whoever made them (names are exact)
     FileVersion version{1, 1, 0, 21};
     std::map<std::u16string, std::vector<std::uint8_t>> files;  // by folded path
     std::uint32_t programPid = 0;
@@ -232,9 +235,11 @@ struct SimWorld {
 
     // --- clipboard helpers shared by the program's view and the other applications
     MemHandle NewBlock(std::vector<std::uint8_t> bytes);
-    // The formats a reader sees: the set ones, then the text format Windows makes from the other.
+    // The formats a reader sees: the set ones, then those Windows makes from them (CF_LOCALE, the
+    // other text formats, the other metafile and bitmap formats).
     std::vector<std::uint32_t> AvailableFormats() const;
-    // The block of a format, synthesising CF_TEXT or CF_UNICODETEXT from the other; 0 if none.
+    // The block of a format, making the locale and the text formats from what was set; 0 if none
+    // (also for a picture made from another: the simulator draws none).
     MemHandle ClipboardBlock(std::uint32_t format);
     // Replaces everything on the clipboard (as another application's copy does).
     void ClipboardReplace(Hwnd owner,

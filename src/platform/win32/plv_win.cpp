@@ -24,12 +24,17 @@ void RestrictDllSearch() {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/, int /*show*/) {
     RestrictDllSearch();
+    // The shell's calls and the browser control want an apartment of their own on this thread.
+    HRESULT ole = OleInitialize(nullptr);
     int code = 0;
     {
         plv::win::Backend backend(instance);
         plv::App app(backend.platform());
         plv::Main(app);
         code = backend.loop().Run();
+    }
+    if (SUCCEEDED(ole)) {
+        OleUninitialize();
     }
     return code;
 }

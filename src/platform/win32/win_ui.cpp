@@ -532,7 +532,8 @@ std::u16string WinUi::RichGetTextEx(Hwnd form, ControlId box, std::size_t maxCha
     if (c == nullptr || maxChars == 0) {
         return {};
     }
-    std::vector<wchar_t> buf(maxChars + 1);
+    // The buffer holds maxChars units with the terminating NUL among them.
+    std::vector<wchar_t> buf(maxChars);
     GETTEXTEX gt{};
     gt.cb = static_cast<DWORD>(buf.size() * sizeof(wchar_t));
     gt.flags = GT_DEFAULT;
@@ -542,7 +543,7 @@ std::u16string WinUi::RichGetTextEx(Hwnd form, ControlId box, std::size_t maxCha
     if (n <= 0) {
         return {};
     }
-    return U16(buf.data(), std::min(static_cast<std::size_t>(n), maxChars));
+    return U16(buf.data(), std::min(static_cast<std::size_t>(n), maxChars - 1));
 }
 
 std::size_t WinUi::RichGetTextLength(Hwnd form, ControlId box) {
@@ -559,7 +560,11 @@ void WinUi::RichSetSelection(Hwnd form, ControlId box, std::size_t start, std::s
     if (c == nullptr) {
         return;
     }
-    CHARRANGE cr{static_cast<LONG>(start), static_cast<LONG>(start + length)};
+    // A rich edit control lets a selection take in the paragraph mark after the last character;
+    // the program counts only the text, so the end stops there.
+    std::size_t textLength = RichGetTextLength(form, box);
+    start = std::min(start, textLength);
+    CHARRANGE cr{static_cast<LONG>(start), static_cast<LONG>(start + std::min(length, textLength - start))};
     SendMessageW(c->hwnd, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
 }
 
@@ -570,8 +575,9 @@ std::pair<std::size_t, std::size_t> WinUi::RichGetSelection(Hwnd form, ControlId
     }
     CHARRANGE cr{0, 0};
     SendMessageW(c->hwnd, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&cr));
-    auto start = static_cast<std::size_t>(std::max<LONG>(cr.cpMin, 0));
-    auto end = static_cast<std::size_t>(std::max<LONG>(cr.cpMax, cr.cpMin));
+    std::size_t textLength = RichGetTextLength(form, box);
+    auto start = std::min(static_cast<std::size_t>(std::max<LONG>(cr.cpMin, 0)), textLength);
+    auto end = std::min(static_cast<std::size_t>(std::max<LONG>(cr.cpMax, cr.cpMin)), textLength);
     return {start, end - start};
 }
 

@@ -1,0 +1,218 @@
+// The process table, the per-user store and the shell over their Windows calls.
+
+#include "platform/win32/win_api.h"
+// (the Windows headers first: they settle the names the seam shares with Windows)
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <map>
+
+#include "platform/win32/win_system.h"
+#include "platform/win32/win_text.h"
+
+namespace plv::win {
+namespace {
+
+HANDLE AsHandle(KernelHandle h) {
+    return reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(h));
+}
+
+KernelHandle FromHandle(HANDLE h) {
+    return static_cast<KernelHandle>(reinterpret_cast<std::uintptr_t>(h));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Processes
+
+class WinProcesses : public Processes {
+  public:
+    KernelHandle CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t processId) override {
+        HANDLE snapshot = ::CreateToolhelp32Snapshot(flags, processId);
+        return snapshot == INVALID_HANDLE_VALUE ? 0 : FromHandle(snapshot);
+    }
+
+    bool Process32First(KernelHandle snapshot, ProcessEntry32& entry) override {
+        if (entry.dwSize != kProcessEntry32Size) {
+            ::SetLastError(ERROR_BAD_LENGTH);
+            return false;
+        }
+        tagPROCESSENTRY32 pe = Blank();
+        return ::Process32First(AsHandle(snapshot), &pe) != FALSE && Copy(pe, entry);
+    }
+
+    bool Process32Next(KernelHandle snapshot, ProcessEntry32& entry) override {
+        tagPROCESSENTRY32 pe = Blank();
+        return ::Process32Next(AsHandle(snapshot), &pe) != FALSE && Copy(pe, entry);
+    }
+
+    KernelHandle OpenProcess(std::uint32_t access, bool inheritHandle, std::uint32_t processId) override {
+        return FromHandle(::OpenProcess(access, inheritHandle ? TRUE : FALSE, processId));
+    }
+
+    std::optional<std::string> GetModuleFileNameEx(KernelHandle process, std::size_t maxChars) override {
+        if (maxChars == 0) {
+            return std::nullopt;
+        }
+        std::string path(std::min<std::size_t>(maxChars, UINT_MAX), '\0');
+        DWORD n =
+            ::GetModuleFileNameExA(AsHandle(process), nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n == 0) {
+            return std::nullopt;
+        }
+        path.resize(std::min<std::size_t>(n, path.size()));
+        return path.substr(0, path.find('\0'));
+    }
+
+    void CloseHandle(KernelHandle handle) override { ::CloseHandle(AsHandle(handle)); }
+
+  private:
+    // The system's own PROCESSENTRY32 (ANSI); on 64-bit Windows it is wider than the seam's,
+    // because the heap id is pointer-sized there.
+    static tagPROCESSENTRY32 Blank() {
+        tagPROCESSENTRY32 pe{};
+        pe.dwSize = sizeof pe;
+        return pe;
+    }
+
+    static bool Copy(const tagPROCESSENTRY32& pe, ProcessEntry32& entry) {
+        std::uint32_t size = entry.dwSize;
+        entry = ProcessEntry32{};
+        entry.dwSize = size;
+        entry.cntUsage = pe.cntUsage;
+        entry.th32ProcessID = pe.th32ProcessID;
+        entry.th32DefaultHeapID = static_cast<std::uint32_t>(pe.th32DefaultHeapID);
+        entry.th32ModuleID = pe.th32ModuleID;
+        entry.cntThreads = pe.cntThreads;
+        entry.th32ParentProcessID = pe.th32ParentProcessID;
+        entry.pcPriClassBase = pe.pcPriClassBase;
+        entry.dwFlags = pe.dwFlags;
+        static_assert(sizeof pe.szExeFile == std::tuple_size_v<decltype(entry.szExeFile)>);
+        std::memcpy(entry.szExeFile.data(), pe.szExeFile, entry.szExeFile.size());
+        entry.szExeFile.back() = '\0';
+        return true;
+    }
+};
+
+// ---------------------------------------------------------------------------------------------
+// The per-user store
+
+class WinUserStore : public UserStore {
+  public:
+    std::optional<std::u16string> GetSetting(const std::u16string& program, const std::u16string& section,
+                                             const std::u16string& key) override {
+        HKEY hkey = nullptr;
+        if (::RegOpenKeyExW(HKEY_CURRENT_USER, W(Path(program, section)), 0, KEY_QUERY_VALUE, &hkey) !=
+            ERROR_SUCCESS) {
+            return std::nullopt;
+        }
+        std::optional<std::u16string> value = Query(hkey, key);
+        ::RegCloseKey(hkey);
+        return value;
+    }
+
+    bool SaveSetting(const std::u16string& program, const std::u16string& section, const std::u16string& key,
+                     const std::u16string& value) override {
+        // The terminating zero is stored with the text, as REG_SZ values should be.
+        std::size_t bytes = (value.size() + 1) * sizeof(char16_t);
+        if (bytes > ULONG_MAX) {
+            return false;
+        }
+        HKEY hkey = nullptr;
+        if (::RegCreateKeyExW(HKEY_CURRENT_USER, W(Path(program, section)), 0, nullptr,
+                              REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &hkey,
+                              nullptr) != ERROR_SUCCESS) {
+            return false;
+        }
+        LONG result = ::RegSetValueExW(hkey, W(key), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                                       static_cast<DWORD>(bytes));
+        ::RegCloseKey(hkey);
+        return result == ERROR_SUCCESS;
+    }
+
+  private:
+    static std::u16string Path(const std::u16string& program, const std::u16string& section) {
+        return u"Software\\Parlevo\\" + program + u"\\" + section;
+    }
+
+    // A REG_SZ value up to its first zero; any other type counts as no value.
+    static std::optional<std::u16string> Query(HKEY hkey, const std::u16string& key) {
+        DWORD type = 0;
+        DWORD size = 0;
+        if (::RegQueryValueExW(hkey, W(key), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+            type != REG_SZ) {
+            return std::nullopt;
+        }
+        std::vector<BYTE> data;
+        // The value may grow between asking its size and reading it; then its size is taken again.
+        for (int attempt = 0;; ++attempt) {
+            data.resize(std::max<DWORD>(size, 1));
+            DWORD got = static_cast<DWORD>(data.size());
+            LONG result = ::RegQueryValueExW(hkey, W(key), nullptr, &type, data.data(), &got);
+            if (result == ERROR_SUCCESS) {
+                size = got;
+                break;
+            }
+            if (result != ERROR_MORE_DATA || attempt == 4) {
+                return std::nullopt;
+            }
+            size = got;
+        }
+        if (type != REG_SZ) {
+            return std::nullopt;
+        }
+        std::u16string text(size / sizeof(char16_t), u'\0');
+        std::memcpy(text.data(), data.data(), text.size() * sizeof(char16_t));
+        return text.substr(0, text.find(u'\0'));
+    }
+};
+
+// ---------------------------------------------------------------------------------------------
+// The shell
+
+class WinShell : public Shell {
+  public:
+    std::intptr_t ShellExecute(Hwnd owner, const std::u16string& target) override {
+        HINSTANCE result = ::ShellExecuteW(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(owner)),
+                                           nullptr, W(target), nullptr, nullptr, SW_SHOWNORMAL);
+        return reinterpret_cast<std::intptr_t>(result);
+    }
+
+    bool StartCommandLine(const std::u16string& commandLine) override {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = SW_SHOWNORMAL;
+        PROCESS_INFORMATION process{};
+        // CreateProcessW may write into the command line, so it gets a copy of its own.
+        std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
+        line.push_back(L'\0');
+        if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                              &process)) {
+            return false;
+        }
+        ::CloseHandle(process.hThread);
+        ::CloseHandle(process.hProcess);
+        return true;
+    }
+
+    int MessageBox(const std::u16string& text, const std::u16string& title, std::uint32_t style) override {
+        return ::MessageBoxW(nullptr, W(text), W(title), style);
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<Processes> MakeProcesses() {
+    return std::make_unique<WinProcesses>();
+}
+
+std::unique_ptr<UserStore> MakeUserStore() {
+    return std::make_unique<WinUserStore>();
+}
+
+std::unique_ptr<Shell> MakeShell() {
+    return std::make_unique<WinShell>();
+}
+
+}  // namespace plv::win

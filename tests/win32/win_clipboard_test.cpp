@@ -1,0 +1,395 @@
+// The user's clipboard through the program's own save and restore (SaveClipboard and
+// RestoreClipboard of the text capture) on the real clipboard: whatever another application put
+// there, text, Unicode text, a registered format, a DIB, an enhanced metafile, a bitmap, a palette
+// or an old metafile, comes back with the same formats in the same order, each with the same bytes
+// or the same picture, and with what Windows makes from them offered again.
+//
+// The clipboard is read here with the plain Windows calls, not through the backend, so that the
+// backend's handling of pictures is checked against the pictures themselves.
+
+#include "win_test_support.h"
+// (the backend's Windows headers first)
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "app/app.h"
+#include "app/frm_main.h"
+#include "capture/text_capture.h"
+#include "platform/win32/win_system.h"
+
+namespace plv {
+namespace {
+
+using wintest::TestWindow;
+
+// --- stand-ins for what the save and restore do not use; the main form's window is a real one
+
+class StandInLoop : public EventLoop {
+  public:
+    TimerId CreateTimer(const std::string&, std::function<void()>) override { return ++timers_; }
+    void SetTimer(TimerId, std::uint32_t, bool) override {}
+    void DestroyTimer(TimerId) override {}
+    void PumpMessages() override {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+    void Sleep(std::uint32_t ms) override { ::Sleep(ms); }
+    double SecondsSinceMidnight() override { return 0; }
+
+  private:
+    TimerId timers_ = 0;
+};
+
+class StandInDesktop : public Desktop {
+  public:
+    Hwnd GetForegroundWindow() override { return 0; }
+    PointPx GetCursorPos() override { return {}; }
+    std::int16_t GetAsyncKeyState(int) override { return 0; }
+    std::optional<RectPx> GetWindowRect(Hwnd) override { return std::nullopt; }
+    std::uint32_t GetWindowProcessId(Hwnd) override { return 0; }
+    std::u16string GetClassName(Hwnd) override { return u""; }
+    std::optional<std::intptr_t> SendCopyMessage(Hwnd) override { return std::nullopt; }
+    void KeybdEvent(std::uint8_t, std::uint8_t, std::uint32_t) override {}
+    int GetSystemMetrics(int) override { return 0; }
+    std::int32_t TwipsPerPixelX() override { return 15; }
+    std::int32_t TwipsPerPixelY() override { return 15; }
+    std::optional<OsVersionInfo> GetVersionEx() override { return std::nullopt; }
+    bool SetForegroundWindow(Hwnd) override { return false; }
+    void SetActiveWindow(Hwnd) override {}
+};
+
+// Every form it makes is the one window it was given.
+class StandInUi : public Ui {
+  public:
+    explicit StandInUi(Hwnd window) : window_(window) {}
+    Hwnd CreateForm(const FormDesign&, WindowEvents*) override { return window_; }
+    void DestroyForm(Hwnd) override {}
+    void ShowWindow(Hwnd, ShowCommand) override {}
+    bool IsWindowVisible(Hwnd) override { return false; }
+    void MoveWindow(Hwnd, RectPx) override {}
+    bool SetWindowPos(Hwnd, Hwnd, std::int32_t, std::int32_t, std::int32_t, std::int32_t,
+                      std::uint32_t) override {
+        return false;
+    }
+    RectPx GetClientRect(Hwnd) override { return {}; }
+    std::int32_t GetWindowLong(Hwnd, int) override { return 0; }
+    std::int32_t SetWindowLong(Hwnd, int, std::int32_t) override { return 0; }
+    bool SetLayeredWindowAttributes(Hwnd, Rgb, std::uint8_t, std::uint32_t) override { return false; }
+    void Repaint(Hwnd) override {}
+    void SetFormBackColor(Hwnd, Rgb) override {}
+    ControlId AddControl(Hwnd, const ControlDesign&) override { return ++controls_; }
+    void SetControlBounds(Hwnd, ControlId, RectTwips) override {}
+    void SetControlText(Hwnd, ControlId, const std::u16string&) override {}
+    void SetControlVisible(Hwnd, ControlId, bool) override {}
+    void SetControlForeColor(Hwnd, ControlId, Rgb) override {}
+    void SetControlBackColor(Hwnd, ControlId, Rgb) override {}
+    SizeTwips MeasureText(const std::u16string&, const FontSpec&, bool, double) override { return {}; }
+    void RichSetTextEx(Hwnd, ControlId, const std::u16string&, bool) override {}
+    std::u16string RichGetTextEx(Hwnd, ControlId, std::size_t) override { return u""; }
+    std::size_t RichGetTextLength(Hwnd, ControlId) override { return 0; }
+    void RichSetSelection(Hwnd, ControlId, std::size_t, std::size_t) override {}
+    std::pair<std::size_t, std::size_t> RichGetSelection(Hwnd, ControlId) override { return {}; }
+    void RichSetSelectionFormat(Hwnd, ControlId, const CharFormat&) override {}
+    void SetMenu(Hwnd, const std::vector<MenuItem>&) override {}
+    void UpdateMenuItem(Hwnd, const MenuItem&) override {}
+    std::uint32_t TrackPopupMenu(Hwnd, PointPx) override { return 0; }
+
+  private:
+    Hwnd window_;
+    ControlId controls_ = 0;
+};
+
+class StandInBrowser : public Browser {
+  public:
+    void Navigate(const std::u16string&) override {}
+    std::optional<std::u16string> GetElementProperty(const std::u16string&, const std::u16string&) override {
+        return std::nullopt;
+    }
+    bool SetElementProperty(const std::u16string&, const std::u16string&, const std::u16string&) override {
+        return false;
+    }
+    bool CallElementMethod(const std::u16string&, const std::u16string&) override { return false; }
+};
+
+class StandInTray : public Tray {
+  public:
+    bool ShellNotifyIcon(NotifyAction, const NotifyIconData&) override { return false; }
+};
+
+// --- what another application puts on the clipboard
+
+HGLOBAL Block(const void* bytes, std::size_t size) {
+    HGLOBAL h = GlobalAlloc(GMEM_MOVEABLE, size);
+    std::memcpy(GlobalLock(h), bytes, size);
+    GlobalUnlock(h);
+    return h;
+}
+
+HGLOBAL AnsiText(const char* text) {
+    return Block(text, std::strlen(text) + 1);
+}
+
+HGLOBAL UnicodeText(const wchar_t* text) {
+    return Block(text, (std::wcslen(text) + 1) * sizeof(wchar_t));
+}
+
+// A DIB of 3 x 2 pixels, each of its own colour.
+HGLOBAL Dib() {
+    struct {
+        BITMAPINFOHEADER header;
+        DWORD pixels[6];
+    } dib{};
+    dib.header.biSize = sizeof dib.header;
+    dib.header.biWidth = 3;
+    dib.header.biHeight = 2;
+    dib.header.biPlanes = 1;
+    dib.header.biBitCount = 32;
+    dib.header.biCompression = BI_RGB;
+    const DWORD pixels[6] = {0xFF0000, 0x00FF00, 0x0000FF, 0x123456, 0xABCDEF, 0x000001};
+    std::memcpy(dib.pixels, pixels, sizeof pixels);
+    return Block(&dib, sizeof dib);
+}
+
+HENHMETAFILE Emf() {
+    HDC dc = CreateEnhMetaFileW(nullptr, nullptr, nullptr, L"plv test\0picture\0");
+    Rectangle(dc, 1, 2, 40, 30);
+    Ellipse(dc, 5, 5, 25, 20);
+    MoveToEx(dc, 0, 0, nullptr);
+    LineTo(dc, 50, 35);
+    return CloseEnhMetaFile(dc);
+}
+
+HBITMAP Bitmap() {
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 5, 3);
+    HDC dc = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    for (int x = 0; x < 5; ++x) {
+        for (int y = 0; y < 3; ++y) {
+            SetPixel(dc, x, y, RGB(x * 50, y * 80, 200 - x * 10));
+        }
+    }
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return bitmap;
+}
+
+HPALETTE Palette() {
+    struct {
+        WORD version;
+        WORD count;
+        PALETTEENTRY entries[3];
+    } palette{0x300, 3, {{10, 20, 30, 0}, {200, 100, 0, 0}, {1, 2, 3, 0}}};
+    return CreatePalette(reinterpret_cast<LOGPALETTE*>(&palette));
+}
+
+HGLOBAL MetafilePict() {
+    HDC dc = CreateMetaFileW(nullptr);
+    Rectangle(dc, 0, 0, 100, 50);
+    Ellipse(dc, 10, 10, 60, 40);
+    METAFILEPICT pict{MM_ANISOTROPIC, 2000, 1000, CloseMetaFile(dc)};
+    return Block(&pict, sizeof pict);
+}
+
+bool OpenWithRetries(HWND owner) {
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        if (OpenClipboard(owner)) {
+            return true;
+        }
+        Sleep(20);
+    }
+    return false;
+}
+
+void PutRaw(HWND owner, const std::vector<std::pair<UINT, HANDLE>>& formats) {
+    ASSERT_TRUE(OpenWithRetries(owner));
+    EmptyClipboard();
+    for (const auto& [format, data] : formats) {
+        EXPECT_NE(SetClipboardData(format, data), nullptr) << format;
+    }
+    CloseClipboard();
+}
+
+// --- the clipboard as a reader sees it: each format's bytes, or the picture's bits
+
+std::vector<BYTE> GlobalBytes(HANDLE h) {
+    std::vector<BYTE> bytes(GlobalSize(h));
+    if (!bytes.empty()) {
+        std::memcpy(bytes.data(), GlobalLock(h), bytes.size());
+        GlobalUnlock(h);
+    }
+    return bytes;
+}
+
+std::vector<BYTE> Pixels(HBITMAP bitmap) {
+    BITMAP bm{};
+    GetObjectW(bitmap, sizeof bm, &bm);
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = bm.bmWidth;
+    header.biHeight = bm.bmHeight;
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    header.biCompression = BI_RGB;
+    std::vector<BYTE> bits(sizeof(LONG) * 2 + 4 * static_cast<std::size_t>(bm.bmWidth * bm.bmHeight));
+    std::memcpy(bits.data(), &bm.bmWidth, sizeof(LONG));
+    std::memcpy(bits.data() + sizeof(LONG), &bm.bmHeight, sizeof(LONG));
+    HDC screen = GetDC(nullptr);
+    GetDIBits(screen, bitmap, 0, static_cast<UINT>(bm.bmHeight), bits.data() + 2 * sizeof(LONG),
+              reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    return bits;
+}
+
+std::vector<BYTE> Contents(UINT format, HANDLE h) {
+    if (h == nullptr) {
+        return {};
+    }
+    switch (format) {
+        case CF_BITMAP:
+            return Pixels(static_cast<HBITMAP>(h));
+        case CF_PALETTE: {
+            std::vector<BYTE> entries(4 * 256);
+            UINT n = GetPaletteEntries(static_cast<HPALETTE>(h), 0, 256,
+                                       reinterpret_cast<PALETTEENTRY*>(entries.data()));
+            entries.resize(4 * n);
+            return entries;
+        }
+        case CF_ENHMETAFILE: {
+            std::vector<BYTE> bits(GetEnhMetaFileBits(static_cast<HENHMETAFILE>(h), 0, nullptr));
+            GetEnhMetaFileBits(static_cast<HENHMETAFILE>(h), static_cast<UINT>(bits.size()), bits.data());
+            return bits;
+        }
+        case CF_METAFILEPICT: {
+            METAFILEPICT pict{};
+            std::memcpy(&pict, GlobalLock(h), sizeof pict);
+            GlobalUnlock(h);
+            std::vector<BYTE> bits(12 + GetMetaFileBitsEx(pict.hMF, 0, nullptr));
+            std::memcpy(bits.data(), &pict.mm, 4);
+            std::memcpy(bits.data() + 4, &pict.xExt, 4);
+            std::memcpy(bits.data() + 8, &pict.yExt, 4);
+            GetMetaFileBitsEx(pict.hMF, static_cast<UINT>(bits.size() - 12), bits.data() + 12);
+            return bits;
+        }
+        default:
+            return GlobalBytes(h);
+    }
+}
+
+struct Entry {
+    UINT format = 0;
+    std::vector<BYTE> contents;
+};
+
+std::vector<Entry> Read(HWND reader) {
+    std::vector<Entry> entries;
+    EXPECT_TRUE(OpenWithRetries(reader));
+    for (UINT f = EnumClipboardFormats(0); f != 0; f = EnumClipboardFormats(f)) {
+        entries.push_back({f, Contents(f, GetClipboardData(f))});
+    }
+    CloseClipboard();
+    return entries;
+}
+
+std::vector<UINT> Formats(const std::vector<Entry>& entries) {
+    std::vector<UINT> formats;
+    for (const auto& e : entries) {
+        formats.push_back(e.format);
+    }
+    return formats;
+}
+
+class ClipboardRoundTrip : public ::testing::Test {
+  protected:
+    ClipboardRoundTrip() {
+        app.frmMain = std::make_unique<FrmMain>(app);
+        app.frmMain->Load();
+    }
+
+    // Another application's copy, the program's save, a copy of the selection on top, the
+    // program's restore; the clipboard afterwards is read and compared with the one before.
+    void RoundTrip(const std::vector<std::pair<UINT, HANDLE>>& formats,
+                   const std::vector<UINT>& expectedSaved) {
+        PutRaw(user.hwnd(), formats);
+        const std::vector<Entry> before = Read(reader.hwnd());
+
+        auto saved = SaveClipboard(app, true);
+        ASSERT_TRUE(saved.has_value());
+        std::vector<UINT> savedFormats;
+        for (const auto& [f, bytes] : saved->formats) {
+            savedFormats.push_back(f);
+        }
+        EXPECT_EQ(savedFormats, expectedSaved) << "only what Windows cannot make again is saved";
+        EXPECT_EQ(CountClipboardFormats(), 0) << "the save empties the clipboard";
+
+        PutRaw(selection.hwnd(), {{CF_UNICODETEXT, UnicodeText(L"the selection")}});
+        ASSERT_TRUE(RestoreClipboard(app, *saved));
+
+        const std::vector<Entry> after = Read(reader.hwnd());
+        ASSERT_EQ(Formats(after), Formats(before));
+        for (std::size_t i = 0; i < before.size(); ++i) {
+            EXPECT_FALSE(before[i].contents.empty())
+                << "format " << before[i].format << " has something to compare";
+            EXPECT_EQ(after[i].contents, before[i].contents) << "format " << before[i].format;
+        }
+    }
+
+    TestWindow main;       // the program's main form
+    TestWindow user;       // the application the user copied in
+    TestWindow selection;  // the application whose selection is captured
+    TestWindow reader;     // whoever reads the clipboard afterwards
+
+    StandInLoop loop;
+    StandInDesktop desktop;
+    StandInUi ui{main.handle()};
+    StandInBrowser browser;
+    std::unique_ptr<Clipboard> clipboard = win::MakeClipboard();
+    std::unique_ptr<Processes> processes = win::MakeProcesses();
+    std::unique_ptr<UserStore> store = win::MakeUserStore();
+    StandInTray tray;
+    std::unique_ptr<Shell> shell = win::MakeShell();
+    std::unique_ptr<ProcessEnv> env = win::MakeProcessEnv();
+    Platform platform{loop, desktop, ui, browser, *clipboard, *processes, *store, tray, *shell, *env};
+    App app{platform};
+};
+
+TEST_F(ClipboardRoundTrip, TextARegisteredFormatADibAndAMetafile) {
+    UINT registered = RegisterClipboardFormatW(L"Parlevo Round Trip");
+    const BYTE custom[] = {1, 2, 3, 0, 255};
+    RoundTrip({{CF_TEXT, AnsiText("Hello, world")},
+               {CF_UNICODETEXT,
+                UnicodeText(L"\u041f\u0440\u0438\u0432\u0435\u0442, \u043c\u0438\u0440 \U0001F600")},
+               {registered, Block(custom, sizeof custom)},
+               {CF_DIB, Dib()},
+               {CF_ENHMETAFILE, Emf()}},
+              {CF_TEXT, CF_UNICODETEXT, registered, CF_DIB, CF_ENHMETAFILE});
+    for (UINT made :
+         std::initializer_list<UINT>{CF_BITMAP, CF_DIBV5, CF_METAFILEPICT, CF_OEMTEXT, CF_LOCALE}) {
+        EXPECT_TRUE(IsClipboardFormatAvailable(made)) << "Windows offers format " << made << " again";
+    }
+}
+
+TEST_F(ClipboardRoundTrip, TextThatWindowsConverts) {
+    // The ANSI text is made from the Unicode text, and the program leaves it to Windows again.
+    RoundTrip({{CF_UNICODETEXT, UnicodeText(L"caf\u00e9 \u0416\u20ac")}, {CF_DIB, Dib()}},
+              {CF_UNICODETEXT, CF_DIB});
+    RoundTrip({{CF_TEXT, AnsiText("caf\xe9")}}, {CF_TEXT});
+}
+
+TEST_F(ClipboardRoundTrip, PicturesGivenAsObjects) {
+    RoundTrip({{CF_BITMAP, Bitmap()}, {CF_PALETTE, Palette()}, {CF_METAFILEPICT, MetafilePict()}},
+              {CF_BITMAP, CF_PALETTE, CF_METAFILEPICT});
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_DIB));
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_ENHMETAFILE));
+}
+
+}  // namespace
+}  // namespace plv
