@@ -45,6 +45,21 @@ std::string AnsiText(const std::vector<std::uint8_t>& b) {
     return UntilNul(std::string(b.begin(), b.end()));
 }
 
+// Whether ANSI text is what the system makes of the Unicode text. Systems differ on a character
+// outside the BMP: one "?" for the pair, or one for each half.
+bool IsAnsiOf(const std::u16string& unicode, const std::string& ansi) {
+    if (Utf16ToAnsi(unicode) == ansi) {
+        return true;
+    }
+    std::u16string halves = unicode;
+    for (char16_t& c : halves) {
+        if (c >= 0xD800 && c <= 0xDFFF) {
+            c = u'\uFFFD';  // no ANSI character: a "?" each
+        }
+    }
+    return Utf16ToAnsi(halves) == ansi;
+}
+
 // When both text formats are there and the later one is just the earlier one converted, the
 // later one is what Windows made from the other: leave it out, so that Windows makes it again
 // and the clipboard comes back exactly as it was.
@@ -63,7 +78,7 @@ void DropSynthesisedText(SavedClipboard& saved) {
     }
     const auto& u = saved.formats[static_cast<std::size_t>(unicode)].second;
     const auto& a = saved.formats[static_cast<std::size_t>(ansi)].second;
-    if (unicode < ansi && Utf16ToAnsi(UnicodeText(u)) == AnsiText(a)) {
+    if (unicode < ansi && IsAnsiOf(UnicodeText(u), AnsiText(a))) {
         saved.formats.erase(saved.formats.begin() + ansi);
     } else if (ansi < unicode && AnsiToUtf16(AnsiText(a)) == UnicodeText(u)) {
         saved.formats.erase(saved.formats.begin() + unicode);

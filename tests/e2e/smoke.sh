@@ -3,7 +3,7 @@
 # second copy ends at once; a drag across Notepad's text shows the 16 x 16 floating icon beside
 # the pointer; a press on it opens the popup with the not-connected text (this build has no
 # browser engine); a press elsewhere closes both; the user's clipboard (text and a registered
-# format) is exactly as it was. On a failure it prints what the probe saw and keeps the
+# format, a DIB, an enhanced metafile) is exactly as it was. On a failure it prints what the probe saw and keeps the
 # screenshots in the work folder.
 # usage: tests/e2e/smoke.sh [BIN_FOLDER] [WORK_FOLDER]
 set -uo pipefail
@@ -42,9 +42,11 @@ probe() { wine_probe "$@"; }
 press() { timeout 20 xdotool mousemove "$1" "$2" sleep 0.1 mousedown 1 sleep 0.15 mouseup 1 >/dev/null 2>&1; }
 timeout 60 "$WINE64" reg add 'HKCU\Software\Parlevo\plv\Applications' /v notepad.exe /d -1 /f >/dev/null 2>&1
 
-# Notepad in front, with a known text and the user's clipboard: text and a registered format.
+# Notepad in front, with a known text, and the user's clipboard: Unicode text, a registered
+# format, a DIB and an enhanced metafile (and what Windows makes from them).
 wine_notepad "Hello world, this is a test of the translator." >/dev/null || fail "Notepad did not open"
-probe clipboard-set "text=my own text" "format=Parlevo.Smoke:0102030405" >/dev/null || fail "clipboard-set"
+probe clipboard-set "text=my own text Мой 😀" "format=Parlevo.Smoke:0102030405" dib=5x3 emf >/dev/null ||
+    fail "clipboard-set"
 clip_before=$(probe clipboard | grep -v '^clipboard seq=')
 
 # 1. Start-up: nothing shown (every window hidden), then a second copy ends at once, silently.
@@ -98,7 +100,7 @@ if [ "$clip_after" != "$clip_before" ]; then
     fail "the clipboard changed"
     echo "before:"; echo "$clip_before"; echo "after:"; echo "$clip_after"
 else
-    pass "the clipboard is exactly as it was (text and a registered format)"
+    pass "the clipboard is exactly as it was (text, a registered format, a DIB, a metafile)"
 fi
 
 # 3. A press on the icon opens the popup below it with the not-connected text.

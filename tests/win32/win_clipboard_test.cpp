@@ -381,6 +381,8 @@ TEST_F(ClipboardRoundTrip, TextThatWindowsConverts) {
     // The ANSI text is made from the Unicode text, and the program leaves it to Windows again.
     RoundTrip({{CF_UNICODETEXT, UnicodeText(L"caf\u00e9 \u0416\u20ac")}, {CF_DIB, Dib()}},
               {CF_UNICODETEXT, CF_DIB});
+    // A character outside the BMP, which systems turn into one "?" or two.
+    RoundTrip({{CF_UNICODETEXT, UnicodeText(L"smile \U0001F600")}}, {CF_UNICODETEXT});
     RoundTrip({{CF_TEXT, AnsiText("caf\xe9")}}, {CF_TEXT});
 }
 
