@@ -19,109 +19,12 @@
 #include "app/app.h"
 #include "app/frm_main.h"
 #include "capture/text_capture.h"
-#include "platform/win32/win_system.h"
+#include "platform/win32/win_backend.h"
 
 namespace plv {
 namespace {
 
 using wintest::TestWindow;
-
-// --- stand-ins for what the save and restore do not use; the main form's window is a real one
-
-class StandInLoop : public EventLoop {
-  public:
-    TimerId CreateTimer(const std::string&, std::function<void()>) override { return ++timers_; }
-    void SetTimer(TimerId, std::uint32_t, bool) override {}
-    void DestroyTimer(TimerId) override {}
-    void PumpMessages() override {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-    }
-    void Sleep(std::uint32_t ms) override { ::Sleep(ms); }
-    double SecondsSinceMidnight() override { return 0; }
-
-  private:
-    TimerId timers_ = 0;
-};
-
-class StandInDesktop : public Desktop {
-  public:
-    Hwnd GetForegroundWindow() override { return 0; }
-    PointPx GetCursorPos() override { return {}; }
-    std::int16_t GetAsyncKeyState(int) override { return 0; }
-    std::optional<RectPx> GetWindowRect(Hwnd) override { return std::nullopt; }
-    std::uint32_t GetWindowProcessId(Hwnd) override { return 0; }
-    std::u16string GetClassName(Hwnd) override { return u""; }
-    std::optional<std::intptr_t> SendCopyMessage(Hwnd) override { return std::nullopt; }
-    void KeybdEvent(std::uint8_t, std::uint8_t, std::uint32_t) override {}
-    int GetSystemMetrics(int) override { return 0; }
-    std::int32_t TwipsPerPixelX() override { return 15; }
-    std::int32_t TwipsPerPixelY() override { return 15; }
-    std::optional<OsVersionInfo> GetVersionEx() override { return std::nullopt; }
-    bool SetForegroundWindow(Hwnd) override { return false; }
-    void SetActiveWindow(Hwnd) override {}
-};
-
-// Every form it makes is the one window it was given.
-class StandInUi : public Ui {
-  public:
-    explicit StandInUi(Hwnd window) : window_(window) {}
-    Hwnd CreateForm(const FormDesign&, WindowEvents*) override { return window_; }
-    void DestroyForm(Hwnd) override {}
-    void ShowWindow(Hwnd, ShowCommand) override {}
-    bool IsWindowVisible(Hwnd) override { return false; }
-    void MoveWindow(Hwnd, RectPx) override {}
-    bool SetWindowPos(Hwnd, Hwnd, std::int32_t, std::int32_t, std::int32_t, std::int32_t,
-                      std::uint32_t) override {
-        return false;
-    }
-    RectPx GetClientRect(Hwnd) override { return {}; }
-    std::int32_t GetWindowLong(Hwnd, int) override { return 0; }
-    std::int32_t SetWindowLong(Hwnd, int, std::int32_t) override { return 0; }
-    bool SetLayeredWindowAttributes(Hwnd, Rgb, std::uint8_t, std::uint32_t) override { return false; }
-    void Repaint(Hwnd) override {}
-    void SetFormBackColor(Hwnd, Rgb) override {}
-    ControlId AddControl(Hwnd, const ControlDesign&) override { return ++controls_; }
-    void SetControlBounds(Hwnd, ControlId, RectTwips) override {}
-    void SetControlText(Hwnd, ControlId, const std::u16string&) override {}
-    void SetControlVisible(Hwnd, ControlId, bool) override {}
-    void SetControlForeColor(Hwnd, ControlId, Rgb) override {}
-    void SetControlBackColor(Hwnd, ControlId, Rgb) override {}
-    SizeTwips MeasureText(const std::u16string&, const FontSpec&, bool, double) override { return {}; }
-    void RichSetTextEx(Hwnd, ControlId, const std::u16string&, bool) override {}
-    std::u16string RichGetTextEx(Hwnd, ControlId, std::size_t) override { return u""; }
-    std::size_t RichGetTextLength(Hwnd, ControlId) override { return 0; }
-    void RichSetSelection(Hwnd, ControlId, std::size_t, std::size_t) override {}
-    std::pair<std::size_t, std::size_t> RichGetSelection(Hwnd, ControlId) override { return {}; }
-    void RichSetSelectionFormat(Hwnd, ControlId, const CharFormat&) override {}
-    void SetMenu(Hwnd, const std::vector<MenuItem>&) override {}
-    void UpdateMenuItem(Hwnd, const MenuItem&) override {}
-    std::uint32_t TrackPopupMenu(Hwnd, PointPx) override { return 0; }
-
-  private:
-    Hwnd window_;
-    ControlId controls_ = 0;
-};
-
-class StandInBrowser : public Browser {
-  public:
-    void Navigate(const std::u16string&) override {}
-    std::optional<std::u16string> GetElementProperty(const std::u16string&, const std::u16string&) override {
-        return std::nullopt;
-    }
-    bool SetElementProperty(const std::u16string&, const std::u16string&, const std::u16string&) override {
-        return false;
-    }
-    bool CallElementMethod(const std::u16string&, const std::u16string&) override { return false; }
-};
-
-class StandInTray : public Tray {
-  public:
-    bool ShellNotifyIcon(NotifyAction, const NotifyIconData&) override { return false; }
-};
 
 // --- what another application puts on the clipboard
 
@@ -342,23 +245,13 @@ class ClipboardRoundTrip : public ::testing::Test {
         }
     }
 
-    TestWindow main;       // the program's main form
     TestWindow user;       // the application the user copied in
     TestWindow selection;  // the application whose selection is captured
     TestWindow reader;     // whoever reads the clipboard afterwards
 
-    StandInLoop loop;
-    StandInDesktop desktop;
-    StandInUi ui{main.handle()};
-    StandInBrowser browser;
-    std::unique_ptr<Clipboard> clipboard = win::MakeClipboard();
-    std::unique_ptr<Processes> processes = win::MakeProcesses();
-    std::unique_ptr<UserStore> store = win::MakeUserStore();
-    StandInTray tray;
-    std::unique_ptr<Shell> shell = win::MakeShell();
-    std::unique_ptr<ProcessEnv> env = win::MakeProcessEnv();
-    Platform platform{loop, desktop, ui, browser, *clipboard, *processes, *store, tray, *shell, *env};
-    App app{platform};
+    // The program on the real backend; its main form's window owns the clipboard it writes.
+    win::Backend backend{GetModuleHandleW(nullptr)};
+    App app{backend.platform()};
 };
 
 TEST_F(ClipboardRoundTrip, TextARegisteredFormatADibAndAMetafile) {

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 #include <commctrl.h>
 #include <psapi.h>
 #include <richedit.h>
@@ -25,3 +27,17 @@
 #undef Process32Next
 #undef PROCESSENTRY32
 #undef GetModuleFileNameEx
+
+namespace plv::win {
+
+// Handles cross the seam as 64-bit integers (on x86 the upper half is 0).
+template <typename Handle>
+Handle FromSeam(std::uint64_t value) {
+    return reinterpret_cast<Handle>(static_cast<std::uintptr_t>(value));
+}
+
+inline std::uint64_t ToSeam(const void* handle) {
+    return static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(handle));
+}
+
+}  // namespace plv::win

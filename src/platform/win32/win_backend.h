@@ -17,11 +17,11 @@
 namespace plv::win {
 
 inline HWND ToHwnd(Hwnd h) {
-    return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(h));
+    return FromSeam<HWND>(h);
 }
 
 inline Hwnd FromHwnd(HWND h) {
-    return static_cast<Hwnd>(reinterpret_cast<std::uintptr_t>(h));
+    return ToSeam(h);
 }
 
 // Screen factors taken once: twips per pixel from the screen's logical resolution.

@@ -48,15 +48,15 @@ namespace plv::win {
 namespace {
 
 HWND AsHwnd(Hwnd h) {
-    return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(h));
+    return FromSeam<HWND>(h);
 }
 
 HGLOBAL AsGlobal(MemHandle h) {
-    return reinterpret_cast<HGLOBAL>(static_cast<std::uintptr_t>(h));
+    return FromSeam<HGLOBAL>(h);
 }
 
 MemHandle FromHandle(HANDLE h) {
-    return static_cast<MemHandle>(reinterpret_cast<std::uintptr_t>(h));
+    return ToSeam(h);
 }
 
 // How a format's data is held.

@@ -15,11 +15,11 @@ namespace plv::win {
 namespace {
 
 HANDLE AsHandle(KernelHandle h) {
-    return reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(h));
+    return FromSeam<HANDLE>(h);
 }
 
 KernelHandle FromHandle(HANDLE h) {
-    return static_cast<KernelHandle>(reinterpret_cast<std::uintptr_t>(h));
+    return ToSeam(h);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -173,8 +173,8 @@ class WinUserStore : public UserStore {
 class WinShell : public Shell {
   public:
     std::intptr_t ShellExecute(Hwnd owner, const std::u16string& target) override {
-        HINSTANCE result = ::ShellExecuteW(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(owner)),
-                                           nullptr, W(target), nullptr, nullptr, SW_SHOWNORMAL);
+        HINSTANCE result =
+            ::ShellExecuteW(FromSeam<HWND>(owner), nullptr, W(target), nullptr, nullptr, SW_SHOWNORMAL);
         return reinterpret_cast<std::intptr_t>(result);
     }
 
