@@ -93,7 +93,72 @@ class StartupValues {
         return static_cast<std::uint32_t>(ms);
     }
 
+    // The engine that shows the service page (optional key; the system's browser control when
+    // absent). A DevTools address must be on this computer: one elsewhere would hand the browser,
+    // and with it what the user translates, to another machine.
+    BrowserChoice Browser() {
+        BrowserChoice choice;
+        auto value = app_.Settings.Get(u"browser");
+        if (!value) {
+            return choice;
+        }
+        std::u16string v = ToLower(TrimBlanks(*value));
+        if (v.empty() || v == u"embedded") {
+            choice.kind = BrowserEngineKind::Embedded;
+        } else if (v == u"chromium") {
+            choice.kind = BrowserEngineKind::Chromium;
+            choice.browserPath = TrimBlanks(app_.Settings.Get(u"browserpath").value_or(u""));
+        } else if (v == u"none") {
+            choice.kind = BrowserEngineKind::None;
+        } else if (IsLoopbackHttpAddress(v)) {
+            choice.kind = BrowserEngineKind::Attach;
+            choice.devToolsAddress = v;
+        } else {
+            Bad(u"browser", *value,
+                u"embedded, chromium, none, or the DevTools address of a browser on this computer "
+                u"(http://127.0.0.1:PORT)");
+        }
+        return choice;
+    }
+
   private:
+    // http://HOST:PORT[/] with HOST 127.x.x.x, localhost or [::1] and PORT 1 to 65535.
+    static bool IsLoopbackHttpAddress(std::u16string v) {
+        const std::u16string scheme = u"http://";
+        if (v.rfind(scheme, 0) != 0) {
+            return false;
+        }
+        v = v.substr(scheme.size());
+        if (!v.empty() && v.back() == u'/') {
+            v.pop_back();
+        }
+        std::size_t colon = v.rfind(u':');
+        if (colon == std::u16string::npos) {
+            return false;
+        }
+        std::u16string host = v.substr(0, colon);
+        auto port = ParseWholeNumber(v.substr(colon + 1));
+        if (!port || *port < 1 || *port > 65535 ||
+            v.find_first_not_of(u"0123456789", colon + 1) != std::u16string::npos) {
+            return false;
+        }
+        if (host == u"localhost" || host == u"[::1]") {
+            return true;
+        }
+        auto octets = Split(host, u'.');
+        if (octets.size() != 4 || octets[0] != u"127") {
+            return false;
+        }
+        for (const auto& o : octets) {
+            auto n = ParseWholeNumber(o);
+            if (o.empty() || o.size() > 3 || o.find_first_not_of(u"0123456789") != std::u16string::npos ||
+                !n || *n > 255) {
+                return false;
+            }
+        }
+        return true;
+    }
+
     void Bad(const char16_t* key, const std::u16string& value, const char16_t* expected) {
         if (!error) {
             error = StartupError{u"Parlevo cannot start: in the settings file " + Quote(file_.path) +
@@ -160,6 +225,7 @@ void Main(App& app) {
     std::uint32_t reconnectMs = 0;
     std::uint32_t timeoutMs = 0;
     std::u16string googleLabel;
+    BrowserChoice browser;
     if (!file.found) {
         values.error = StartupError{u"Parlevo cannot start: the settings file " + Quote(file.path) +
                                     u" is missing or cannot be read."};
@@ -170,6 +236,7 @@ void Main(App& app) {
         googleLabel = values.Text(u"googlelabel");
         reconnectMs = values.IntervalMs(u"CheckConnectionInterval");
         timeoutMs = values.IntervalMs(u"servertimeout");
+        browser = values.Browser();
     }
     if (values.error) {
         p.shell.MessageBox(values.error->text, u"Parlevo", kMbOk | kMbIconError);
@@ -177,6 +244,7 @@ void Main(App& app) {
         return;
     }
 
+    p.browser.UseEngine(browser);
     // 4.
     for (const char16_t* exe : kSeededBrowsers) {
         if (StoredFlag(app, exe) != -1) {

@@ -331,9 +331,28 @@ class Ui {
 // ---------------------------------------------------------------------------------------------
 // The embedded browser (the WebBrowser control WB of the main form) and its document
 
+// The engine that shows the service page, as the settings choose it.
+enum class BrowserEngineKind {
+    Embedded,  // the system's web browser control in the main form
+    Chromium,  // a Chromium-family browser of our own, over its DevTools protocol
+    Attach,    // a Chromium-family browser that already runs with a DevTools endpoint
+    None,      // no engine: the page never loads
+};
+
+struct BrowserChoice {
+    BrowserEngineKind kind = BrowserEngineKind::Embedded;
+    std::u16string devToolsAddress;  // Attach: http://HOST:PORT on the loopback interface
+    std::u16string browserPath;      // Chromium: the browser to use when none is installed
+};
+
 class Browser {
   public:
     virtual ~Browser() = default;
+    // Chooses the engine, once at start-up, before the main form and the first navigation.
+    virtual void UseEngine(const BrowserChoice& choice) = 0;
+    // A problem that keeps the engine from showing pages (no browser found, it exited at once,
+    // its endpoint refuses), each said once; empty when there is nothing new to say.
+    virtual std::u16string TakeProblem() = 0;
     // IWebBrowser2::Navigate.
     virtual void Navigate(const std::u16string& url) = 0;
     // document.getElementById(id) + IDispatch::GetIDsOfNames + Invoke(DISPATCH_PROPERTYGET).

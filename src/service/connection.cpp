@@ -26,9 +26,21 @@ void ConnectService(App& app) {
     m.UpdateTrayIcon(true, true);
 }
 
+// A problem of the browser engine (none found, it exited, its endpoint refuses) is told once in a
+// balloon; the tray icon stays grey meanwhile, and the program keeps trying as it does for a page
+// that is not there.
+void ReportBrowserProblem(App& app) {
+    std::u16string problem = app.platform.browser.TakeProblem();
+    if (!problem.empty()) {
+        app.frmMain->ShowBalloon(u"Parlevo cannot reach the service page\r\n" + problem, true, false,
+                                 u"browser");
+    }
+}
+
 void tmrLoad_Timer(App& app) {
     auto& browser = app.platform.browser;
     FrmMain& m = *app.frmMain;
+    ReportBrowserProblem(app);
     if (auto html = browser.GetElementProperty(u"text", u"outerhtml")) {
         app.IsConnected = !html->empty();
     }
@@ -68,6 +80,7 @@ void OpenDownloadLink(App& app) {
 }
 
 void tmrReconnect_Timer(App& app) {
+    ReportBrowserProblem(app);
     if (!app.IsConnected) {
         ConnectService(app);
     }

@@ -140,6 +140,63 @@ TEST(Lifetime, AfterTheEndNoHandlerActsButTheSystemStillAnswers) {
         << "the registry still answers after the end";
 }
 
+// The optional "browser" key chooses the engine; anything else, and a DevTools address that is
+// not on this computer, stops the program with the start-up message.
+TEST(Startup, BrowserSetting) {
+    struct Case {
+        const char16_t* value;
+        std::optional<BrowserEngineKind> kind;  // nothing: a bad setting
+        const char16_t* address;
+    };
+    const Case cases[] = {
+        {u"embedded", BrowserEngineKind::Embedded, u""},
+        {u" Chromium ", BrowserEngineKind::Chromium, u""},
+        {u"none", BrowserEngineKind::None, u""},
+        {u"", BrowserEngineKind::Embedded, u""},
+        {u"http://127.0.0.1:9222", BrowserEngineKind::Attach, u"http://127.0.0.1:9222"},
+        {u"HTTP://LOCALHOST:9222/", BrowserEngineKind::Attach, u"http://localhost:9222/"},
+        {u"http://[::1]:65535", BrowserEngineKind::Attach, u"http://[::1]:65535"},
+        {u"http://127.200.0.1:1", BrowserEngineKind::Attach, u"http://127.200.0.1:1"},
+        {u"http://10.0.0.5:9222", std::nullopt, u""},
+        {u"http://127.0.0.1.example.com:9222", std::nullopt, u""},
+        {u"http://127.0.0.256:9222", std::nullopt, u""},
+        {u"http://127.0.0.1:0", std::nullopt, u""},
+        {u"http://127.0.0.1:65536", std::nullopt, u""},
+        {u"http://127.0.0.1:92a2", std::nullopt, u""},
+        {u"http://127.0.0.1", std::nullopt, u""},
+        {u"https://127.0.0.1:9222", std::nullopt, u""},
+        {u"http://127.0.0.1:9222/json", std::nullopt, u""},
+        {u"ws://127.0.0.1:9222", std::nullopt, u""},
+        {u"firefox", std::nullopt, u""},
+    };
+    for (const Case& c : cases) {
+        ProgramRun r;
+        std::u16string text = DecodeUtf16Le(sim::DefaultSettingsFile()) + u"\r\nbrowser=" + c.value +
+                              u"\r\nbrowserpath=C:\\Apps\\chrome.exe\r\n";
+        Start(r, Encode(text));
+        const auto& w = r.sim.world();
+        std::string name = Utf16ToUtf8(c.value);
+        if (!c.kind) {
+            EXPECT_EQ(w.exitCode, 2) << name;
+            ASSERT_TRUE(w.lastMessageBox.has_value()) << name;
+            EXPECT_NE(
+                Utf16ToUtf8(w.lastMessageBox->text)
+                    .find("the key \"browser\" has the value \"" + name + "\", where embedded, chromium"),
+                std::string::npos)
+                << Utf16ToUtf8(w.lastMessageBox->text);
+            EXPECT_FALSE(w.page.engine.has_value()) << name;
+            continue;
+        }
+        EXPECT_EQ(w.state, sim::ProgramState::Running) << name;
+        ASSERT_TRUE(w.page.engine.has_value()) << name;
+        EXPECT_EQ(w.page.engine->kind, *c.kind) << name;
+        EXPECT_EQ(w.page.engine->devToolsAddress, c.address) << name;
+        EXPECT_EQ(w.page.engine->browserPath,
+                  *c.kind == BrowserEngineKind::Chromium ? u"C:\\Apps\\chrome.exe" : u"")
+            << name;
+    }
+}
+
 TEST(Startup, ColourExamples) {
     struct Case {
         const char16_t* value;

@@ -578,6 +578,9 @@ void ScenarioRunner::Dispatch(const std::string& raw, const std::vector<Token>& 
         } else if (what == "missing") {
             RequireArgs(t, 2, 2);
             page.missing.push_back(Utf8ToUtf16(t[2].text));
+        } else if (what == "problem") {
+            RequireArgs(t, 2, 2);
+            page.problems.push_back(Utf8ToUtf16(t[2].text));
         } else {
             throw ScriptError{"unknown page command \"" + what + "\""};
         }
@@ -823,6 +826,20 @@ std::string ScenarioRunner::Show(const std::string& name) {
     }
     if (name == "page.url") {
         return QuoteText(w.page.url);
+    }
+    if (name == "page.engine") {
+        if (!w.page.engine) {
+            return "unset";
+        }
+        static const char* const kinds[] = {"embedded", "chromium", "attach", "none"};
+        std::string out = kinds[static_cast<int>(w.page.engine->kind)];
+        if (!w.page.engine->devToolsAddress.empty()) {
+            out += " " + QuoteText(w.page.engine->devToolsAddress);
+        }
+        if (!w.page.engine->browserPath.empty()) {
+            out += " " + QuoteText(w.page.engine->browserPath);
+        }
+        return out;
     }
     if (name == "page.navigations") {
         return std::to_string(w.page.navigations);

@@ -355,6 +355,18 @@ class SimDesktop::BrowserApi : public Browser {
   public:
     explicit BrowserApi(SimWorld& w) : w_(w) {}
 
+    void UseEngine(const BrowserChoice& choice) override { w_.page.engine = choice; }
+
+    std::u16string TakeProblem() override {
+        auto& problems = w_.page.problems;
+        if (problems.empty()) {
+            return {};
+        }
+        std::u16string problem = problems.front();
+        problems.erase(problems.begin());
+        return problem;
+    }
+
     void Navigate(const std::u16string& url) override {
         if (!w_.Runs()) {
             return;

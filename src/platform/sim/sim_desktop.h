@@ -99,8 +99,11 @@ struct PageModel {
     std::optional<std::u16string> fromto;
     std::optional<std::u16string> version;
     std::optional<std::u16string> download;
-    std::vector<std::u16string> missing;  // element ids the page lacks
-    std::string engineUrl;                // requests go to a translation server there
+    std::vector<std::u16string> missing;   // element ids the page lacks
+    std::string engineUrl;                 // requests go to a translation server there
+    std::vector<std::u16string> problems;  // what the engine has to say, in turn
+    // --- what the program chose
+    std::optional<BrowserChoice> engine;
     // --- what happened
     std::u16string url;
     std::uint32_t navigations = 0;

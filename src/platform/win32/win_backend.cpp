@@ -11,17 +11,21 @@ Backend::Backend(HINSTANCE instance)
       loop_(std::make_unique<WinLoop>()),
       desktop_(std::make_unique<WinDesktop>(factors_)),
       ui_(std::make_unique<WinUi>(instance, factors_)),
-      browser_(std::make_unique<NoBrowser>()),
+      browser_(std::make_unique<WinBrowser>()),
       clipboard_(MakeClipboard()),
       processes_(MakeProcesses()),
       store_(MakeUserStore()),
       tray_(std::make_unique<WinTray>(*ui_)),
       shell_(MakeShell()),
       env_(MakeProcessEnv()) {
+    ui_->SetBrowser(browser_.get());
     platform_ = std::make_unique<Platform>(Platform{*loop_, *desktop_, *ui_, *browser_, *clipboard_,
                                                     *processes_, *store_, *tray_, *shell_, *env_});
 }
 
-Backend::~Backend() = default;
+Backend::~Backend() {
+    // The forms go first: no browser area may outlive the engine it tells about itself.
+    ui_.reset();
+}
 
 }  // namespace plv::win

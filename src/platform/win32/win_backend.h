@@ -79,17 +79,34 @@ class WinDesktop : public Desktop {
     ScreenFactors factors_;
 };
 
-// The browser when there is no engine: the page never loads, so the program stays connecting.
-class NoBrowser : public Browser {
+class BrowserEngine;
+
+// The program's Browser: the engine the settings chose, and the main form's browser area that it
+// shows in. Until an engine is chosen, and with "none", there is no page at all.
+class WinBrowser : public Browser {
   public:
-    void Navigate(const std::u16string&) override {}
-    std::optional<std::u16string> GetElementProperty(const std::u16string&, const std::u16string&) override {
-        return std::nullopt;
-    }
-    bool SetElementProperty(const std::u16string&, const std::u16string&, const std::u16string&) override {
-        return false;
-    }
-    bool CallElementMethod(const std::u16string&, const std::u16string&) override { return false; }
+    WinBrowser();
+    ~WinBrowser() override;
+    void UseEngine(const BrowserChoice& choice) override;
+    std::u16string TakeProblem() override;
+    void Navigate(const std::u16string& url) override;
+    std::optional<std::u16string> GetElementProperty(const std::u16string& id,
+                                                     const std::u16string& name) override;
+    bool SetElementProperty(const std::u16string& id, const std::u16string& name,
+                            const std::u16string& value) override;
+    bool CallElementMethod(const std::u16string& id, const std::u16string& name) override;
+
+    // From the forms: the browser area's window, its size, and whether its form is shown.
+    void HostCreated(HWND host);
+    void HostResized(int width, int height);
+    void HostShown(bool shown);
+
+  private:
+    std::unique_ptr<BrowserEngine> engine_;
+    HWND host_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+    bool shown_ = false;
 };
 
 struct WinControl;
@@ -135,6 +152,8 @@ class WinUi : public Ui {
     void UpdateMenuItem(Hwnd form, const MenuItem& item) override;
     std::uint32_t TrackPopupMenu(Hwnd form, PointPx at) override;
 
+    // The browser that a browser area (the main form's WB) shows.
+    void SetBrowser(WinBrowser* browser) { browser_ = browser; }
     // For the tray: the message its notifications arrive with at the owner form.
     void SetTrayMessage(Hwnd form, UINT message);
     // A picture of the resources (icons at the size asked for, bitmaps as they are).
@@ -166,6 +185,7 @@ class WinUi : public Ui {
     std::map<int, HBITMAP> bitmaps_;
     HCURSOR hand_ = nullptr;
     HWND owner_ = nullptr;
+    WinBrowser* browser_ = nullptr;
 };
 
 class WinTray : public Tray {
@@ -190,7 +210,7 @@ class Backend {
     std::unique_ptr<WinLoop> loop_;
     std::unique_ptr<WinDesktop> desktop_;
     std::unique_ptr<WinUi> ui_;
-    std::unique_ptr<Browser> browser_;
+    std::unique_ptr<WinBrowser> browser_;
     std::unique_ptr<Clipboard> clipboard_;
     std::unique_ptr<Processes> processes_;
     std::unique_ptr<UserStore> store_;

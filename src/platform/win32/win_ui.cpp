@@ -33,6 +33,7 @@ struct WinForm {
     HMENU menu = nullptr;
     UINT trayMessage = 0;
     bool closeFromMenu = false;  // SC_CLOSE came before the WM_CLOSE
+    bool hasBrowser = false;     // holds the browser area
 
     ~WinForm() {
         if (brush != nullptr) {
@@ -395,8 +396,9 @@ ControlId WinUi::AddControl(Hwnd form, const ControlDesign& design) {
             style |= BS_PUSHBUTTON | WS_TABSTOP;
             break;
         case ControlKind::Browser:
-            // No engine: an empty area where the page would be.
+            // The area the engine shows the page in; without an engine it stays empty.
             cls = L"STATIC";
+            style |= WS_CLIPCHILDREN;
             break;
         case ControlKind::Label:
         case ControlKind::Image:
@@ -434,6 +436,11 @@ ControlId WinUi::AddControl(Hwnd form, const ControlDesign& design) {
         ti.lpszText = const_cast<wchar_t*>(W(tip));
         SendMessageW(f->tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
     }
+    if (design.kind == ControlKind::Browser && browser_ != nullptr) {
+        f->hasBrowser = true;
+        browser_->HostCreated(hwnd);
+        browser_->HostResized(ToPxX(design.bounds.width), ToPxY(design.bounds.height));
+    }
     f->controls.push_back(std::move(c));
     return raw->id;
 }
@@ -445,6 +452,9 @@ void WinUi::SetControlBounds(Hwnd form, ControlId control, RectTwips b) {
     }
     c->design.bounds = b;
     ::MoveWindow(c->hwnd, ToPxX(b.left), ToPxY(b.top), ToPxX(b.width), ToPxY(b.height), TRUE);
+    if (c->design.kind == ControlKind::Browser && browser_ != nullptr) {
+        browser_->HostResized(ToPxX(b.width), ToPxY(b.height));
+    }
 }
 
 void WinUi::SetControlText(Hwnd form, ControlId control, const std::u16string& text) {
@@ -710,6 +720,11 @@ LRESULT WinUi::OnFormMessage(WinForm& f, HWND hwnd, UINT msg, WPARAM wp, LPARAM 
         case WM_MOUSEACTIVATE:
             if (f.floating) {
                 return MA_NOACTIVATE;
+            }
+            break;
+        case WM_SHOWWINDOW:
+            if (f.hasBrowser && browser_ != nullptr) {
+                browser_->HostShown(wp != 0);
             }
             break;
         case WM_ERASEBKGND: {
