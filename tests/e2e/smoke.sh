@@ -11,6 +11,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 bin=$(cd "${1:-$here/../../build/mingw-x64/bin}" && pwd)
 work=${2:-$(mktemp -d /tmp/plv-smoke.XXXXXX)}
 source "$here/wine-env.sh"
+source "$here/services.sh"
 
 failures=0
 fail() {
@@ -35,7 +36,10 @@ trap finish EXIT
 wine_up "$work"
 app="$WINEPREFIX/drive_c/Parlevo"
 mkdir -p "$app"
-cp "$bin/plv.exe" "$bin/hash2.dll" "$bin/plv.ini" "$bin/plv-probe.exe" "$app/"
+cp "$bin/plv.exe" "$bin/hash2.dll" "$bin/plv-probe.exe" "$app/"
+# The shipped settings without an engine: the page never loads, the popup says so.
+ini_text=$(iconv -f UTF-16LE -t UTF-8 "$bin/plv.ini")
+{ printf '%s\n' "$ini_text"; printf 'browser=none\r\n'; } | iconv -f UTF-8 -t UTF-16LE >"$app/plv.ini"
 PLV_PROBE="$app/plv-probe.exe"
 probe() { wine_probe "$@"; }
 # A press as a hand makes it: the program looks at the buttons every 50 ms.
@@ -51,6 +55,7 @@ clip_before=$(probe clipboard | grep -v '^clipboard seq=')
 
 # 1. Start-up: nothing shown (every window hidden), then a second copy ends at once, silently.
 wine_bg "$work/plv.log" 'C:\Parlevo\plv.exe'
+plv_pid=$!
 probe wait-window plv.exe Parlevo 30 >/dev/null || fail "plv.exe made no main window"
 sleep 1
 probe windows plv.exe >"$work/start.windows"
@@ -136,4 +141,72 @@ fi
 wine_shot "$work/4-closed.png"
 clip_end=$(probe clipboard | grep -v '^clipboard seq=')
 [ "$clip_end" == "$clip_before" ] || fail "the clipboard changed by the end"
+
+# 5. With a real service page: plv-service and Chromium (the attach engine). The tray icon turns
+# from grey to the connected colour, the popup shows Apertium's translation, and "copy" puts it
+# on the clipboard.
+if [ "${PLV_SMOKE_TRANSLATE:-1}" = 1 ]; then
+    kill "$plv_pid" 2>/dev/null
+    wine_wait_gone "$plv_pid" 20
+    service_up "$work" || fail "plv-service did not start"
+    chromium_up "$work" || fail "Chromium did not start"
+    printf '%s\n' "$ini_text" | sed "s|^serviceurl=[^\r]*|serviceurl=$SERVICE_URL|" |
+        { cat; printf 'browser=%s\r\n' "$DEVTOOLS"; } | iconv -f UTF-8 -t UTF-16LE >"$app/plv.ini"
+    wine_bg "$work/plv2.log" 'C:\Parlevo\plv.exe'
+    probe wait-window plv.exe Parlevo 30 >/dev/null || fail "plv.exe did not start again"
+    colour=
+    for _ in $(seq 1 100); do
+        colour=$(wine_pixel 1263 790)
+        [ -n "$colour" ] && [ "$colour" != "#808080" ] && break
+        sleep 0.1
+    done
+    wine_shot "$work/5-connected.png"
+    case "$colour" in
+    "#F0AA00" | "#00A8FF") pass "the tray icon turns from grey to $colour once the page is up" ;;
+    *) fail "the tray icon is $colour, not the connected colour" ;;
+    esac
+    press 300 300
+    sleep 1
+    start=$(date +%s%N)
+    wine_drag 12 52 200 52
+    for _ in $(seq 1 30); do
+        probe windows plv.exe | grep -qE '^window .*title="" rect=210,47,226,63 visible=1' && break
+        sleep 0.1
+    done
+    press 218 55
+    translation=
+    for _ in $(seq 1 100); do
+        probe windows plv.exe >"$work/translated.windows"
+        translation=$(grep -A1 -E '^window .*title="Form1".* visible=1' "$work/translated.windows" |
+            sed -n 's/.*class="RichEdit50W".* text="\(.*\)"$/\1/p')
+        case "$translation" in
+        *mundo*) break ;;
+        esac
+        sleep 0.1
+    done
+    ms=$((($(date +%s%N) - start) / 1000000))
+    wine_shot "$work/6-translated.png"
+    case "$translation" in
+    *mundo*) pass "the popup shows the translation \"$translation\" (${ms} ms from the drag)" ;;
+    *)
+        fail "no translation in the popup (\"$translation\")"
+        cat "$work/translated.windows"
+        ;;
+    esac
+    copy=$(grep -E 'class="ParlevoPicture".* visible=1 .*text="copy"' "$work/translated.windows" |
+        sed -n 's/.* rect=\([0-9-]*\),\([0-9-]*\),\([0-9-]*\),\([0-9-]*\) .*/\1 \2 \3 \4/p')
+    if [ -n "$copy" ]; then
+        read -r l t r b <<<"$copy"
+        press $(((l + r) / 2)) $(((t + b) / 2))
+        sleep 1
+        copied=$(probe clipboard-text)
+        if [ "$copied" = "$translation" ]; then
+            pass "\"copy\" puts the translation on the clipboard"
+        else
+            fail "\"copy\" left \"$copied\" on the clipboard"
+        fi
+    else
+        fail "no visible \"copy\" label in the popup"
+    fi
+fi
 [ $failures -eq 0 ]

@@ -1,0 +1,68 @@
+# The Linux-side peers of plv.exe under Wine: the translation server with its service page, and
+# Debian's Chromium with a DevTools endpoint on the loopback interface (the "attach" engine).
+# Source after wine-env.sh; both are ended by wine_down with the rest (their pids are recorded).
+# Every wait here is bounded.
+
+e2e_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+
+# service_up DIR: plv-service on a port the system picks; sets SERVICE_URL (http://127.0.0.1:PORT/).
+service_up() {
+    local dir=$1 exe=${PLV_SERVICE:-$e2e_root/build/server/plv-service}
+    if [ ! -x "$exe" ]; then
+        echo "service_up: $exe is missing (server/scripts/test builds it)" >&2
+        return 1
+    fi
+    "$exe" --config "$e2e_root/server/plv-service.conf" --port 0 --preload true >"$dir/service.log" 2>&1 &
+    wine_pids+=($!)
+    [ -n "${wine_dir:-}" ] && echo "$!" >>"$wine_dir/pids"
+    local line
+    for _ in $(seq 1 300); do
+        line=$(grep -o 'http://127.0.0.1:[0-9]*' "$dir/service.log" 2>/dev/null | head -n 1)
+        [ -n "$line" ] && break
+        sleep 0.1
+    done
+    if [ -z "$line" ]; then
+        echo "service_up: plv-service did not start" >&2
+        cat "$dir/service.log" >&2
+        return 1
+    fi
+    SERVICE_URL="$line/"
+    for _ in $(seq 1 100); do
+        curl -s -o /dev/null "${SERVICE_URL}languages" && return 0
+        sleep 0.1
+    done
+    echo "service_up: $SERVICE_URL does not answer" >&2
+    return 1
+}
+
+# chromium_up DIR: headless Chromium with its DevTools endpoint on a loopback port it picks; sets
+# DEVTOOLS (http://127.0.0.1:PORT).
+chromium_up() {
+    local dir=$1 profile="$1/chromium-profile"
+    rm -rf "$profile"
+    mkdir -p "$profile"
+    chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
+        --disable-background-networking --disable-component-update --disable-sync \
+        --user-data-dir="$profile" --remote-debugging-address=127.0.0.1 --remote-debugging-port=0 \
+        about:blank >"$dir/chromium.log" 2>&1 &
+    wine_pids+=($!)
+    [ -n "${wine_dir:-}" ] && echo "$!" >>"$wine_dir/pids"
+    local port=
+    for _ in $(seq 1 300); do
+        port=$(head -n 1 "$profile/DevToolsActivePort" 2>/dev/null || true)
+        [ -n "$port" ] && break
+        sleep 0.1
+    done
+    if [ -z "$port" ]; then
+        echo "chromium_up: Chromium did not open its DevTools endpoint" >&2
+        tail -n 20 "$dir/chromium.log" >&2
+        return 1
+    fi
+    DEVTOOLS="http://127.0.0.1:$port"
+    for _ in $(seq 1 100); do
+        curl -s -o /dev/null "$DEVTOOLS/json/version" && return 0
+        sleep 0.1
+    done
+    echo "chromium_up: $DEVTOOLS does not answer" >&2
+    return 1
+}
