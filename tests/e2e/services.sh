@@ -5,19 +5,25 @@
 
 e2e_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
-# service_up DIR: plv-service on a port the system picks; sets SERVICE_URL (http://127.0.0.1:PORT/).
+# free_port: prints a loopback TCP port that nothing listens on now (the system picks it).
+free_port() {
+    timeout 10 python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
+}
+
+# service_up DIR [PORT]: plv-service on PORT, or on a port the system picks; sets SERVICE_URL
+# (http://127.0.0.1:PORT/).
 service_up() {
-    local dir=$1 exe=${PLV_SERVICE:-$e2e_root/build/server/plv-service}
+    local dir=$1 port=${2:-0} exe=${PLV_SERVICE:-$e2e_root/build/server/plv-service}
     if [ ! -x "$exe" ]; then
         echo "service_up: $exe is missing (server/scripts/test builds it)" >&2
         return 1
     fi
-    "$exe" --config "$e2e_root/server/plv-service.conf" --port 0 --preload true >"$dir/service.log" 2>&1 &
+    "$exe" --config "$e2e_root/server/plv-service.conf" --port "$port" --preload true >"$dir/service.log" 2>&1 &
     wine_pids+=($!)
     [ -n "${wine_dir:-}" ] && echo "$!" >>"$wine_dir/pids"
     local line
     for _ in $(seq 1 300); do
-        line=$(grep -o 'http://127.0.0.1:[0-9]*' "$dir/service.log" 2>/dev/null | head -n 1)
+        line=$(grep -o 'http://127.0.0.1:[0-9]*' "$dir/service.log" 2>/dev/null | head -n 1 || true)
         [ -n "$line" ] && break
         sleep 0.1
     done

@@ -1,0 +1,467 @@
+// The Browser's contract on the Chromium engine, attached to a browser that runs with a DevTools
+// endpoint on the loopback interface, and what only a real browser can do: answers that come too
+// late, a page that stops answering, a tab that goes away. tests/win32/run-browser starts Chromium
+// and plv-service on the Linux side and names them in PLV_DEVTOOLS and PLV_SERVICE_URL; without
+// them these cases are skipped. The engine's problems with no browser at all run everywhere.
+
+#include "platform/win32/win_backend.h"
+// (the backend's Windows headers first)
+
+#include <winsock2.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "contract/browser_contract.h"
+#include "platform/win32/win_browser.h"
+#include "platform/win32/win_devtools.h"
+#include "platform/win32/win_text.h"
+#include "win_test_support.h"
+
+namespace plv::contract {
+namespace {
+
+std::u16string Variable(const wchar_t* name) {
+    wchar_t value[1024] = {};
+    DWORD n = GetEnvironmentVariableW(name, value, 1024);
+    return n > 0 && n < 1024 ? win::U16(value, n) : std::u16string();
+}
+
+std::u16string Number(unsigned long n) {
+    return win::U16(std::to_wstring(n).c_str());
+}
+
+// Pages on the Windows side: a port where nothing listens, and one whose server takes the
+// request and never answers (Wine's sockets are the host's, so the Linux browser reaches both).
+class LoopbackPorts {
+  public:
+    LoopbackPorts() {
+        WSADATA data;
+        started_ = WSAStartup(MAKEWORD(2, 2), &data) == 0;
+        if (!started_) {
+            return;
+        }
+        SOCKET closed = Bound(closed_);
+        if (closed != INVALID_SOCKET) {
+            closesocket(closed);
+        }
+        listener_ = Bound(hanging_);
+        if (listener_ != INVALID_SOCKET && listen(listener_, SOMAXCONN) != 0) {
+            closesocket(listener_);
+            listener_ = INVALID_SOCKET;
+            hanging_ = 0;
+        }
+    }
+    ~LoopbackPorts() {
+        if (listener_ != INVALID_SOCKET) {
+            closesocket(listener_);
+        }
+        if (started_) {
+            WSACleanup();
+        }
+    }
+    LoopbackPorts(const LoopbackPorts&) = delete;
+    LoopbackPorts& operator=(const LoopbackPorts&) = delete;
+    unsigned closed() const { return closed_; }
+    unsigned hanging() const { return hanging_; }
+
+  private:
+    static SOCKET Bound(unsigned& port) {
+        SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        int size = sizeof a;
+        if (s == INVALID_SOCKET || bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 ||
+            getsockname(s, reinterpret_cast<sockaddr*>(&a), &size) != 0) {
+            if (s != INVALID_SOCKET) {
+                closesocket(s);
+            }
+            port = 0;
+            return INVALID_SOCKET;
+        }
+        port = ntohs(a.sin_port);
+        return s;
+    }
+
+    bool started_ = false;
+    SOCKET listener_ = INVALID_SOCKET;
+    unsigned closed_ = 0;
+    unsigned hanging_ = 0;
+};
+
+class ChromiumBrowserEnv {
+  public:
+    ChromiumBrowserEnv() : devtools_(Variable(L"PLV_DEVTOOLS")), service_(Variable(L"PLV_SERVICE_URL")) {
+        if (Unavailable().empty()) {
+            browser_.UseEngine({BrowserEngineKind::Attach, devtools_, u""});
+        }
+    }
+    Browser& browser() { return browser_; }
+    std::u16string PageUrl(PageKind kind) {
+        switch (kind) {
+            case PageKind::Service:
+                return service_;
+            case PageKind::Unreachable:
+                return u"http://127.0.0.1:" + Number(ports_.closed()) + u"/";
+            case PageKind::Hanging:
+                return u"http://127.0.0.1:" + Number(ports_.hanging()) + u"/";
+        }
+        return {};
+    }
+    void Pass(std::int64_t ms) { Sleep(static_cast<DWORD>(ms)); }
+    std::string Unavailable() {
+        if (devtools_.empty() || service_.empty()) {
+            return "no browser to attach to: PLV_DEVTOOLS and PLV_SERVICE_URL are not set "
+                   "(tests/win32/run-browser sets "
+                   "them)";
+        }
+        if (ports_.closed() == 0 || ports_.hanging() == 0) {
+            return "no loopback ports for the pages that do not load";
+        }
+        return {};
+    }
+    const std::u16string& devtools() const { return devtools_; }
+
+  private:
+    std::u16string devtools_;
+    std::u16string service_;
+    LoopbackPorts ports_;
+    win::WinBrowser browser_;
+};
+
+using Envs = ::testing::Types<ChromiumBrowserEnv>;
+INSTANTIATE_TYPED_TEST_SUITE_P(Chromium, BrowserContract, Envs);
+
+// A page of our own, as a data: address.
+std::u16string DataPage(const std::string& html) {
+    std::u16string url = u"data:text/html,";
+    const char* hex = "0123456789ABCDEF";
+    for (char ch : html) {
+        auto c = static_cast<unsigned char>(ch);
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) {
+            url += static_cast<char16_t>(c);
+        } else {
+            url += u'%';
+            url += static_cast<char16_t>(hex[c >> 4]);
+            url += static_cast<char16_t>(hex[c & 15]);
+        }
+    }
+    return url;
+}
+
+// A text box "quick" whose member "slow" takes the given time to read.
+std::u16string SlowPage(int ms) {
+    return DataPage(
+        "<textarea id=text>quick</textarea><script>Object.defineProperty(document.getElementById('text'),"
+        "'slow',{get:function(){var t=Date.now();while(Date.now()-t<" +
+        std::to_string(ms) + "){}return 'slow';}});</script>");
+}
+
+class ChromiumBrowser : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (std::string why = env.Unavailable(); !why.empty()) {
+            GTEST_SKIP() << why;
+        }
+    }
+
+    bool Within(std::int64_t boundMs, const std::function<bool()>& condition) {
+        for (std::int64_t waited = 0;; waited += kPollMs) {
+            if (condition()) {
+                return true;
+            }
+            if (waited >= boundMs) {
+                return false;
+            }
+            Sleep(static_cast<DWORD>(kPollMs));
+        }
+    }
+
+    bool Load(const std::u16string& url, const char16_t* value) {
+        b.Navigate(url);
+        return Within(kLoadBoundMs, [&] { return b.GetElementProperty(u"text", u"value") == value; });
+    }
+
+    // How long an operation took, in milliseconds.
+    template <typename Fn>
+    std::uint64_t Timed(Fn fn) {
+        std::uint64_t start = GetTickCount64();
+        fn();
+        return GetTickCount64() - start;
+    }
+
+    ChromiumBrowserEnv env;
+    Browser& b = env.browser();
+};
+
+// An answer that comes after the bound is dropped when it arrives; the next operation gets its
+// own answer, never the late one.
+TEST_F(ChromiumBrowser, ALateAnswerIsNeverTakenForAnother) {
+    ASSERT_TRUE(Load(SlowPage(700), u"quick"));
+    std::optional<std::u16string> slow = u"unset";
+    std::uint64_t took = Timed([&] { slow = b.GetElementProperty(u"text", u"slow"); });
+    EXPECT_EQ(slow, std::nullopt);
+    EXPECT_GE(took, 200u);
+    EXPECT_LT(took, 600u) << "the wait has its bound";
+    Sleep(1000);  // the late answer arrives meanwhile
+    EXPECT_EQ(b.GetElementProperty(u"text", u"value"), u"quick");
+    EXPECT_TRUE(b.SetElementProperty(u"text", u"value", u"after"));
+    EXPECT_EQ(b.GetElementProperty(u"text", u"value"), u"after");
+}
+
+// A page that stops answering costs the bound a few times; then the operations give nothing at
+// once, and the next navigation connects again.
+TEST_F(ChromiumBrowser, AHungPageCostsTheBoundOnlyAFewTimes) {
+    ASSERT_TRUE(Load(SlowPage(3000), u"quick"));
+    std::uint64_t first = Timed([&] {
+        EXPECT_EQ(b.GetElementProperty(u"text", u"slow"), std::nullopt);
+        EXPECT_EQ(b.GetElementProperty(u"text", u"value"), std::nullopt);
+        EXPECT_EQ(b.GetElementProperty(u"text", u"value"), std::nullopt);
+    });
+    EXPECT_LT(first, 1500u);
+    std::uint64_t then = Timed([&] {
+        EXPECT_EQ(b.GetElementProperty(u"text", u"value"), std::nullopt);
+        EXPECT_FALSE(b.SetElementProperty(u"text", u"value", u"x"));
+        EXPECT_FALSE(b.CallElementMethod(u"text", u"focus"));
+    });
+    EXPECT_LT(then, 50u) << "no wait once the browser counts as hung";
+    ASSERT_TRUE(Load(env.PageUrl(PageKind::Service), u""));
+    EXPECT_TRUE(b.SetElementProperty(u"text", u"value", u"again"));
+}
+
+// The tab goes away (closed by the user, or the browser ends): nothing at once, and the next
+// navigation opens a new tab.
+TEST_F(ChromiumBrowser, AClosedTabGivesNothingAtOnceUntilTheNextNavigation) {
+    std::u16string marker = u"#closed-tab-" + Number(GetCurrentProcessId());
+    ASSERT_TRUE(Load(env.PageUrl(PageKind::Service) + marker, u""));
+    auto at = win::ParseDevToolsAddress(env.devtools());
+    ASSERT_TRUE(at);
+    auto list = win::DevToolsRequest(*at, L"GET", L"/json/list", 2000);
+    ASSERT_TRUE(list);
+    auto targets = nlohmann::json::parse(*list, nullptr, false);
+    ASSERT_TRUE(targets.is_array()) << *list;
+    std::string id;
+    std::string wanted = std::string(marker.begin(), marker.end());
+    for (const auto& t : targets) {
+        std::string url = t.is_object() ? t.value("url", "") : "";
+        if (url.size() >= wanted.size() &&
+            url.compare(url.size() - wanted.size(), wanted.size(), wanted) == 0) {
+            id = t.value("id", "");
+        }
+    }
+    ASSERT_FALSE(id.empty()) << *list;
+    ASSERT_TRUE(
+        win::DevToolsRequest(*at, L"GET", L"/json/close/" + std::wstring(id.begin(), id.end()), 2000));
+    EXPECT_TRUE(Within(2000, [&] { return !b.GetElementProperty(u"text", u"value"); }));
+    std::uint64_t took = Timed([&] {
+        for (int i = 0; i < 10; ++i) {
+            EXPECT_EQ(b.GetElementProperty(u"text", u"value"), std::nullopt);
+        }
+    });
+    EXPECT_LT(took, 50u);
+    ASSERT_TRUE(Load(env.PageUrl(PageKind::Service), u""));
+}
+
+// DevTools holds back what is meant for the page while a navigation is under way, so the engine
+// sends nothing then: the program's polls cost no time while a page loads slowly.
+TEST_F(ChromiumBrowser, WhileANavigationIsUnderWayOperationsReturnAtOnce) {
+    ASSERT_TRUE(Load(env.PageUrl(PageKind::Service), u""));
+    b.Navigate(env.PageUrl(PageKind::Hanging));
+    Sleep(300);
+    std::uint64_t took = Timed([&] {
+        for (int i = 0; i < 10; ++i) {
+            EXPECT_EQ(b.GetElementProperty(u"text", u"outerHTML"), std::nullopt);
+            EXPECT_FALSE(b.SetElementProperty(u"text", u"value", u"x"));
+        }
+    });
+    EXPECT_LT(took, 100u);
+    ASSERT_TRUE(Load(env.PageUrl(PageKind::Service), u""));
+}
+
+// The round trip of an element read, for choosing the bound: printed, and well inside it.
+TEST_F(ChromiumBrowser, ElementReadRoundTrip) {
+    ASSERT_TRUE(Load(env.PageUrl(PageKind::Service), u""));
+    ASSERT_TRUE(b.SetElementProperty(u"text", u"value", u"the house"));
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    std::vector<double> ms;
+    int missing = 0;
+    for (int i = 0; i < 1000; ++i) {
+        LARGE_INTEGER start, end;
+        QueryPerformanceCounter(&start);
+        missing += b.GetElementProperty(u"text", u"value") == u"the house" ? 0 : 1;
+        QueryPerformanceCounter(&end);
+        ms.push_back(static_cast<double>(end.QuadPart - start.QuadPart) * 1000.0 /
+                     static_cast<double>(frequency.QuadPart));
+    }
+    std::sort(ms.begin(), ms.end());
+    double median = ms[ms.size() / 2];
+    double p99 = ms[ms.size() * 99 / 100];
+    std::printf("element read round trip over %zu reads: median %.3f ms, p99 %.3f ms, max %.3f ms\n",
+                ms.size(), median, p99, ms.back());
+    RecordProperty("median_us", static_cast<int>(median * 1000));
+    RecordProperty("p99_us", static_cast<int>(p99 * 1000));
+    EXPECT_EQ(missing, 0);
+    EXPECT_LT(p99, 100.0);
+}
+
+// --- a browser of our own
+
+// A browser of our own that runs already (left by an earlier run of the program) is taken over
+// through the port file in its profile; it lies over the main form's browser area while the form is
+// shown and off the screen otherwise, and is closed with the engine. run-browser starts a second
+// Chromium for this and names its profile folder in PLV_OWN_PROFILE.
+TEST(ChromiumBrowserOwn, TakesOverItsBrowserPlacesItsWindowAndClosesIt) {
+    std::u16string profile = Variable(L"PLV_OWN_PROFILE");
+    std::u16string service = Variable(L"PLV_SERVICE_URL");
+    if (profile.empty() || service.empty()) {
+        GTEST_SKIP() << "no browser of our own: PLV_OWN_PROFILE and PLV_SERVICE_URL are not set "
+                        "(tests/win32/run-browser "
+                        "sets them)";
+    }
+    HWND host = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"host", WS_POPUP | WS_VISIBLE, 100, 120, 640,
+                                480, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(host, nullptr);
+    auto engine = win::MakeChromiumEngine({u"", u"", profile});
+    engine->HostCreated(host);
+    engine->Navigate(service);
+    EXPECT_EQ(engine->TakeProblem(), u"");
+    bool ready = false;
+    for (int i = 0; i < 200 && !ready; ++i) {
+        ready = engine->GetElementProperty(u"text", u"value") == u"";
+        Sleep(ready ? 0 : 50);
+    }
+    ASSERT_TRUE(ready);
+
+    // The browser's own view of its window, through a connection of the test's.
+    std::wstring portFile(win::W(profile));
+    portFile += L"\\DevToolsActivePort";
+    char text[16] = {};
+    DWORD got = 0;
+    HANDLE file =
+        CreateFileW(portFile.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    ReadFile(file, text, sizeof text - 1, &got, nullptr);
+    CloseHandle(file);
+    win::DevToolsAddress at{L"127.0.0.1", static_cast<INTERNET_PORT>(std::atoi(text))};
+    auto list = win::DevToolsRequest(at, L"GET", L"/json/list", 2000);
+    ASSERT_TRUE(list);
+    auto targets = nlohmann::json::parse(*list, nullptr, false);
+    std::string path;
+    for (const auto& t : targets) {
+        if (t.is_object() && t.value("type", "") == "page" && path.empty()) {
+            path = "/devtools/page/" + t.value("id", "");
+        }
+    }
+    auto session = win::DevToolsSession::Open(at, std::wstring(path.begin(), path.end()), 2000);
+    ASSERT_TRUE(session);
+    auto bounds = [&] {
+        auto w = session->Call("Browser.getWindowForTarget", nlohmann::json::object(), 1000);
+        return w && w->contains("bounds") ? (*w)["bounds"] : nlohmann::json();
+    };
+
+    engine->HostShown(true);
+    RECT r{};
+    GetWindowRect(host, &r);
+    HDC screen = GetDC(nullptr);
+    int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    auto shown = bounds();
+    EXPECT_EQ(shown.value("left", 0), MulDiv(r.left, 96, dpi)) << shown.dump();
+    EXPECT_EQ(shown.value("top", 0), MulDiv(r.top, 96, dpi)) << shown.dump();
+    EXPECT_EQ(shown.value("width", 0), MulDiv(r.right - r.left, 96, dpi)) << shown.dump();
+    EXPECT_EQ(shown.value("height", 0), MulDiv(r.bottom - r.top, 96, dpi)) << shown.dump();
+    engine->HostShown(false);
+    auto hidden = bounds();
+    EXPECT_LT(hidden.value("left", 0), -10000) << hidden.dump();
+    session.reset();
+
+    engine.reset();
+    bool closed = false;
+    for (int i = 0; i < 100 && !closed; ++i) {
+        closed = !win::DevToolsRequest(at, L"GET", L"/json/version", 500);
+        Sleep(closed ? 0 : 50);
+    }
+    EXPECT_TRUE(closed) << "the browser is closed with the engine";
+    DestroyWindow(host);
+}
+
+// --- problems, with no browser needed
+
+// Where the engine would find an installed Edge or Chrome, which these cases must not start.
+bool BrowserInstalled() {
+    for (const wchar_t* exe : {L"msedge.exe", L"chrome.exe"}) {
+        std::wstring key = std::wstring(L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\") + exe;
+        for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
+            HKEY k = nullptr;
+            if (RegOpenKeyExW(root, key.c_str(), 0, KEY_QUERY_VALUE, &k) == ERROR_SUCCESS) {
+                RegCloseKey(k);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+TEST(ChromiumBrowserProblems, AnEndpointThatDoesNotAnswerIsSaidOnce) {
+    LoopbackPorts ports;
+    ASSERT_NE(ports.closed(), 0u);
+    std::u16string address = u"http://127.0.0.1:" + Number(ports.closed());
+    auto engine = win::MakeChromiumEngine({address, u"", u""});
+    engine->Navigate(u"about:blank");
+    EXPECT_EQ(engine->TakeProblem(), u"The browser's DevTools endpoint at " + address + u" does not answer.");
+    EXPECT_EQ(engine->TakeProblem(), u"");
+    engine->Navigate(u"about:blank");
+    EXPECT_EQ(engine->TakeProblem(), u"") << "the same problem is said once";
+    EXPECT_EQ(engine->GetElementProperty(u"text", u"value"), std::nullopt);
+    EXPECT_FALSE(engine->SetElementProperty(u"text", u"value", u"x"));
+    EXPECT_FALSE(engine->CallElementMethod(u"btn", u"click"));
+}
+
+TEST(ChromiumBrowserProblems, AnEndpointThatHangsCostsABoundedWait) {
+    LoopbackPorts ports;
+    ASSERT_NE(ports.hanging(), 0u);
+    std::u16string address = u"http://127.0.0.1:" + Number(ports.hanging());
+    auto engine = win::MakeChromiumEngine({address, u"", u""});
+    std::uint64_t start = GetTickCount64();
+    engine->Navigate(u"about:blank");
+    std::uint64_t took = GetTickCount64() - start;
+    EXPECT_LT(took, 5000u);
+    EXPECT_EQ(engine->TakeProblem(), u"The browser's DevTools endpoint at " + address + u" does not answer.");
+}
+
+TEST(ChromiumBrowserProblems, NoBrowserInstalledAndNoneSet) {
+    if (BrowserInstalled()) {
+        GTEST_SKIP() << "Edge or Chrome is installed here";
+    }
+    std::wstring profile = wintest::NewTempFolder();
+    auto engine = win::MakeChromiumEngine({u"", u"", win::U16(profile.c_str())});
+    engine->Navigate(u"about:blank");
+    EXPECT_EQ(engine->TakeProblem(),
+              u"No Chromium-family browser was found (Microsoft Edge or Google Chrome); set "
+              u"browserpath in plv.ini.");
+    EXPECT_EQ(engine->GetElementProperty(u"text", u"value"), std::nullopt);
+}
+
+TEST(ChromiumBrowserProblems, ABrowserThatExitsAtOnce) {
+    if (BrowserInstalled()) {
+        GTEST_SKIP() << "Edge or Chrome is installed here";
+    }
+    std::wstring profile = wintest::NewTempFolder();
+    // This program, started as a child that ends itself at once.
+    wintest::ScopedEnvironment mode(wintest::kChildMode, L"terminate");
+    auto engine =
+        win::MakeChromiumEngine({u"", win::U16(wintest::ExePath().c_str()), win::U16(profile.c_str())});
+    std::uint64_t start = GetTickCount64();
+    engine->Navigate(u"about:blank");
+    std::uint64_t took = GetTickCount64() - start;
+    EXPECT_EQ(engine->TakeProblem(), u"The browser exited at once.");
+    EXPECT_LT(took, 5000u);
+}
+
+}  // namespace
+}  // namespace plv::contract
