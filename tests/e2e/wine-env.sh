@@ -56,9 +56,18 @@ wine_pids=()
 wine_dir=
 wine_xvfb_pid=
 
-# wine_up DIR [DISPLAY_NUMBER]: Xvfb on :N (a free one is picked when absent) and a prefix in DIR.
+# wine_up DIR [DISPLAY_NUMBER|current]: Xvfb on :N (a free one is picked when absent; "current"
+# uses $DISPLAY as it is) and a prefix in DIR.
 wine_up() {
     local dir=$1 n=${2:-}
+    if [ "$n" = current ]; then
+        # The display that is already there (a person's, to try the program on): no Xvfb.
+        mkdir -p "$dir"
+        wine_dir=$(cd "$dir" && pwd)
+        : >"$wine_dir/pids"
+        wine_prefix_up
+        return
+    fi
     if [ -z "$n" ]; then
         for n in $(seq 90 140); do
             [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
@@ -83,6 +92,11 @@ wine_up() {
         echo "wine_up: Xvfb did not start on :$n" >&2
         return 1
     fi
+    wine_prefix_up
+}
+
+# wine_prefix_up: the prefix in $wine_dir, with the virtual desktop.
+wine_prefix_up() {
     export WINEPREFIX="$wine_dir/prefix"
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         timeout 180 "$WINE64" wineboot -i >"$wine_dir/wineboot.log" 2>&1 || true
@@ -90,6 +104,19 @@ wine_up() {
     # Every program opens inside one virtual desktop with a taskbar and a notification area.
     timeout 60 "$WINE64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1
     timeout 60 "$WINE64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1280x800 /f >/dev/null 2>&1
+}
+
+# wine_free_display [FROM]: prints the first display number from FROM (100 by default) upward
+# that nobody uses now.
+wine_free_display() {
+    local n
+    for n in $(seq "${1:-100}" 199); do
+        if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+            echo "$n"
+            return 0
+        fi
+    done
+    return 1
 }
 
 # wine_bg LOG PROGRAM [ARGS...]: starts a Windows program in the background; its pid is in $!.
@@ -132,6 +159,33 @@ wine_pixel() {
     else
         timeout 30 import -display "$DISPLAY" -window root -crop "1x1+$x+$y" -depth 8 txt:-
     fi | grep -o '#[0-9A-Fa-f]\{6\}' | head -n 1
+}
+
+# wine_wait_pixel X Y SECONDS COLOUR...: waits (whole seconds) until the pixel has one of the
+# colours (#RRGGBB, upper case as wine_pixel prints them); prints the colour it saw last.
+wine_wait_pixel() {
+    local x=$1 y=$2 seconds=$3 colour='' c end
+    shift 3
+    end=$((SECONDS + seconds))
+    while :; do
+        colour=$(wine_pixel "$x" "$y")
+        for c in "$@"; do
+            if [ "$colour" = "$c" ]; then
+                echo "$colour"
+                return 0
+            fi
+        done
+        [ $SECONDS -ge $end ] && break
+        sleep 0.1
+    done
+    echo "$colour"
+    return 1
+}
+
+# wine_press X Y: a left press and release as a hand makes it (programs that poll the buttons
+# every 50 ms see it).
+wine_press() {
+    timeout 20 xdotool mousemove "$1" "$2" sleep 0.1 mousedown 1 sleep 0.15 mouseup 1 >/dev/null 2>&1
 }
 
 # wine_wait_file FILE [SECONDS]: waits (whole seconds, 10 by default) until FILE exists and is not empty.
