@@ -5,7 +5,8 @@
 // Exit codes: 0 done, 1 something asked for was not found (or could not be done), 2 bad usage.
 
 #include <windows.h>
-// After windows.h, whose types it uses.
+// After windows.h, whose types they use.
+#include <richedit.h>
 #include <tlhelp32.h>
 
 #include <cstdint>
@@ -1186,6 +1187,137 @@ int Lock(const std::wstring& path, double seconds) {
     return kOk;
 }
 
+// A block of memory inside another process: rich edit messages take pointers, and Windows copies
+// no data across processes for them, so the structures they read and fill must live over there.
+class RemoteBuffer {
+  public:
+    RemoteBuffer(DWORD pid, SIZE_T size)
+        : process_(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid)) {
+        if (process_ != nullptr) {
+            at_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+        }
+    }
+    RemoteBuffer(const RemoteBuffer&) = delete;
+    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+    ~RemoteBuffer() {
+        if (at_ != nullptr) {
+            VirtualFreeEx(process_, at_, 0, MEM_RELEASE);
+        }
+        if (process_ != nullptr) {
+            CloseHandle(process_);
+        }
+    }
+    bool Ok() const { return at_ != nullptr; }
+    LPARAM Param() const { return reinterpret_cast<LPARAM>(at_); }
+    WPARAM WParam() const { return reinterpret_cast<WPARAM>(at_); }
+    bool Write(const void* p, SIZE_T n) {
+        SIZE_T done = 0;
+        return WriteProcessMemory(process_, at_, p, n, &done) != 0 && done == n;
+    }
+    bool Read(void* p, SIZE_T n) {
+        SIZE_T done = 0;
+        return ReadProcessMemory(process_, at_, p, n, &done) != 0 && done == n;
+    }
+
+  private:
+    HANDLE process_;
+    void* at_ = nullptr;
+};
+
+bool Send(HWND h, UINT msg, WPARAM wp, LPARAM lp, DWORD_PTR* result = nullptr) {
+    DWORD_PTR r = 0;
+    const bool ok = SendMessageTimeoutW(h, msg, wp, lp, SMTO_ABORTIFHUNG, kSendTimeoutMs, &r) != 0;
+    if (result != nullptr) {
+        *result = r;
+    }
+    return ok;
+}
+
+std::string Colour(COLORREF c) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string s = "#";
+    for (const BYTE b : {GetRValue(c), GetGValue(c), GetBValue(c)}) {
+        s += kDigits[b >> 4];
+        s += kDigits[b & 15];
+    }
+    return s;
+}
+
+// The colour of every character of the first visible rich edit box of a process, as runs of one
+// colour. Each character is selected in turn to read its format, so the user's selection is read
+// first and put back at the end; the box is expected to be read-only or left alone meanwhile.
+int RichColours(const Target& t) {
+    const std::vector<Proc> procs = Resolve(t);
+    HWND box = nullptr;
+    for (HWND top : TopWindows()) {
+        if (!HasPid(procs, PidOf(top)) || !IsWindowVisible(top)) {
+            continue;
+        }
+        for (HWND c = GetWindow(top, GW_CHILD); c != nullptr && box == nullptr;
+             c = GetWindow(c, GW_HWNDNEXT)) {
+            if (IsRichEdit(ClassOf(c)) && IsWindowVisible(c)) {
+                box = c;
+            }
+        }
+        if (box != nullptr) {
+            break;
+        }
+    }
+    if (box == nullptr) {
+        Error("no visible rich edit box");
+        return kNotFound;
+    }
+    RemoteBuffer remote(PidOf(box), 4096);
+    if (!remote.Ok()) {
+        Error("no memory in the other process");
+        return kNotFound;
+    }
+    // Character positions count a paragraph break as one, unlike WM_GETTEXT's \r\n.
+    GETTEXTLENGTHEX how{GTL_NUMCHARS | GTL_PRECISE, 1200};
+    DWORD_PTR length = 0;
+    CHARRANGE saved{};
+    if (!remote.Write(&how, sizeof how) || !Send(box, EM_GETTEXTLENGTHEX, remote.WParam(), 0, &length) ||
+        !Send(box, EM_EXGETSEL, 0, remote.Param()) || !remote.Read(&saved, sizeof saved)) {
+        Error("the rich edit box does not answer");
+        return kNotFound;
+    }
+    if (length > 20000) {
+        length = 20000;
+    }
+    Line("rich hwnd=" + H(box) + " length=" + Num(static_cast<long long>(length)) +
+         " sel=" + Num(saved.cpMin) + "," + Num(saved.cpMax));
+    const COLORREF automatic = GetSysColor(COLOR_WINDOWTEXT);
+    std::string run_colour;
+    long long run_start = 0;
+    int rc = kOk;
+    for (LONG cp = 0; cp <= static_cast<LONG>(length); ++cp) {
+        std::string colour;
+        if (cp < static_cast<LONG>(length)) {
+            CHARRANGE one{cp, cp + 1};
+            CHARFORMAT2W cf{};
+            cf.cbSize = sizeof cf;
+            cf.dwMask = CFM_COLOR;
+            if (!remote.Write(&one, sizeof one) || !Send(box, EM_EXSETSEL, 0, remote.Param()) ||
+                !remote.Write(&cf, sizeof cf) ||
+                !Send(box, EM_GETCHARFORMAT, SCF_SELECTION, remote.Param()) || !remote.Read(&cf, sizeof cf)) {
+                Error("no character format at " + Num(cp));
+                rc = kNotFound;
+                break;
+            }
+            const bool is_auto = (cf.dwEffects & CFE_AUTOCOLOR) != 0;
+            colour = Colour(is_auto ? automatic : cf.crTextColor) + (is_auto ? " auto=1" : " auto=0");
+        }
+        if (cp > 0 && colour != run_colour) {
+            Line("run start=" + Num(run_start) + " length=" + Num(cp - run_start) + " color=" + run_colour);
+            run_start = cp;
+        }
+        run_colour = colour;
+    }
+    const bool put_back = remote.Write(&saved, sizeof saved) && Send(box, EM_EXSETSEL, 0, remote.Param());
+    Line("restored sel=" + Num(saved.cpMin) + "," + Num(saved.cpMax) + " ok=" + Flag(put_back));
+    return put_back ? rc : kNotFound;
+}
+
 constexpr const char* kUsageText =
     "usage: plv-probe COMMAND ...\n"
     "  windows EXE|pid=N|*          top-level windows of a process, then their children\n"
@@ -1204,7 +1336,8 @@ constexpr const char* kUsageText =
     "  tray                         screen size, work area, the taskbar and its children\n"
     "  cursor                       the pointer position\n"
     "  point X Y                    the window at a screen point\n"
-    "  lock PATH SECONDS            holds a file open with no sharing for a while\n";
+    "  lock PATH SECONDS            holds a file open with no sharing for a while\n"
+    "  rich-colors EXE|pid=N        text colours of the first visible rich edit box, as runs\n";
 
 int Usage() {
     WriteHandle(STD_ERROR_HANDLE, kUsageText);
@@ -1265,6 +1398,10 @@ int Run(const std::vector<std::wstring>& a) {
     if (cmd == L"lock" && n == 3) {
         const auto seconds = ParseSeconds(a[2]);
         return seconds ? Lock(a[1], *seconds) : Usage();
+    }
+    if (cmd == L"rich-colors" && n == 2) {
+        const auto t = ParseTarget(a[1]);
+        return t ? RichColours(*t) : Usage();
     }
     if (cmd == L"point" && n == 3) {
         const auto x = ParseSigned(a[1]);

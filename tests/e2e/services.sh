@@ -5,9 +5,19 @@
 
 e2e_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
-# free_port: prints a loopback TCP port that nothing listens on now (the system picks it).
+# free_port: prints a loopback TCP port that nothing listens on now, below the range the system
+# hands out to outgoing connections (so that none of them holds it when a server binds it later).
 free_port() {
-    timeout 10 python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
+    local port
+    for _ in $(seq 1 50); do
+        port=$((20000 + RANDOM % 12000))
+        # A refused connection means nobody listens there.
+        if ! timeout 2 bash -c "exec 3<>/dev/tcp/127.0.0.1/$port" 2>/dev/null; then
+            echo "$port"
+            return 0
+        fi
+    done
+    return 1
 }
 
 # service_up DIR [PORT]: plv-service on PORT, or on a port the system picks; sets SERVICE_URL

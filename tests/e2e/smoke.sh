@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The real plv.exe under Wine, watched from outside: it starts silently with its tray icon; a
 # second copy ends at once; a drag across Notepad's text shows the 16 x 16 floating icon beside
-# the pointer; a press on it opens the popup with the not-connected text (this build has no
-# browser engine); a press elsewhere closes both; the user's clipboard (text and a registered
-# format, a DIB, an enhanced metafile) is exactly as it was. On a failure it prints what the probe saw and keeps the
-# screenshots in the work folder.
+# the pointer; a press on it opens the popup with the not-connected text (no engine); a press
+# elsewhere closes both; the user's clipboard (text, a registered format, a DIB, an enhanced
+# metafile) is exactly as it was. Then, with plv-service and Chromium as the engine, the icon
+# turns to the connected colour, the popup shows the translation and "copy" copies it. On a
+# failure it prints what the probe saw and keeps the screenshots in the work folder.
 # usage: tests/e2e/smoke.sh [BIN_FOLDER] [WORK_FOLDER]
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -154,12 +155,8 @@ if [ "${PLV_SMOKE_TRANSLATE:-1}" = 1 ]; then
         { cat; printf 'browser=%s\r\n' "$DEVTOOLS"; } | iconv -f UTF-8 -t UTF-16LE >"$app/plv.ini"
     wine_bg "$work/plv2.log" 'C:\Parlevo\plv.exe'
     probe wait-window plv.exe Parlevo 30 >/dev/null || fail "plv.exe did not start again"
-    colour=
-    for _ in $(seq 1 100); do
-        colour=$(wine_pixel 1263 790)
-        [ -n "$colour" ] && [ "$colour" != "#808080" ] && break
-        sleep 0.1
-    done
+    # Orange when Notepad is the watched application, blue when nothing is watched yet.
+    colour=$(wine_wait_pixel 1263 790 20 "#F0AA00" "#00A8FF")
     wine_shot "$work/5-connected.png"
     case "$colour" in
     "#F0AA00" | "#00A8FF") pass "the tray icon turns from grey to $colour once the page is up" ;;

@@ -36,6 +36,12 @@
 # - With a UTF-8 locale, arguments with spaces, quotes, backslashes, new lines and Cyrillic reach
 #   wmain intact (with LC_ALL=C they arrive garbled). Running the probe leaves the foreground
 #   window as it was. One probe run takes about 0.1 s once the prefix is up; a new prefix about 7 s.
+# - A tray icon's pop-up menu (#32768, owned by the program's thread) takes no keys from xdotool,
+#   but mouse clicks on its items work. It has a 3 px frame, items 16 px tall and separators 9 px
+#   tall. When the program ends, the notification area drops its icon within a fraction of a
+#   second. Notepad's font is about 7 px a character.
+# - The probe reads a rich edit box's character colours (rich-colors) through memory it allocates
+#   in the other process (VirtualAllocEx): Wine copies no data across processes for those messages.
 
 WINE64=${WINE64:-/usr/lib/wine/wine64}
 WINESERVER=${WINESERVER:-/usr/lib/wine/wineserver64}
@@ -88,7 +94,8 @@ wine_up() {
         [ -e "/tmp/.X11-unix/X$n" ] && break
         sleep 0.1
     done
-    if [ ! -e "/tmp/.X11-unix/X$n" ]; then
+    # Another script may have taken the same free display a moment before: then our Xvfb ends.
+    if [ ! -e "/tmp/.X11-unix/X$n" ] || ! kill -0 "$wine_xvfb_pid" 2>/dev/null; then
         echo "wine_up: Xvfb did not start on :$n" >&2
         return 1
     fi
@@ -153,12 +160,19 @@ wine_shot() {
 # wine_pixel X Y: the colour of one pixel of the display, as #RRGGBB (a tray icon is told from the
 # bare taskbar this way: the notification area draws icons, it has no window for them).
 wine_pixel() {
-    local x=$1 y=$2
-    if command -v xwd >/dev/null 2>&1; then
-        timeout 30 xwd -root -silent -display "$DISPLAY" | timeout 30 convert xwd:- -crop "1x1+$x+$y" -depth 8 txt:-
-    else
-        timeout 30 import -display "$DISPLAY" -window root -crop "1x1+$x+$y" -depth 8 txt:-
-    fi | grep -o '#[0-9A-Fa-f]\{6\}' | head -n 1
+    local x=$1 y=$2 colour='' _
+    # xwd now and then fails with BadDrawable when a window goes away while it reads the screen:
+    # a second try reads it.
+    for _ in 1 2 3; do
+        colour=$(if command -v xwd >/dev/null 2>&1; then
+            timeout 30 xwd -root -silent -display "$DISPLAY" 2>/dev/null |
+                timeout 30 convert xwd:- -crop "1x1+$x+$y" -depth 8 txt:- 2>/dev/null
+        else
+            timeout 30 import -display "$DISPLAY" -window root -crop "1x1+$x+$y" -depth 8 txt:- 2>/dev/null
+        fi | grep -o '#[0-9A-Fa-f]\{6\}' | head -n 1)
+        [ -n "$colour" ] && break
+    done
+    echo "$colour"
 }
 
 # wine_wait_pixel X Y SECONDS COLOUR...: waits (whole seconds) until the pixel has one of the

@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# A terminal under Wine: fake_terminal.exe has a main window of class ConsoleWindowClass and
+# logs every key message and WM_COPY it receives, and copies nothing. A drag across it makes
+# plv.exe try to copy the selection: the log shows the copy message and Ctrl+Insert, and never
+# Ctrl+C, which would interrupt the program running in a terminal. The same program with a
+# window class of an ordinary editor does get Ctrl+C, which shows that the log would catch it.
+# No engine is needed (browser=none): the capture comes before any translation.
+# usage: tests/e2e/terminal.sh [BIN_FOLDER] [WORK_FOLDER]
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+bin=$(cd "${1:-$here/../../build/mingw-x64/bin}" && pwd)
+work=${2:-$(mktemp -d /tmp/e2e-fterm.XXXXXX)}
+source "$here/wine-env.sh"
+
+failures=0
+passed=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+pass() {
+    echo "ok: $*"
+    passed=$((passed + 1))
+}
+finish() {
+    wine_down
+    [ $failures -eq 0 ] || echo "terminal: screenshots and logs kept in $work"
+    echo "terminal: $passed passed, $failures failed"
+    [ $failures -eq 0 ]
+}
+trap finish EXIT
+
+if [ ! -f "$bin/fake_terminal.exe" ]; then
+    fail "$bin/fake_terminal.exe is missing (build the fake_terminal target)"
+    exit 1
+fi
+wine_up "$work" "$(wine_free_display 100)" || exit 1
+app="$WINEPREFIX/drive_c/Parlevo"
+mkdir -p "$app"
+cp "$bin/plv.exe" "$bin/hash2.dll" "$bin/plv-probe.exe" "$bin/fake_terminal.exe" "$app/"
+PLV_PROBE="$app/plv-probe.exe"
+probe() { wine_probe "$@"; }
+{ iconv -f UTF-16LE -t UTF-8 "$bin/plv.ini"; printf 'browser=none\r\n'; } | iconv -f UTF-8 -t UTF-16LE >"$app/plv.ini"
+timeout 60 "$WINE64" reg add 'HKCU\Software\Parlevo\plv\Applications' /v fake_terminal.exe /d -1 /f >/dev/null 2>&1
+wine_bg "$work/plv.log" 'C:\Parlevo\plv.exe'
+probe wait-window plv.exe Parlevo 30 >/dev/null || fail "plv.exe made no main window"
+
+# capture NAME CLASS: starts the fake terminal with that window class, brings it to the front
+# (the program sends its keystrokes to the window in front), drags across its line of text and
+# waits until the program has made all its attempts; the log is $app/NAME.log.
+capture() {
+    local name=$1 class=$2 pid
+    wine_bg "$work/$name.out" 'C:\Parlevo\fake_terminal.exe' "C:\\Parlevo\\$name.log" "$class"
+    pid=$!
+    if ! wine_wait_file "$app/$name.log" 30; then
+        fail "$name: fake_terminal.exe did not start"
+        return 1
+    fi
+    wine_press 400 200
+    for _ in $(seq 1 30); do
+        probe foreground | grep -q "class=\"$class\"" && break
+        sleep 0.1
+    done
+    probe foreground | grep -q "class=\"$class\"" || fail "$name: the fake terminal is not in front"
+    wine_drag 20 60 300 60
+    # The copy message, Ctrl+Insert, then (for a window that may have it) Ctrl+C 60 ms after
+    # Ctrl+Insert's keys went up: a second after them every attempt has been made.
+    for _ in $(seq 1 50); do
+        grep -q '^keyup vk=0x2d ' "$app/$name.log" && break
+        sleep 0.1
+    done
+    sleep 1
+    wine_shot "$work/$name.png"
+    kill "$pid" 2>/dev/null
+    wine_wait_gone "$pid" 10
+}
+
+# 1. The terminal: the copy message and Ctrl+Insert arrive, Ctrl+C never does.
+capture terminal ConsoleWindowClass
+log="$app/terminal.log"
+if grep -q '^copy$' "$log" && grep -q '^keydown vk=0x2d ctrl=1$' "$log" && ! grep -q '^keydown vk=0x43 ctrl=1$' "$log"; then
+    pass "a terminal gets the copy message and Ctrl+Insert, and no Ctrl+C"
+else
+    fail "what the terminal received:"
+    cat "$log"
+fi
+
+# 2. The same program as an ordinary window: after Ctrl+Insert comes Ctrl+C.
+capture editor FakeEditor
+log="$app/editor.log"
+if grep -q '^keydown vk=0x2d ctrl=1$' "$log" && grep -q '^keydown vk=0x43 ctrl=1$' "$log"; then
+    pass "an ordinary window gets Ctrl+Insert and then Ctrl+C"
+else
+    fail "what the ordinary window received:"
+    cat "$log"
+fi

@@ -1,0 +1,265 @@
+#!/usr/bin/env bash
+# The tray icon of the real plv.exe under Wine, connected to plv-service through Chromium (the
+# attach engine), watched from outside: a left click turns translation off for the application
+# in front (Notepad's registry value becomes "0", the icon blue, a drag in Notepad offers no icon)
+# and another turns it on again ("-1", orange, the icon offered again); the right-click menu's
+# first item toggles the same way; Reconnect turns the icon grey and then orange again; About
+# shows the program's version; Exit ends the process and its icon leaves the notification area.
+# Menu items are clicked at positions derived from the menu window's rectangle (under Wine the
+# menu takes no keys from xdotool). On a failure it prints what the probe saw and keeps the
+# screenshots in the work folder.
+# usage: tests/e2e/tray.sh [BIN_FOLDER] [WORK_FOLDER]
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+bin=$(cd "${1:-$here/../../build/mingw-x64/bin}" && pwd)
+work=${2:-$(mktemp -d /tmp/e2e-ftray.XXXXXX)}
+source "$here/wine-env.sh"
+source "$here/services.sh"
+
+GREY="#808080" ORANGE="#F0AA00" BLUE="#00A8FF"
+sampler=
+failures=0
+passed=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+pass() {
+    echo "ok: $*"
+    passed=$((passed + 1))
+}
+finish() {
+    if [ -n "$sampler" ]; then
+        kill "$sampler" 2>/dev/null
+        wait "$sampler" 2>/dev/null
+    fi
+    wine_down
+    [ $failures -eq 0 ] || echo "tray: screenshots and logs kept in $work"
+    echo "tray: $passed passed, $failures failed"
+    [ $failures -eq 0 ]
+}
+trap finish EXIT
+
+wine_up "$work" "$(wine_free_display 100)" || exit 1
+app="$WINEPREFIX/drive_c/Parlevo"
+mkdir -p "$app"
+cp "$bin/plv.exe" "$bin/hash2.dll" "$bin/plv-probe.exe" "$app/"
+PLV_PROBE="$app/plv-probe.exe"
+probe() { wine_probe "$@"; }
+service_up "$work" || fail "plv-service did not start"
+chromium_up "$work" || fail "Chromium did not start"
+iconv -f UTF-16LE -t UTF-8 "$bin/plv.ini" | sed "s|^serviceurl=[^\r]*|serviceurl=${SERVICE_URL:-}|" |
+    { cat; printf 'browser=%s\r\n' "${DEVTOOLS:-}"; } | iconv -f UTF-8 -t UTF-16LE >"$app/plv.ini"
+timeout 60 "$WINE64" reg add 'HKCU\Software\Parlevo\plv\Applications' /v notepad.exe /d -1 /f >/dev/null 2>&1
+# The About window shows the version as major.minor.revision of the project's four numbers.
+version=$(sed -n 's/^project(Parlevo VERSION \([0-9]*\)\.\([0-9]*\)\.[0-9]*\.\([0-9]*\).*/\1.\2.\3/p' \
+    "$e2e_root/CMakeLists.txt")
+
+# stored: notepad.exe's value in the program's registry section, or "absent".
+stored() {
+    timeout 60 "$WINE64" reg query 'HKCU\Software\Parlevo\plv\Applications' /v notepad.exe 2>/dev/null |
+        tr -d '\r' | sed -n 's/^ *notepad\.exe *REG_SZ *//p' | grep . || echo absent
+}
+tray_colour() { wine_pixel 1263 790; }
+tray_click() { timeout 20 xdotool mousemove 1270 790 sleep 0.1 click "$1" >/dev/null 2>&1; }
+visible_icon() {
+    probe windows plv.exe | grep -E '^window .*class="ParlevoForm" title="" rect=[0-9]+,[0-9]+,[0-9-]+,[0-9-]+ visible=1'
+}
+# drag_offers_icon: a drag across Notepad's first line; whether the floating icon shows within
+# 2 s (it shows within half a second when offered, and stays 3 s).
+drag_offers_icon() {
+    wine_press 500 400
+    sleep 0.5
+    wine_drag 12 52 200 52
+    for _ in $(seq 1 20); do
+        visible_icon >/dev/null && return 0
+        sleep 0.1
+    done
+    return 1
+}
+# menu_open: a right click on the tray icon; sets menu_rect ("L T R B") once the menu shows.
+menu_open() {
+    local line
+    menu_rect=
+    tray_click 3
+    for _ in $(seq 1 30); do
+        line=$(probe windows plv.exe | grep -E '^window .*class="#32768".* visible=1' | head -n 1)
+        if [ -n "$line" ]; then
+            menu_rect=$(sed -n 's/.* rect=\([0-9-]*\),\([0-9-]*\),\([0-9-]*\),\([0-9-]*\) .*/\1 \2 \3 \4/p' <<<"$line")
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+# menu_choose N: clicks the Nth item of the open menu (0 the enable item, 1 Open, 2 Reconnect,
+# 3 About, 4 Exit). As Wine draws it, the menu has a 3 px frame, five items of one height, and a
+# 9 px separator after the first item and another before the last.
+menu_choose() {
+    local n=$1 l t r b h y
+    read -r l t r b <<<"$menu_rect"
+    h=$(((b - t - 24) / 5))
+    y=$((t + 3 + n * h + h / 2))
+    [ "$n" -ge 1 ] && y=$((y + 9))
+    [ "$n" -ge 4 ] && y=$((y + 9))
+    timeout 20 xdotool mousemove $(((l + r) / 2)) "$y" sleep 0.2 click 1 >/dev/null 2>&1
+    menu_gone && return 0
+    # An item that cannot be chosen leaves the menu open: a click on the desktop closes it, so
+    # that the next step starts without it.
+    wine_press 1000 300
+    menu_gone
+    return 1
+}
+menu_gone() {
+    for _ in $(seq 1 30); do
+        probe windows plv.exe 2>/dev/null | grep -qE '^window .*class="#32768".* visible=1' || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+wine_notepad "Hello world, this is a test of the translator." >/dev/null || fail "Notepad did not open"
+bare=$(tray_colour)
+[ -n "$bare" ] || fail "the screen could not be read"
+wine_bg "$work/plv.log" 'C:\Parlevo\plv.exe'
+plv_pid=$!
+probe wait-window plv.exe Parlevo 30 >/dev/null || fail "plv.exe made no main window"
+wine_press 500 400
+colour=$(wine_wait_pixel 1263 790 30 "$ORANGE")
+wine_shot "$work/1-connected.png"
+if [ "$colour" = "$ORANGE" ] && [ "$(stored)" = "-1" ]; then
+    pass "connected with Notepad in front: the icon is orange"
+else
+    fail "the icon is $colour with Notepad in front (stored \"$(stored)\"), not orange"
+    probe foreground
+fi
+
+# 1. A left click turns translation off for notepad.exe: stored "0", blue, no icon on a drag.
+tray_click 1
+colour=$(wine_wait_pixel 1263 790 5 "$BLUE")
+value=$(stored)
+offered=no
+drag_offers_icon && offered=yes
+wine_shot "$work/2-off.png"
+if [ "$colour" = "$BLUE" ] && [ "$value" = "0" ] && [ $offered = no ]; then
+    pass "a left click turns it off: stored \"0\", the icon blue, a drag offers no icon"
+else
+    fail "after a left click: the icon $colour, stored \"$value\", icon offered: $offered"
+    probe notepad-text
+    probe windows plv.exe | grep -E '^window .*visible=1'
+fi
+
+# 2. Another left click (well apart from the first: two within 0.3 s open the main window) turns
+# it on again, and a drag offers the icon.
+sleep 0.5
+tray_click 1
+colour=$(wine_wait_pixel 1263 790 5 "$ORANGE")
+value=$(stored)
+offered=no
+drag_offers_icon && offered=yes
+wine_shot "$work/3-on.png"
+if [ "$colour" = "$ORANGE" ] && [ "$value" = "-1" ] && [ $offered = yes ]; then
+    pass "another left click turns it on: stored \"-1\", the icon orange, a drag offers the icon"
+else
+    fail "after another left click: the icon $colour, stored \"$value\", icon offered: $offered"
+    probe notepad-text
+    probe windows plv.exe | grep -E '^window .*visible=1'
+fi
+wine_press 500 400
+
+# 3. The menu's first item ("Disable in notepad.exe") toggles the same way; a left click puts it
+# back.
+if menu_open; then
+    wine_shot "$work/4-menu.png"
+    menu_choose 0 || fail "the menu stayed open after its first item was chosen"
+    colour=$(wine_wait_pixel 1263 790 5 "$BLUE")
+    value=$(stored)
+    if [ "$colour" = "$BLUE" ] && [ "$value" = "0" ]; then
+        pass "the menu's first item turns it off: stored \"0\", the icon blue"
+    else
+        fail "after the menu's first item: the icon $colour, stored \"$value\""
+    fi
+    sleep 0.5
+    tray_click 1
+    wine_wait_pixel 1263 790 5 "$ORANGE" >/dev/null || fail "a left click did not turn it on again"
+else
+    fail "a right click on the tray icon opened no menu"
+    probe windows plv.exe
+fi
+
+# 4. Reconnect: the icon goes grey while the page loads again, then orange. The grey lasts well
+# under a second, so a sampler reads the slot over and over from before the click on.
+: >"$work/reconnect.colours"
+(
+    end=$((SECONDS + 15))
+    while [ $SECONDS -lt $end ]; do
+        tray_colour >>"$work/reconnect.colours"
+    done
+) &
+sampler=$!
+seen=
+if menu_open && menu_choose 2; then
+    for _ in $(seq 1 150); do
+        seen=$(grep . "$work/reconnect.colours" | uniq | tr '\n' ' ')
+        grep -q "$GREY $ORANGE" <<<"$seen" && break
+        sleep 0.1
+    done
+    if grep -q "$ORANGE $GREY $ORANGE" <<<"$seen"; then
+        pass "Reconnect: the icon goes grey, then orange again"
+    else
+        fail "Reconnect: the tray slot showed $seen"
+    fi
+else
+    fail "Reconnect could not be chosen from the menu"
+fi
+kill "$sampler" 2>/dev/null
+wait "$sampler" 2>/dev/null
+sampler=
+
+# 5. About: a window with the version among its labels; its Close button closes it.
+about=
+if menu_open && menu_choose 3; then
+    for _ in $(seq 1 30); do
+        probe windows plv.exe >"$work/about.windows"
+        about=$(grep -F "text=\"Version $version\"" "$work/about.windows" | grep 'visible=1' || true)
+        [ -n "$about" ] && break
+        sleep 0.1
+    done
+fi
+wine_shot "$work/5-about.png"
+if [ -n "$about" ]; then
+    pass "About shows \"Version $version\""
+    close=$(grep -E 'class="Button".* visible=1 .*text="Close"' "$work/about.windows" |
+        sed -n 's/.* rect=\([0-9-]*\),\([0-9-]*\),\([0-9-]*\),\([0-9-]*\) .*/\1 \2 \3 \4/p')
+    if [ -n "$close" ]; then
+        read -r l t r b <<<"$close"
+        wine_press $(((l + r) / 2)) $(((t + b) / 2))
+    fi
+    gone=no
+    for _ in $(seq 1 30); do
+        probe windows plv.exe | grep -F "text=\"Version $version\"" | grep -q 'visible=1' || { gone=yes && break; }
+        sleep 0.1
+    done
+    [ $gone = yes ] || fail "the About window's Close button left it open"
+else
+    fail "no About window with \"Version $version\""
+    probe windows plv.exe
+fi
+
+# 6. Exit: the process ends and the notification area drops its icon.
+if menu_open && menu_choose 4; then
+    if wine_wait_gone "$plv_pid" 10; then
+        colour=$(wine_wait_pixel 1263 790 5 "$bare")
+        wine_shot "$work/6-exit.png"
+        if [ "$colour" = "$bare" ]; then
+            pass "Exit ends plv.exe and its tray slot is bare again ($bare)"
+        else
+            fail "after Exit the tray slot is $colour, not the bare taskbar's $bare"
+        fi
+    else
+        fail "plv.exe still runs after Exit"
+        probe windows plv.exe
+    fi
+else
+    fail "Exit could not be chosen from the menu"
+fi
