@@ -9,35 +9,13 @@ here=$(cd "$(dirname "$0")" && pwd)
 bin=$(cd "${1:-$here/../../build/mingw-x64/bin}" && pwd)
 work=${2:-$(mktemp -d /tmp/plv-bad.XXXXXX)}
 source "$here/wine-env.sh"
+source "$here/scenario.sh"
 
-failures=0
-passed=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-pass() {
-    echo "ok: $*"
-    passed=$((passed + 1))
-}
-trap 'wine_down; echo "bad input: $passed passed, $failures failed"; [ $failures -eq 0 ] || echo "kept: $work"' EXIT
-
-wine_up "$work"
-app="$WINEPREFIX/drive_c/Parlevo"
-mkdir -p "$app"
-cp "$bin/plv-probe.exe" "$app/"
-PLV_PROBE="$app/plv-probe.exe"
-probe() { wine_probe "$@"; }
-ini_text=$(iconv -f UTF-16LE -t UTF-8 "$bin/plv.ini")
+e2e_begin "bad input"
 
 install() {
     cp "$bin/plv.exe" "$bin/hash2.dll" "$app/"
     rm -f "$app/plv.ini"
-}
-# write_ini SED_EXPRESSION: the shipped settings with one change, as UTF-16 LE with its mark (the
-# lines keep their CR LF: an expression must not eat the CR).
-write_ini() {
-    printf '%s' "$ini_text" | sed "$1" | iconv -f UTF-8 -t UTF-16LE >"$app/plv.ini"
 }
 
 # expect_box NAME TEXT_PART...: plv.exe shows one message box holding every part; pressing OK
@@ -72,19 +50,19 @@ expect_box() {
 }
 
 install
-write_ini '/^Color=/d'
+e2e_ini '/^Color=/d'
 expect_box "missing key" 'C:\\Parlevo\\plv.ini' 'no line for the key \"Color\"'
 
 install
-write_ini 's/^TextColor=[^\r]*/TextColor=12,x,4/'
+e2e_ini 's/^TextColor=[^\r]*/TextColor=12,x,4/'
 expect_box "bad colour" 'C:\\Parlevo\\plv.ini' 'the key \"TextColor\" has the value \"12,x,4\"'
 
 install
-write_ini 's/^servertimeout=[^\r]*/servertimeout=1e30/'
+e2e_ini 's/^servertimeout=[^\r]*/servertimeout=1e30/'
 expect_box "huge number" 'the key \"servertimeout\" has the value \"1e30\"'
 
 install
-write_ini 's/x/x/'
+e2e_ini
 probe lock 'C:\Parlevo\plv.ini' 30 >"$work/lock.out" &
 locker=$!
 wine_wait_file "$work/lock.out" 30
@@ -95,7 +73,7 @@ wait "$locker" 2>/dev/null
 # The checksum library missing, or a DLL of that name without its export: the program runs.
 for variant in missing no-export; do
     install
-    write_ini 's/x/x/'
+    e2e_ini
     if [ $variant = missing ]; then
         rm -f "$app/hash2.dll"
     else
@@ -114,4 +92,3 @@ for variant in missing no-export; do
     timeout 20 "$WINESERVER" -k 2>/dev/null
     wait "$pid" 2>/dev/null
 done
-[ $failures -eq 0 ]

@@ -12,24 +12,7 @@ bin=$(cd "${1:-$here/../../build/mingw-x64/bin}" && pwd)
 work=${2:-$(mktemp -d /tmp/e2e-flong.XXXXXX)}
 source "$here/wine-env.sh"
 source "$here/services.sh"
-
-failures=0
-passed=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-pass() {
-    echo "ok: $*"
-    passed=$((passed + 1))
-}
-finish() {
-    wine_down
-    [ $failures -eq 0 ] || echo "long text: screenshots and logs kept in $work"
-    echo "long text: $passed passed, $failures failed"
-    [ $failures -eq 0 ]
-}
-trap finish EXIT
+source "$here/scenario.sh"
 
 # The line, its beginning as the program cuts it (blanks at 6, 13 and 18, a comma at 12: the
 # last separator within 20 characters is the blank at 18), and the rest.
@@ -37,18 +20,10 @@ line="Hello world, this is a test of the translator."
 head_text="Hello world, this "
 rest="is a test of the translator."
 
-wine_up "$work" "$(wine_free_display 100)" || exit 1
-app="$WINEPREFIX/drive_c/Parlevo"
-mkdir -p "$app"
-cp "$bin/plv.exe" "$bin/hash2.dll" "$bin/plv-probe.exe" "$app/"
-PLV_PROBE="$app/plv-probe.exe"
-probe() { wine_probe "$@"; }
+e2e_begin "long text"
 service_up "$work" || fail "plv-service did not start"
 chromium_up "$work" || fail "Chromium did not start"
-ini_text=$(iconv -f UTF-16LE -t UTF-8 "$bin/plv.ini")
-printf '%s\n' "$ini_text" |
-    sed -e "s|^serviceurl=[^\r]*|serviceurl=${SERVICE_URL:-}|" -e 's/^maxtranslen=[^\r]*/maxtranslen=20/' |
-    { cat; printf 'browser=%s\r\n' "${DEVTOOLS:-}"; } | iconv -f UTF-8 -t UTF-16LE >"$app/plv.ini"
+e2e_ini_engine 's/^maxtranslen=[^\r]*/maxtranslen=20/'
 # The colours the popup should use, as #RRGGBB.
 hex_colour() {
     printf '%s\n' "$ini_text" | tr -d '\r' | sed -n "s/^$1=//p" | tr ',' ' ' |
@@ -56,7 +31,7 @@ hex_colour() {
 }
 text_colour=$(hex_colour TextColor)
 gray_colour=$(hex_colour Gray)
-timeout 60 "$WINE64" reg add 'HKCU\Software\Parlevo\plv\Applications' /v notepad.exe /d -1 /f >/dev/null 2>&1
+e2e_enable notepad.exe
 # What the service makes of the beginning, asked directly.
 translated=$(curl -s --max-time 20 -XPOST "${SERVICE_URL:-}translate" --data-urlencode "q=$head_text" \
     -d source=en -d target=es | sed -n 's/^{"translatedText":"\(.*\)"}$/\1/p')
@@ -84,24 +59,8 @@ if [ -z "$icon" ]; then
     probe windows plv.exe | grep -E '^window .*visible=1'
 fi
 wine_press 438 55
-popup=
-for _ in $(seq 1 100); do
-    probe windows plv.exe >"$work/popup.windows"
-    popup=$(grep -A1 -E '^window .*title="Form1".* visible=1' "$work/popup.windows" |
-        sed -n 's/.*class="RichEdit50W".* text="\(.*\)"$/\1/p')
-    case "$popup" in
-    *" ... "*) break ;;
-    esac
-    sleep 0.1
-done
-# The popup glides to its size: wait until it stands still.
-last=
-for _ in $(seq 1 50); do
-    now=$(probe windows plv.exe | grep -E '^window .*title="Form1".* visible=1' | grep -o ' rect=[0-9,-]*')
-    [ -n "$now" ] && [ "$now" = "$last" ] && break
-    last=$now
-    sleep 0.2
-done
+popup=$(e2e_wait_popup "$work/popup.windows" '*" ... "*')
+e2e_popup_still "$work/still.windows"
 wine_shot "$work/popup.png"
 
 # 1. The text: the translation of the beginning, " ... ", the rest as it was selected.

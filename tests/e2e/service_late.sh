@@ -11,39 +11,15 @@ bin=$(cd "${1:-$here/../../build/mingw-x64/bin}" && pwd)
 work=${2:-$(mktemp -d /tmp/e2e-flate.XXXXXX)}
 source "$here/wine-env.sh"
 source "$here/services.sh"
+source "$here/scenario.sh"
 
 GREY="#808080" ORANGE="#F0AA00" BLUE="#00A8FF"
-failures=0
-passed=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-pass() {
-    echo "ok: $*"
-    passed=$((passed + 1))
-}
-finish() {
-    wine_down
-    [ $failures -eq 0 ] || echo "service late: screenshots and logs kept in $work"
-    echo "service late: $passed passed, $failures failed"
-    [ $failures -eq 0 ]
-}
-trap finish EXIT
-
-wine_up "$work" "$(wine_free_display 100)" || exit 1
-app="$WINEPREFIX/drive_c/Parlevo"
-mkdir -p "$app"
-cp "$bin/plv.exe" "$bin/hash2.dll" "$bin/plv-probe.exe" "$app/"
-PLV_PROBE="$app/plv-probe.exe"
-probe() { wine_probe "$@"; }
+e2e_begin "service late"
 chromium_up "$work" || fail "Chromium did not start"
 port=$(free_port) || fail "no free port found"
-iconv -f UTF-16LE -t UTF-8 "$bin/plv.ini" |
-    sed -e "s|^serviceurl=[^\r]*|serviceurl=http://127.0.0.1:$port/|" \
-        -e 's/^CheckConnectionInterval=[^\r]*/CheckConnectionInterval=2/' |
-    { cat; printf 'browser=%s\r\n' "${DEVTOOLS:-}"; } | iconv -f UTF-8 -t UTF-16LE >"$app/plv.ini"
-timeout 60 "$WINE64" reg add 'HKCU\Software\Parlevo\plv\Applications' /v notepad.exe /d -1 /f >/dev/null 2>&1
+e2e_ini "s|^serviceurl=[^\r]*|serviceurl=http://127.0.0.1:$port/|;s/^CheckConnectionInterval=[^\r]*/CheckConnectionInterval=2/" \
+    "browser=${DEVTOOLS:-}"
+e2e_enable notepad.exe
 
 # Notepad in front and enabled, so that "connected" shows as orange.
 wine_notepad "Hello world." >/dev/null || fail "Notepad did not open"

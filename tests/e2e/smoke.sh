@@ -13,39 +13,12 @@ bin=$(cd "${1:-$here/../../build/mingw-x64/bin}" && pwd)
 work=${2:-$(mktemp -d /tmp/plv-smoke.XXXXXX)}
 source "$here/wine-env.sh"
 source "$here/services.sh"
+source "$here/scenario.sh"
 
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-pass() {
-    echo "ok: $*"
-}
-finish() {
-    wine_down
-    if [ $failures -eq 0 ]; then
-        echo "smoke: 1 passed, 0 failed"
-        exit 0
-    fi
-    echo "smoke: screenshots and logs kept in $work"
-    echo "smoke: 0 passed, 1 failed"
-    exit 1
-}
-trap finish EXIT
-
-wine_up "$work"
-app="$WINEPREFIX/drive_c/Parlevo"
-mkdir -p "$app"
-cp "$bin/plv.exe" "$bin/hash2.dll" "$bin/plv-probe.exe" "$app/"
+e2e_begin smoke
 # The shipped settings without an engine: the page never loads, the popup says so.
-ini_text=$(iconv -f UTF-16LE -t UTF-8 "$bin/plv.ini")
-{ printf '%s\n' "$ini_text"; printf 'browser=none\r\n'; } | iconv -f UTF-8 -t UTF-16LE >"$app/plv.ini"
-PLV_PROBE="$app/plv-probe.exe"
-probe() { wine_probe "$@"; }
-# A press as a hand makes it: the program looks at the buttons every 50 ms.
-press() { timeout 20 xdotool mousemove "$1" "$2" sleep 0.1 mousedown 1 sleep 0.15 mouseup 1 >/dev/null 2>&1; }
-timeout 60 "$WINE64" reg add 'HKCU\Software\Parlevo\plv\Applications' /v notepad.exe /d -1 /f >/dev/null 2>&1
+e2e_ini "" "browser=none"
+e2e_enable notepad.exe
 
 # Notepad in front, with a known text, and the user's clipboard: Unicode text, a registered
 # format, a DIB and an enhanced metafile (and what Windows makes from them).
@@ -80,7 +53,7 @@ fi
 [ "$(probe windows plv.exe | grep -c '^process ')" -eq 1 ] || fail "more than one plv.exe runs"
 
 # 2. A drag across Notepad's text: the floating icon beside the pointer (10 right, 5 up).
-press 300 300  # Notepad in front, nothing selected
+wine_press 300 300  # Notepad in front, nothing selected
 sleep 1
 wine_drag 12 52 200 52
 icon=
@@ -110,20 +83,12 @@ else
 fi
 
 # 3. A press on the icon opens the popup below it with the not-connected text.
-press 218 55
-popup=
-for _ in $(seq 1 40); do
-    probe windows plv.exe >"$work/popup.windows"
-    popup=$(grep -A1 -E '^window .*title="Form1".* visible=1' "$work/popup.windows" | grep 'RichEdit50W' || true)
-    [ -n "$popup" ] && grep -q 'visible=1' <<<"$popup" && break
-    sleep 0.1
-done
-sleep 1
-probe windows plv.exe >"$work/popup.windows"
+wine_press 218 55
+expected=$(printf '%s\n' "$ini_text" | tr -d '\r' | sed -n 's/^NotConnectedStr=//p')
+popup=$(e2e_wait_popup "$work/popup.windows" "$expected")
+e2e_popup_still "$work/popup.windows"
 wine_shot "$work/3-popup.png"
-expected=$(iconv -f UTF-16LE -t UTF-8 "$bin/plv.ini" | tr -d '\r' | sed -n 's/^NotConnectedStr=//p')
-if grep -E '^window .*title="Form1".* visible=1' "$work/popup.windows" >/dev/null &&
-    grep -F "text=\"$expected\"" "$work/popup.windows" >/dev/null; then
+if [ "$popup" = "$expected" ]; then
     pass "the popup is open with \"$expected\""
 else
     fail "no popup with the not-connected text"
@@ -132,7 +97,7 @@ fi
 probe foreground | grep -q 'exe="notepad.exe"' || fail "Notepad lost the foreground to the popup"
 
 # 4. A press elsewhere in Notepad closes both.
-press 500 400
+wine_press 500 400
 sleep 1
 if probe windows plv.exe | grep -E '^window .*class="ParlevoForm".* visible=1'; then
     fail "the icon or the popup stayed open"
@@ -151,8 +116,7 @@ if [ "${PLV_SMOKE_TRANSLATE:-1}" = 1 ]; then
     wine_wait_gone "$plv_pid" 20
     service_up "$work" || fail "plv-service did not start"
     chromium_up "$work" || fail "Chromium did not start"
-    printf '%s\n' "$ini_text" | sed "s|^serviceurl=[^\r]*|serviceurl=$SERVICE_URL|" |
-        { cat; printf 'browser=%s\r\n' "$DEVTOOLS"; } | iconv -f UTF-8 -t UTF-16LE >"$app/plv.ini"
+    e2e_ini_engine
     wine_bg "$work/plv2.log" 'C:\Parlevo\plv.exe'
     probe wait-window plv.exe Parlevo 30 >/dev/null || fail "plv.exe did not start again"
     # Orange when Notepad is the watched application, blue when nothing is watched yet.
@@ -162,7 +126,7 @@ if [ "${PLV_SMOKE_TRANSLATE:-1}" = 1 ]; then
     "#F0AA00" | "#00A8FF") pass "the tray icon turns from grey to $colour once the page is up" ;;
     *) fail "the tray icon is $colour, not the connected colour" ;;
     esac
-    press 300 300
+    wine_press 300 300
     sleep 1
     start=$(date +%s%N)
     # The whole line this time: a popup wide enough for its row of links.
@@ -171,27 +135,11 @@ if [ "${PLV_SMOKE_TRANSLATE:-1}" = 1 ]; then
         probe windows plv.exe | grep -qE '^window .*title="" rect=346,47,362,63 visible=1' && break
         sleep 0.1
     done
-    press 354 55
-    translation=
-    for _ in $(seq 1 100); do
-        probe windows plv.exe >"$work/translated.windows"
-        translation=$(grep -A1 -E '^window .*title="Form1".* visible=1' "$work/translated.windows" |
-            sed -n 's/.*class="RichEdit50W".* text="\(.*\)"$/\1/p')
-        case "$translation" in
-        *[Mm]undo*) break ;;
-        esac
-        sleep 0.1
-    done
+    wine_press 354 55
+    translation=$(e2e_wait_popup "$work/translated.windows" '*[Mm]undo*')
     ms=$((($(date +%s%N) - start) / 1000000))
     # The popup glides to the size of the translation: wait until it stands still.
-    last=
-    for _ in $(seq 1 50); do
-        probe windows plv.exe >"$work/translated.windows"
-        now=$(grep -E '^window .*title="Form1".* visible=1' "$work/translated.windows" | grep -o ' rect=[0-9,-]*')
-        [ -n "$now" ] && [ "$now" = "$last" ] && break
-        last=$now
-        sleep 0.2
-    done
+    e2e_popup_still "$work/translated.windows"
     wine_shot "$work/6-translated.png"
     case "$translation" in
     *[Mm]undo*) pass "the popup shows the translation \"$translation\" (${ms} ms from the drag)" ;;
@@ -204,7 +152,7 @@ if [ "${PLV_SMOKE_TRANSLATE:-1}" = 1 ]; then
         sed -n 's/.* rect=\([0-9-]*\),\([0-9-]*\),\([0-9-]*\),\([0-9-]*\) .*/\1 \2 \3 \4/p')
     if [ -n "$copy" ]; then
         read -r l t r b <<<"$copy"
-        press $(((l + r) / 2)) $(((t + b) / 2))
+        wine_press $(((l + r) / 2)) $(((t + b) / 2))
         sleep 1
         copied=$(probe clipboard-text)
         if [ "$copied" = "$translation" ]; then
@@ -216,4 +164,3 @@ if [ "${PLV_SMOKE_TRANSLATE:-1}" = 1 ]; then
         fail "no visible \"copy\" label in the popup"
     fi
 fi
-[ $failures -eq 0 ]

@@ -11,37 +11,16 @@ here=$(cd "$(dirname "$0")" && pwd)
 bin=$(cd "${1:-$here/../../build/mingw-x64/bin}" && pwd)
 work=${2:-$(mktemp -d /tmp/e2e-fterm.XXXXXX)}
 source "$here/wine-env.sh"
-
-failures=0
-passed=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-pass() {
-    echo "ok: $*"
-    passed=$((passed + 1))
-}
-finish() {
-    wine_down
-    [ $failures -eq 0 ] || echo "terminal: screenshots and logs kept in $work"
-    echo "terminal: $passed passed, $failures failed"
-    [ $failures -eq 0 ]
-}
-trap finish EXIT
+source "$here/scenario.sh"
 
 if [ ! -f "$bin/fake_terminal.exe" ]; then
-    fail "$bin/fake_terminal.exe is missing (build the fake_terminal target)"
+    echo "terminal: $bin/fake_terminal.exe is missing (build the fake_terminal target)"
+    echo "terminal: 0 passed, 1 failed"
     exit 1
 fi
-wine_up "$work" "$(wine_free_display 100)" || exit 1
-app="$WINEPREFIX/drive_c/Parlevo"
-mkdir -p "$app"
-cp "$bin/plv.exe" "$bin/hash2.dll" "$bin/plv-probe.exe" "$bin/fake_terminal.exe" "$app/"
-PLV_PROBE="$app/plv-probe.exe"
-probe() { wine_probe "$@"; }
-{ iconv -f UTF-16LE -t UTF-8 "$bin/plv.ini"; printf 'browser=none\r\n'; } | iconv -f UTF-8 -t UTF-16LE >"$app/plv.ini"
-timeout 60 "$WINE64" reg add 'HKCU\Software\Parlevo\plv\Applications' /v fake_terminal.exe /d -1 /f >/dev/null 2>&1
+e2e_begin terminal fake_terminal.exe
+e2e_ini "" "browser=none"
+e2e_enable fake_terminal.exe
 wine_bg "$work/plv.log" 'C:\Parlevo\plv.exe'
 probe wait-window plv.exe Parlevo 30 >/dev/null || fail "plv.exe made no main window"
 

@@ -15,42 +15,21 @@ bin=$(cd "${1:-$here/../../build/mingw-x64/bin}" && pwd)
 work=${2:-$(mktemp -d /tmp/e2e-ftray.XXXXXX)}
 source "$here/wine-env.sh"
 source "$here/services.sh"
+source "$here/scenario.sh"
 
 GREY="#808080" ORANGE="#F0AA00" BLUE="#00A8FF"
 sampler=
-failures=0
-passed=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-pass() {
-    echo "ok: $*"
-    passed=$((passed + 1))
-}
-finish() {
+e2e_cleanup() {
     if [ -n "$sampler" ]; then
         kill "$sampler" 2>/dev/null
         wait "$sampler" 2>/dev/null
     fi
-    wine_down
-    [ $failures -eq 0 ] || echo "tray: screenshots and logs kept in $work"
-    echo "tray: $passed passed, $failures failed"
-    [ $failures -eq 0 ]
 }
-trap finish EXIT
-
-wine_up "$work" "$(wine_free_display 100)" || exit 1
-app="$WINEPREFIX/drive_c/Parlevo"
-mkdir -p "$app"
-cp "$bin/plv.exe" "$bin/hash2.dll" "$bin/plv-probe.exe" "$app/"
-PLV_PROBE="$app/plv-probe.exe"
-probe() { wine_probe "$@"; }
+e2e_begin tray
 service_up "$work" || fail "plv-service did not start"
 chromium_up "$work" || fail "Chromium did not start"
-iconv -f UTF-16LE -t UTF-8 "$bin/plv.ini" | sed "s|^serviceurl=[^\r]*|serviceurl=${SERVICE_URL:-}|" |
-    { cat; printf 'browser=%s\r\n' "${DEVTOOLS:-}"; } | iconv -f UTF-8 -t UTF-16LE >"$app/plv.ini"
-timeout 60 "$WINE64" reg add 'HKCU\Software\Parlevo\plv\Applications' /v notepad.exe /d -1 /f >/dev/null 2>&1
+e2e_ini_engine
+e2e_enable notepad.exe
 # The About window shows the version as major.minor.revision of the project's four numbers.
 version=$(sed -n 's/^project(Parlevo VERSION \([0-9]*\)\.\([0-9]*\)\.[0-9]*\.\([0-9]*\).*/\1.\2.\3/p' \
     "$e2e_root/CMakeLists.txt")
