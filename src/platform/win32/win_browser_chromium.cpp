@@ -192,6 +192,9 @@ class ChromiumEngine : public BrowserEngine {
             }
             CloseHandle(process_);
         }
+        if (job_ != nullptr) {
+            CloseHandle(job_);
+        }
     }
 
     ChromiumEngine(const ChromiumEngine&) = delete;
@@ -429,11 +432,19 @@ class ChromiumEngine : public BrowserEngine {
         startup.dwFlags = STARTF_USESHOWWINDOW;
         startup.wShowWindow = SW_SHOWNOACTIVATE;
         PROCESS_INFORMATION info{};
-        if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                            &startup, &info)) {
+        if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                            nullptr, &startup, &info)) {
             Problem(u"The browser " + U16(exe.c_str()) + u" could not be started.");
             return false;
         }
+        // The browser lives only as long as Parlevo: it goes in a job that ends it when Parlevo's
+        // handle to the job closes, which also happens when Parlevo is ended at once (Exit
+        // without /t, the task manager), when no destructor runs. Where a job cannot be had
+        // (an older system with the browser in a job already) the close below still ends it.
+        if (Job() != nullptr) {
+            AssignProcessToJobObject(job_, info.hProcess);
+        }
+        ResumeThread(info.hThread);
         CloseHandle(info.hThread);
         process_ = info.hProcess;
         return true;
@@ -519,6 +530,19 @@ class ChromiumEngine : public BrowserEngine {
     std::string targetId_;
     std::int64_t navigation_ = 0;  // the Page.navigate whose answer is still to come
     HANDLE process_ = nullptr;
+    HANDLE job_ = nullptr;  // ends our browser with Parlevo
+
+    HANDLE Job() {
+        if (job_ == nullptr) {
+            job_ = CreateJobObjectW(nullptr, nullptr);
+            if (job_ != nullptr) {
+                JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+                limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+                SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+            }
+        }
+        return job_;
+    }
     HWND host_ = nullptr;
     bool shown_ = false;
     std::deque<std::u16string> problems_;
