@@ -9,6 +9,8 @@
 
 #include <vector>
 
+#include "base/text.h"
+
 namespace plv {
 namespace {
 
@@ -43,55 +45,22 @@ class Hash2 : public ChecksumLibrary {
 }  // namespace
 
 #if defined(_WIN32)
-// Paths travel as UTF-8 here, so that a folder of any name works; Windows gets them as UTF-16.
-namespace {
-
-std::wstring Widen(const std::string& utf8) {
-    if (utf8.empty()) {
-        return {};
-    }
-    int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), n);
-    return wide;
-}
-
-std::string Narrow(const std::wstring& wide) {
-    if (wide.empty()) {
-        return {};
-    }
-    int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
-                                nullptr);
-    std::string utf8(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), n, nullptr,
-                        nullptr);
-    return utf8;
-}
-
-}  // namespace
-
 std::string Hash2FileName() {
     return "hash2.dll";
 }
 
-std::string RunningExecutableDirectory() {
-    std::vector<wchar_t> buf(32768);
-    DWORD n = GetModuleFileNameW(nullptr, buf.data(), static_cast<DWORD>(buf.size()));
-    std::wstring path(buf.data(), n);
-    auto slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? "." : Narrow(path.substr(0, slash));
-}
-
 std::unique_ptr<ChecksumLibrary> LoadHash2From(const std::string& directory) {
-    std::wstring path = Widen(directory + "\\" + Hash2FileName());
+    // Paths travel as UTF-8, so that a folder of any name works; Windows gets them as UTF-16.
+    std::u16string path16 = Utf8ToUtf16(directory + "\\" + Hash2FileName());
+    const auto* path = reinterpret_cast<const wchar_t*>(path16.c_str());
     // A full path, and for what the library itself needs only its own folder and System32: no
     // other folder is ever searched.
-    HMODULE module = LoadLibraryExW(path.c_str(), nullptr,
-                                    LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32);
+    HMODULE module =
+        LoadLibraryExW(path, nullptr, LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32);
     if (module == nullptr && GetLastError() == ERROR_INVALID_PARAMETER) {
         // A system without those flags (Windows 7 before its update): a full path with the altered
         // search order looks in the library's own folder first and loads exactly that file.
-        module = LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+        module = LoadLibraryExW(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     }
     if (module == nullptr) {
         return nullptr;

@@ -16,7 +16,10 @@ std::string Hash2FileName();
 // (on Windows they are widened, so that a folder outside the ANSI code page works).
 std::unique_ptr<ChecksumLibrary> LoadHash2From(const std::string& directory);
 
-// The folder of the running executable (used by the backends to find the library).
+#if !defined(_WIN32)
+// The folder of the running executable (the simulator finds the library there; the Windows
+// backend asks its process environment).
 std::string RunningExecutableDirectory();
+#endif
 
 }  // namespace plv

@@ -205,19 +205,6 @@ std::optional<unsigned long> ParseUnsigned(std::wstring_view s) {
     return v;
 }
 
-std::optional<long> ParseSigned(std::wstring_view s) {
-    if (s.empty() || s.size() > 12) {
-        return std::nullopt;
-    }
-    std::wstring copy(s);
-    wchar_t* end = nullptr;
-    const long v = std::wcstol(copy.c_str(), &end, 10);
-    if (end == nullptr || *end != L'\0') {
-        return std::nullopt;
-    }
-    return v;
-}
-
 std::optional<double> ParseSeconds(std::wstring_view s) {
     if (s.empty()) {
         return std::nullopt;
@@ -1000,30 +987,18 @@ bool Matches(HWND h, std::wstring_view what, bool need_visible) {
 }
 
 // Polls every 100 ms until a matching top-level window exists (gone=false) or none does (gone=true).
-int WaitWindow(const Target& t, std::wstring_view what, double seconds, bool need_visible, bool gone) {
+int WaitWindow(const Target& t, std::wstring_view what, double seconds, bool need_visible) {
     const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000.0);
     for (;;) {
         const std::vector<Proc> procs = Resolve(t);
-        HWND found = nullptr;
         for (HWND h : TopWindows()) {
             if (HasPid(procs, PidOf(h)) && Matches(h, what, need_visible)) {
-                found = h;
-                break;
+                Line("window " + TopFields(h));
+                return kOk;
             }
-        }
-        if (!gone && found != nullptr) {
-            Line("window " + TopFields(found));
-            return kOk;
-        }
-        if (gone && found == nullptr) {
-            Line("gone");
-            return kOk;
         }
         if (GetTickCount64() >= deadline) {
-            if (gone) {
-                Line("window " + TopFields(found));
-            }
-            Error(gone ? "the window is still there" : "no such window in time");
+            Error("no such window in time");
             return kNotFound;
         }
         Sleep(100);
@@ -1132,41 +1107,6 @@ int NotepadText() {
     }
     Line("notepad hwnd=" + H(np) + " edit=" + H(edit) + " pid=" + Num(PidOf(np)) + " sel=" + Num(sel->first) +
          "," + Num(sel->second) + " selected=" + Quote(selected) + " text=" + Quote(*text));
-    return kOk;
-}
-
-int Tray() {
-    Line("screen w=" + Num(GetSystemMetrics(SM_CXSCREEN)) + " h=" + Num(GetSystemMetrics(SM_CYSCREEN)));
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    Line("workarea rect=" + Rect(work));
-    HWND tray = FindWindowW(L"Shell_TrayWnd", nullptr);
-    if (tray == nullptr) {
-        Error("no taskbar");
-        return kNotFound;
-    }
-    DumpWindow(tray);
-    return kOk;
-}
-
-int Cursor() {
-    POINT p{};
-    if (!GetCursorPos(&p)) {
-        return kNotFound;
-    }
-    Line("cursor x=" + Num(p.x) + " y=" + Num(p.y));
-    return kOk;
-}
-
-int Point(LONG x, LONG y) {
-    HWND h = WindowFromPoint(POINT{x, y});
-    if (h == nullptr) {
-        Line("point x=" + Num(x) + " y=" + Num(y) + " hwnd=0x0");
-        return kNotFound;
-    }
-    HWND root = GetAncestor(h, GA_ROOT);
-    Line("point x=" + Num(x) + " y=" + Num(y) + " " + WhoFields(h) + " root=" + H(root) +
-         " root_class=" + Quote(root != nullptr ? ClassOf(root) : L""));
     return kOk;
 }
 
@@ -1323,8 +1263,6 @@ constexpr const char* kUsageText =
     "  windows EXE|pid=N|*          top-level windows of a process, then their children\n"
     "  wait-window EXE|pid=N MATCH SECONDS [visible]\n"
     "                               waits for a top-level window whose class or title holds MATCH\n"
-    "  wait-gone EXE|pid=N MATCH SECONDS [visible]\n"
-    "                               waits until no such window is left\n"
     "  msgbox EXE|pid=N             message boxes (#32770): title, text, buttons\n"
     "  click EXE|pid=N ID           BM_CLICK on a message box's button (1 = OK)\n"
     "  foreground                   the foreground window and its process\n"
@@ -1333,9 +1271,6 @@ constexpr const char* kUsageText =
     "  clipboard-set ITEM...        empties the clipboard and puts ITEMs: text=STR ansi=STR\n"
     "                               format=NAME:HEX (NAME #N: a format number) dib=WxH emf\n"
     "  notepad-text                 text and selection of Notepad's edit control\n"
-    "  tray                         screen size, work area, the taskbar and its children\n"
-    "  cursor                       the pointer position\n"
-    "  point X Y                    the window at a screen point\n"
     "  lock PATH SECONDS            holds a file open with no sharing for a while\n"
     "  rich-colors EXE|pid=N        text colours of the first visible rich edit box, as runs\n";
 
@@ -1354,13 +1289,13 @@ int Run(const std::vector<std::wstring>& a) {
         const auto t = ParseTarget(a[1]);
         return t ? Windows(*t) : Usage();
     }
-    if ((cmd == L"wait-window" || cmd == L"wait-gone") && (n == 4 || n == 5)) {
+    if (cmd == L"wait-window" && (n == 4 || n == 5)) {
         const auto t = ParseTarget(a[1]);
         const auto seconds = ParseSeconds(a[3]);
         if (!t || !seconds || (n == 5 && a[4] != L"visible")) {
             return Usage();
         }
-        return WaitWindow(*t, a[2], *seconds, n == 5, cmd == L"wait-gone");
+        return WaitWindow(*t, a[2], *seconds, n == 5);
     }
     if (cmd == L"msgbox" && n == 2) {
         const auto t = ParseTarget(a[1]);
@@ -1389,12 +1324,6 @@ int Run(const std::vector<std::wstring>& a) {
     if (cmd == L"notepad-text" && n == 1) {
         return NotepadText();
     }
-    if (cmd == L"tray" && n == 1) {
-        return Tray();
-    }
-    if (cmd == L"cursor" && n == 1) {
-        return Cursor();
-    }
     if (cmd == L"lock" && n == 3) {
         const auto seconds = ParseSeconds(a[2]);
         return seconds ? Lock(a[1], *seconds) : Usage();
@@ -1402,11 +1331,6 @@ int Run(const std::vector<std::wstring>& a) {
     if (cmd == L"rich-colors" && n == 2) {
         const auto t = ParseTarget(a[1]);
         return t ? RichColours(*t) : Usage();
-    }
-    if (cmd == L"point" && n == 3) {
-        const auto x = ParseSigned(a[1]);
-        const auto y = ParseSigned(a[2]);
-        return x && y ? Point(*x, *y) : Usage();
     }
     return Usage();
 }

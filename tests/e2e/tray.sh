@@ -113,37 +113,30 @@ else
     probe foreground
 fi
 
-# 1. A left click turns translation off for notepad.exe: stored "0", blue, no icon on a drag.
-tray_click 1
-colour=$(wine_wait_pixel 1263 790 5 "$BLUE")
-value=$(stored)
-offered=no
-drag_offers_icon && offered=yes
-wine_shot "$work/2-off.png"
-if [ "$colour" = "$BLUE" ] && [ "$value" = "0" ] && [ $offered = no ]; then
-    pass "a left click turns it off: stored \"0\", the icon blue, a drag offers no icon"
-else
-    fail "after a left click: the icon $colour, stored \"$value\", icon offered: $offered"
-    probe notepad-text
-    probe windows plv.exe | grep -E '^window .*visible=1'
-fi
+# toggle_by_click NAME COLOUR VALUE OFFERED SHOT: a left click on the tray icon; then the icon has
+# COLOUR, notepad.exe's stored value is VALUE and a drag in Notepad offers the icon (yes/no).
+toggle_by_click() {
+    local name=$1 want_colour=$2 want_value=$3 want_offered=$4 colour value offered=no
+    tray_click 1
+    colour=$(wine_wait_pixel 1263 790 5 "$want_colour")
+    value=$(stored)
+    drag_offers_icon && offered=yes
+    wine_shot "$work/$5"
+    if [ "$colour" = "$want_colour" ] && [ "$value" = "$want_value" ] && [ $offered = "$want_offered" ]; then
+        pass "$name: stored \"$value\", the icon $colour, a drag offers the icon: $offered"
+    else
+        fail "$name: the icon $colour, stored \"$value\", icon offered: $offered"
+        probe notepad-text
+        probe windows plv.exe | grep -E '^window .*visible=1'
+    fi
+}
 
+# 1. A left click turns translation off for notepad.exe: stored "0", blue, no icon on a drag.
+toggle_by_click "a left click turns it off" "$BLUE" 0 no 2-off.png
 # 2. Another left click (well apart from the first: two within 0.3 s open the main window) turns
 # it on again, and a drag offers the icon.
 sleep 0.5
-tray_click 1
-colour=$(wine_wait_pixel 1263 790 5 "$ORANGE")
-value=$(stored)
-offered=no
-drag_offers_icon && offered=yes
-wine_shot "$work/3-on.png"
-if [ "$colour" = "$ORANGE" ] && [ "$value" = "-1" ] && [ $offered = yes ]; then
-    pass "another left click turns it on: stored \"-1\", the icon orange, a drag offers the icon"
-else
-    fail "after another left click: the icon $colour, stored \"$value\", icon offered: $offered"
-    probe notepad-text
-    probe windows plv.exe | grep -E '^window .*visible=1'
-fi
+toggle_by_click "another left click turns it on" "$ORANGE" -1 yes 3-on.png
 wine_press 500 400
 
 # 3. The menu's first item ("Disable in notepad.exe") toggles the same way; a left click puts it

@@ -82,7 +82,8 @@ class WinDesktop : public Desktop {
 class BrowserEngine;
 
 // The program's Browser: the engine the settings chose, and the main form's browser area that it
-// shows in. Until an engine is chosen, and with "none", there is no page at all.
+// shows in. Until an engine is chosen, and with "none", there is no page at all. The program
+// chooses before it makes the main form, so the engine hears of the area from its start.
 class WinBrowser : public Browser {
   public:
     WinBrowser();
@@ -103,10 +104,6 @@ class WinBrowser : public Browser {
 
   private:
     std::unique_ptr<BrowserEngine> engine_;
-    HWND host_ = nullptr;
-    int width_ = 0;
-    int height_ = 0;
-    bool shown_ = false;
 };
 
 struct WinControl;

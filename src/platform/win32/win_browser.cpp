@@ -39,11 +39,6 @@ void WinBrowser::UseEngine(const BrowserChoice& choice) {
             engine_.reset();
             break;
     }
-    if (engine_ && host_ != nullptr) {
-        engine_->HostCreated(host_);
-        engine_->HostResized(width_, height_);
-        engine_->HostShown(shown_);
-    }
 }
 
 std::u16string WinBrowser::TakeProblem() {
@@ -71,22 +66,18 @@ bool WinBrowser::CallElementMethod(const std::u16string& id, const std::u16strin
 }
 
 void WinBrowser::HostCreated(HWND host) {
-    host_ = host;
     if (engine_) {
         engine_->HostCreated(host);
     }
 }
 
 void WinBrowser::HostResized(int width, int height) {
-    width_ = width;
-    height_ = height;
     if (engine_) {
         engine_->HostResized(width, height);
     }
 }
 
 void WinBrowser::HostShown(bool shown) {
-    shown_ = shown;
     if (engine_) {
         engine_->HostShown(shown);
     }

@@ -15,6 +15,7 @@
 #include <deque>
 #include <utility>
 
+#include "base/text.h"
 #include "platform/win32/win_devtools.h"
 #include "platform/win32/win_text.h"
 
@@ -86,33 +87,15 @@ constexpr const char* kElementFunction = R"JS((function (id, name, op, value, li
     }
 }))JS";
 
-std::string Utf8(const std::u16string& s) {
-    if (s.empty()) {
-        return {};
-    }
-    int n = WideCharToMultiByte(CP_UTF8, 0, W(s), static_cast<int>(s.size()), nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
-    if (n > 0) {
-        WideCharToMultiByte(CP_UTF8, 0, W(s), static_cast<int>(s.size()), out.data(), n, nullptr, nullptr);
-    }
-    return out;
-}
-
+// UTF-8 from DevTools as a wide string for WinHTTP.
 std::wstring Wide(const std::string& s) {
-    if (s.empty()) {
-        return {};
-    }
-    int n = MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
-    std::wstring out(static_cast<std::size_t>(n > 0 ? n : 0), L'\0');
-    if (n > 0) {
-        MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), out.data(), n);
-    }
-    return out;
+    std::u16string u = Utf8ToUtf16(s);
+    return std::wstring(W(u), u.size());
 }
 
 // A JavaScript string literal of any text: JSON's, with everything outside ASCII escaped.
 std::string Literal(const std::u16string& s) {
-    return json(Utf8(s)).dump(-1, ' ', true, json::error_handler_t::replace);
+    return json(Utf16ToUtf8(s)).dump(-1, ' ', true, json::error_handler_t::replace);
 }
 
 std::string Field(const json& object, const char* name) {
@@ -204,7 +187,7 @@ class ChromiumEngine : public BrowserEngine {
         if (!Connected() && !Connect()) {
             return;
         }
-        navigation_ = session_->Post("Page.navigate", {{"url", Utf8(url)}});
+        navigation_ = session_->Post("Page.navigate", {{"url", Utf16ToUtf8(url)}});
     }
 
     std::optional<std::u16string> GetElementProperty(const std::u16string& id,
@@ -213,8 +196,7 @@ class ChromiumEngine : public BrowserEngine {
         if (!v || !v->is_string()) {
             return std::nullopt;
         }
-        std::wstring text = Wide(v->get<std::string>());
-        return U16(text.c_str(), text.size());
+        return Utf8ToUtf16(v->get<std::string>());
     }
 
     bool SetElementProperty(const std::u16string& id, const std::u16string& name,
