@@ -6,10 +6,13 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 
 #include "app/settings.h"
+#include "base/translation_cache.h"
+#include "clipboard/saved_clipboard.h"
 #include "platform/platform.h"
 
 namespace plv {
@@ -56,7 +59,8 @@ class App {
     std::int32_t IconAnchorY = 0;
     double IconInitialDistance = 0;
     std::u16string PendingText;
-    std::map<std::u16string, std::u16string> TranslationCache;  // by GetCacheKey of the source text
+    std::optional<OwedClipboardContent> OwedClipboard;  // CaptureSelection, RetryOwedRestore
+    TranslationCache Translations;                      // by GetCacheKey of the source text
     std::u16string AppVersion;
     std::u16string LatestVersion;
     std::u16string DownloadLink;

@@ -84,9 +84,11 @@ class StartupValues {
         if (error) {
             return 0;
         }
+        // The range is checked before rounding, so that 1e30 is simply out of range.
         auto seconds = ParseNumber(value);
-        std::int64_t ms = seconds ? RoundHalfEven(*seconds * 1000.0) : 0;
-        if (!seconds || *seconds > 1e6 || ms < 1 || ms > 65535) {
+        bool inRange = seconds && *seconds >= 0 && *seconds <= 1e6;
+        std::int64_t ms = inRange ? RoundHalfEven(*seconds * 1000.0) : 0;
+        if (!inRange || ms < 1 || ms > 65535) {
             Bad(key, value, u"a number of seconds from 0.001 to 65.535");
             return 0;
         }

@@ -8,16 +8,38 @@
 namespace plv {
 
 std::int64_t RoundHalfEven(double v) {
+    // Converting a double outside the integer's range is undefined, so such values saturate
+    // (and NaN gives 0). 2^63 is exactly representable; every double below it converts.
+    constexpr double limit = 9223372036854775808.0;
+    if (std::isnan(v)) {
+        return 0;
+    }
+    if (v >= limit) {
+        return std::numeric_limits<std::int64_t>::max();
+    }
+    if (v < -limit) {
+        return std::numeric_limits<std::int64_t>::min();
+    }
     // Not std::nearbyint: that follows the floating-point rounding mode, which is global state.
     double r = std::round(v);
     if (std::fabs(v - std::trunc(v)) == 0.5) {
         r = 2.0 * std::round(v / 2.0);
     }
+    if (r >= limit) {
+        return std::numeric_limits<std::int64_t>::max();
+    }
     return static_cast<std::int64_t>(r);
 }
 
 std::int32_t RoundHalfEven32(double v) {
-    return static_cast<std::int32_t>(RoundHalfEven(v));
+    std::int64_t r = RoundHalfEven(v);
+    if (r > std::numeric_limits<std::int32_t>::max()) {
+        return std::numeric_limits<std::int32_t>::max();
+    }
+    if (r < std::numeric_limits<std::int32_t>::min()) {
+        return std::numeric_limits<std::int32_t>::min();
+    }
+    return static_cast<std::int32_t>(r);
 }
 
 std::optional<double> ParseNumber(std::u16string_view text) {
@@ -80,12 +102,11 @@ std::optional<std::int32_t> ParseWholeNumber(std::u16string_view text) {
     if (!v) {
         return std::nullopt;
     }
-    std::int64_t r = RoundHalfEven(*v);
     if (*v > static_cast<double>(std::numeric_limits<std::int32_t>::max()) + 0.5 ||
         *v < static_cast<double>(std::numeric_limits<std::int32_t>::min()) - 0.5) {
         return std::nullopt;
     }
-    return static_cast<std::int32_t>(r);
+    return static_cast<std::int32_t>(RoundHalfEven(*v));
 }
 
 }  // namespace plv

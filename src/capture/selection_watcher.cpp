@@ -5,6 +5,7 @@
 #include "base/numbers.h"
 #include "base/text.h"
 #include "capture/cls_proccess.h"
+#include "capture/text_capture.h"
 #include "capture/translate.h"
 #include "popup/frm_ico.h"
 #include "popup/frm_trans.h"
@@ -115,6 +116,7 @@ bool IsCursorInWindow(App& app, Hwnd window) {
 }
 
 void tmr1_Timer(App& app) {
+    RetryOwedRestore(app);
     FollowForeground(app);
     if (app.IsEnabled && app.frmMain->IsAppWatched) {
         WatchButtons(app);

@@ -19,17 +19,20 @@ constexpr std::uint32_t kLateCopyPollMs = 10;
 // Another program may hold the clipboard for a moment (a clipboard manager reading it, say).
 constexpr int kOpenAttempts = 5;
 constexpr std::uint32_t kOpenRetryMs = 20;
+// Giving the user's clipboard back is tried for longer: for a second before the capture ends,
+// then on the watcher's ticks.
+constexpr int kRestoreAttempts = 50;
 
 Hwnd MainWindow(App& app) {
     return app.frmMain ? app.frmMain->hWnd() : 0;
 }
 
-bool OpenWithRetries(App& app) {
-    for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
+bool OpenWithRetries(App& app, int attempts = kOpenAttempts) {
+    for (int attempt = 0; attempt < attempts; ++attempt) {
         if (app.platform.clipboard.OpenClipboard(MainWindow(app))) {
             return true;
         }
-        if (attempt + 1 < kOpenAttempts) {
+        if (attempt + 1 < attempts) {
             app.platform.loop.Sleep(kOpenRetryMs);
             app.platform.loop.PumpMessages();
         }
@@ -37,52 +40,14 @@ bool OpenWithRetries(App& app) {
     return false;
 }
 
-std::u16string UnicodeText(const std::vector<std::uint8_t>& b) {
-    return UntilNul(FromUtf16Le(b));
-}
-
-std::string AnsiText(const std::vector<std::uint8_t>& b) {
-    return UntilNul(std::string(b.begin(), b.end()));
-}
-
-// Whether ANSI text is what the system makes of the Unicode text. Systems differ on a character
-// outside the BMP: one "?" for the pair, or one for each half.
-bool IsAnsiOf(const std::u16string& unicode, const std::string& ansi) {
-    if (Utf16ToAnsi(unicode) == ansi) {
-        return true;
+// The text of a copy just asked for. A clipboard manager reads the clipboard for a moment after
+// every change: wait for it to let go rather than take the copy for a failure.
+std::u16string ReadCopiedText(App& app) {
+    if (!OpenWithRetries(app)) {
+        return {};
     }
-    std::u16string halves = unicode;
-    for (char16_t& c : halves) {
-        if (c >= 0xD800 && c <= 0xDFFF) {
-            c = u'\uFFFD';  // no ANSI character: a "?" each
-        }
-    }
-    return Utf16ToAnsi(halves) == ansi;
-}
-
-// When both text formats are there and the later one is just the earlier one converted, the
-// later one is what Windows made from the other: leave it out, so that Windows makes it again
-// and the clipboard comes back exactly as it was.
-void DropSynthesisedText(SavedClipboard& saved) {
-    int unicode = -1;
-    int ansi = -1;
-    for (std::size_t i = 0; i < saved.formats.size(); ++i) {
-        if (saved.formats[i].first == kCfUnicodeText) {
-            unicode = static_cast<int>(i);
-        } else if (saved.formats[i].first == kCfText) {
-            ansi = static_cast<int>(i);
-        }
-    }
-    if (unicode < 0 || ansi < 0) {
-        return;
-    }
-    const auto& u = saved.formats[static_cast<std::size_t>(unicode)].second;
-    const auto& a = saved.formats[static_cast<std::size_t>(ansi)].second;
-    if (unicode < ansi && IsAnsiOf(UnicodeText(u), AnsiText(a))) {
-        saved.formats.erase(saved.formats.begin() + ansi);
-    } else if (ansi < unicode && AnsiToUtf16(AnsiText(a)) == UnicodeText(u)) {
-        saved.formats.erase(saved.formats.begin() + unicode);
-    }
+    app.platform.clipboard.CloseClipboard();
+    return GetClipboardText(app);
 }
 
 // Ctrl and the key down, a pause with messages pumped, both up, another pause.
@@ -111,6 +76,10 @@ bool IsTerminalWindowClass(const std::u16string& className) {
     return false;
 }
 
+// Every format the clipboard gives is kept byte for byte, both text formats included: when one
+// is only the other converted, putting it back as it was gives the very bytes Windows would make,
+// and when an application set them apart (or left bytes after the text's end) nothing is lost.
+// What Windows can make again from another format and will not give is left to Windows.
 std::optional<SavedClipboard> SaveClipboard(App& app, bool emptyAfterSaving) {
     auto& cb = app.platform.clipboard;
     if (!OpenWithRetries(app)) {
@@ -122,7 +91,6 @@ std::optional<SavedClipboard> SaveClipboard(App& app, bool emptyAfterSaving) {
             saved.formats.emplace_back(f, cb.GlobalRead(h));
         }
     }
-    DropSynthesisedText(saved);
     if (emptyAfterSaving) {
         cb.EmptyClipboard();
     }
@@ -130,9 +98,9 @@ std::optional<SavedClipboard> SaveClipboard(App& app, bool emptyAfterSaving) {
     return saved;
 }
 
-bool RestoreClipboard(App& app, const SavedClipboard& saved) {
+bool RestoreClipboard(App& app, const SavedClipboard& saved, int attempts) {
     auto& cb = app.platform.clipboard;
-    if (!OpenWithRetries(app)) {
+    if (!OpenWithRetries(app, attempts)) {
         return false;
     }
     cb.EmptyClipboard();
@@ -157,27 +125,47 @@ std::u16string GetClipboardText(App& app) {
     return app.Clipboard().GetUniText();
 }
 
+void RetryOwedRestore(App& app) {
+    if (!app.OwedClipboard) {
+        return;
+    }
+    // Whatever the user put on the clipboard since is newer than what is owed, and wins.
+    if (app.platform.clipboard.GetClipboardSequenceNumber() != app.OwedClipboard->sequence ||
+        RestoreClipboard(app, app.OwedClipboard->saved, 1)) {
+        app.OwedClipboard.reset();
+    }
+}
+
 std::u16string CaptureSelection(App& app, Hwnd window) {
     auto& loop = app.platform.loop;
+    auto& clipboard = app.platform.clipboard;
     // What the user had on the clipboard comes back afterwards; if it cannot be saved, copying
-    // over it would lose it, so nothing is captured.
+    // over it would lose it, so nothing is captured. While an earlier capture still owes the
+    // user's clipboard, the clipboard holds only what that capture copied: the owed content is
+    // what comes back after this one.
+    bool stillOwed =
+        app.OwedClipboard && clipboard.GetClipboardSequenceNumber() == app.OwedClipboard->sequence;
     auto saved = SaveClipboard(app, true);
     if (!saved) {
         return {};
     }
+    if (stillOwed && app.OwedClipboard) {
+        saved = std::move(app.OwedClipboard->saved);
+    }
+    app.OwedClipboard.reset();
     std::u16string text;
     // A window that is hung, or too slow to answer, counts as one that did not copy.
     if (app.platform.desktop.SendCopyMessage(window) == std::optional<std::intptr_t>(0)) {
-        text = GetClipboardText(app);
+        text = ReadCopiedText(app);
     }
     if (text.empty()) {
         SendChord(app, kVkInsert);
-        text = GetClipboardText(app);
+        text = ReadCopiedText(app);
     }
     // Ctrl+C in a console or terminal interrupts the program running there; never send it.
     if (text.empty() && !IsTerminalWindowClass(app.platform.desktop.GetClassName(window))) {
         SendChord(app, kVkC);
-        text = GetClipboardText(app);
+        text = ReadCopiedText(app);
     }
     if (text.empty()) {
         // A copy that arrives only now is too late to be trusted as this selection: wait for it
@@ -190,7 +178,11 @@ std::u16string CaptureSelection(App& app, Hwnd window) {
             }
         }
     }
-    RestoreClipboard(app, *saved);
+    // A clipboard manager that read the copy may still hold the clipboard: keep trying for a
+    // second, then leave it to the watcher's ticks; the user's clipboard is never dropped.
+    if (!RestoreClipboard(app, *saved, kRestoreAttempts)) {
+        app.OwedClipboard = OwedClipboardContent{std::move(*saved), clipboard.GetClipboardSequenceNumber()};
+    }
     return text;
 }
 
@@ -199,11 +191,11 @@ std::optional<std::u16string> GetCacheKey(App& app, const std::u16string& text) 
     if (hash2 == nullptr) {
         return std::nullopt;
     }
-    std::string ansi = Utf16ToAnsi(text);
-    // The length passed is the byte count, which is what the buffer holds (a character outside
-    // the BMP is two units of text but one byte).
-    std::int32_t v = hash2->CRC32(reinterpret_cast<const std::uint8_t*>(ansi.data()),
-                                  static_cast<std::int32_t>(ansi.size()));
+    // The checksum of the UTF-8 bytes: every text keeps its own characters (the ANSI form would
+    // make every Cyrillic or Chinese text of one length the same row of '?').
+    std::string utf8 = Utf16ToUtf8(text);
+    std::int32_t v = hash2->CRC32(reinterpret_cast<const std::uint8_t*>(utf8.data()),
+                                  static_cast<std::int32_t>(utf8.size()));
     return u"k" + Widen(std::to_string(v));
 }
 

@@ -7,16 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "clipboard/saved_clipboard.h"
 #include "platform/platform.h"
 
 namespace plv {
 
 class App;
-
-// Everything that was on the clipboard: each format's block as it was, in order.
-struct SavedClipboard {
-    std::vector<std::pair<std::uint32_t, std::vector<std::uint8_t>>> formats;
-};
 
 // The selection of the window, or "" when nothing could be copied. The user's clipboard is
 // saved first and put back afterwards; when it cannot be saved (another program holds it open),
@@ -26,13 +22,18 @@ std::u16string CaptureSelection(App& app, Hwnd window);
 // The clipboard's text as the capture reads it; "" on any failure.
 std::u16string GetClipboardText(App& app);
 
-// "k" and the signed decimal checksum of the text's ANSI bytes; nothing when the checksum
+// "k" and the signed decimal checksum of the text's UTF-8 bytes; nothing when the checksum
 // library cannot be loaded.
 std::optional<std::u16string> GetCacheKey(App& app, const std::u16string& text);
 
-// Saving and restoring the whole clipboard; both retry briefly while another program holds it.
+// Saving and restoring the whole clipboard; both retry while another program holds it, every
+// 20 ms with messages pumped (a restore as often as it is told).
 std::optional<SavedClipboard> SaveClipboard(App& app, bool emptyAfterSaving);
-bool RestoreClipboard(App& app, const SavedClipboard& saved);
+bool RestoreClipboard(App& app, const SavedClipboard& saved, int attempts = 5);
+
+// A user's clipboard that a capture could not give back yet: tried again once, unless the user
+// has put something new on the clipboard since (then theirs wins and nothing is owed any more).
+void RetryOwedRestore(App& app);
 
 // Whether a window class belongs to a console or terminal, where Ctrl+C interrupts the program
 // that runs in it instead of copying.

@@ -74,13 +74,15 @@ void TranslateSelection(App& app, std::int32_t x, std::int32_t y, std::int32_t l
     // 7. What this run has translated before.
     std::u16string cached;
     if (auto key = GetCacheKey(app, text)) {
-        if (auto it = app.TranslationCache.find(*key); it != app.TranslationCache.end()) {
-            cached = it->second;
-        }
+        cached = app.Translations.Find(*key, text).value_or(u"");
     }
 
     // 8. Lay out the popup (still hidden): the translation, or the placeholder while the page
-    // translates, or the note that the service is not connected.
+    // translates, or the note that the service is not connected. An earlier request's answer
+    // or time-out must never replace what is laid out now: its poll and its wait end here, and
+    // a new request starts both again.
+    m.tmrTrans.SetEnabled(false);
+    m.tmrTimeOut.SetEnabled(false);
     if (!cached.empty()) {
         app.frmTrans->SetVisible("google", true);
         LayoutPopup(app, cached);
@@ -88,8 +90,7 @@ void TranslateSelection(App& app, std::int32_t x, std::int32_t y, std::int32_t l
         if (auto placeholder = SettingText(app, u"TransStr")) {
             LayoutPopup(app, *placeholder);
         }
-        // Every request has its full time: a wait still running for an earlier one starts over.
-        m.tmrTimeOut.SetEnabled(false);
+        // Every request has its full time.
         m.tmrTimeOut.SetEnabled(true);
         p.browser.SetElementProperty(u"text", u"Value", text);
         p.browser.CallElementMethod(u"btn", u"click");

@@ -412,6 +412,9 @@ class Clipboard {
     virtual bool GlobalWrite(MemHandle block, const std::vector<std::uint8_t>& bytes) = 0;
     // GlobalFree.
     virtual void GlobalFree(MemHandle block) = 0;
+    // GetClipboardSequenceNumber: changes whenever the clipboard's content changes (opening and
+    // closing it do not).
+    virtual std::uint32_t GetClipboardSequenceNumber() = 0;
     // DragQueryFileA(drop, 0xFFFFFFFF, NULL, 0): the number of files.
     virtual std::uint32_t DragQueryFileCount(MemHandle drop) = 0;
     // DragQueryFileA(drop, index, buffer, maxChars): the name's ANSI bytes, cut to the buffer.

@@ -192,14 +192,21 @@ void GlideWindow(App& app, Form& form, std::int32_t width, std::int32_t height, 
 }
 
 void HidePopups(App& app) {
-    if (!app.frmico || !app.frmico->Visible()) {
+    // The popup closes whether or not its icon is still up: an icon that timed out must never
+    // leave a popup that nothing closes.
+    bool icon = app.frmico && app.frmico->Visible();
+    bool popup = app.frmTrans && app.frmTrans->Visible();
+    if (!icon && !popup) {
         return;
     }
     app.frmMain->tmrHideIco.SetEnabled(false);
+    app.frmMain->tmrOut.SetEnabled(false);
     app.frmico->Hide();
+    // A request whose popup is closed is not waited for any more.
     app.frmMain->tmrTrans.SetEnabled(false);
+    app.frmMain->tmrTimeOut.SetEnabled(false);
     app.frmTrans->SetVisible("google", false);
-    if (app.frmTrans->Visible()) {
+    if (popup) {
         FadeWindow(app, *app.frmTrans, 20, 255, 3);
         app.frmTrans->Hide();
     }

@@ -6,6 +6,7 @@
 #include "base/numbers.h"
 #include "capture/selection_watcher.h"
 #include "popup/frm_ico.h"
+#include "popup/frm_trans.h"
 
 namespace plv {
 
@@ -54,6 +55,15 @@ void tmrHideIco_Timer(App& app) {
         return;
     }
     m.tmrHideIco.SetEnabled(false);
+    if (app.frmTrans && app.frmTrans->Visible()) {
+        // A selection made inside the open popup offered the icon again; the popup now shows
+        // that selection, so the icon stays as its close button instead of going away.
+        app.frmico->SetVisible("ico", false);
+        app.frmico->SetVisible("icocls", true);
+        return;
+    }
+    // The icon goes, and with it the watch on the pointer's distance from it.
+    m.tmrOut.SetEnabled(false);
     FadeWindow(app, *app.frmico, 100, 255, 5);
     app.frmico->Hide();
 }

@@ -36,7 +36,7 @@ void tmrTrans_Timer(App& app) {
     }
     // The first translation of a text stays cached.
     if (auto key = GetCacheKey(app, app.PendingText)) {
-        app.TranslationCache.emplace(*key, text);
+        app.Translations.Add(*key, app.PendingText, text);
     }
     m.tmrTimeOut.SetEnabled(false);
     m.tmrTrans.SetEnabled(false);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
+
 #include "base/numbers.h"
 #include "base/text.h"
 
@@ -13,9 +16,12 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
     };
     for (Case c : {Case{0.5, 0}, Case{1.5, 2}, Case{2.5, 2}, Case{3.5, 4}, Case{-0.5, 0}, Case{-1.5, -2},
                    Case{-2.5, -2}, Case{2.4999, 2}, Case{2.5001, 3}, Case{-2.6, -3}, Case{66.6667, 67},
-                   Case{1e12 + 0.5, 1000000000000}}) {
+                   Case{1e12 + 0.5, 1000000000000}, Case{1e30, INT64_MAX}, Case{-1e30, INT64_MIN},
+                   Case{9223372036854775807.0, INT64_MAX}, Case{std::nan(""), 0}}) {
         EXPECT_EQ(RoundHalfEven(c.in), c.out) << c.in;
     }
+    EXPECT_EQ(RoundHalfEven32(3e9), INT32_MAX);
+    EXPECT_EQ(RoundHalfEven32(-3e9), INT32_MIN);
 }
 
 TEST(ParseNumber, AcceptsDecimalNumbersWithBlanksAround) {

@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "app/app.h"
 #include "base/text.h"
+#include "base/translation_cache.h"
 #include "capture/text_capture.h"
 #include "platform/sim/default_settings.h"
 #include "platform/sim/sim_desktop.h"
@@ -78,6 +81,18 @@ TEST(CaptureSelection, EachWayOfCopying) {
     }
 }
 
+// What an application reading the clipboard gets: every format on offer with its bytes, those
+// Windows makes included, by format (Windows lists the ones it makes after the ones that were set,
+// so a text format put back rather than made again may be listed at another place).
+std::map<std::uint32_t, std::vector<std::uint8_t>> AsRead(sim::SimWorld& w) {
+    std::map<std::uint32_t, std::vector<std::uint8_t>> out;
+    for (std::uint32_t f : w.AvailableFormats()) {
+        MemHandle h = w.ClipboardBlock(f);
+        out[f] = h != 0 ? w.clipboard.blocks[h] : std::vector<std::uint8_t>{};
+    }
+    return out;
+}
+
 TEST(CaptureSelection, GivesTheUsersClipboardBackExactly) {
     struct Case {
         const char* name;
@@ -97,6 +112,8 @@ TEST(CaptureSelection, GivesTheUsersClipboardBackExactly) {
         {"several formats and a registered one",
          {{13, unicodeBlock}, {8, dib}, {15, drop}, {0xC123, {1, 2, 3}}}},
         {"both text formats set apart", {{1, {'a', 0}}, {13, {'b', 0, 0, 0}}}},
+        {"the ANSI text is the Unicode text converted, with bytes after its end",
+         {{13, {'b', 0, 0, 0, 'x', 0}}, {1, {'b', 0, 'y', 'z'}}}},
         {"nothing", {}},
     };
     for (CopyBehaviour copy : {CopyBehaviour::Message, CopyBehaviour::CtrlC, CopyBehaviour::None}) {
@@ -105,9 +122,9 @@ TEST(CaptureSelection, GivesTheUsersClipboardBackExactly) {
             d.Start();
             auto& a = d.AddApp(copy);
             d.sim.world().ClipboardReplace(d.sim.world().desktopWindow, c.formats);
-            std::string before = sim::DescribeClipboard(d.sim.world());
+            auto before = AsRead(d.sim.world());
             CaptureSelection(*d.app, a.window);
-            EXPECT_EQ(sim::DescribeClipboard(d.sim.world()), before) << c.name;
+            EXPECT_EQ(AsRead(d.sim.world()), before) << c.name;
             EXPECT_FALSE(d.sim.world().clipboard.open) << c.name;
         }
     }
@@ -120,9 +137,10 @@ TEST(CaptureSelection, AClipboardHeldByAnotherProgram) {
         d.Start();
         auto& a = d.AddApp(CopyBehaviour::Insert);
         d.sim.world().ClipboardReplace(d.sim.world().desktopWindow, {{1, {'u', 0}}});
+        auto before = AsRead(d.sim.world());
         d.sim.world().clipboard.lockedUntil = d.sim.world().now + 30;
         EXPECT_EQ(CaptureSelection(*d.app, a.window), u"sel");
-        EXPECT_EQ(sim::DescribeClipboard(d.sim.world()), "1:7500");
+        EXPECT_EQ(AsRead(d.sim.world()), before);
     }
     // Held throughout: nothing is captured, no key is sent, the clipboard is untouched.
     {
@@ -161,12 +179,33 @@ TEST(CacheKey, SameTextSameKeyAndTheKnownChecksum) {
     EXPECT_EQ(GetCacheKey(*d.app, u"123456789"), k1);
     EXPECT_NE(GetCacheKey(*d.app, u"12345678"), k1);
     EXPECT_EQ(GetCacheKey(*d.app, u""), u"k0");
-    // Characters outside the ANSI code page are keyed by their '?' rendering, and a character
-    // outside the BMP (two units, one byte) is read within the buffer.
-    EXPECT_EQ(GetCacheKey(*d.app, u"\u0416"), GetCacheKey(*d.app, u"?"));
-    EXPECT_EQ(GetCacheKey(*d.app, u"\U0001F600\U0001F600"), GetCacheKey(*d.app, u"??"));
+    // Texts outside the ANSI code page keep their characters: the checksum is of the UTF-8 bytes,
+    // so two Cyrillic words of one length are two keys.
+    EXPECT_EQ(GetCacheKey(*d.app, u"\u0416\u0443\u043a"), u"k716016532");
+    EXPECT_EQ(GetCacheKey(*d.app, u"\u0416\u0438\u043b"), u"k-852961770");
+    EXPECT_EQ(GetCacheKey(*d.app, u"\U0001F600"), u"k88978756");
     std::u16string key = GetCacheKey(*d.app, u"Le chat").value();
     EXPECT_EQ(key[0], u'k');
+}
+
+// A checksum shared by two texts never gives one the other's translation, the first translation
+// of a text stays, and the oldest entry makes room for a new one.
+TEST(TranslationCache, KeepsEachTextAndItsBound) {
+    TranslationCache cache(3);
+    cache.Add(u"k1", u"one", u"uno");
+    cache.Add(u"k1", u"one", u"later");
+    EXPECT_EQ(cache.Find(u"k1", u"one"), u"uno");
+    EXPECT_EQ(cache.Find(u"k1", u"another text, same checksum"), std::nullopt);
+    cache.Add(u"k1", u"another text, same checksum", u"otro");
+    EXPECT_EQ(cache.Find(u"k1", u"another text, same checksum"), u"otro");
+    EXPECT_EQ(cache.Find(u"k1", u"one"), std::nullopt);
+    cache.Add(u"k2", u"two", u"dos");
+    cache.Add(u"k3", u"three", u"tres");
+    cache.Add(u"k4", u"four", u"cuatro");
+    EXPECT_EQ(cache.size(), 3u);
+    EXPECT_EQ(cache.Find(u"k1", u"another text, same checksum"), std::nullopt);
+    EXPECT_EQ(cache.Find(u"k4", u"four"), u"cuatro");
+    EXPECT_EQ(TranslationCache().Find(u"k", u""), std::nullopt);
 }
 
 TEST(CacheKey, WithoutTheLibraryNothingIsKeyed) {

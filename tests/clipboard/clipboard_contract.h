@@ -484,12 +484,26 @@ TYPED_TEST_P(ClipboardContract, ASaveIsGivenWhatWindowsCannotMakeAgain) {
     EXPECT_EQ(all.size(), 3u);
 }
 
+// The sequence number tells a restore that is still owed whether the user has put something new
+// on the clipboard since: it moves with every change of content, and only then.
+TYPED_TEST_P(ClipboardContract, TheSequenceNumberMovesWithTheContentOnly) {
+    Clipboard& c = this->env.clipboard();
+    this->Put({{kCfText, Bytes({'a', 0})}});
+    std::uint32_t before = c.GetClipboardSequenceNumber();
+    ASSERT_TRUE(c.OpenClipboard(this->env.owner()));
+    c.GetClipboardData(kCfText);
+    c.CloseClipboard();
+    EXPECT_EQ(c.GetClipboardSequenceNumber(), before) << "opening and reading change nothing";
+    this->Put({{kCfText, Bytes({'a', 0})}});
+    EXPECT_NE(c.GetClipboardSequenceNumber(), before) << "the same text put again is a change";
+}
+
 REGISTER_TYPED_TEST_SUITE_P(ClipboardContract, FormatNames, FormatIdForNameComparesExactly,
                             MembersThatNeedTheClipboardOpenFailWithTheClassError,
                             OpenFailsWhileAnotherProgramHoldsIt, SelfOpeningMembersLeaveTheClipboardClosed,
                             GetTextDataOfTextReopensWithTheSameOwner, DestructionClosesTheClipboard,
                             SetTextDataWritesUnicodeThenAnsi, GetUniTextPrefersUnicodeAndFallsBackToAnsi,
                             BinaryBlocksLoseTheirLastTwoBytes, FileLists, PicturesKeepTheirBits,
-                            ASaveIsGivenWhatWindowsCannotMakeAgain);
+                            ASaveIsGivenWhatWindowsCannotMakeAgain, TheSequenceNumberMovesWithTheContentOnly);
 
 }  // namespace plv::contract

@@ -48,6 +48,7 @@ class RegistrationOnly : public Clipboard {
     std::vector<std::uint8_t> GlobalRead(MemHandle) override { return {}; }
     bool GlobalWrite(MemHandle, const std::vector<std::uint8_t>&) override { return false; }
     void GlobalFree(MemHandle) override {}
+    std::uint32_t GetClipboardSequenceNumber() override { return 0; }
     std::uint32_t DragQueryFileCount(MemHandle) override { return 0; }
     std::optional<std::string> DragQueryFile(MemHandle, std::uint32_t, std::size_t) override {
         return std::nullopt;

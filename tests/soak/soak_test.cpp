@@ -1,7 +1,10 @@
 // Ten thousand selections with random texts, sizes and timings, on every path the program has:
 // each way of copying, cut and whole texts, cache hits, slow and silent pages, reveals, copies,
-// closes and icons left alone. Run under AddressSanitizer by scripts/test; afterwards the program
-// must still be running and still translate.
+// closes and icons left alone, with a clipboard manager reading every change. Run under
+// AddressSanitizer by scripts/test. After every step: the popup is never up without its icon to
+// close it, the user's clipboard is exactly what they last put there, no timer runs that nothing
+// waits for, and no glide is marked as running. Afterwards the program must still be running and
+// still translate.
 
 #include <gtest/gtest.h>
 
@@ -45,6 +48,44 @@ std::string RandomText(std::mt19937& rng) {
     return "\"" + text + "\"";
 }
 
+// What the user puts on the clipboard, always with both text formats (so that none is made by
+// Windows): set apart with a format of its own; one the other converted, with bytes after its end.
+const char* const kUserClipboards[] = {
+    "clipboard format 13 6D0069006E0065000000\nclipboard format 1 4D494E45005858\nclipboard format 49999 "
+    "0102\n",
+    "clipboard format 1 6869808100\nclipboard format 13 68006900AC2081000000FFFF\n",
+    "clipboard empty\n",
+};
+
+// The invariants that hold between any two steps; an empty text when they do.
+std::string BrokenInvariant(ScenarioRunner& runner, const std::string& userClipboard) {
+    auto on = [&](const char* timer) {
+        return runner.Value(std::string("timer.") + timer).rfind("on ", 0) == 0;
+    };
+    bool icon = runner.Value("icon.visible") == "yes";
+    if (runner.Value("popup.visible") == "yes" && !icon) {
+        return "the popup is up without its icon";
+    }
+    if (runner.Value("clipboard") != userClipboard) {
+        return "the clipboard is " + runner.Value("clipboard") + ", not the user's " + userClipboard;
+    }
+    if ((on("tmrHideIco") || on("tmrOut")) && !icon) {
+        return "an icon timer runs without the icon: tmrHideIco " + runner.Value("timer.tmrHideIco") +
+               ", tmrOut " + runner.Value("timer.tmrOut");
+    }
+    // The poll at 100 ms and the time-out run together, or neither does (the poll's interval is 0
+    // until the first request: it never ticks).
+    bool polling = runner.Value("timer.tmrTrans") == "on 100";
+    if (polling != on("tmrTimeOut")) {
+        return "the poll is " + runner.Value("timer.tmrTrans") + ", the time-out " +
+               runner.Value("timer.tmrTimeOut");
+    }
+    if (runner.Value("gliding") != "no") {
+        return "a glide is marked as running between steps";
+    }
+    return "";
+}
+
 TEST(Soak, TenThousandSelections) {
     std::ostringstream out;
     ScenarioRunner runner(out, false, ".");
@@ -57,11 +98,25 @@ TEST(Soak, TenThousandSelections) {
         setup +=
             std::string("app ") + kApps[i] + " copy=" + kCopy[i] + " \"\"\nregistry " + kApps[i] + " -1\n";
     }
+    // A clipboard manager that reads for a moment after every change.
+    setup += "app ditto.exe watcher=30\n";
     setup += "start\nwait 500\nforeground insert.exe\n";
     ASSERT_EQ(runner.Run(setup), 0) << out.str();
+    std::string userClipboard = runner.Value("clipboard");
+    auto step = [&](const std::string& lines, int i) {
+        ASSERT_EQ(runner.RunMore(lines), 0) << "selection " << i << "\n"
+                                            << lines << out.str().substr(0, 2000);
+        std::string broken = BrokenInvariant(runner, userClipboard);
+        ASSERT_EQ(broken, "") << "selection " << i << " after:\n" << lines;
+    };
 
     for (int i = 0; i < kSelections; ++i) {
         std::ostringstream s;
+        if (pick(20) == 0) {
+            // Well after the manager has read the last change, the user copies something.
+            ASSERT_EQ(runner.RunMore(std::string("wait 100\n") + kUserClipboards[pick(3)]), 0);
+            userClipboard = runner.Value("clipboard");
+        }
         // Mostly the usual application; now and then another one comes to the front.
         const char* app = pick(8) == 0 ? kApps[pick(5)] : kApps[0];
         s << "select " << app << " " << RandomText(rng) << "\n";
@@ -84,8 +139,10 @@ TEST(Soak, TenThousandSelections) {
         s << "drag " << x << " " << y << " " << 20 + pick(980) << " " << 20 + pick(740)
           << (pick(20) == 0 ? " right" : "") << "\n";
         s << "wait " << 50 + pick(100) << "\n";
-        ASSERT_EQ(runner.RunMore(s.str()), 0) << "selection " << i << "\n"
-                                              << s.str() << out.str().substr(0, 2000);
+        step(s.str(), i);
+        if (HasFatalFailure()) {
+            return;
+        }
         // The user does something with what appeared.
         if (runner.Clickable("icon") && pick(2) == 0) {
             std::string click;
@@ -95,7 +152,10 @@ TEST(Soak, TenThousandSelections) {
             } else {
                 click = "click icon\nwait " + std::to_string(pick(1200)) + "\n";
             }
-            ASSERT_EQ(runner.RunMore(click), 0) << "selection " << i << "\n" << click;
+            step(click, i);
+            if (HasFatalFailure()) {
+                return;
+            }
             if (runner.Clickable("cross")) {
                 std::string then;
                 if (pick(3) == 0) {
@@ -103,15 +163,27 @@ TEST(Soak, TenThousandSelections) {
                         "select-popup " + std::to_string(pick(20)) + " " + std::to_string(pick(20)) + "\n";
                 }
                 // A narrow popup has no copy link on the screen.
-                if (pick(4) == 0 && runner.Clickable("copy")) {
+                bool copies = pick(4) == 0 && runner.Clickable("copy");
+                if (copies) {
                     then += "click copy\n";
                 } else if (pick(2) == 0) {
                     then += "click cross\n";
                 }
                 ASSERT_EQ(runner.RunMore(then), 0) << "selection " << i << "\n" << then;
+                if (copies) {
+                    // The user asked for the translation on the clipboard: that is theirs now.
+                    userClipboard = runner.Value("clipboard");
+                }
+                step("", i);
+                if (HasFatalFailure()) {
+                    return;
+                }
             }
         }
-        ASSERT_EQ(runner.RunMore("wait " + std::to_string(pick(800)) + "\n"), 0);
+        step("wait " + std::to_string(pick(800)) + "\n", i);
+        if (HasFatalFailure()) {
+            return;
+        }
     }
 
     // Still running and still translating, after thousands of requests.

@@ -11,6 +11,7 @@
 // (the backend's Windows headers first)
 
 #include <gtest/gtest.h>
+#include <algorithm>
 
 #include <cstring>
 #include <memory>
@@ -230,18 +231,24 @@ class ClipboardRoundTrip : public ::testing::Test {
         for (const auto& [f, bytes] : saved->formats) {
             savedFormats.push_back(f);
         }
-        EXPECT_EQ(savedFormats, expectedSaved) << "only what Windows cannot make again is saved";
+        EXPECT_EQ(savedFormats, expectedSaved) << "what the clipboard gives is saved";
         EXPECT_EQ(CountClipboardFormats(), 0) << "the save empties the clipboard";
 
         PutRaw(selection.hwnd(), {{CF_UNICODETEXT, UnicodeText(L"the selection")}});
         ASSERT_TRUE(RestoreClipboard(app, *saved));
 
-        const std::vector<Entry> after = Read(reader.hwnd());
-        ASSERT_EQ(Formats(after), Formats(before));
-        for (std::size_t i = 0; i < before.size(); ++i) {
-            EXPECT_FALSE(before[i].contents.empty())
-                << "format " << before[i].format << " has something to compare";
-            EXPECT_EQ(after[i].contents, before[i].contents) << "format " << before[i].format;
+        // Every format with the same contents. Windows lists the formats it makes after the ones
+        // that were set, so a text format put back rather than made again may move in the list.
+        std::vector<Entry> after = Read(reader.hwnd());
+        std::vector<Entry> expected = before;
+        auto byFormat = [](const Entry& a, const Entry& b) { return a.format < b.format; };
+        std::sort(after.begin(), after.end(), byFormat);
+        std::sort(expected.begin(), expected.end(), byFormat);
+        ASSERT_EQ(Formats(after), Formats(expected));
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            EXPECT_FALSE(expected[i].contents.empty())
+                << "format " << expected[i].format << " has something to compare";
+            EXPECT_EQ(after[i].contents, expected[i].contents) << "format " << expected[i].format;
         }
     }
 
@@ -271,12 +278,16 @@ TEST_F(ClipboardRoundTrip, TextARegisteredFormatADibAndAMetafile) {
 }
 
 TEST_F(ClipboardRoundTrip, TextThatWindowsConverts) {
-    // The ANSI text is made from the Unicode text, and the program leaves it to Windows again.
+    // The ANSI text is made from the Unicode text; it is saved and put back as Windows made it.
     RoundTrip({{CF_UNICODETEXT, UnicodeText(L"caf\u00e9 \u0416\u20ac")}, {CF_DIB, Dib()}},
-              {CF_UNICODETEXT, CF_DIB});
+              {CF_UNICODETEXT, CF_DIB, CF_TEXT});
     // A character outside the BMP, which systems turn into one "?" or two.
-    RoundTrip({{CF_UNICODETEXT, UnicodeText(L"smile \U0001F600")}}, {CF_UNICODETEXT});
-    RoundTrip({{CF_TEXT, AnsiText("caf\xe9")}}, {CF_TEXT});
+    RoundTrip({{CF_UNICODETEXT, UnicodeText(L"smile \U0001F600")}}, {CF_UNICODETEXT, CF_TEXT});
+    RoundTrip({{CF_TEXT, AnsiText("caf\xe9")}}, {CF_TEXT, CF_UNICODETEXT});
+    // Both set by the application, one the other converted, with bytes after the text's end.
+    const BYTE ansi[] = {'a', 'b', 0, 'x', 'y'};
+    RoundTrip({{CF_UNICODETEXT, UnicodeText(L"ab")}, {CF_TEXT, Block(ansi, sizeof ansi)}},
+              {CF_UNICODETEXT, CF_TEXT});
 }
 
 TEST_F(ClipboardRoundTrip, PicturesGivenAsObjects) {

@@ -425,11 +425,12 @@ void ScenarioRunner::Dispatch(const std::string& raw, const std::vector<Token>& 
         w.registry[ToLower(w.exeBaseName + u"\\Applications\\" + Utf8ToUtf16(t[1].text))] =
             Utf8ToUtf16(t[2].text);
     } else if (cmd == "app") {
-        RequireArgs(t, 1, 5);
+        RequireArgs(t, 1, 6);
         CopyBehaviour copy = CopyBehaviour::Insert;
         RectPx rect{0, 0, 800, 600};
         std::u16string cls = u"SimAppWindow";
         std::u16string text;
+        std::uint32_t watcherMs = 0;
         bool haveText = false;
         for (std::size_t i = 2; i < t.size(); ++i) {
             const std::string& a = t[i].text;
@@ -455,6 +456,8 @@ void ScenarioRunner::Dispatch(const std::string& raw, const std::vector<Token>& 
                 rect = {v[0], v[1], v[2], v[3]};
             } else if (!t[i].quoted && a.rfind("class=", 0) == 0) {
                 cls = Utf8ToUtf16(a.substr(6));
+            } else if (!t[i].quoted && a.rfind("watcher=", 0) == 0) {
+                watcherMs = static_cast<std::uint32_t>(ParseNonNegative(a.substr(8), "watcher="));
             } else if (!haveText) {
                 text = Utf8ToUtf16(a);
                 haveText = true;
@@ -462,7 +465,7 @@ void ScenarioRunner::Dispatch(const std::string& raw, const std::vector<Token>& 
                 throw ScriptError{"app takes one selection text; quote a text that holds blanks"};
             }
         }
-        sim_.AddApp(Utf8ToUtf16(t[1].text), copy, rect, cls, text);
+        sim_.AddApp(Utf8ToUtf16(t[1].text), copy, rect, cls, text).watcherMs = watcherMs;
     } else if (cmd == "shell") {
         RequireArgs(t, 2, 2);
         w.shellAnswers[Utf8ToUtf16(t[1].text)] = ParseInt(t[2].text, "the shell's answer");
@@ -948,7 +951,11 @@ std::string ScenarioRunner::Show(const std::string& name) {
     }
     if (name == "cache.count") {
         RequireStarted();
-        return std::to_string(app_->TranslationCache.size());
+        return std::to_string(app_->Translations.size());
+    }
+    if (name == "gliding") {
+        RequireStarted();
+        return app_->IsGliding ? "yes" : "no";
     }
     if (name == "about") {
         Hwnd form = 0;

@@ -722,6 +722,20 @@ void SimWorld::ClipboardReplace(
     for (const auto& [f, bytes] : data) {
         clipboard.formats.emplace_back(f, NewBlock(bytes));
     }
+    ++clipboard.sequence;
+    ClipboardNotifyWatchers();
+}
+
+void SimWorld::ClipboardNotifyWatchers() {
+    // An emptied clipboard has nothing to read.
+    if (clipboard.formats.empty()) {
+        return;
+    }
+    for (const auto& a : apps) {
+        if (a.watcherMs > 0) {
+            clipboard.lockedUntil = std::max(clipboard.lockedUntil, now + a.watcherMs);
+        }
+    }
 }
 
 bool SimWorld::ClipboardHeldByOther(std::uint32_t pid) const {
@@ -798,6 +812,11 @@ class SimDesktop::ClipboardApi : public Clipboard {
         }
         w_.clipboard.open = false;
         w_.clipboard.openerWindow = 0;
+        // Windows tells the clipboard's listeners of a change once the changer closes it.
+        if (w_.clipboard.changedWhileOpen) {
+            w_.clipboard.changedWhileOpen = false;
+            w_.ClipboardNotifyWatchers();
+        }
         return true;
     }
 
@@ -808,10 +827,14 @@ class SimDesktop::ClipboardApi : public Clipboard {
         w_.ClipboardClear();
         // After a null open the clipboard has no owner, and SetClipboardData fails.
         w_.clipboard.owner = w_.clipboard.openerWindow;
+        ++w_.clipboard.sequence;
+        w_.clipboard.changedWhileOpen = true;
         return true;
     }
 
     int CountClipboardFormats() override { return static_cast<int>(w_.AvailableFormats().size()); }
+
+    std::uint32_t GetClipboardSequenceNumber() override { return w_.clipboard.sequence; }
 
     std::uint32_t EnumClipboardFormats(std::uint32_t format) override {
         if (!HeldByUs()) {
@@ -851,6 +874,8 @@ class SimDesktop::ClipboardApi : public Clipboard {
                 return 0;  // already the clipboard's
             }
         }
+        ++c.sequence;
+        c.changedWhileOpen = true;
         // Text set anew makes the other text format be made from it again.
         for (const auto& [f, h] : c.synthesized) {
             c.blocks.erase(h);

@@ -35,6 +35,9 @@ struct SimApp {
     std::u16string selection;
     std::u16string className;
     int interrupts = 0;  // Ctrl+C received by a console or terminal window
+    // A clipboard watcher (a clipboard manager): after every change of the clipboard it holds it
+    // open for this long, reading it.
+    std::uint32_t watcherMs = 0;
 };
 
 struct SimControl {
@@ -129,6 +132,8 @@ struct ClipboardState {
     std::map<std::uint32_t, std::string> registered;
     std::uint32_t nextRegistered = 0xC070;
     std::uint32_t inputLocale = 0x0409;  // the CF_LOCALE Windows gives text that comes without one
+    std::uint32_t sequence = 1;          // GetClipboardSequenceNumber
+    bool changedWhileOpen = false;       // the program changed it since it opened it
 };
 
 enum class ProgramState { NotStarted, Running, Exited, Terminated };
@@ -248,6 +253,9 @@ struct SimWorld {
     void ClipboardReplace(Hwnd owner,
                           const std::vector<std::pair<std::uint32_t, std::vector<std::uint8_t>>>& data);
     void ClipboardClear();
+    // The clipboard's content is new: the watchers hold it open for a moment, reading it (not
+    // when it was only emptied).
+    void ClipboardNotifyWatchers();
     bool ClipboardHeldByOther(std::uint32_t pid) const;
     std::u16string ClipboardFormatName(std::uint32_t format) const;
     SimApp* AppByWindow(Hwnd window);

@@ -14,8 +14,8 @@
 //      CF_OEMTEXT                       after CF_TEXT or CF_UNICODETEXT;
 //      CF_LOCALE                        after a text format, when it holds the input language,
 //                                       which is what Windows puts there by itself.
-//    CF_TEXT and CF_UNICODETEXT are both given: the program drops the one that is only the other
-//    converted, and keeps both when an application set them apart. CF_PALETTE is always given:
+//    CF_TEXT and CF_UNICODETEXT are both given, and the program keeps both byte for byte (one
+//    that is only the other converted comes back as Windows made it). CF_PALETTE is always given:
 //    Windows makes one only from a DIB with a colour table, and a palette that an application set
 //    beside a full-colour DIB would be lost.
 // 2. A GDI object that has to be kept crosses the seam as its bits. GetClipboardData returns a
@@ -439,6 +439,8 @@ class WinClipboard : public Clipboard {
         bits_[format] = bits;
         return FromHandle(bits);
     }
+
+    std::uint32_t GetClipboardSequenceNumber() override { return ::GetClipboardSequenceNumber(); }
 
     MemHandle SetClipboardData(std::uint32_t format, MemHandle block) override {
         Kind kind = KindOf(format);
