@@ -25,7 +25,10 @@ e2e_enable notepad.exe
 wine_notepad "Hello world, this is a test of the translator." >/dev/null || fail "Notepad did not open"
 probe clipboard-set "text=my own text Мой 😀" "format=Parlevo.Smoke:0102030405" dib=5x3 emf >/dev/null ||
     fail "clipboard-set"
-clip_before=$(probe clipboard | grep -v '^clipboard seq=')
+# Every format and its contents, by format: the text format that Windows made is put back rather
+# than made again, so it may move in the list.
+clipboard_now() { probe clipboard | grep -v '^clipboard seq=' | sort; }
+clip_before=$(clipboard_now)
 
 # 1. Start-up: nothing shown (every window hidden), then a second copy ends at once, silently.
 wine_bg "$work/plv.log" 'C:\Parlevo\plv.exe'
@@ -74,7 +77,7 @@ else
 fi
 grep -q 'noactivate=1' <<<"$icon" || fail "the icon may take the activation"
 probe foreground | grep -q 'exe="notepad.exe"' || fail "Notepad lost the foreground: $(probe foreground)"
-clip_after=$(probe clipboard | grep -v '^clipboard seq=')
+clip_after=$(clipboard_now)
 if [ "$clip_after" != "$clip_before" ]; then
     fail "the clipboard changed"
     echo "before:"; echo "$clip_before"; echo "after:"; echo "$clip_after"
@@ -105,7 +108,7 @@ else
     pass "a press elsewhere closes the icon and the popup"
 fi
 wine_shot "$work/4-closed.png"
-clip_end=$(probe clipboard | grep -v '^clipboard seq=')
+clip_end=$(clipboard_now)
 [ "$clip_end" == "$clip_before" ] || fail "the clipboard changed by the end"
 
 # 5. With a real service page: plv-service and Chromium (the attach engine). The tray icon turns
