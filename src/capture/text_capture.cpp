@@ -98,10 +98,10 @@ std::optional<SavedClipboard> SaveClipboard(App& app, bool emptyAfterSaving) {
     return saved;
 }
 
-bool RestoreClipboard(App& app, const SavedClipboard& saved, int attempts) {
+RestoreResult RestoreClipboard(App& app, const SavedClipboard& saved, int attempts) {
     auto& cb = app.platform.clipboard;
     if (!OpenWithRetries(app, attempts)) {
-        return false;
+        return RestoreResult::ClipboardHeld;
     }
     cb.EmptyClipboard();
     bool ok = true;
@@ -118,7 +118,7 @@ bool RestoreClipboard(App& app, const SavedClipboard& saved, int attempts) {
         }
     }
     cb.CloseClipboard();
-    return ok;
+    return ok ? RestoreResult::Restored : RestoreResult::Incomplete;
 }
 
 std::u16string GetClipboardText(App& app) {
@@ -131,7 +131,7 @@ void RetryOwedRestore(App& app) {
     }
     // Whatever the user put on the clipboard since is newer than what is owed, and wins.
     if (app.platform.clipboard.GetClipboardSequenceNumber() != app.OwedClipboard->sequence ||
-        RestoreClipboard(app, app.OwedClipboard->saved, 1)) {
+        RestoreClipboard(app, app.OwedClipboard->saved, 1) != RestoreResult::ClipboardHeld) {
         app.OwedClipboard.reset();
     }
 }
@@ -180,7 +180,7 @@ std::u16string CaptureSelection(App& app, Hwnd window) {
     }
     // A clipboard manager that read the copy may still hold the clipboard: keep trying for a
     // second, then leave it to the watcher's ticks; the user's clipboard is never dropped.
-    if (!RestoreClipboard(app, *saved, kRestoreAttempts)) {
+    if (RestoreClipboard(app, *saved, kRestoreAttempts) == RestoreResult::ClipboardHeld) {
         app.OwedClipboard = OwedClipboardContent{std::move(*saved), clipboard.GetClipboardSequenceNumber()};
     }
     return text;

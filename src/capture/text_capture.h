@@ -27,9 +27,11 @@ std::u16string GetClipboardText(App& app);
 std::optional<std::u16string> GetCacheKey(App& app, const std::u16string& text);
 
 // Saving and restoring the whole clipboard; both retry while another program holds it, every
-// 20 ms with messages pumped (a restore as often as it is told).
+// 20 ms with messages pumped (a restore as often as it is told). A restore that could open the
+// clipboard has done what can be done; one that could not is worth trying again.
+enum class RestoreResult { Restored, Incomplete, ClipboardHeld };
 std::optional<SavedClipboard> SaveClipboard(App& app, bool emptyAfterSaving);
-bool RestoreClipboard(App& app, const SavedClipboard& saved, int attempts = 5);
+RestoreResult RestoreClipboard(App& app, const SavedClipboard& saved, int attempts = 5);
 
 // A user's clipboard that a capture could not give back yet: tried again once, unless the user
 // has put something new on the clipboard since (then theirs wins and nothing is owed any more).

@@ -235,7 +235,7 @@ class ClipboardRoundTrip : public ::testing::Test {
         EXPECT_EQ(CountClipboardFormats(), 0) << "the save empties the clipboard";
 
         PutRaw(selection.hwnd(), {{CF_UNICODETEXT, UnicodeText(L"the selection")}});
-        ASSERT_TRUE(RestoreClipboard(app, *saved));
+        ASSERT_EQ(RestoreClipboard(app, *saved), RestoreResult::Restored);
 
         // Every format with the same contents. Windows lists the formats it makes after the ones
         // that were set, so a text format put back rather than made again may move in the list.
