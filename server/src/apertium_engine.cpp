@@ -1,6 +1,6 @@
 #include "apertium_engine.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <regex>
@@ -12,24 +12,25 @@ namespace plv {
 namespace {
 
 // apertium-wblank-mode rewrites a mode's line with -z on every stage and the word-bound blank
-// helpers in the right places: exactly what `apertium -z` runs, minus its format filters.
+// helpers in the right places: exactly what `apertium -z` runs, minus its format filters. Run
+// without a shell (the mode file's path is the configuration's), its stderr kept apart: a warning
+// there must not become part of the command line.
 std::string NullFlushLine(const std::string& mode_file) {
-    const std::string cmd = "apertium-wblank-mode -z '" + mode_file + "' 2>&1";
-    FILE* f = ::popen(cmd.c_str(), "r");
-    if (f == nullptr) throw std::runtime_error("cannot run apertium-wblank-mode");
-    std::string out;
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
-    const int rc = ::pclose(f);
-    if (rc != 0) throw std::runtime_error("apertium-wblank-mode failed for " + mode_file + ": " + out);
-    return out;
+    const auto r = RunProgram("apertium-wblank-mode", {"-z", mode_file}, 64 * 1024, std::chrono::seconds(10));
+    if (r.exit_code != 0 || r.out.empty()) {
+        throw std::runtime_error("apertium-wblank-mode -z " + mode_file + " failed (exit code " +
+                                 std::to_string(r.exit_code) + (r.timed_out ? ", timed out" : "") +
+                                 (r.too_large ? ", output too large" : "") + "): " + r.err.substr(0, 500));
+    }
+    if (!r.err.empty()) std::cerr << "plv-service: apertium-wblank-mode -z " << mode_file << ": " << r.err;
+    return r.out;
 }
 
 }  // namespace
 
-ApertiumEngine::ApertiumEngine(const std::string& modes_dir, std::chrono::milliseconds timeout)
-    : timeout_(timeout) {
+ApertiumEngine::ApertiumEngine(const std::string& modes_dir, std::chrono::milliseconds timeout,
+                               std::size_t max_waiting)
+    : timeout_(timeout), max_waiting_(std::max<std::size_t>(max_waiting, 1)) {
     namespace fs = std::filesystem;
     static const std::regex kPlainPair("([a-z]{2,3})-([a-z]{2,3})");
     std::error_code ec;
@@ -92,29 +93,45 @@ TranslateResult ApertiumEngine::Translate(const std::string& source, const std::
     }
     Slot& slot = *it->second;
     const std::string encoded = EncodeForApertium(text);
-    std::lock_guard<std::mutex> lock(slot.mu);
+    // Requests for one direction take turns, but none waits for ever behind a slow or hung
+    // pipeline, and no more than max_waiting_ wait at once: the rest of the server keeps its
+    // threads for the other directions and the page.
+    const TranslateResult busy{503, "translation engine busy: too many requests for " + key + "; try again"};
+    std::unique_lock<std::timed_mutex> lock(slot.mu, std::defer_lock);
+    if (!lock.try_lock()) {
+        if (slot.waiting.fetch_add(1) >= max_waiting_) {
+            slot.waiting.fetch_sub(1);
+            return busy;
+        }
+        const bool got = lock.try_lock_for(timeout_);
+        slot.waiting.fetch_sub(1);
+        if (!got) return busy;
+    }
+    // Apertium's answer is about as long as the text; anything far beyond is a stage gone wrong.
+    const std::size_t max_answer = 16 * encoded.size() + (1u << 20);
     std::string answer, failure;
     for (int attempt = 0; attempt < 2; ++attempt) {
         try {
             EnsureRunning(slot);
         } catch (const std::exception& e) {
             std::cerr << "plv-service: cannot start pipeline " << slot.mode_name << ": " << e.what() << "\n";
-            return {503, "translation engine unavailable: cannot start " + slot.mode_name + ": " + e.what()};
+            return {503, "translation engine unavailable: cannot start " + slot.mode_name};
         }
         // A superblank with a fresh number closes every request. Apertium passes superblanks
         // through in order, so a complete answer ends with it. When a stage dies mid-request the
         // stages after it flush what they hold and emit a NUL at end of input; that truncated
         // answer lacks the seal and is not taken for a translation.
         const std::string seal = "[plv-seal-" + std::to_string(++slot.sequence) + "]";
-        const auto status = slot.pipeline->Exchange(encoded + seal, &answer, timeout_);
+        const auto status = slot.pipeline->Exchange(encoded + seal, &answer, timeout_, max_answer);
         if (status == Pipeline::Status::kOk && answer.size() >= seal.size() &&
             answer.compare(answer.size() - seal.size(), seal.size(), seal) == 0) {
             answer.resize(answer.size() - seal.size());
             return {200, DecodeFromApertium(answer)};
         }
-        failure = status == Pipeline::Status::kTimeout ? "timed out"
-                  : status == Pipeline::Status::kOk    ? "lost a request"
-                                                       : "died";
+        failure = status == Pipeline::Status::kTimeout    ? "timed out"
+                  : status == Pipeline::Status::kTooLarge ? "answered too much"
+                  : status == Pipeline::Status::kOk       ? "lost a request"
+                                                          : "died";
         std::cerr << "plv-service: pipeline " << slot.mode_name << " " << failure
                   << (attempt == 0 ? "; restarting and retrying\n" : "; giving up on this request\n");
         slot.pipeline.reset();
@@ -126,7 +143,7 @@ void ApertiumEngine::Preload() {
     for (auto& [key, slot_ptr] : slots_) {
         Slot* slot = slot_ptr.get();
         preloaders_.push_back(std::make_unique<std::thread>([this, slot] {
-            std::lock_guard<std::mutex> lock(slot->mu);
+            std::lock_guard<std::timed_mutex> lock(slot->mu);
             try {
                 EnsureRunning(*slot);
                 // The first exchange waits for every stage to load its data; pay it here.
@@ -145,7 +162,8 @@ void ApertiumEngine::Preload() {
 std::vector<pid_t> ApertiumEngine::Pids(const std::string& direction) {
     auto it = slots_.find(direction);
     if (it == slots_.end()) return {};
-    std::lock_guard<std::mutex> lock(it->second->mu);
+    std::unique_lock<std::timed_mutex> lock(it->second->mu, std::defer_lock);
+    if (!lock.try_lock_for(timeout_)) return {};
     if (!it->second->pipeline || !it->second->pipeline->usable()) return {};
     return it->second->pipeline->pids();
 }

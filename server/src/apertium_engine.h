@@ -5,6 +5,7 @@
 
 #include <sys/types.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <map>
@@ -23,7 +24,10 @@ class ApertiumEngine : public Engine {
   public:
     // Finds the modes in modes_dir (e.g. /usr/share/apertium/modes/eng-spa.mode). Variant modes
     // such as spa-eng_US and debug modes are left out: the page offers plain language pairs.
-    ApertiumEngine(const std::string& modes_dir, std::chrono::milliseconds timeout);
+    // A request waits at most `timeout` for its direction's pipeline, and at most max_waiting
+    // requests wait for one direction; the others are answered 503 (busy) at once.
+    ApertiumEngine(const std::string& modes_dir, std::chrono::milliseconds timeout,
+                   std::size_t max_waiting = 32);
     ~ApertiumEngine() override;
 
     std::vector<Language> Languages(std::string* error) override;
@@ -41,8 +45,9 @@ class ApertiumEngine : public Engine {
     struct Slot {
         std::string mode_name;  // eng-spa
         std::string mode_file;
-        std::mutex mu;            // the per-direction queue
-        PipelineCommand command;  // built on first start
+        std::timed_mutex mu;                  // the per-direction queue
+        std::atomic<std::size_t> waiting{0};  // requests waiting for mu
+        PipelineCommand command;              // built on first start
         std::unique_ptr<Pipeline> pipeline;
         std::uint64_t sequence = 0;  // numbers the seal on each request
     };
@@ -52,6 +57,7 @@ class ApertiumEngine : public Engine {
 
     std::map<std::string, std::unique_ptr<Slot>> slots_;  // by "en-es"; never changes after construction
     std::chrono::milliseconds timeout_;
+    std::size_t max_waiting_;
     std::vector<std::unique_ptr<std::thread>> preloaders_;
 };
 

@@ -34,7 +34,18 @@ bool TravelsAsFormat(char c) {
 
 }  // namespace
 
-std::string EncodeForApertium(std::string_view text) {
+std::string EncodeForApertium(std::string_view original) {
+    // NUL ends a request in null-flush mode, so it cannot pass; it travels as the space it
+    // becomes, like any other whitespace.
+    std::string without_nul;
+    std::string_view text = original;
+    if (original.find('\0') != std::string_view::npos) {
+        without_nul.assign(original);
+        for (char& c : without_nul) {
+            if (c == '\0') c = ' ';
+        }
+        text = without_nul;
+    }
     std::string out;
     out.reserve(text.size() + text.size() / 4 + 8);
     std::size_t last_content = std::string_view::npos;  // index of the last non-space byte
@@ -62,7 +73,9 @@ std::string EncodeForApertium(std::string_view text) {
             } else if (!trailing && newlines >= 2 && last_content != std::string_view::npos) {
                 out += ".[]";  // paragraph break: end the sentence as apertium-destxt does
             }
-            if (j - i == 1 && c == ' ') {
+            // A single space between words is a plain blank; at either end it is formatting
+            // (the decoder trims plain blanks there), so it travels as a superblank.
+            if (j - i == 1 && c == ' ' && i > 0 && !trailing) {
                 out += ' ';
             } else {
                 out += '[';
@@ -72,9 +85,7 @@ std::string EncodeForApertium(std::string_view text) {
             i = j;
             continue;
         }
-        if (c == '\0') {
-            out += ' ';
-        } else if (TravelsAsFormat(c)) {
+        if (TravelsAsFormat(c)) {
             out += '[';
             out += c;
             out += ']';

@@ -11,7 +11,8 @@ namespace plv {
 // Escapes the stream's reserved characters, wraps formatting whitespace in superblanks, hides
 // characters the analyser would mangle or that look like unknown-word marks ('#', '*', '~')
 // inside superblanks, and appends the ".[]" sentence terminator the tagger expects before
-// paragraph breaks and at the end. NUL bytes become spaces, since NUL ends a request.
+// paragraph breaks and at the end. NUL bytes become spaces, since NUL ends a request. The
+// result never holds a NUL, and DecodeFromApertium gives the text back (NULs as spaces).
 std::string EncodeForApertium(std::string_view text);
 
 // Undoes EncodeForApertium on the pipeline's output: removes the added terminators and the

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "text_util.h"
+
 namespace plv {
 namespace {
 
@@ -87,6 +89,12 @@ void ApplySetting(const std::string& raw_key, const std::string& value, const st
         cfg.timeout_ms = static_cast<int>(ParseInteger(where, key, value, 100, 600'000));
     } else if (key == "preload") {
         cfg.preload = ParseBool(where, key, value);
+    } else if (key == "threads") {
+        cfg.threads = static_cast<int>(ParseInteger(where, key, value, 2, 1024));
+    } else if (key == "max_queued") {
+        cfg.max_queued = static_cast<int>(ParseInteger(where, key, value, 0, 100'000));
+    } else if (key == "request_timeout_ms") {
+        cfg.request_timeout_ms = static_cast<int>(ParseInteger(where, key, value, 100, 600'000));
     } else {
         throw ConfigError(where + ": unknown key '" + raw_key + "' (value '" + value + "')");
     }
@@ -121,6 +129,13 @@ void ValidateConfig(const Config& cfg) {
     if (cfg.engine == "relay" && cfg.relay_url.empty()) {
         throw ConfigError(
             "key 'relay_url': invalid value '': engine relay needs an address such as http://host:port");
+    }
+    // Only loopback listeners are protected by the Host rule (a web page cannot reach them
+    // through DNS rebinding); anything other machines can reach must ask for a key.
+    if (!IsLoopbackAddress(cfg.address) && cfg.api_key.empty()) {
+        throw ConfigError(
+            "key 'api_key': must be set when key 'address' is not a loopback address (address '" +
+            cfg.address + "' can be reached from other machines)");
     }
 }
 
@@ -172,7 +187,8 @@ std::string UsageText() {
            "to another server with the same API. Options override the configuration file.\n"
            "\n"
            "keys: address, port, engine (apertium|relay), relay-url, relay-key, api-key,\n"
-           "      version, download, text-limit, modes-dir, timeout-ms, preload\n"
+           "      version, download, text-limit, modes-dir, timeout-ms, preload, threads,\n"
+           "      max-queued, request-timeout-ms\n"
            "\n"
            "--debug-endpoints  expose GET /debug/pids?dir=xx-yy (for tests only)\n";
 }

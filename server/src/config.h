@@ -18,9 +18,12 @@ struct Config {
     std::string download = "https://parlevo.example/download";
     std::size_t text_limit = 10000;  // bytes of q
     std::string modes_dir = "/usr/share/apertium/modes";
-    int timeout_ms = 10000;        // per pipeline exchange, and per relay request
-    bool preload = false;          // start every pipeline at start-up instead of on first use
-    bool debug_endpoints = false;  // command line only: exposes /debug/pids for tests
+    int timeout_ms = 10000;          // per pipeline exchange, and per relay request
+    bool preload = false;            // start every pipeline at start-up instead of on first use
+    int threads = 64;                // connections served at once
+    int max_queued = 256;            // connections waiting for a thread; one more is answered 503
+    int request_timeout_ms = 10000;  // a request's line, headers and body, from its first byte
+    bool debug_endpoints = false;    // command line only: exposes /debug/pids for tests
 };
 
 // Bad input in the configuration file or on the command line. The message already names the
@@ -37,7 +40,8 @@ void LoadConfigFile(const std::string& path, Config& cfg);
 // Applies one setting given as text; `where` says where it came from for the error message.
 void ApplySetting(const std::string& key, const std::string& value, const std::string& where, Config& cfg);
 
-// Checks combinations that no single key can (relay without an address). Throws ConfigError.
+// Checks combinations that no single key can (relay without an address, a non-loopback address
+// without api_key). Throws ConfigError.
 void ValidateConfig(const Config& cfg);
 
 struct CommandLine {

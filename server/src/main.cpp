@@ -9,6 +9,7 @@
 
 #include "apertium_engine.h"
 #include "config.h"
+#include "http_server.h"
 #include "relay_engine.h"
 #include "service.h"
 
@@ -43,7 +44,9 @@ int main(int argc, char** argv) {
     if (cfg.engine == "relay") {
         engine = std::make_unique<plv::RelayEngine>(cfg.relay_url, cfg.relay_key, timeout);
     } else {
-        auto a = std::make_unique<plv::ApertiumEngine>(cfg.modes_dir, timeout);
+        // Half the threads at most may wait for one direction: a hung one cannot take them all.
+        auto a = std::make_unique<plv::ApertiumEngine>(cfg.modes_dir, timeout,
+                                                       static_cast<std::size_t>(cfg.threads / 2));
         if (a->Directions().empty()) {
             std::cerr << "plv-service: warning: no Apertium modes found in " << cfg.modes_dir
                       << " (install e.g. apertium-eng-spa); translations will fail\n";
@@ -52,7 +55,11 @@ int main(int argc, char** argv) {
         engine = std::move(a);
     }
 
-    httplib::Server svr;
+    plv::HttpLimits limits;
+    limits.threads = static_cast<std::size_t>(cfg.threads);
+    limits.max_queued = static_cast<std::size_t>(cfg.max_queued);
+    limits.request_timeout = std::chrono::milliseconds(cfg.request_timeout_ms);
+    plv::HttpServer svr(limits);
     plv::Service service(cfg, *engine, apertium);
     service.Install(svr);
 

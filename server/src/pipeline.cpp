@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -45,6 +46,100 @@ void CloseFd(int& fd) {
 }
 
 }  // namespace
+
+ProgramOutput RunProgram(const std::string& program, const std::vector<std::string>& args,
+                         std::size_t max_bytes, std::chrono::milliseconds timeout) {
+    const std::string path = ResolveProgram(program);
+    std::vector<std::string> all{program};
+    all.insert(all.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& a : all) argv.push_back(a.data());
+    argv.push_back(nullptr);
+
+    int out_pipe[2], err_pipe[2];
+    if (::pipe2(out_pipe, O_CLOEXEC) != 0)
+        throw std::runtime_error(std::string("pipe: ") + std::strerror(errno));
+    if (::pipe2(err_pipe, O_CLOEXEC) != 0) {
+        ::close(out_pipe[0]);
+        ::close(out_pipe[1]);
+        throw std::runtime_error(std::string("pipe: ") + std::strerror(errno));
+    }
+    const pid_t pid = ::fork();
+    if (pid < 0) {
+        for (int fd : {out_pipe[0], out_pipe[1], err_pipe[0], err_pipe[1]}) ::close(fd);
+        throw std::runtime_error(std::string("fork: ") + std::strerror(errno));
+    }
+    if (pid == 0) {
+        // Child: only async-signal-safe calls from here to exec.
+        const int devnull = ::open("/dev/null", O_RDONLY);
+        if (devnull >= 0) ::dup2(devnull, 0);
+        ::dup2(out_pipe[1], 1);
+        ::dup2(err_pipe[1], 2);
+        ::signal(SIGPIPE, SIG_DFL);
+        sigset_t none;
+        sigemptyset(&none);
+        ::sigprocmask(SIG_SETMASK, &none, nullptr);
+        ::close_range(3, ~0U, 0);
+        ::execv(path.c_str(), argv.data());
+        ::_exit(127);
+    }
+    ::close(out_pipe[1]);
+    ::close(err_pipe[1]);
+    ProgramOutput r;
+    int fds[2] = {out_pipe[0], err_pipe[0]};
+    std::string* sinks[2] = {&r.out, &r.err};
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    char buf[4096];
+    while (fds[0] >= 0 || fds[1] >= 0) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0) {
+            r.timed_out = true;
+            break;
+        }
+        pollfd p[2] = {{fds[0], POLLIN, 0}, {fds[1], POLLIN, 0}};
+        const int n = ::poll(p, 2, static_cast<int>(left.count()) + 1);
+        if (n < 0 && errno != EINTR) break;
+        for (int k = 0; k < 2; ++k) {
+            if (fds[k] < 0 || !(p[k].revents & (POLLIN | POLLERR | POLLHUP))) continue;
+            const ssize_t got = ::read(fds[k], buf, sizeof buf);
+            if (got < 0 && errno == EINTR) continue;
+            if (got <= 0) {
+                ::close(fds[k]);
+                fds[k] = -1;
+                continue;
+            }
+            sinks[k]->append(buf, static_cast<std::size_t>(std::min<std::size_t>(
+                                      static_cast<std::size_t>(got),
+                                      max_bytes + 1 - std::min(max_bytes + 1, sinks[k]->size()))));
+            if (sinks[k]->size() > max_bytes) r.too_large = true;
+        }
+        if (r.too_large) break;
+    }
+    for (int fd : fds) {
+        if (fd >= 0) ::close(fd);
+    }
+    // A program that closed its outputs may still run: it gets what is left of the time-out.
+    int status = 0;
+    bool reaped = false;
+    while (!r.timed_out && !r.too_large && !reaped) {
+        const pid_t w = ::waitpid(pid, &status, WNOHANG);
+        if (w == pid || (w < 0 && errno != EINTR)) {
+            reaped = true;
+        } else if (std::chrono::steady_clock::now() >= deadline) {
+            r.timed_out = true;
+        } else {
+            ::usleep(2000);
+        }
+    }
+    if (!reaped) {
+        ::kill(pid, SIGKILL);
+        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
+    }
+    if (!r.timed_out && !r.too_large && WIFEXITED(status)) r.exit_code = WEXITSTATUS(status);
+    return r;
+}
 
 PipelineCommand ParsePipelineLine(std::string_view line, const std::string& arg1, const std::string& arg2) {
     PipelineCommand stages(1);
@@ -197,7 +292,7 @@ bool Pipeline::StageExited() {
 }
 
 Pipeline::Status Pipeline::Exchange(std::string_view request, std::string* answer,
-                                    std::chrono::milliseconds timeout) {
+                                    std::chrono::milliseconds timeout, std::size_t max_answer) {
     answer->clear();
     if (!usable_ || StageExited()) return Status::kDied;
     std::string out(request);
@@ -243,11 +338,14 @@ Pipeline::Status Pipeline::Exchange(std::string_view request, std::string* answe
                 return Status::kDied;
             }
             const char* nul = static_cast<const char*>(std::memchr(buf, '\0', static_cast<std::size_t>(n)));
-            if (nul == nullptr) {
-                answer->append(buf, static_cast<std::size_t>(n));
-                continue;
+            const std::size_t take =
+                nul == nullptr ? static_cast<std::size_t>(n) : static_cast<std::size_t>(nul - buf);
+            if (answer->size() + take > max_answer) {
+                usable_ = false;  // the rest of this answer would still come: the chain is out of step
+                return Status::kTooLarge;
             }
-            answer->append(buf, static_cast<std::size_t>(nul - buf));
+            answer->append(buf, take);
+            if (nul == nullptr) continue;
             if (written < out.size()) {
                 // An answer before the request was even sent belongs to nothing we asked.
                 usable_ = false;

@@ -21,9 +21,23 @@ using PipelineCommand = std::vector<std::vector<std::string>>;
 // Throws std::runtime_error on anything else (redirections, subshells, variables).
 PipelineCommand ParsePipelineLine(std::string_view line, const std::string& arg1, const std::string& arg2);
 
+// The result of running one program to its end.
+struct ProgramOutput {
+    int exit_code = -1;  // -1 when it was killed (timed out, said too much) or died of a signal
+    std::string out, err;
+    bool timed_out = false;
+    bool too_large = false;  // stdout or stderr passed max_bytes; the program was killed
+};
+
+// Runs program (looked up in PATH) with args, without a shell, its stdin empty and its stdout and
+// stderr captured apart, each up to max_bytes. Killed after timeout. Throws std::runtime_error
+// when it cannot be started.
+ProgramOutput RunProgram(const std::string& program, const std::vector<std::string>& args,
+                         std::size_t max_bytes, std::chrono::milliseconds timeout);
+
 class Pipeline {
   public:
-    enum class Status { kOk, kDied, kTimeout };
+    enum class Status { kOk, kDied, kTimeout, kTooLarge };
 
     // Starts every stage in one new process group. Throws std::runtime_error when a program
     // cannot be found or a process cannot be created.
@@ -33,8 +47,12 @@ class Pipeline {
     Pipeline& operator=(const Pipeline&) = delete;
 
     // Writes request + NUL and reads the answer up to the NUL into *answer. Not thread-safe:
-    // callers queue on their own lock. On kDied/kTimeout the pipeline is no longer usable.
-    Status Exchange(std::string_view request, std::string* answer, std::chrono::milliseconds timeout);
+    // callers queue on their own lock. An answer longer than max_answer bytes is not read any
+    // further (kTooLarge). On anything but kOk the pipeline is no longer usable.
+    Status Exchange(std::string_view request, std::string* answer, std::chrono::milliseconds timeout,
+                    std::size_t max_answer = kDefaultMaxAnswer);
+
+    static constexpr std::size_t kDefaultMaxAnswer = 16u << 20;
 
     const std::vector<pid_t>& pids() const { return pids_; }
     bool usable() const { return usable_; }

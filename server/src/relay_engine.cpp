@@ -2,6 +2,7 @@
 
 #include <httplib.h>
 
+#include <iostream>
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 
@@ -57,7 +58,8 @@ std::vector<Language> RelayEngine::Languages(std::string* error) {
             out.push_back(std::move(lang));
         }
     } catch (const std::exception& e) {
-        *error = std::string("relay sent a language list we cannot read: ") + e.what();
+        std::cerr << "plv-service: relay language list unreadable: " << e.what() << "\n";
+        *error = "relay sent a language list we cannot read";
         return {};
     }
     return out;
@@ -84,7 +86,8 @@ TranslateResult RelayEngine::Translate(const std::string& source, const std::str
             auto j = nlohmann::json::parse(res->body);
             return {200, j.at("translatedText").get<std::string>()};
         } catch (const std::exception& e) {
-            return {503, std::string("translation engine unavailable: relay answer unreadable: ") + e.what()};
+            std::cerr << "plv-service: relay answer unreadable: " << e.what() << "\n";
+            return {503, "translation engine unavailable: relay answer unreadable"};
         }
     }
     // The client's own mistakes keep their status; anything else (a refused key, an overloaded

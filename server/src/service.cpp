@@ -2,12 +2,15 @@
 
 #include <netinet/tcp.h>
 
+#include <charconv>
 #include <iostream>
 #include <map>
 #include <nlohmann/json.hpp>
 
 #include "apertium_engine.h"
+#include "http_server.h"
 #include "page_assets.h"
+#include "request_fields.h"
 #include "text_util.h"
 
 namespace plv {
@@ -47,12 +50,6 @@ std::string FillTemplate(std::string_view tpl, const std::map<std::string, std::
     out.append(tpl.substr(i));
     return out;
 }
-
-struct Fields {
-    std::map<std::string, std::string> values;
-    bool Has(const std::string& k) const { return values.count(k) != 0; }
-    const std::string& Get(const std::string& k) const { return values.at(k); }
-};
 
 }  // namespace
 
@@ -108,51 +105,58 @@ std::string Service::RenderPage(const std::string& requested_dir) {
                                      {"ERROR", HtmlEscape(error)}});
 }
 
+std::size_t Service::BodyLimit() const {
+    // Room for a form-encoded text at the limit (up to 3 bytes per byte) plus other fields.
+    return cfg_.text_limit * 3 + 64 * 1024;
+}
+
 void Service::HandleTranslate(const httplib::Request& req, httplib::Response& res,
                               const httplib::ContentReader& reader) {
-    Fields fields;
-    for (const auto& [k, v] : req.params) fields.values[k] = v;  // query string, if any
+    const std::size_t limit = BodyLimit();
+    const auto too_large = [&] {
+        // The rest of the body is left unread, so the connection cannot carry another request.
+        HttpServer::CloseAfterResponse();
+        SendError(res, 413, "request too large: the body is over " + std::to_string(limit) + " bytes");
+    };
+    // Known before reading a byte when the client says how long the body is.
+    if (req.has_header("Content-Length")) {
+        const std::string value = req.get_header_value("Content-Length");
+        unsigned long long length = 0;
+        const auto [ptr, ec] = std::from_chars(value.data(), value.data() + value.size(), length);
+        if (ec == std::errc::result_out_of_range || (ec == std::errc() && length > limit)) return too_large();
+    }
+    // The library parses multipart bodies itself when it sees their content type, and then hands
+    // over no raw bytes. Hiding the type from it keeps one parser for all three types, the one
+    // the fuzz target exercises (ExtractFields). The Request object is the library's own,
+    // non-const one, passed to handlers by const reference.
     const std::string content_type = req.get_header_value("Content-Type");
     if (req.is_multipart_form_data()) {
-        std::string current;
-        reader(
-            [&](const httplib::MultipartFormData& f) {
-                current = f.name;
-                fields.values[current].clear();
-                return true;
-            },
-            [&](const char* data, std::size_t n) {
-                fields.values[current].append(data, n);
-                return true;
-            });
-    } else {
-        std::string body;
-        reader([&](const char* data, std::size_t n) {
-            body.append(data, n);
-            return true;
-        });
-        if (content_type.rfind("application/json", 0) == 0) {
-            json j;
-            try {
-                j = json::parse(body);
-            } catch (const json::parse_error& e) {
-                // nlohmann rejects invalid UTF-8 inside strings here too.
-                return SendError(res, 400, std::string("malformed JSON: ") + e.what());
-            }
-            if (!j.is_object()) return SendError(res, 400, "malformed JSON: expected an object");
-            for (const auto& [k, v] : j.items()) {
-                if (v.is_string()) {
-                    fields.values[k] = v.get<std::string>();
-                } else if (k == "q" || k == "source" || k == "target" || k == "format" || k == "api_key") {
-                    return SendError(res, 400, "field '" + k + "' must be a string");
-                }
-            }
-        } else {
-            httplib::Params params;
-            httplib::detail::parse_query_text(body, params);
-            for (const auto& [k, v] : params) fields.values[k] = v;
-        }
+        auto& headers = const_cast<httplib::Request&>(req).headers;
+        headers.erase("Content-Type");  // the map's keys compare without case
+        headers.emplace("Content-Type", "application/octet-stream");
     }
+    // Counted as it arrives, whatever the framing (Content-Length or chunked): over the limit the
+    // reading stops and the request fails as a whole; nothing cut short is ever translated.
+    std::string body;
+    bool over = false;
+    const bool complete = reader([&](const char* data, std::size_t n) {
+        if (body.size() + n > limit) {
+            over = true;
+            return false;
+        }
+        body.append(data, n);
+        return true;
+    });
+    if (over || res.status == 413) return too_large();
+    if (!complete) {
+        HttpServer::CloseAfterResponse();
+        return SendError(res, 400, "incomplete request body");
+    }
+
+    std::map<std::string, std::string> query;
+    for (const auto& [k, v] : req.params) query[k] = v;  // the query string, if any
+    const RequestFields fields = ExtractFields(content_type, body, std::move(query));
+    if (fields.status != 200) return SendError(res, fields.status, fields.error);
     for (const char* name : {"q", "source", "target"}) {
         if (!fields.Has(name)) return SendError(res, 400, std::string("missing field '") + name + "'");
     }
@@ -175,6 +179,10 @@ void Service::HandleTranslate(const httplib::Request& req, httplib::Response& re
     if (IsBlank(q)) return SendError(res, 400, "empty text");
     auto result = engine_.Translate(fields.Get("source"), fields.Get("target"), q);
     if (result.status != 200) return SendError(res, result.status, result.text);
+    // An engine with nothing to say about a text (every word unknown and dropped, an upstream
+    // that answers "") leaves it as it is: an empty translation would look like no answer yet to
+    // the program polling the page, which then waits for its time-out.
+    if (IsBlank(result.text)) result.text = q;
     SendJson(res, 200, json{{"translatedText", result.text}});
 }
 
@@ -186,9 +194,10 @@ void Service::WidenBacklog() const {
 }
 
 void Service::Install(httplib::Server& svr) {
-    // Room for a form-encoded text at the limit (up to 3 bytes per byte) plus other fields.
-    svr.set_payload_max_length(cfg_.text_limit * 3 + 64 * 1024);
-    svr.new_task_queue = [] { return new httplib::ThreadPool(16); };
+    // HandleTranslate counts the body itself and answers 413 past BodyLimit(). The library's own
+    // check stops a chunked body at the cap without a word (the cut body then passed for the
+    // whole), so it is set one byte beyond ours and never decides anything.
+    svr.set_payload_max_length(BodyLimit() + 1);
     // The library's default sets SO_REUSEPORT, which would let a second instance share our port
     // and take half the requests. SO_REUSEADDR alone still allows a quick restart.
     svr.set_socket_options([this](socket_t sock) {
@@ -200,6 +209,19 @@ void Service::Install(httplib::Server& svr) {
         listen_socket_ = sock;
     });
 
+    // DNS rebinding: a web page on any site can have its own host name resolve to 127.0.0.1
+    // and then talk to us as a same-origin page. Its requests still carry its host name, so a
+    // loopback listener answers only requests that name it as loopback.
+    if (IsLoopbackAddress(cfg_.address)) {
+        svr.set_pre_routing_handler([](const httplib::Request& req, httplib::Response& res) {
+            const std::string host = req.get_header_value("Host");
+            if (req.get_header_value_count("Host") == 1 && IsLoopbackHostHeader(host))
+                return httplib::Server::HandlerResponse::Unhandled;
+            HttpServer::CloseAfterResponse();  // a body, if any, is left unread
+            SendError(res, 403, "forbidden: the Host header must name a loopback address or localhost");
+            return httplib::Server::HandlerResponse::Handled;
+        });
+    }
     svr.Get("/", [this](const httplib::Request& req, httplib::Response& res) {
         res.set_header("Cache-Control", "no-store");
         res.set_content(RenderPage(req.get_param_value("dir")), "text/html; charset=utf-8");
@@ -237,16 +259,18 @@ void Service::Install(httplib::Server& svr) {
             SendError(res, res.status, what);
         }
     });
-    svr.set_exception_handler([](const httplib::Request&, httplib::Response& res, std::exception_ptr ep) {
-        std::string what = "internal error";
+    svr.set_exception_handler([](const httplib::Request& req, httplib::Response& res, std::exception_ptr ep) {
+        // The details go to the log only: an exception's text is no answer for a client.
+        std::string what = "unknown exception";
         try {
             std::rethrow_exception(ep);
         } catch (const std::exception& e) {
-            what += std::string(": ") + e.what();
+            what = e.what();
         } catch (...) {
         }
-        std::cerr << "plv-service: " << what << "\n";
-        SendError(res, 500, what);
+        std::cerr << "plv-service: internal error in " << req.method << " " << req.path << ": " << what
+                  << "\n";
+        SendError(res, 500, "internal error");
     });
 }
 

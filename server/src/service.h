@@ -27,6 +27,9 @@ class Service {
     // version and download values, the direction chooser and its description filled in.
     std::string RenderPage(const std::string& dir);
 
+    // The largest request body /translate reads; a larger one is answered 413.
+    std::size_t BodyLimit() const;
+
   private:
     void HandleTranslate(const httplib::Request& req, httplib::Response& res,
                          const httplib::ContentReader& reader);

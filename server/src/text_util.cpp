@@ -1,6 +1,9 @@
 #include "text_util.h"
 
+#include <arpa/inet.h>
+
 #include <cctype>
+#include <string>
 
 namespace plv {
 
@@ -87,6 +90,47 @@ std::string UrlEncode(std::string_view s) {
         }
     }
     return out;
+}
+
+bool IsLoopbackAddress(std::string_view address) {
+    std::string a(address);
+    for (char& c : a) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (a == "localhost") return true;
+    in_addr v4{};
+    if (::inet_pton(AF_INET, a.c_str(), &v4) == 1) return (ntohl(v4.s_addr) >> 24) == 127;
+    in6_addr v6{};
+    if (::inet_pton(AF_INET6, a.c_str(), &v6) == 1) {
+        if (IN6_IS_ADDR_LOOPBACK(&v6)) return true;
+        return IN6_IS_ADDR_V4MAPPED(&v6) && v6.s6_addr[12] == 127;
+    }
+    return false;
+}
+
+bool IsLoopbackHostHeader(std::string_view host) {
+    std::string_view name = host, port;
+    if (!host.empty() && host.front() == '[') {
+        const auto close = host.find(']');
+        if (close == std::string_view::npos) return false;
+        name = host.substr(1, close - 1);
+        const std::string_view rest = host.substr(close + 1);
+        if (!rest.empty()) {
+            if (rest.front() != ':') return false;
+            port = rest.substr(1);
+        }
+        // Only an IPv6 literal goes in brackets.
+        if (name.find(':') == std::string_view::npos) return false;
+    } else {
+        const auto colon = host.find(':');
+        if (colon != std::string_view::npos) {
+            name = host.substr(0, colon);
+            port = host.substr(colon + 1);
+        }
+    }
+    for (const char c : port) {
+        if (c < '0' || c > '9') return false;
+    }
+    if (port.size() > 5 || name.empty()) return false;
+    return IsLoopbackAddress(name);
 }
 
 }  // namespace plv

@@ -43,7 +43,10 @@ TEST(ConfigFile, ReadsEveryKeyAndIgnoresCommentsAndBlankLines) {
         "text_limit = 123\n"
         "modes_dir = /opt/modes\n"
         "timeout_ms = 2500\n"
-        "preload = yes\n");
+        "preload = yes\n"
+        "threads = 8\n"
+        "max_queued = 0\n"
+        "request_timeout_ms = 1500\n");
     Config c;
     LoadConfigFile(f.path(), c);
     EXPECT_EQ(c.address, "0.0.0.0");
@@ -58,6 +61,9 @@ TEST(ConfigFile, ReadsEveryKeyAndIgnoresCommentsAndBlankLines) {
     EXPECT_EQ(c.modes_dir, "/opt/modes");
     EXPECT_EQ(c.timeout_ms, 2500);
     EXPECT_TRUE(c.preload);
+    EXPECT_EQ(c.threads, 8);
+    EXPECT_EQ(c.max_queued, 0);
+    EXPECT_EQ(c.request_timeout_ms, 1500);
 }
 
 TEST(ConfigFile, ShippedFileHoldsTheDocumentedDefaults) {
@@ -66,7 +72,11 @@ TEST(ConfigFile, ShippedFileHoldsTheDocumentedDefaults) {
     c.version.clear();
     c.download.clear();
     c.text_limit = 1;
+    c.threads = c.max_queued = c.request_timeout_ms = 1;
     LoadConfigFile(PLV_SERVICE_SOURCE_DIR "/plv-service.conf", c);
+    EXPECT_EQ(c.threads, Config().threads);
+    EXPECT_EQ(c.max_queued, Config().max_queued);
+    EXPECT_EQ(c.request_timeout_ms, Config().request_timeout_ms);
     EXPECT_EQ(c.address, "127.0.0.1");
     EXPECT_EQ(c.port, 8723);
     EXPECT_EQ(c.engine, "apertium");
@@ -136,6 +146,13 @@ TEST(CommandLine, FlagsOverrideTheFileWhateverTheOrder) {
     EXPECT_FALSE(cl.help);
 }
 
+TEST(CommandLine, ANonLoopbackAddressNeedsAnApiKey) {
+    EXPECT_EQ(ParseCommandLine({"--address", "0.0.0.0", "--api-key", "k"}).config.address, "0.0.0.0");
+    EXPECT_EQ(ParseCommandLine({"--address", "::1"}).config.address, "::1");
+    EXPECT_EQ(ParseCommandLine({"--address", "127.0.0.2"}).config.address, "127.0.0.2");
+    EXPECT_EQ(ParseCommandLine({"--address", "localhost"}).config.address, "localhost");
+}
+
 TEST(CommandLine, Rejects) {
     struct Case {
         std::vector<std::string> args;
@@ -146,7 +163,10 @@ TEST(CommandLine, Rejects) {
         {{"--port", "x1"}, "'x1'"},
         {{"--bogus", "1"}, "'bogus'"},
         {{"stray"}, "'stray'"},
-        {{"--engine", "relay"}, "relay_url"},  // relay with no address
+        {{"--engine", "relay"}, "relay_url"},     // relay with no address
+        {{"--address", "0.0.0.0"}, "'api_key'"},  // reachable from other machines, without a key
+        {{"--address", "192.0.2.1", "--port", "0"}, "'api_key'"},
+        {{"--threads", "1"}, "'threads'"},
         {{"--config", "/nonexistent/x.conf"}, "/nonexistent/x.conf"},
     };
     for (const auto& c : cases) {

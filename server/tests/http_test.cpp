@@ -1,11 +1,16 @@
 // End-to-end tests: the real plv-service binary with the real Apertium pairs, on loopback.
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
 #include <httplib.h>
+#include <netinet/in.h>
+#include <poll.h>
 #include <signal.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -65,6 +70,60 @@ std::vector<pid_t> PipelinePids(int port, const std::string& dir) {
     return json::parse(res->body)["pids"].get<std::vector<pid_t>>();
 }
 
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+long long MillisSince(Clock::time_point t0) {
+    return std::chrono::duration_cast<milliseconds>(Clock::now() - t0).count();
+}
+
+// A raw connection to the server, for what an HTTP client library will not do: trickle bytes,
+// send no Host, stay silent.
+class RawConnection {
+  public:
+    explicit RawConnection(int port) {
+        fd_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in addr{};
+        addr.sin_family = AF_INET;
+        addr.sin_port = htons(static_cast<uint16_t>(port));
+        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        if (connect(fd_, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
+            close(fd_);
+            fd_ = -1;
+        }
+    }
+    ~RawConnection() {
+        if (fd_ >= 0) close(fd_);
+    }
+    bool ok() const { return fd_ >= 0; }
+    bool Send(const std::string& s) {
+        return send(fd_, s.data(), s.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(s.size());
+    }
+    // Reads until the server closes the connection or `limit` passes; *closed tells which.
+    std::string ReadUntilClosed(milliseconds limit, bool* closed = nullptr) {
+        std::string out;
+        const auto end = Clock::now() + limit;
+        if (closed) *closed = false;
+        for (;;) {
+            const auto left = std::chrono::duration_cast<milliseconds>(end - Clock::now()).count();
+            if (left <= 0) break;
+            pollfd p{fd_, POLLIN, 0};
+            if (poll(&p, 1, static_cast<int>(left)) <= 0) continue;
+            char buf[4096];
+            const ssize_t n = recv(fd_, buf, sizeof buf, 0);
+            if (n <= 0) {
+                if (closed) *closed = true;
+                break;
+            }
+            out.append(buf, static_cast<std::size_t>(n));
+        }
+        return out;
+    }
+
+  private:
+    int fd_ = -1;
+};
+
 TEST(Http, TranslatesBothWaysWithJsonAndFormBodies) {
     ServerProcess s({});
     ASSERT_NE(s.port(), 0);
@@ -86,6 +145,14 @@ TEST(Http, TranslatesBothWaysWithJsonAndFormBodies) {
             "application/x-www-form-urlencoded");
         EXPECT_EQ(Translation(form_answer), Translation(json_answer)) << "form and JSON bodies disagree";
     }
+    // multipart/form-data, as an HTML form with enctype="multipart/form-data" sends it.
+    httplib::Client cli("127.0.0.1", s.port());
+    const httplib::MultipartFormDataItems items = {
+        {"q", "the house", "", ""}, {"source", "en", "", ""}, {"target", "es", "", ""}};
+    auto multipart = cli.Post("/translate", items);
+    ASSERT_TRUE(multipart);
+    EXPECT_EQ(multipart->status, 200) << multipart->body;
+    EXPECT_NE(multipart->body.find("casa"), std::string::npos) << multipart->body;
     // The paragraph break is formatting and must survive the trip.
     EXPECT_NE(Translation(TranslateJson(s.port(), cases[3].text, "en", "es")).find("\n\n"),
               std::string::npos);
@@ -151,6 +218,8 @@ TEST_P(HttpRejects, WithStatusAndJsonError) {
     ASSERT_TRUE(a.body.is_object() && a.body.contains("error")) << a.body.dump();
     EXPECT_NE(a.body["error"].get<std::string>().find(c.error_part), std::string::npos) << a.body.dump();
     EXPECT_FALSE(a.body.contains("translatedText"));
+    // The library's own messages ("[json.exception.parse_error.101] ...") are not for clients.
+    EXPECT_EQ(a.body["error"].get<std::string>().find("exception"), std::string::npos) << a.body.dump();
 }
 
 const char kForm[] = "application/x-www-form-urlencoded";
@@ -174,8 +243,11 @@ INSTANTIATE_TEST_SUITE_P(
         BadRequest{"InvalidUtf8Form", kForm, "q=caf%C3&source=en&target=es", 400, "UTF-8"},
         BadRequest{"InvalidUtf8Json", kJson, "{\"q\":\"caf\xC3\",\"source\":\"en\",\"target\":\"es\"}", 400,
                    "malformed JSON"},
-        BadRequest{"TooLarge", kForm, "q=" + std::string(65, 'a') + "&source=en&target=es", 413,
-                   "too large"}),
+        BadRequest{"TooLarge", kForm, "q=" + std::string(65, 'a') + "&source=en&target=es", 413, "too large"},
+        BadRequest{"DeepJson", kJson, std::string(30000, '[') + std::string(30000, ']'), 400,
+                   "malformed JSON"},
+        BadRequest{"MultipartWithoutBoundary", "multipart/form-data", "--x\r\n\r\nhouse\r\n--x--", 400,
+                   "multipart"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(Http, TextAtTheLimitIsAccepted) {
@@ -312,13 +384,19 @@ TEST(Http, BrokenEngineAnswers503) {
             const auto a = TranslateJson(s.port(), "the house", "en", "es");
             EXPECT_EQ(a.status, 503) << line << ": " << a.body.dump();
             EXPECT_TRUE(a.body.contains("error"));
+            // Why it failed goes to the log; the answer names no program, path or exit code.
+            const std::string error = a.body.value("error", "");
+            for (const std::string& internal :
+                 std::vector<std::string>{"plv-no-such-program", "not found", dir, "exit code", "false"})
+                EXPECT_EQ(error.find(internal), std::string::npos) << error;
         }
         std::filesystem::remove_all(dir);
     }
 }
 
 TEST(Http, HungEngineTimesOutWith503) {
-    const std::string dir = FakeModesDir("sleep 30");
+    // apertium-wblank-mode adds -z to every stage; tail -z -f /dev/null takes it and never answers.
+    const std::string dir = FakeModesDir("tail -f /dev/null");
     {
         ServerProcess s({"--modes-dir", dir, "--timeout-ms", "300"});
         ASSERT_NE(s.port(), 0);
@@ -329,6 +407,241 @@ TEST(Http, HungEngineTimesOutWith503) {
         EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(5));
     }
     std::filesystem::remove_all(dir);
+}
+
+// A modes directory where eng-spa hangs and spa-eng is the real pair.
+std::string HungEnglishModesDir() {
+    const std::string dir = FakeModesDir("tail -f /dev/null");
+    std::filesystem::copy_file("/usr/share/apertium/modes/spa-eng.mode", dir + "/spa-eng.mode");
+    return dir;
+}
+
+TEST(Http, AHungDirectionLeavesTheOthersAndThePageAnswering) {
+    const std::string dir = HungEnglishModesDir();
+    {
+        ServerProcess s({"--modes-dir", dir, "--timeout-ms", "2000"});
+        ASSERT_NE(s.port(), 0);
+        ASSERT_NE(Translation(TranslateJson(s.port(), "la casa", "es", "en")).find("house"),
+                  std::string::npos);
+        // More clients for the hung direction than the library's old pool had threads (16), and
+        // more than may wait for one direction (half of the 64 threads).
+        constexpr int kHung = 40;
+        std::vector<int> status(kHung);
+        std::vector<long long> took(kHung);
+        std::vector<std::thread> hung;
+        for (int i = 0; i < kHung; ++i) {
+            hung.emplace_back([&, i] {
+                const auto t0 = Clock::now();
+                status[static_cast<std::size_t>(i)] = TranslateJson(s.port(), "the house", "en", "es").status;
+                took[static_cast<std::size_t>(i)] = MillisSince(t0);
+            });
+        }
+        std::this_thread::sleep_for(milliseconds(300));
+        // Meanwhile everything else answers in its usual time (a few milliseconds; 1 s allowed).
+        for (int round = 0; round < 3; ++round) {
+            httplib::Client cli("127.0.0.1", s.port());
+            cli.set_read_timeout(std::chrono::seconds(2));
+            auto t0 = Clock::now();
+            auto page = cli.Get("/?dir=es-en");
+            EXPECT_TRUE(page && page->status == 200) << "round " << round;
+            EXPECT_LT(MillisSince(t0), 1000) << "page, round " << round;
+            t0 = Clock::now();
+            auto langs = cli.Get("/languages");
+            EXPECT_TRUE(langs && langs->status == 200) << "round " << round;
+            EXPECT_LT(MillisSince(t0), 1000) << "languages, round " << round;
+            t0 = Clock::now();
+            EXPECT_NE(Translation(TranslateJson(s.port(), "el perro", "es", "en")).find("dog"),
+                      std::string::npos);
+            EXPECT_LT(MillisSince(t0), 1000) << "es-en, round " << round;
+        }
+        for (auto& t : hung) t.join();
+        // The hung direction's clients all get their 503 within bounded time: the one at the
+        // pipeline after two tries of 2 s, the waiting ones after 2 s, the excess ones at once.
+        for (int i = 0; i < kHung; ++i) {
+            EXPECT_EQ(status[static_cast<std::size_t>(i)], 503) << i;
+            EXPECT_LT(took[static_cast<std::size_t>(i)], 8000) << i;
+        }
+    }
+    std::filesystem::remove_all(dir);
+}
+
+TEST(Http, AFullQueueIsAnswered503AtOnce) {
+    ServerProcess s({"--threads", "2", "--max-queued", "1"});
+    ASSERT_NE(s.port(), 0);
+    // Two silent connections hold both threads, a third waits in the queue.
+    std::vector<std::unique_ptr<RawConnection>> silent;
+    for (int i = 0; i < 3; ++i) {
+        silent.push_back(std::make_unique<RawConnection>(s.port()));
+        ASSERT_TRUE(silent.back()->ok());
+        std::this_thread::sleep_for(milliseconds(100));
+    }
+    RawConnection extra(s.port());
+    ASSERT_TRUE(extra.ok());
+    const auto t0 = Clock::now();
+    ASSERT_TRUE(extra.Send("GET /languages HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n"));
+    bool closed = false;
+    const std::string answer = extra.ReadUntilClosed(milliseconds(3000), &closed);
+    EXPECT_EQ(answer.rfind("HTTP/1.1 503", 0), 0u) << answer;
+    EXPECT_NE(answer.find("busy"), std::string::npos) << answer;
+    EXPECT_TRUE(closed);
+    EXPECT_LT(MillisSince(t0), 1000);
+    // Once the silent ones go, the server serves again.
+    silent.clear();
+    ASSERT_TRUE(PollUntil(
+        [&] {
+            httplib::Client cli("127.0.0.1", s.port());
+            auto res = cli.Get("/languages");
+            return res && res->status == 200;
+        },
+        std::chrono::seconds(10)));
+}
+
+TEST(Http, SlowClientsGetADeadlineAndLeaveTheServerAnswering) {
+    // A header line every 2 s restarts the library's 5 s read time-out each time; only a total
+    // deadline for the request ends such a client.
+    ServerProcess s({"--request-timeout-ms", "3000"});
+    ASSERT_NE(s.port(), 0);
+    constexpr int kSlow = 20;
+    std::vector<long long> cut_after(kSlow, -1);
+    std::vector<std::thread> slow;
+    const auto start = Clock::now();
+    for (int i = 0; i < kSlow; ++i) {
+        slow.emplace_back([&, i] {
+            RawConnection c(s.port());
+            const auto t0 = Clock::now();
+            if (!c.ok() || !c.Send("GET /languages HTTP/1.1\r\nHost: 127.0.0.1\r\n")) return;
+            // Bounded: at most 5 lines, 2 s apart.
+            for (int line = 0; line < 5; ++line) {
+                if (!c.Send("X-Slow-" + std::to_string(line) + ": " + std::to_string(i) + "\r\n")) {
+                    cut_after[static_cast<std::size_t>(i)] = -2 - line;  // the server was gone already
+                    return;
+                }
+                bool closed = false;
+                c.ReadUntilClosed(milliseconds(2000), &closed);
+                if (closed) {
+                    cut_after[static_cast<std::size_t>(i)] = MillisSince(t0);
+                    return;
+                }
+            }
+        });
+    }
+    std::this_thread::sleep_for(milliseconds(300));
+    int answered = 0;
+    while (MillisSince(start) < 5000) {
+        httplib::Client cli("127.0.0.1", s.port());
+        cli.set_read_timeout(std::chrono::seconds(2));
+        const auto t0 = Clock::now();
+        auto res = cli.Get("/languages");
+        EXPECT_TRUE(res && res->status == 200);
+        EXPECT_LT(MillisSince(t0), 1000);
+        ++answered;
+        std::this_thread::sleep_for(milliseconds(250));
+    }
+    for (auto& t : slow) t.join();
+    EXPECT_GE(answered, 10);
+    for (int i = 0; i < kSlow; ++i) {
+        EXPECT_GE(cut_after[static_cast<std::size_t>(i)], 2500) << "slow client " << i;
+        EXPECT_LE(cut_after[static_cast<std::size_t>(i)], 4500) << "slow client " << i;
+    }
+}
+
+TEST(Http, ABodyOverTheCapIs413InBothFramings) {
+    // With text_limit 64 the body cap is 3 * 64 + 64 KiB. The text itself is small: a body cut
+    // at the cap would still hold a translatable q.
+    ServerProcess s({"--text-limit", "64"});
+    ASSERT_NE(s.port(), 0);
+    const std::string head = "q=the+house&source=en&target=es&pad=";
+    const std::string over = head + std::string(70000, 'x');
+    const std::string under = head + std::string(60000, 'x');
+    EXPECT_EQ(Send(s.port(), under, kForm).status, 200);
+    const auto with_length = Send(s.port(), over, kForm);
+    EXPECT_EQ(with_length.status, 413) << with_length.body.dump();
+    EXPECT_NE(with_length.body.value("error", "").find("too large"), std::string::npos)
+        << with_length.body.dump();
+
+    const auto chunked = [&](const std::string& body) {
+        httplib::Client cli("127.0.0.1", s.port());
+        cli.set_read_timeout(std::chrono::seconds(10));
+        auto res = cli.Post(
+            "/translate",
+            [&](size_t offset, httplib::DataSink& sink) {
+                // 1000-byte chunks: the cap falls inside the body, not on a chunk boundary.
+                const std::size_t n = std::min<std::size_t>(1000, body.size() - offset);
+                sink.write(body.data() + offset, n);
+                if (offset + n == body.size()) sink.done();
+                return true;
+            },
+            kForm);
+        return res ? std::make_pair(res->status, res->body) : std::make_pair(0, std::string());
+    };
+    const auto chunked_under = chunked(under);
+    EXPECT_EQ(chunked_under.first, 200) << chunked_under.second;
+    EXPECT_NE(chunked_under.second.find("casa"), std::string::npos) << chunked_under.second;
+    const auto chunked_over = chunked(over);
+    EXPECT_EQ(chunked_over.first, 413) << chunked_over.second;
+    EXPECT_EQ(chunked_over.second.find("translatedText"), std::string::npos) << chunked_over.second;
+    // The server is fine afterwards.
+    EXPECT_EQ(Send(s.port(), under, kForm).status, 200);
+}
+
+TEST(Http, OnLoopbackOnlyLoopbackHostsAreAnswered) {
+    ServerProcess s({});
+    ASSERT_NE(s.port(), 0);
+    const std::string port = std::to_string(s.port());
+    const auto get = [&](const std::string& host, const std::string& path = "/languages") {
+        httplib::Client cli("127.0.0.1", s.port());
+        auto res = cli.Get(path, {{"Host", host}});
+        return res ? res->status : 0;
+    };
+    for (const std::string& host :
+         std::vector<std::string>{"127.0.0.1:" + port, "127.0.0.1", "localhost:" + port, "LocalHost",
+                                  "[::1]:" + port, "127.1.2.3:" + port}) {
+        EXPECT_EQ(get(host), 200) << host;
+    }
+    // What a DNS-rebinding page sends: its own name, resolving to 127.0.0.1.
+    for (const std::string& host : std::vector<std::string>{
+             "evil.example:" + port, "evil.example", "127.0.0.1.evil.example:" + port,
+             "localhost.evil.example", "0.0.0.0:" + port, "127.0.0.1:" + port + "x", ""}) {
+        EXPECT_EQ(get(host), 403) << host;
+        EXPECT_EQ(get(host, "/"), 403) << host;
+    }
+    httplib::Client cli("127.0.0.1", s.port());
+    auto post =
+        cli.Post("/translate", {{"Host", "evil.example:" + port}}, "q=house&source=en&target=es", kForm);
+    ASSERT_TRUE(post);
+    EXPECT_EQ(post->status, 403);
+    EXPECT_NE(post->body.find("Host"), std::string::npos) << post->body;
+    // No Host at all is no loopback name either.
+    RawConnection raw(s.port());
+    ASSERT_TRUE(raw.ok());
+    ASSERT_TRUE(raw.Send("GET /languages HTTP/1.0\r\n\r\n"));
+    EXPECT_EQ(raw.ReadUntilClosed(milliseconds(3000)).rfind("HTTP/1.1 403", 0), 0u);
+}
+
+TEST(Http, TheModeLineIsBuiltWithoutAShellAndWithoutItsStderr) {
+    // A modes directory whose path a shell would choke on...
+    const std::string base = FakeModesDir("unused");
+    const std::string dir = base + "/it's \"a\" $(dir) `x`;";
+    std::filesystem::create_directory(dir);
+    std::filesystem::copy_file("/usr/share/apertium/modes/eng-spa.mode", dir + "/eng-spa.mode");
+    // ... and an apertium-wblank-mode that warns on stderr before doing its job.
+    const std::string bin = base + "/bin";
+    std::filesystem::create_directory(bin);
+    std::ofstream(bin + "/apertium-wblank-mode")
+        << "#!/bin/sh\necho 'warning: something to say' >&2\nexec /usr/bin/apertium-wblank-mode \"$@\"\n";
+    std::filesystem::permissions(bin + "/apertium-wblank-mode", std::filesystem::perms::owner_all);
+    const std::string old_path = std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin:/bin";
+    setenv("PATH", (bin + ":" + old_path).c_str(), 1);
+    {
+        ServerProcess s({"--modes-dir", dir});
+        setenv("PATH", old_path.c_str(), 1);
+        ASSERT_NE(s.port(), 0);
+        const auto a = TranslateJson(s.port(), "the house", "en", "es");
+        EXPECT_EQ(a.status, 200) << a.body.dump();
+        EXPECT_NE(Translation(a).find("casa"), std::string::npos) << a.body.dump();
+    }
+    setenv("PATH", old_path.c_str(), 1);
+    std::filesystem::remove_all(base);
 }
 
 TEST(Relay, PassesRequestsToAnotherServerWithItsKey) {
@@ -415,6 +728,13 @@ TEST(Lifecycle, StopsCleanlyOnSigtermAndTakesItsPipelinesAlong) {
         std::chrono::seconds(20)));
     EXPECT_EQ(s.Stop(), 0);
     for (pid_t pid : pids) EXPECT_NE(kill(pid, 0), 0) << "stage " << pid << " outlived the server";
+}
+
+TEST(Lifecycle, ANonLoopbackAddressWithoutApiKeyIsRefused) {
+    const auto r = RunService({"--address", "0.0.0.0"});
+    EXPECT_EQ(r.exit_code, 2);
+    EXPECT_NE(r.err.find("'api_key'"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("0.0.0.0"), std::string::npos) << r.err;
 }
 
 TEST(Lifecycle, PortInUseIsReported) {

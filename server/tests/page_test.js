@@ -67,9 +67,9 @@ async function pollUntil(what, fn, deadlineMs, everyMs = 100) {
     }
 }
 
-function startService() {
+function startService(extraArgs = []) {
     return new Promise((resolve, reject) => {
-        const p = spawn(SERVICE, ['--port', '0', '--version', VERSION, '--download', DOWNLOAD],
+        const p = spawn(SERVICE, ['--port', '0', '--version', VERSION, '--download', DOWNLOAD].concat(extraArgs),
                         { stdio: ['ignore', 'pipe', 'inherit'] });
         children.push(p);
         let out = '';
@@ -99,6 +99,25 @@ function getJson(url) {
                 }
             });
         }).on('error', reject);
+    });
+}
+
+// An upstream translator that has nothing to say: every translation comes back empty.
+function startSilentUpstream() {
+    return new Promise((resolve) => {
+        const server = http.createServer((req, res) => {
+            req.resume();
+            req.on('end', () => {
+                res.setHeader('Content-Type', 'application/json');
+                if (req.url === '/languages') {
+                    res.end(JSON.stringify([{ code: 'en', name: 'English', targets: ['es'] },
+                                            { code: 'es', name: 'Spanish', targets: ['en'] }]));
+                } else {
+                    res.end(JSON.stringify({ translatedText: '' }));
+                }
+            });
+        });
+        server.listen(0, '127.0.0.1', () => resolve(server));
     });
 }
 
@@ -268,6 +287,26 @@ async function main() {
                                       () => cdp.eval("document.getElementById('error').innerText"), 10000);
         expect(/empty/.test(error), 'error was ' + JSON.stringify(error));
         expect(await cdp.eval("document.getElementById('translation').innerText") === '', 'translation not empty');
+    });
+
+    await check('an engine that gives back nothing shows the text unchanged', async () => {
+        // Otherwise #translation stays empty and the program polls until its time-out.
+        const upstream = await startSilentUpstream();
+        try {
+            const relay = await startService(['--engine', 'relay', '--relay-url',
+                                              'http://127.0.0.1:' + upstream.address().port]);
+            await cdp.send('Page.navigate', { url: relay + '/?dir=en-es' });
+            await pollUntil('the relay page', () => cdp.eval("document.readyState === 'complete' && " +
+                                                             "!!document.getElementById('text')"), 10000);
+            await cdp.eval("document.getElementById('text').value = 'Zzyzx Qwrty'; " +
+                           "document.getElementById('btn').click()");
+            const result = await pollUntil('the translation', () => cdp.eval(
+                "document.getElementById('translation').innerText"), 5000);
+            expect(result === 'Zzyzx Qwrty', 'translation was ' + JSON.stringify(result));
+            expect(await cdp.eval("document.getElementById('error').innerText") === '', 'an error was shown');
+        } finally {
+            upstream.close();
+        }
     });
 
     if (process.env.PLV_PAGE_SCREENSHOT) {

@@ -79,6 +79,33 @@ TEST(Pipeline, TimesOutOnAStageThatNeverAnswers) {
     EXPECT_FALSE(p->usable());
 }
 
+TEST(Pipeline, AnAnswerIsReadNoFurtherThanItsCap) {
+    // A stage that talks without end (and never sends the NUL) must not fill our memory until
+    // the time-out.
+    auto p = Pipeline::Start({{"yes", "a long line of output"}});
+    std::string answer;
+    const auto t0 = std::chrono::steady_clock::now();
+    EXPECT_EQ(p->Exchange("a", &answer, milliseconds(20000), 1 << 20), Pipeline::Status::kTooLarge);
+    EXPECT_LT(std::chrono::steady_clock::now() - t0, milliseconds(5000));
+    EXPECT_LE(answer.size(), 1u << 20);
+    EXPECT_FALSE(p->usable());
+}
+
+TEST(RunProgram, KeepsStdoutAndStderrApartAndRunsNoShell) {
+    const auto r = RunProgram("sh", {"-c", "echo out; echo err >&2; exit 3"}, 1024, milliseconds(5000));
+    EXPECT_EQ(r.exit_code, 3);
+    EXPECT_EQ(r.out, "out\n");
+    EXPECT_EQ(r.err, "err\n");
+    // An argument is one argument, whatever it holds.
+    const auto q = RunProgram("printf", {"%s|", "it's $(x) `y`; z"}, 1024, milliseconds(5000));
+    EXPECT_EQ(q.out, "it's $(x) `y`; z|");
+    const auto big = RunProgram("yes", {}, 4096, milliseconds(5000));
+    EXPECT_TRUE(big.too_large);
+    EXPECT_LE(big.out.size(), 4097u);
+    const auto slow = RunProgram("sleep", {"30"}, 1024, milliseconds(300));
+    EXPECT_TRUE(slow.timed_out);
+}
+
 TEST(Pipeline, DestructionKillsAndReapsEveryStage) {
     std::vector<pid_t> pids;
     {

@@ -2,6 +2,7 @@
 
 #include "apertium_format.h"
 #include "engine.h"
+#include "request_fields.h"
 #include "service.h"
 #include "text_util.h"
 
@@ -34,6 +35,48 @@ TEST(Utf8, AcceptsAndRejects) {
     for (const auto& c : cases) EXPECT_EQ(IsValidUtf8(c.bytes), c.valid) << ::testing::PrintToString(c.bytes);
 }
 
+TEST(HostHeader, OnlyLoopbackNamesPass) {
+    for (const char* ok : {"127.0.0.1", "127.0.0.1:8723", "127.9.9.9:1", "localhost", "LOCALHOST:80", "[::1]",
+                           "[::1]:8723", "localhost:"}) {
+        EXPECT_TRUE(IsLoopbackHostHeader(ok)) << ok;
+    }
+    for (const char* bad :
+         {"", "evil.example", "evil.example:8723", "127.0.0.1.evil.example", "localhost.evil", "0.0.0.0",
+          "[::2]:1", "::1", "[127.0.0.1]", "127.0.0.1:80:80", "127.0.0.1:8o", "localhost:123456", "[::1"}) {
+        EXPECT_FALSE(IsLoopbackHostHeader(bad)) << bad;
+    }
+    EXPECT_TRUE(IsLoopbackAddress("::ffff:127.0.0.1"));
+    EXPECT_FALSE(IsLoopbackAddress("0.0.0.0"));
+    EXPECT_FALSE(IsLoopbackAddress("example.org"));
+}
+
+TEST(RequestFields, ReadsTheThreeContentTypes) {
+    auto form =
+        ExtractFields("application/x-www-form-urlencoded", "q=a+b%26c&source=en&target=es&q=last%", {});
+    EXPECT_EQ(form.status, 200);
+    EXPECT_EQ(form.values["q"], "last%");  // the last of a repeated field; a stray % stays
+    EXPECT_EQ(form.values["source"], "en");
+    auto json = ExtractFields("Application/JSON; charset=utf-8", R"({"q":"a&b","n":1,"target":"es"})",
+                              {{"source", "x"}});
+    EXPECT_EQ(json.status, 200);
+    EXPECT_EQ(json.values["q"], "a&b");
+    EXPECT_EQ(json.values["source"], "x");  // from the query string
+    EXPECT_FALSE(json.Has("n"));
+    const std::string body =
+        "preamble\r\n--XyZ\r\nContent-Disposition: form-data; name=\"q\"\r\n\r\nline 1\r\nline 2\r\n"
+        "--XyZ\r\ncontent-disposition: form-data; name=\"a;b\"; filename=\"f.txt\"\r\nContent-Type: "
+        "text/plain\r\n\r\n"
+        "--XyZ-ish\r\n--XyZ--\r\nepilogue";
+    auto multi = ExtractFields("multipart/form-data; boundary=\"XyZ\"", body, {});
+    EXPECT_EQ(multi.status, 200) << multi.error;
+    EXPECT_EQ(multi.values["q"], "line 1\r\nline 2");
+    EXPECT_EQ(multi.values["a;b"], "--XyZ-ish");
+    for (const std::string& bad : {std::string("--XyZ\r\n\r\nno end"), std::string("no delimiter"),
+                                   std::string("--XyZ\r\nno colon\r\n\r\nx\r\n--XyZ--")}) {
+        EXPECT_EQ(ExtractFields("multipart/form-data; boundary=XyZ", bad, {}).status, 400) << bad;
+    }
+}
+
 TEST(HtmlEscape, EscapesEverythingThatCouldBreakOutOfTextOrAttribute) {
     EXPECT_EQ(HtmlEscape(R"(a<b>&"c'd)"), "a&lt;b&gt;&amp;&quot;c&#39;d");
     EXPECT_EQ(HtmlEscape("\xC2\xBB plain"), "\xC2\xBB plain");
@@ -64,8 +107,10 @@ TEST(ApertiumEncode, MatchesWhatTheStreamFormatNeeds) {
         {"para\n\nnext", "para.[][\n\n]next.[]"},
         {"end.  ", "end..[][  ]"},
         {"  lead", "[  ]lead.[]"},
-        {" x", " x.[]"},
+        {" x", "[ ]x.[]"},  // a single space at either end is formatting, not a plain blank
+        {"x ", "x.[][ ]"},
         {std::string("a\0b", 3), "a b.[]"},  // NUL ends a request, so it cannot pass
+        {std::string("a \0b", 4), "a[  ]b.[]"},
         {"bell\x07", "bell[\x07].[]"},
         {"   ", "[   ]"},
         {"", ""},
@@ -88,6 +133,10 @@ TEST(ApertiumEncode, DecodingTheEncodingGivesTheTextBack) {
         "x.[]",
         "trailing\\",
         "\\[\\]",
+        " lead",
+        "trail ",
+        " ",
+        "#",
     };
     for (const auto& t : texts) EXPECT_EQ(DecodeFromApertium(EncodeForApertium(t)), t) << t;
 }
