@@ -154,8 +154,10 @@ bool clsClipBoard::GetBinaryData(std::int32_t lFormatId, std::vector<std::uint8_
             bData = std::move(block);
         }
     } else {
+        // In signed arithmetic, so that a block of fewer than two bytes gives a handle a little
+        // below its own rather than an unsigned wrap-around; then cut to 32 bits.
         *RetHandle =
-            static_cast<std::int32_t>(static_cast<std::uint32_t>(hMem + static_cast<std::uint64_t>(n)));
+            static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::int64_t>(hMem) + n));
     }
     return n > 0;
 }

@@ -51,8 +51,9 @@ std::string RandomText(std::mt19937& rng) {
 // What the user puts on the clipboard, always with both text formats (so that none is made by
 // Windows): set apart with a format of its own; one the other converted, with bytes after its end.
 const char* const kUserClipboards[] = {
-    "clipboard format 13 6D0069006E0065000000\nclipboard format 1 4D494E45005858\nclipboard format 49999 "
-    "0102\n",
+    // One entry in two pieces; the parentheses tell clang that no comma is missing between them.
+    ("clipboard format 13 6D0069006E0065000000\nclipboard format 1 4D494E45005858\nclipboard format 49999 "
+     "0102\n"),
     "clipboard format 1 6869808100\nclipboard format 13 68006900AC2081000000FFFF\n",
     "clipboard empty\n",
 };
