@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# The per-user installer under Wine: plv-<version>-x64.msi installs plv.exe, hash2.dll and
+# plv.ini into %LOCALAPPDATA%\Programs\Parlevo with a Start menu shortcut and a Run value; the
+# installed plv.exe runs; a newer installer, run while that plv.exe runs, ends it, replaces the
+# program and keeps the plv.ini the user changed; uninstalling removes the files, the shortcut and
+# the Run value and keeps the choices of where Parlevo is enabled.
+# usage: tests/e2e/installer.sh BIN_FOLDER WORK_FOLDER (the packages are made here with
+# scripts/package from the build of BIN_FOLDER's preset)
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+bin=$(cd "$1" && pwd)
+work=$(mkdir -p "$2" && cd "$2" && pwd)
+# shellcheck source=wine-env.sh
+. "$here/wine-env.sh"
+# shellcheck source=scenario.sh
+. "$here/scenario.sh"
+
+version=$(sed -n 's/^project(Parlevo VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
+IFS=. read -r major minor patch tweak <<<"$version"
+newer=$major.$minor.$patch.$((tweak + 1))
+"$root/scripts/package" "$work/old" >"$work/package.log" 2>&1 || { cat "$work/package.log"; exit 1; }
+"$root/scripts/package" --version "$newer" "$work/new" >>"$work/package.log" 2>&1 || { cat "$work/package.log"; exit 1; }
+
+e2e_begin installer
+# Wine's profile folder carries the Unix user's name.
+profile="$WINEPREFIX/drive_c/users/$(id -un)"
+local_dir="$profile/AppData/Local/Programs/Parlevo"
+menu="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Parlevo.lnk"
+run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+choices='HKCU\Software\Parlevo\plv\Applications'
+
+msiexec() {
+    local what=$1 msi=$2 log=$3
+    timeout 180 "$WINE64" msiexec "$what" "$(winepath_w "$msi")" /qn /l*v "$(winepath_w "$log")" >/dev/null 2>&1
+}
+winepath_w() { echo "Z:${1//\//\\}"; }
+run_value() { timeout 60 "$WINE64" reg query "$run_key" /v Parlevo 2>/dev/null | sed -n 's/.*REG_SZ *//p' | tr -d '\r'; }
+ini_has() { iconv -f UTF-16LE -t UTF-8 "$local_dir/plv.ini" 2>/dev/null | grep -q "$1"; }
+
+# 1. Install.
+if msiexec /i "$work/old/plv-$version-x64.msi" "$work/install.log"; then
+    pass "plv-$version-x64.msi installs without elevation (msiexec /qn)"
+else
+    fail "msiexec /i ended with $?"
+fi
+for f in plv.exe hash2.dll plv.ini readme.txt LICENSE.txt; do
+    [ -f "$local_dir/$f" ] || fail "$f is not in %LOCALAPPDATA%\\Programs\\Parlevo"
+done
+[ -f "$local_dir/plv.exe" ] && pass "the program's files are in %LOCALAPPDATA%\\Programs\\Parlevo"
+[ -f "$menu" ] && pass "the Start menu has Parlevo" || fail "no Start menu shortcut at $menu"
+value=$(run_value)
+if [ "$value" = "\"C:\\users\\$(id -un)\\AppData\\Local\\Programs\\Parlevo\\plv.exe\"" ]; then
+    pass "Parlevo starts at logon: $value"
+else
+    fail "the Run value is \"$value\""
+fi
+
+# 2. The installed program runs; the user changes a setting and enables an application.
+PLV_PROBE="$app/plv-probe.exe"
+wine_bg "$work/plv.log" "$(winepath_w "$local_dir")\\plv.exe"
+plv_pid=$!
+if probe wait-window plv.exe Parlevo 30 >/dev/null; then
+    pass "the installed plv.exe runs"
+else
+    fail "the installed plv.exe made no main window"
+fi
+printf '# changed by the user\r\nhideiconinterval=4\r\n' | iconv -f UTF-8 -t UTF-16LE >>"$local_dir/plv.ini"
+e2e_enable notepad.exe
+
+# 3. A newer installer while Parlevo runs: the running copy is asked to end, the program is
+#    replaced, the changed settings stay.
+if msiexec /i "$work/new/plv-$newer-x64.msi" "$work/upgrade.log"; then
+    pass "plv-$newer-x64.msi installs over plv-$version while plv.exe runs"
+else
+    fail "the upgrade ended with $?"
+fi
+if wine_wait_gone "$plv_pid" 20; then
+    pass "the running plv.exe was asked to end"
+else
+    fail "the running plv.exe still runs after the upgrade"
+fi
+grep -q "Parlevo $newer" "$local_dir/readme.txt" 2>/dev/null && pass "the program is the newer one" ||
+    fail "the installed readme is not $newer's: $(head -n 1 "$local_dir/readme.txt" 2>/dev/null)"
+ini_has 'hideiconinterval=4' && pass "the plv.ini the user changed is kept" || fail "the user's plv.ini was replaced"
+[ -f "$menu" ] && [ -n "$(run_value)" ] || fail "the shortcut or the Run value went with the upgrade"
+count=$(timeout 60 "$WINE64" reg query 'HKCU\Software\Microsoft\Installer\Products' 2>/dev/null | grep -c 'Products\\')
+[ "$count" -le 1 ] || fail "$count products are registered after the upgrade"
+
+# 4. Uninstall.
+if msiexec /x "$work/new/plv-$newer-x64.msi" "$work/uninstall.log"; then
+    pass "msiexec /x uninstalls"
+else
+    fail "msiexec /x ended with $?"
+fi
+left=$(ls "$local_dir" 2>/dev/null)
+[ -z "$left" ] && pass "the program's files are gone" || fail "left in the program's folder: $left"
+[ ! -e "$menu" ] || fail "the Start menu shortcut is still there"
+[ -z "$(run_value)" ] && pass "the Run value is gone" || fail "the Run value is still there"
+if timeout 60 "$WINE64" reg query "$choices" /v notepad.exe 2>/dev/null | grep -q 'notepad.exe'; then
+    pass "the choices of where Parlevo is enabled are kept"
+else
+    fail "the per-application choices were removed"
+fi
