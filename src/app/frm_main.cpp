@@ -138,7 +138,7 @@ void FrmMain::ShowMe() {
     ui.ShowWindow(hWnd(), ShowCommand::ShowNormal);
     app_.platform.desktop.SetForegroundWindow(hWnd());
     app_.platform.desktop.SetActiveWindow(hWnd());
-    SetWindowTopmost(app_, hWnd(), true, true, 0, 0);
+    SetWindowTopmost(app_, hWnd(), true, true);
 }
 
 void FrmMain::mnuExit_Click() {

@@ -24,6 +24,11 @@ void Timer::SetEnabled(bool enabled) {
     Apply();
 }
 
+void Timer::Restart() {
+    enabled_ = true;
+    Apply();
+}
+
 void Timer::Stop() {
     stopped_ = true;
     loop_.SetTimer(id_, interval_, false);

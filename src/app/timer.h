@@ -22,8 +22,10 @@ class Timer {
     bool Enabled() const { return enabled_; }
     // A new interval starts a full count anew when the timer is running.
     void SetInterval(std::uint32_t ms);
-    // Switching a running timer on again does not restart its count; off and on again does.
+    // Switching a running timer on again does not restart its count; Restart does.
     void SetEnabled(bool enabled);
+    // On, with a full interval from now.
+    void Restart();
     // The timer no longer ticks and ignores every later change (its form has been unloaded).
     void Stop();
 

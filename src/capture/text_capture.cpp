@@ -80,7 +80,7 @@ bool IsTerminalWindowClass(const std::u16string& className) {
 // is only the other converted, putting it back as it was gives the very bytes Windows would make,
 // and when an application set them apart (or left bytes after the text's end) nothing is lost.
 // What Windows can make again from another format and will not give is left to Windows.
-std::optional<SavedClipboard> SaveClipboard(App& app, bool emptyAfterSaving) {
+std::optional<SavedClipboard> SaveClipboard(App& app) {
     auto& cb = app.platform.clipboard;
     if (!OpenWithRetries(app)) {
         return std::nullopt;
@@ -91,9 +91,7 @@ std::optional<SavedClipboard> SaveClipboard(App& app, bool emptyAfterSaving) {
             saved.formats.emplace_back(f, cb.GlobalRead(h));
         }
     }
-    if (emptyAfterSaving) {
-        cb.EmptyClipboard();
-    }
+    cb.EmptyClipboard();
     cb.CloseClipboard();
     return saved;
 }
@@ -145,7 +143,7 @@ std::u16string CaptureSelection(App& app, Hwnd window) {
     // what comes back after this one.
     bool stillOwed =
         app.OwedClipboard && clipboard.GetClipboardSequenceNumber() == app.OwedClipboard->sequence;
-    auto saved = SaveClipboard(app, true);
+    auto saved = SaveClipboard(app);
     if (!saved) {
         return {};
     }

@@ -30,7 +30,8 @@ std::optional<std::u16string> GetCacheKey(App& app, const std::u16string& text);
 // 20 ms with messages pumped (a restore as often as it is told). A restore that could open the
 // clipboard has done what can be done; one that could not is worth trying again.
 enum class RestoreResult { Restored, Incomplete, ClipboardHeld };
-std::optional<SavedClipboard> SaveClipboard(App& app, bool emptyAfterSaving);
+// The save empties the clipboard, so that what comes next on it is the copy asked for.
+std::optional<SavedClipboard> SaveClipboard(App& app);
 RestoreResult RestoreClipboard(App& app, const SavedClipboard& saved, int attempts = 5);
 
 // A user's clipboard that a capture could not give back yet: tried again once, unless the user

@@ -121,7 +121,7 @@ void TranslateSelection(App& app, std::int32_t x, std::int32_t y, std::int32_t l
     double dy = static_cast<double>(app.IconAnchorY - at.y);
     app.IconInitialDistance = std::sqrt(dx * dx + dy * dy);
     // 13. Beside the pointer, above everything, without taking the focus.
-    SetWindowTopmost(app, ico.hWnd(), true, true, x + 10, y - 5);
+    SetWindowTopmost(app, ico.hWnd(), true, true, PointPx{x + 10, y - 5});
     // 14. An interval that cannot be read or set leaves the one before.
     if (auto seconds = SettingNumber(app, u"hideiconinterval")) {
         std::int64_t ms = RoundHalfEven(*seconds * 1000.0);

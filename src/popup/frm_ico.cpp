@@ -65,24 +65,13 @@ void FrmIco::ico_MouseDown(MouseButton button) {
         x = app_.SelectionLeft;
     }
     auto y = static_cast<std::int32_t>(RoundHalfEven(Top() + Height()));
-    double screenW =
-        static_cast<double>(app_.platform.desktop.GetSystemMetrics(kSmCxScreen)) * app_.TwipsPerPixelX;
-    double screenH =
-        static_cast<double>(app_.platform.desktop.GetSystemMetrics(kSmCyScreen)) * app_.TwipsPerPixelY;
-    if (screenW > x) {
-        if (screenW < w + x) {
-            x = static_cast<std::int32_t>(screenW) - w;
-        }
-        if (screenH < h + y) {
-            y = static_cast<std::int32_t>(screenH) - h;
-            SetTop(y - Height());
-        }
-    }
+    KeepPopupOnScreen(app_, x, y, w, h);
     if (transparency) {
         SetTranslucency(app_, t.hWnd(), 255);
     }
-    SetWindowTopmost(app_, t.hWnd(), true, true, RoundHalfEven32(Left() / app_.TwipsPerPixelX),
-                     RoundHalfEven32(y / static_cast<double>(app_.TwipsPerPixelY)));
+    SetWindowTopmost(app_, t.hWnd(), true, true,
+                     PointPx{RoundHalfEven32(Left() / app_.TwipsPerPixelX),
+                             RoundHalfEven32(y / static_cast<double>(app_.TwipsPerPixelY))});
     if (transparency) {
         SetTranslucency(app_, t.hWnd(), *transparency);
     }

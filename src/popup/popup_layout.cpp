@@ -17,6 +17,18 @@ namespace {
 constexpr std::size_t kFormattedChars = 10000;
 constexpr std::uint32_t kGlideStepMs = 30;
 
+// IsGliding for exactly as long as a glide runs, whichever way it ends.
+class GlideMark {
+  public:
+    explicit GlideMark(App& app) : app_(app) { app_.IsGliding = true; }
+    ~GlideMark() { app_.IsGliding = false; }
+    GlideMark(const GlideMark&) = delete;
+    GlideMark& operator=(const GlideMark&) = delete;
+
+  private:
+    App& app_;
+};
+
 }  // namespace
 
 void SetRichTextUnicode(App& app, Form& form, std::string_view box, const std::u16string& text,
@@ -103,19 +115,7 @@ void LayoutPopup(App& app, const std::u16string& text) {
     auto top = static_cast<std::int32_t>(RoundHalfEven(t.Top()));
 
     // 7. On the screen.
-    double screenW =
-        static_cast<double>(app.platform.desktop.GetSystemMetrics(kSmCxScreen)) * app.TwipsPerPixelX;
-    double screenH =
-        static_cast<double>(app.platform.desktop.GetSystemMetrics(kSmCyScreen)) * app.TwipsPerPixelY;
-    if (screenW > l) {
-        if (l + w > screenW) {
-            l = static_cast<std::int32_t>(screenW) - w;
-        }
-        if (top + h > screenH) {
-            top = static_cast<std::int32_t>(screenH) - h;
-            ico.SetTop(top - ico.Height());
-        }
-    }
+    KeepPopupOnScreen(app, l, top, w, h);
 
     // 8, 9.
     t.SetTop(top);
@@ -128,6 +128,25 @@ void LayoutPopup(App& app, const std::u16string& text) {
     }
 }
 
+void KeepPopupOnScreen(App& app, std::int32_t& left, std::int32_t& top, std::int32_t width,
+                       std::int32_t height) {
+    double screenW =
+        static_cast<double>(app.platform.desktop.GetSystemMetrics(kSmCxScreen)) * app.TwipsPerPixelX;
+    double screenH =
+        static_cast<double>(app.platform.desktop.GetSystemMetrics(kSmCyScreen)) * app.TwipsPerPixelY;
+    if (screenW <= left) {
+        return;
+    }
+    if (left + width > screenW) {
+        left = static_cast<std::int32_t>(screenW) - width;
+    }
+    if (top + height > screenH) {
+        top = static_cast<std::int32_t>(screenH) - height;
+        // The icon stays just above the popup it belongs to.
+        app.frmico->SetTop(top - app.frmico->Height());
+    }
+}
+
 void GlideWindow(App& app, Form& form, std::int32_t width, std::int32_t height, std::int32_t left) {
     auto& loop = app.platform.loop;
     std::int32_t pace = SmoothGlide(app);
@@ -137,7 +156,7 @@ void GlideWindow(App& app, Form& form, std::int32_t width, std::int32_t height, 
         form.SetLeft(left);
         return;
     }
-    app.IsGliding = true;
+    GlideMark mark(app);
     // Each step covers 1/D of the way left: 20 gives 3, 50 gives 6.
     double d = pace / 10.0 + 1.0;
     std::uint64_t g = ++app.GlideGeneration;
@@ -150,7 +169,6 @@ void GlideWindow(App& app, Form& form, std::int32_t width, std::int32_t height, 
         double sl = 1000;
         while (!(form.Width() >= width || sw < app.TwipsPerPixelX || sl < app.TwipsPerPixelX)) {
             if (overtaken()) {
-                app.IsGliding = false;
                 return;
             }
             sw = static_cast<double>(RoundHalfEven(std::fabs(width - form.Width()) / d));
@@ -163,7 +181,6 @@ void GlideWindow(App& app, Form& form, std::int32_t width, std::int32_t height, 
             loop.PumpMessages();
         }
         if (overtaken()) {
-            app.IsGliding = false;
             return;
         }
         form.SetWidth(width);
@@ -176,7 +193,6 @@ void GlideWindow(App& app, Form& form, std::int32_t width, std::int32_t height, 
         double sh = 1000;
         while (!(form.Height() >= height || sh < app.TwipsPerPixelY)) {
             if (overtaken()) {
-                app.IsGliding = false;
                 return;
             }
             sh = static_cast<double>(RoundHalfEven(std::fabs(height - form.Height()) / d));
@@ -188,7 +204,6 @@ void GlideWindow(App& app, Form& form, std::int32_t width, std::int32_t height, 
             form.SetHeight(height);
         }
     }
-    app.IsGliding = false;
 }
 
 void HidePopups(App& app) {

@@ -21,6 +21,11 @@ void LayoutPopup(App& app, const std::u16string& text);
 // "SmoothGlide" is on. A glide only animates growth; a newer glide makes an older one stop.
 void GlideWindow(App& app, Form& form, std::int32_t width, std::int32_t height, std::int32_t left);
 
+// The popup's screen fit, in twips: a popup starting on the screen is moved left so that its
+// right edge stays on it, and up (with the icon above it) so that its bottom edge does.
+void KeepPopupOnScreen(App& app, std::int32_t& left, std::int32_t& top, std::int32_t width,
+                       std::int32_t height);
+
 // Hides the floating icon at once and fades the popup out, stopping the result poll. Does nothing
 // while the icon is hidden: the popup is only ever shown together with it.
 void HidePopups(App& app);

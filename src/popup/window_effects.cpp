@@ -38,10 +38,10 @@ void FadeWindow(App& app, Form& form, std::int32_t start, std::int32_t end, std:
     }
 }
 
-void SetWindowTopmost(App& app, Hwnd window, bool topmost, bool show, std::int32_t x, std::int32_t y) {
+void SetWindowTopmost(App& app, Hwnd window, bool topmost, bool show, std::optional<PointPx> at) {
     RectPx r = app.platform.desktop.GetWindowRect(window).value_or(RectPx{});
-    std::int32_t left = x != 0 ? x : r.left;
-    std::int32_t top = y != 0 ? y : r.top;
+    std::int32_t left = at ? at->x : r.left;
+    std::int32_t top = at ? at->y : r.top;
     app.platform.ui.SetWindowPos(window, topmost ? kHwndTopmost : kHwndNoTopmost, left, top, r.Width(),
                                  r.Height(), kSwpNoActivate | (show ? kSwpShowWindow : 0));
 }
@@ -49,9 +49,7 @@ void SetWindowTopmost(App& app, Hwnd window, bool topmost, bool show, std::int32
 void tmrHideIco_Timer(App& app) {
     FrmMain& m = *app.frmMain;
     if (IsCursorInWindow(app, app.frmico->hWnd())) {
-        // Off and on again: a full interval starts anew.
-        m.tmrHideIco.SetEnabled(false);
-        m.tmrHideIco.SetEnabled(true);
+        m.tmrHideIco.Restart();
         return;
     }
     m.tmrHideIco.SetEnabled(false);

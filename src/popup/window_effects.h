@@ -2,6 +2,7 @@
 // Window effects: translucency, fading and topmost placement without activation.
 
 #include <cstdint>
+#include <optional>
 
 #include "platform/platform.h"
 
@@ -21,8 +22,10 @@ void FadeWindow(App& app, Form& form, std::int32_t start, std::int32_t end, std:
 // The floating icon left alone fades out; while the pointer rests on it, it stays.
 void tmrHideIco_Timer(App& app);
 
-// Puts the window above all others (or out of that layer), optionally moves it to x, y (0 keeps
-// the current value) and shows it, never activating it.
-void SetWindowTopmost(App& app, Hwnd window, bool topmost, bool show, std::int32_t x, std::int32_t y);
+// Puts the window above all others (or out of that layer), moves it to a point when one is given
+// (0 is a real coordinate, as are negative ones left of or above the primary monitor) and shows
+// it, never activating it.
+void SetWindowTopmost(App& app, Hwnd window, bool topmost, bool show,
+                      std::optional<PointPx> at = std::nullopt);
 
 }  // namespace plv

@@ -61,7 +61,7 @@ void FrmAbout::Form_Load() {
     // Only inequality counts: the page may offer an older version too.
     SetVisible("lblDwn", app_.LatestVersion != app_.AppVersion);
     SetCaption("lblDwn", u"Download latest version: " + app_.LatestVersion);
-    SetWindowTopmost(app_, hWnd(), true, true, 0, 0);
+    SetWindowTopmost(app_, hWnd(), true, true);
 }
 
 void FrmAbout::Label1_Click() {

@@ -107,18 +107,21 @@ TEST(SetTranslucency, LayeredOnlyBelowFullOpacityAndFromWindows2000) {
     EXPECT_FALSE(win.exStyle & kWsExLayered);
 }
 
-TEST(SetWindowTopmost, ZeroKeepsTheCurrentPlaceAndNeverActivates) {
+TEST(SetWindowTopmost, NoPointKeepsTheCurrentPlaceAndNeverActivates) {
     Running r;
     FrmIco& ico = *r.app->frmico;
     Hwnd front = r.sim.world().foreground;
-    SetWindowTopmost(*r.app, ico.hWnd(), true, true, 300, 200);
+    SetWindowTopmost(*r.app, ico.hWnd(), true, true, PointPx{300, 200});
     auto& w = *r.sim.world().Window(ico.hWnd());
     EXPECT_EQ(w.rect, (RectPx{300, 200, 316, 216}));
     EXPECT_TRUE(w.topmost);
     EXPECT_TRUE(w.visible);
-    SetWindowTopmost(*r.app, ico.hWnd(), false, false, 0, 0);
+    SetWindowTopmost(*r.app, ico.hWnd(), false, false);
     EXPECT_EQ(w.rect, (RectPx{300, 200, 316, 216}));
     EXPECT_FALSE(w.topmost);
+    // 0 is a place like any other.
+    SetWindowTopmost(*r.app, ico.hWnd(), true, true, PointPx{0, 0});
+    EXPECT_EQ(w.rect, (RectPx{0, 0, 16, 16}));
     EXPECT_EQ(r.sim.world().foreground, front);
 }
 

@@ -225,7 +225,7 @@ class ClipboardRoundTrip : public ::testing::Test {
         PutRaw(user.hwnd(), formats);
         const std::vector<Entry> before = Read(reader.hwnd());
 
-        auto saved = SaveClipboard(app, true);
+        auto saved = SaveClipboard(app);
         ASSERT_TRUE(saved.has_value());
         std::vector<UINT> savedFormats;
         for (const auto& [f, bytes] : saved->formats) {
