@@ -11,6 +11,7 @@
 #include "base/text.h"
 #include "platform/sim/default_settings.h"
 #include "platform/sim/sim_desktop.h"
+#include "support/program_on_sim.h"
 
 namespace plv {
 namespace {
@@ -29,20 +30,6 @@ std::u16string DefaultWith(const std::u16string& key, std::optional<std::u16stri
     std::size_t end = text.find(u"\r\n", at + 2);
     text.replace(at, end - at, value ? u"\r\n" + key + u"=" + *value : u"");
     return text;
-}
-
-struct ProgramRun {
-    sim::SimDesktop sim;
-    std::unique_ptr<App> app;
-};
-
-void Start(ProgramRun& r, const std::optional<std::vector<std::uint8_t>>& file) {
-    if (file) {
-        r.sim.world().files[kPath] = *file;
-    }
-    r.sim.StartProgram();
-    r.app = std::make_unique<App>(r.sim.platform());
-    Main(*r.app);
 }
 
 TEST(Startup, BadSettingsStopTheProgramWithOneClearMessage) {
@@ -77,8 +64,8 @@ TEST(Startup, BadSettingsStopTheProgramWithOneClearMessage) {
         {Encode(DefaultWith(u"CheckConnectionInterval", u"1,5")), "the key \"CheckConnectionInterval\""},
     };
     for (const Case& c : cases) {
-        ProgramRun r;
-        Start(r, c.file);
+        ProgramOnSim r(c.file);
+        r.Start();
         const auto& w = r.sim.world();
         EXPECT_EQ(w.state, sim::ProgramState::Exited) << c.expected;
         EXPECT_EQ(w.exitCode, 2) << c.expected;
@@ -101,8 +88,8 @@ TEST(Startup, BoundaryValuesAreAccepted) {
         {u"Color", u"-1,-2,-3"},      {u"Color", u"999, 999 ,999"},  {u"Gray", u"1,2,3,4,5"},
     };
     for (const auto& [key, value] : cases) {
-        ProgramRun r;
-        Start(r, Encode(DefaultWith(key, value)));
+        ProgramOnSim r(Encode(DefaultWith(key, value)));
+        r.Start();
         EXPECT_EQ(r.sim.world().state, sim::ProgramState::Running) << Utf16ToUtf8(key + u"=" + value);
         EXPECT_FALSE(r.sim.world().lastMessageBox.has_value());
     }
@@ -111,8 +98,8 @@ TEST(Startup, BoundaryValuesAreAccepted) {
 // The program's objects may go while the system they ran on lives on (a test harness, a host
 // that restarts the program): nothing the system still delivers may reach freed memory.
 TEST(Lifetime, NothingReachesAProgramThatIsGone) {
-    ProgramRun r;
-    Start(r, sim::DefaultSettingsFile());
+    ProgramOnSim r(sim::DefaultSettingsFile());
+    r.Start();
     r.sim.Wait(1000);
     Hwnd main = r.app->frmMain->hWnd();
     r.app.reset();
@@ -123,8 +110,8 @@ TEST(Lifetime, NothingReachesAProgramThatIsGone) {
 // After the program has asked its loop to end, the system still works for it (as on Windows,
 // where the process lives until the loop ends), but no timer tick or window event acts.
 TEST(Lifetime, AfterTheEndNoHandlerActsButTheSystemStillAnswers) {
-    ProgramRun r;
-    Start(r, sim::DefaultSettingsFile());
+    ProgramOnSim r(sim::DefaultSettingsFile());
+    r.Start();
     r.sim.Wait(1000);
     App& app = *r.app;
     FrmMain& m = *app.frmMain;
@@ -170,10 +157,10 @@ TEST(Startup, BrowserSetting) {
         {u"firefox", std::nullopt, u""},
     };
     for (const Case& c : cases) {
-        ProgramRun r;
         std::u16string text = DecodeUtf16Le(sim::DefaultSettingsFile()) + u"\r\nbrowser=" + c.value +
                               u"\r\nbrowserpath=C:\\Apps\\chrome.exe\r\n";
-        Start(r, Encode(text));
+        ProgramOnSim r(Encode(text));
+        r.Start();
         const auto& w = r.sim.world();
         std::string name = Utf16ToUtf8(c.value);
         if (!c.kind) {
@@ -204,8 +191,8 @@ TEST(Startup, ColourExamples) {
     };
     for (Case c : {Case{u"255,255,225", 14811135}, Case{u"300, 0, 0", 255}, Case{u"0,0,256", 0xFF0000},
                    Case{u"0.5,1.5,2.5", 0x020200}}) {
-        ProgramRun r;
-        Start(r, Encode(DefaultWith(u"Color", c.value)));
+        ProgramOnSim r(Encode(DefaultWith(u"Color", c.value)));
+        r.Start();
         EXPECT_EQ(r.app->PopupBackColor, c.rgb) << Utf16ToUtf8(c.value);
     }
 }

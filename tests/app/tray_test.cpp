@@ -6,19 +6,13 @@
 #include "app/frm_main.h"
 #include "platform/sim/default_settings.h"
 #include "platform/sim/sim_desktop.h"
+#include "support/program_on_sim.h"
 
 namespace plv {
 namespace {
 
-struct Running {
-    Running() {
-        sim.world().files[u"c:\\program files\\parlevo\\plv.ini"] = sim::DefaultSettingsFile();
-        sim.StartProgram();
-        app = std::make_unique<App>(sim.platform());
-        Main(*app);
-    }
-    sim::SimDesktop sim;
-    std::unique_ptr<App> app;
+struct Running : ProgramOnSim {
+    Running() { Start(); }
 };
 
 TEST(TrayBalloon, SplitsTitleAndMessageAtTheFirstLineBreak) {

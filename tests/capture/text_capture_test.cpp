@@ -11,19 +11,14 @@
 #include "capture/text_capture.h"
 #include "platform/sim/default_settings.h"
 #include "platform/sim/sim_desktop.h"
+#include "support/program_on_sim.h"
 
 namespace plv {
 namespace {
 
 using sim::CopyBehaviour;
 
-struct Desk {
-    Desk() { sim.world().files[u"c:\\program files\\parlevo\\plv.ini"] = sim::DefaultSettingsFile(); }
-    void Start() {
-        sim.StartProgram();
-        app = std::make_unique<App>(sim.platform());
-        Main(*app);
-    }
+struct Desk : ProgramOnSim {
     sim::SimApp& AddApp(CopyBehaviour copy, const std::u16string& cls = u"Edit",
                         const std::u16string& text = u"sel") {
         auto& a = sim.AddApp(u"app.exe", copy, {0, 0, 800, 600}, cls, text);
@@ -37,8 +32,6 @@ struct Desk {
         }
         return k;
     }
-    sim::SimDesktop sim;
-    std::unique_ptr<App> app;
 };
 
 const std::string kInsertChord = "11/45/1 2D/45/1 2D/45/3 11/45/3";

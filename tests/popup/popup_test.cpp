@@ -13,19 +13,22 @@
 #include "popup/frm_trans.h"
 #include "popup/popup_layout.h"
 #include "popup/window_effects.h"
+#include "support/program_on_sim.h"
 
 namespace plv {
 namespace {
 
-struct Running {
-    explicit Running(const std::u16string& extraSettings = u"") {
-        std::vector<std::uint8_t> file = sim::DefaultSettingsFile();
-        auto extra = ToUtf16Le(extraSettings, false);
-        file.insert(file.end(), extra.begin(), extra.end());
-        sim.world().files[u"c:\\program files\\parlevo\\plv.ini"] = file;
-        sim.StartProgram();
-        app = std::make_unique<App>(sim.platform());
-        Main(*app);
+std::vector<std::uint8_t> ShippedSettingsWith(const std::u16string& extraSettings) {
+    std::vector<std::uint8_t> file = sim::DefaultSettingsFile();
+    auto extra = ToUtf16Le(extraSettings, false);
+    file.insert(file.end(), extra.begin(), extra.end());
+    return file;
+}
+
+struct Running : ProgramOnSim {
+    explicit Running(const std::u16string& extraSettings = u"")
+        : ProgramOnSim(ShippedSettingsWith(extraSettings)) {
+        Start();
         sim.world().tracer = [this](const std::string& line) { trace.push_back(line); };
     }
     std::vector<std::string> Lines(const std::string& part) {
@@ -38,8 +41,6 @@ struct Running {
         }
         return out;
     }
-    sim::SimDesktop sim;
-    std::unique_ptr<App> app;
     std::vector<std::string> trace;
 };
 
