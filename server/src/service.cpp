@@ -51,6 +51,15 @@ std::string FillTemplate(std::string_view tpl, const std::map<std::string, std::
     return out;
 }
 
+// Compares without stopping at the first difference, so the time an answer takes says nothing
+// about how much of a guessed key was right. `expected` is never empty.
+bool SameKey(const std::string& given, const std::string& expected) {
+    unsigned char diff = given.size() == expected.size() ? 0 : 1;
+    for (std::size_t i = 0; i < given.size(); ++i)
+        diff |= static_cast<unsigned char>(given[i] ^ expected[i % expected.size()]);
+    return diff == 0;
+}
+
 }  // namespace
 
 std::string DescribeDirection(const std::string& source, const std::string& target) {
@@ -111,7 +120,7 @@ std::size_t Service::BodyLimit() const {
 }
 
 void Service::HandleTranslate(const httplib::Request& req, httplib::Response& res,
-                              const httplib::ContentReader& reader) {
+                              const httplib::ContentReader& reader, bool key_checked) {
     const std::size_t limit = BodyLimit();
     const auto too_large = [&] {
         // The rest of the body is left unread, so the connection cannot carry another request.
@@ -163,7 +172,8 @@ void Service::HandleTranslate(const httplib::Request& req, httplib::Response& re
     if (fields.Has("format") && fields.Get("format") != "text") {
         return SendError(res, 400, "unsupported format '" + fields.Get("format") + "' (only text)");
     }
-    if (!cfg_.api_key.empty() && (!fields.Has("api_key") || fields.Get("api_key") != cfg_.api_key)) {
+    if (!key_checked && !cfg_.api_key.empty() &&
+        (!fields.Has("api_key") || !SameKey(fields.Get("api_key"), cfg_.api_key))) {
         return SendError(res, 403, "invalid or missing api_key");
     }
     const std::string& q = fields.Get("q");
@@ -222,14 +232,16 @@ void Service::Install(httplib::Server& svr) {
             return httplib::Server::HandlerResponse::Handled;
         });
     }
-    svr.Get("/", [this](const httplib::Request& req, httplib::Response& res) {
+    const auto page = [this](const httplib::Request& req, httplib::Response& res) {
         res.set_header("Cache-Control", "no-store");
         res.set_content(RenderPage(req.get_param_value("dir")), "text/html; charset=utf-8");
-    });
-    svr.Get("/page.js", [](const httplib::Request&, httplib::Response& res) {
+    };
+    const auto script = [](const httplib::Request&, httplib::Response& res) {
         res.set_header("Cache-Control", "no-store");
         res.set_content(std::string(kPageJs), "application/javascript; charset=utf-8");
-    });
+    };
+    svr.Get("/", page);
+    svr.Get("/page.js", script);
     svr.Get("/languages", [this](const httplib::Request&, httplib::Response& res) {
         std::string error;
         auto languages = engine_.Languages(&error);
@@ -243,7 +255,34 @@ void Service::Install(httplib::Server& svr) {
     // below our text limit; the overall payload cap above still applies.
     svr.Post("/translate",
              [this](const httplib::Request& req, httplib::Response& res,
-                    const httplib::ContentReader& reader) { HandleTranslate(req, res, reader); });
+                    const httplib::ContentReader& reader) { HandleTranslate(req, res, reader, false); });
+
+    // A team's Parlevo programs load the page from a server on the network, which asks for the
+    // key, and the program has no way to hand a key to the page: all it does is append
+    // "?dir=xx-yy" to its service address. So the key travels in the path. With serviceurl
+    // http://SERVER:PORT/key/KEY/ the page loads from there, its relative requests (page.js,
+    // translate) land under the same prefix, and the key is checked from the path. A wrong key
+    // gets 403 without the page, so the page never shows the key to anyone who did not have it.
+    if (!cfg_.api_key.empty()) {
+        const auto key_ok = [this](const httplib::Request& req, httplib::Response& res) {
+            if (SameKey(req.matches[1].str(), cfg_.api_key)) return true;
+            HttpServer::CloseAfterResponse();  // a body, if any, is left unread
+            SendError(res, 403, "invalid api_key in the address");
+            return false;
+        };
+        svr.Get(R"(/key/([^/]+)/)", [key_ok, page](const httplib::Request& req, httplib::Response& res) {
+            if (key_ok(req, res)) page(req, res);
+        });
+        svr.Get(R"(/key/([^/]+)/page\.js)",
+                [key_ok, script](const httplib::Request& req, httplib::Response& res) {
+                    if (key_ok(req, res)) script(req, res);
+                });
+        svr.Post(R"(/key/([^/]+)/translate)",
+                 [this, key_ok](const httplib::Request& req, httplib::Response& res,
+                                const httplib::ContentReader& reader) {
+                     if (key_ok(req, res)) HandleTranslate(req, res, reader, true);
+                 });
+    }
     if (cfg_.debug_endpoints && apertium_ != nullptr) {
         svr.Get("/debug/pids", [this](const httplib::Request& req, httplib::Response& res) {
             SendJson(res, 200, json{{"pids", apertium_->Pids(req.get_param_value("dir"))}});

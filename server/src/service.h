@@ -31,8 +31,9 @@ class Service {
     std::size_t BodyLimit() const;
 
   private:
+    // key_checked: the api_key came in the request's path and was found right.
     void HandleTranslate(const httplib::Request& req, httplib::Response& res,
-                         const httplib::ContentReader& reader);
+                         const httplib::ContentReader& reader, bool key_checked);
 
     const Config& cfg_;
     Engine& engine_;

@@ -276,6 +276,27 @@ TEST(Http, ApiKeyIsRequiredWhenConfigured) {
     const auto wrong = Send(
         s.port(), Form({{"q", "house"}, {"source", "en"}, {"target", "es"}, {"api_key", "nope"}}), kForm);
     EXPECT_EQ(wrong.status, 403);
+
+    // The key in the path, for the page a team's programs load from /key/KEY/.
+    const std::string form = Form({{"q", "the house"}, {"source", "en"}, {"target", "es"}});
+    EXPECT_NE(Translation(Send(s.port(), form, kForm, "/key/s3cret/translate")).find("casa"), std::string::npos);
+    httplib::Client cli("127.0.0.1", s.port());
+    auto page = cli.Get("/key/s3cret/?dir=en-es");
+    ASSERT_TRUE(page);
+    EXPECT_EQ(page->status, 200);
+    EXPECT_NE(page->body.find("<script src=\"page.js\">"), std::string::npos);
+    EXPECT_EQ(cli.Get("/key/s3cret/page.js")->status, 200);
+    for (const char* key : {"nope", "s3cre", "s3cretx", "S3CRET"}) {
+        EXPECT_EQ(Send(s.port(), form, kForm, std::string("/key/") + key + "/translate").status, 403) << key;
+        auto wrong_page = cli.Get(std::string("/key/") + key + "/?dir=en-es");
+        ASSERT_TRUE(wrong_page);
+        EXPECT_EQ(wrong_page->status, 403) << key;
+        EXPECT_EQ(wrong_page->body.find("s3cret"), std::string::npos);
+    }
+    // Without a configured key there is no such path to guess at.
+    ServerProcess open_server({});
+    ASSERT_NE(open_server.port(), 0);
+    EXPECT_EQ(Send(open_server.port(), form, kForm, "/key/x/translate").status, 404);
 }
 
 TEST(Http, KilledPipelineIsReplacedAndTheNextRequestSucceeds) {

@@ -309,6 +309,15 @@ async function main() {
         }
     });
 
+    await check('a keyed server: the page at /key/KEY/ translates, its requests carrying the key', async () => {
+        const keyed = await startService(['--api-key', 'team-key-1']);
+        await cdp.send('Page.navigate', { url: keyed + '/key/team-key-1/?dir=en-es' });
+        await pollUntil('the keyed page', () => cdp.eval("document.readyState === 'complete' && " +
+                                                         "!!document.getElementById('text')"), 10000);
+        const { result } = await translateLikeTheProgram(cdp, 'the house');
+        expect(/casa/.test(result), 'translation was ' + JSON.stringify(result));
+    });
+
     if (process.env.PLV_PAGE_SCREENSHOT) {
         await load('?dir=en-es');
         await translateLikeTheProgram(cdp, 'The weather is nice today.\n\nWe go to the beach.');
