@@ -13,14 +13,12 @@
 
 #include "clipboard/cls_clipboard.h"
 #include "platform/sim/sim_desktop.h"
+#include "require.h"
 
 namespace {
 
 void Require(bool ok, const char* what) {
-    if (!ok) {
-        std::fprintf(stderr, "fuzz_clipboard: %s\n", what);
-        std::abort();
-    }
+    plv::fuzz::Require(ok, "fuzz_clipboard", what);
 }
 
 }  // namespace

@@ -11,14 +11,12 @@
 
 #include "app/settings.h"
 #include "platform/sim/scenario.h"
+#include "require.h"
 
 namespace {
 
 void Require(bool ok, const char* what) {
-    if (!ok) {
-        std::fprintf(stderr, "fuzz_settings: %s\n", what);
-        std::abort();
-    }
+    plv::fuzz::Require(ok, "fuzz_settings", what);
 }
 
 }  // namespace
