@@ -17,6 +17,13 @@
 namespace plv {
 namespace {
 
+// A release this far from the press (pixels) is a drag that selected something; a click is not.
+constexpr int kDragMinDy = 10;
+constexpr int kDragMinDx = 30;
+// The pointer may wander this far (pixels) beyond where it started from the icon before the
+// offer is withdrawn.
+constexpr double kIconLeaveMargin = 50;
+
 // The foreground application: when another window comes to the front, find its executable, load
 // its flag and bring the tray menu's entry up to date.
 void FollowForeground(App& app) {
@@ -70,7 +77,7 @@ void WatchButtons(App& app) {
             }
             m.PressX = at.x;
             m.PressY = at.y;
-        } else if (std::abs(m.PressY - at.y) > 10 || std::abs(m.PressX - at.x) > 30) {
+        } else if (std::abs(m.PressY - at.y) > kDragMinDy || std::abs(m.PressX - at.x) > kDragMinDx) {
             TranslateSelection(app, at.x, at.y, std::min(m.PressX, at.x));
         }
     }
@@ -127,7 +134,7 @@ void tmrOut_Timer(App& app) {
     PointPx at = app.platform.desktop.GetCursorPos();
     double dy = static_cast<double>(app.IconAnchorY - at.y);
     double dx = static_cast<double>(app.IconAnchorX - at.x);
-    if (std::sqrt(dy * dy + dx * dx) > app.IconInitialDistance + 50) {
+    if (std::sqrt(dy * dy + dx * dx) > app.IconInitialDistance + kIconLeaveMargin) {
         app.frmMain->tmrOut.SetEnabled(false);
         HidePopups(app);
     }

@@ -17,6 +17,12 @@ namespace plv {
 namespace {
 
 constexpr char16_t kSeparators[] = {u' ', u'.', u',', u'-', u'!', u';', u':', u'/', u'\\'};
+// The floating icon, 16 pixels square, sits 10 right of and 5 above the release point; its
+// centre, from which the pointer's distance is measured, is taken 18 right and 3 below it.
+constexpr std::int32_t kIconOffsetX = 10;
+constexpr std::int32_t kIconOffsetY = -5;
+constexpr std::int32_t kIconAnchorDx = 18;
+constexpr std::int32_t kIconAnchorDy = 3;
 
 bool IsLowSurrogate(char16_t c) {
     return c >= 0xDC00 && c <= 0xDFFF;
@@ -114,14 +120,14 @@ void TranslateSelection(App& app, std::int32_t x, std::int32_t y, std::int32_t l
         SetTranslucency(app, ico.hWnd(), *transparency);
     }
     // 11, 12. The icon's centre, and how far the pointer is from it now.
-    app.IconAnchorX = x + 18;
-    app.IconAnchorY = y + 3;
+    app.IconAnchorX = x + kIconAnchorDx;
+    app.IconAnchorY = y + kIconAnchorDy;
     PointPx at = p.desktop.GetCursorPos();
     double dx = static_cast<double>(app.IconAnchorX - at.x);
     double dy = static_cast<double>(app.IconAnchorY - at.y);
     app.IconInitialDistance = std::sqrt(dx * dx + dy * dy);
     // 13. Beside the pointer, above everything, without taking the focus.
-    SetWindowTopmost(app, ico.hWnd(), true, true, PointPx{x + 10, y - 5});
+    SetWindowTopmost(app, ico.hWnd(), true, true, PointPx{x + kIconOffsetX, y + kIconOffsetY});
     // 14. An interval that cannot be read or set leaves the one before.
     if (auto seconds = SettingNumber(app, u"hideiconinterval")) {
         std::int64_t ms = RoundHalfEven(*seconds * 1000.0);

@@ -16,6 +16,9 @@ namespace {
 
 constexpr std::size_t kFormattedChars = 10000;
 constexpr std::uint32_t kGlideStepMs = 30;
+// Closing, the popup fades from 20 to fully transparent in 3 steps.
+constexpr std::int32_t kPopupFadeFrom = 20;
+constexpr std::int32_t kPopupFadeSteps = 3;
 
 // IsGliding for exactly as long as a glide runs, whichever way it ends.
 class GlideMark {
@@ -222,7 +225,7 @@ void HidePopups(App& app) {
     app.frmMain->tmrTimeOut.SetEnabled(false);
     app.frmTrans->SetVisible("google", false);
     if (popup) {
-        FadeWindow(app, *app.frmTrans, 20, 255, 3);
+        FadeWindow(app, *app.frmTrans, kPopupFadeFrom, kFullyTransparent, kPopupFadeSteps);
         app.frmTrans->Hide();
     }
 }

@@ -9,6 +9,13 @@
 #include "popup/frm_trans.h"
 
 namespace plv {
+namespace {
+
+// Left alone, the icon fades from 100 to fully transparent in 5 steps.
+constexpr std::int32_t kIconFadeFrom = 100;
+constexpr std::int32_t kIconFadeSteps = 5;
+
+}  // namespace
 
 void SetTranslucency(App& app, Hwnd window, std::int32_t transparency) {
     if (app.OsVersion < 500) {
@@ -62,7 +69,7 @@ void tmrHideIco_Timer(App& app) {
     }
     // The icon goes, and with it the watch on the pointer's distance from it.
     m.tmrOut.SetEnabled(false);
-    FadeWindow(app, *app.frmico, 100, 255, 5);
+    FadeWindow(app, *app.frmico, kIconFadeFrom, kFullyTransparent, kIconFadeSteps);
     app.frmico->Hide();
 }
 

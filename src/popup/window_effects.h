@@ -8,6 +8,9 @@
 
 namespace plv {
 
+// A transparency (0 opaque to 255) at which a window shows nothing.
+constexpr std::int32_t kFullyTransparent = 255;
+
 class App;
 class Form;
 

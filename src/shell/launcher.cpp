@@ -9,18 +9,26 @@ namespace {
 const char16_t* const kTitle = u"Ошибка";
 constexpr std::uint32_t kWarningStyle = kMbOk | kMbIconExclamation;
 
+// ShellExecute's answers: above 32 it opened the target; the others name what went wrong.
+constexpr std::intptr_t kSeOutOfMemory = 0;
+constexpr std::intptr_t kSeFileNotFound = 2;
+constexpr std::intptr_t kSePathNotFound = 3;
+constexpr std::intptr_t kSeBadFormat = 11;
+constexpr std::intptr_t kSeNoAssociation = 31;
+constexpr std::intptr_t kSeLastError = 32;
+
 std::u16string MessageFor(std::intptr_t code) {
     switch (code) {
-        case 31:
+        case kSeNoAssociation:
             return u"Windows не знает, что это за файл и чем его открывать. Выберите программу из списка или "
                    u"нажмите Отмена.";
-        case 0:
+        case kSeOutOfMemory:
             return u"Ошибка: Недостаточно памяти. Выполнение прервано!";
-        case 2:
+        case kSeFileNotFound:
             return u"Ошибка: Файл не найден. Путь или имя файла указаны неправильно! ";
-        case 3:
+        case kSePathNotFound:
             return u"Ошибка: Путь не найден. Указанная папка не существует! \"";
-        case 11:
+        case kSeBadFormat:
             return u"Ошибка:  Неизвестный формат файла!";
         default:
             return u"";
@@ -33,11 +41,11 @@ std::u16string OpenDocument(App& app, const std::u16string& target) {
     auto& shell = app.platform.shell;
     // Success is any answer above 32, judged on the whole value.
     std::intptr_t code = shell.ShellExecute(0, target);
-    if (code > 32) {
+    if (code > kSeLastError) {
         return u"";
     }
     std::u16string message = MessageFor(code);
-    if (code == 31) {
+    if (code == kSeNoAssociation) {
         shell.StartCommandLine(u"rundll32.exe shell32.dll,OpenAs_RunDLL " + target);
     }
     shell.MessageBox(message, kTitle, kWarningStyle);
