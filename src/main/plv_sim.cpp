@@ -11,7 +11,8 @@
 namespace {
 
 int Usage() {
-    std::cerr << "usage: plv-sim [--trace] SCRIPT   (SCRIPT may be - for standard input)\n";
+    std::cerr << "usage: plv-sim [--trace] SCRIPT   (SCRIPT may be - for standard input)\n"
+                 "       plv-sim --help           (the commands; docs/plv-sim.md describes them)\n";
     return 2;
 }
 
@@ -24,6 +25,9 @@ int main(int argc, char** argv) {
         std::string a = argv[i];
         if (a == "--trace") {
             trace = true;
+        } else if (a == "--help") {
+            std::cout << plv::sim::ScenarioRunner::Help();
+            return 0;
         } else if (path.empty() && (a == "-" || a.rfind("--", 0) != 0)) {
             path = a;
         } else {

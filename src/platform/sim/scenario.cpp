@@ -303,424 +303,574 @@ std::vector<std::uint8_t> ScenarioRunner::SettingsBytes() const {
     return ToUtf16Le(text, false);
 }
 
-void ScenarioRunner::Dispatch(const std::string& raw, const std::vector<Token>& t) {
-    const std::string& cmd = t[0].text;
-    auto& w = sim_.world();
+// The commands: each name with its argument syntax (for --help) and its handler.
+const std::map<std::string, ScenarioRunner::Command>& ScenarioRunner::Commands() {
+    static const std::map<std::string, Command> table = {
+        {"another-instance", {"", &ScenarioRunner::CmdAnotherInstance}},
+        {"app",
+         {"EXE [copy=message|insert|ctrl-c|late|none|hang] [rect=L,T,R,B] [class=NAME] [watcher=MS] [TEXT]",
+          &ScenarioRunner::CmdApp}},
+        {"args", {"TEXT", &ScenarioRunner::CmdArgs}},
+        {"click", {"TARGET [BUTTON]", &ScenarioRunner::CmdClick}},
+        {"clipboard",
+         {"text TEXT | unicode TEXT | format ID HEX | empty | locked MS", &ScenarioRunner::CmdClipboard}},
+        {"close-main", {"user|program|system", &ScenarioRunner::CmdCloseMain}},
+        {"drag", {"X1 Y1 X2 Y2 [BUTTON]", &ScenarioRunner::CmdDrag}},
+        {"exe", {"NAME", &ScenarioRunner::CmdExe}},
+        {"expect", {"NAME VALUE", &ScenarioRunner::CmdObserve}},
+        {"foreground", {"EXE|none", &ScenarioRunner::CmdForeground}},
+        {"menu", {"enable|open|connect|about|exit|dismiss", &ScenarioRunner::CmdMenu}},
+        {"move", {"X Y", &ScenarioRunner::CmdMove}},
+        {"no-hash2", {"", &ScenarioRunner::CmdNoHash2}},
+        {"no-settings-file", {"", &ScenarioRunner::CmdNoSettingsFile}},
+        {"os", {"N", &ScenarioRunner::CmdOs}},
+        {"page",
+         {"ready [MS] | never | answer-after MS | answer TEXT | silent | fromto TEXT | version V | download "
+          "URL | engine URL | missing ID | problem TEXT",
+          &ScenarioRunner::CmdPage}},
+        {"press", {"BUTTON", &ScenarioRunner::CmdPressOrRelease}},
+        {"print", {"NAME", &ScenarioRunner::CmdObserve}},
+        {"registry", {"EXE VALUE", &ScenarioRunner::CmdRegistry}},
+        {"release", {"BUTTON", &ScenarioRunner::CmdPressOrRelease}},
+        {"screen", {"W H", &ScenarioRunner::CmdScreen}},
+        {"select", {"EXE TEXT", &ScenarioRunner::CmdSelect}},
+        {"select-popup", {"START LENGTH", &ScenarioRunner::CmdSelectPopup}},
+        {"setting", {"KEY VALUE", &ScenarioRunner::CmdSetting}},
+        {"settings-file", {"PATH", &ScenarioRunner::CmdSettingsFile}},
+        {"shell", {"TARGET CODE", &ScenarioRunner::CmdShell}},
+        {"start", {"", &ScenarioRunner::CmdStart}},
+        {"swap-buttons", {"", &ScenarioRunner::CmdSwapButtons}},
+        {"taskbar-restart", {"", &ScenarioRunner::CmdTaskbarRestart}},
+        {"time-of-day", {"HH:MM:SS[.mmm]", &ScenarioRunner::CmdTimeOfDay}},
+        {"tray", {"CODE", &ScenarioRunner::CmdTray}},
+        {"twips", {"TX TY", &ScenarioRunner::CmdTwips}},
+        {"version", {"A.B.C.D", &ScenarioRunner::CmdVersion}},
+        {"wait", {"MS", &ScenarioRunner::CmdWait}},
+    };
+    return table;
+}
 
-    // --- observing
-    if (cmd == "print" || cmd == "expect") {
-        RequireArgs(t, 1, cmd == "print" ? 1 : 1000);
-        const std::string& name = t[1].text;
-        std::string shown = Show(name);
-        if (cmd == "print") {
-            sim_.world().FlushTrace();
-            out_ << name << " = " << shown << '\n';
-            return;
-        }
-        if (t.size() < 3) {
-            throw ScriptError{"expect needs a name and a value"};
-        }
-        std::string expected = raw.substr(std::min(raw.size(), t[1].end + 1));
-        if (expected != shown) {
-            throw ExpectFailed{name + ": expected " + expected + ", got " + shown};
-        }
+std::string ScenarioRunner::Help() {
+    std::string text;
+    for (const auto& [name, command] : Commands()) {
+        text += name + (command.syntax[0] != '\0' ? std::string(" ") + command.syntax : std::string()) + "\n";
+    }
+    return text;
+}
+
+void ScenarioRunner::Dispatch(const std::string& raw, const std::vector<Token>& t) {
+    auto it = Commands().find(t[0].text);
+    if (it == Commands().end()) {
+        throw ScriptError{"unknown command \"" + t[0].text + "\""};
+    }
+    (this->*it->second.run)(raw, t);
+}
+
+void ScenarioRunner::CmdObserve(const std::string& raw, const std::vector<Token>& t) {
+    const std::string& cmd = t[0].text;
+    RequireArgs(t, 1, cmd == "print" ? 1 : 1000);
+    const std::string& name = t[1].text;
+    std::string shown = Show(name);
+    if (cmd == "print") {
+        sim_.world().FlushTrace();
+        out_ << name << " = " << shown << '\n';
         return;
     }
+    if (t.size() < 3) {
+        throw ScriptError{"expect needs a name and a value"};
+    }
+    std::string expected = raw.substr(std::min(raw.size(), t[1].end + 1));
+    if (expected != shown) {
+        throw ExpectFailed{name + ": expected " + expected + ", got " + shown};
+    }
+    return;
+}
 
-    // --- setting up
-    if (cmd == "setting") {
-        RequireNotStarted(cmd);
-        RequireArgs(t, 2, 2);
-        if (t[1].text.empty() || t[1].text.find('=') != std::string::npos) {
-            throw ScriptError{"a setting's key must be a non-empty text without \"=\""};
-        }
-        SetSetting(t[1].text, t[2].text);
-    } else if (cmd == "settings-file") {
-        RequireNotStarted(cmd);
-        RequireArgs(t, 1, 1);
-        std::string path = t[1].text;
-        if (!path.empty() && path[0] != '/') {
-            path = scriptDir_ + "/" + path;
-        }
-        std::ifstream f(path, std::ios::binary);
-        if (!f) {
-            throw ScriptError{"cannot read the settings file \"" + path + "\""};
-        }
-        settingsRaw_ = std::vector<std::uint8_t>(std::istreambuf_iterator<char>(f), {});
-        settingsLines_.reset();
-    } else if (cmd == "no-settings-file") {
-        RequireNotStarted(cmd);
-        RequireArgs(t, 0, 0);
-        settingsRaw_.reset();
-        settingsLines_.reset();
-    } else if (cmd == "exe") {
-        RequireNotStarted(cmd);
-        RequireArgs(t, 1, 1);
-        if (t[1].text.empty()) {
-            throw ScriptError{"the executable's name must not be empty"};
-        }
-        w.exeBaseName = Utf8ToUtf16(t[1].text);
-    } else if (cmd == "version") {
-        RequireNotStarted(cmd);
-        RequireArgs(t, 1, 1);
-        auto parts = Split(Utf8ToUtf16(t[1].text), u'.');
-        if (parts.size() != 4) {
-            throw ScriptError{"version takes A.B.C.D, not \"" + t[1].text + "\""};
-        }
-        std::uint16_t f[4];
-        for (int i = 0; i < 4; ++i) {
-            std::int64_t v =
-                ParseNonNegative(Utf16ToUtf8(parts[static_cast<std::size_t>(i)]), "a version field");
-            if (v > 65535) {
-                throw ScriptError{"a version field must be at most 65535"};
-            }
-            f[i] = static_cast<std::uint16_t>(v);
-        }
-        w.version = FileVersion{f[0], f[1], f[2], f[3]};
-    } else if (cmd == "args") {
-        RequireNotStarted(cmd);
-        RequireArgs(t, 1, 1);
-        w.args = Utf8ToUtf16(t[1].text);
-    } else if (cmd == "another-instance") {
-        RequireNotStarted(cmd);
-        RequireArgs(t, 0, 0);
-        w.anotherInstance = true;
-    } else if (cmd == "screen") {
-        RequireNotStarted(cmd);
-        RequireArgs(t, 2, 2);
-        w.screenW = static_cast<std::int32_t>(ParseNonNegative(t[1].text, "the screen width"));
-        w.screenH = static_cast<std::int32_t>(ParseNonNegative(t[2].text, "the screen height"));
-    } else if (cmd == "twips") {
-        RequireNotStarted(cmd);
-        RequireArgs(t, 2, 2);
-        w.twipsX = static_cast<std::int32_t>(ParseNonNegative(t[1].text, "twips per pixel"));
-        w.twipsY = static_cast<std::int32_t>(ParseNonNegative(t[2].text, "twips per pixel"));
-        if (w.twipsX == 0 || w.twipsY == 0) {
-            throw ScriptError{"twips per pixel must be at least 1"};
-        }
-    } else if (cmd == "swap-buttons") {
-        RequireNotStarted(cmd);
-        RequireArgs(t, 0, 0);
-        w.swapButtons = true;
-    } else if (cmd == "os") {
-        RequireNotStarted(cmd);
-        RequireArgs(t, 1, 1);
-        w.osVersion = static_cast<std::uint32_t>(ParseNonNegative(t[1].text, "the OS version"));
-    } else if (cmd == "time-of-day") {
-        RequireNotStarted(cmd);
-        RequireArgs(t, 1, 1);
-        auto parts = Split(Utf8ToUtf16(t[1].text), u':');
-        if (parts.size() != 3) {
-            throw ScriptError{"time-of-day takes HH:MM:SS.mmm"};
-        }
-        auto h = ParseNonNegative(Utf16ToUtf8(parts[0]), "hours");
-        auto m = ParseNonNegative(Utf16ToUtf8(parts[1]), "minutes");
-        auto s = ParseNumber(parts[2]);
-        if (h > 23 || m > 59 || !s || *s < 0 || *s >= 60) {
-            throw ScriptError{"time-of-day takes HH:MM:SS.mmm within one day"};
-        }
-        w.dayStartMs = (h * 3600 + m * 60) * 1000 + RoundHalfEven(*s * 1000) - w.now;
-    } else if (cmd == "registry") {
-        RequireArgs(t, 2, 2);
-        w.registry[ToLower(w.exeBaseName + u"\\Applications\\" + Utf8ToUtf16(t[1].text))] =
-            Utf8ToUtf16(t[2].text);
-    } else if (cmd == "app") {
-        RequireArgs(t, 1, 6);
-        CopyBehaviour copy = CopyBehaviour::Insert;
-        RectPx rect{0, 0, 800, 600};
-        std::u16string cls = u"SimAppWindow";
-        std::u16string text;
-        std::uint32_t watcherMs = 0;
-        bool haveText = false;
-        for (std::size_t i = 2; i < t.size(); ++i) {
-            const std::string& a = t[i].text;
-            if (!t[i].quoted && a.rfind("copy=", 0) == 0) {
-                static const std::map<std::string, CopyBehaviour> modes = {
-                    {"message", CopyBehaviour::Message}, {"insert", CopyBehaviour::Insert},
-                    {"ctrl-c", CopyBehaviour::CtrlC},    {"late", CopyBehaviour::Late},
-                    {"none", CopyBehaviour::None},       {"hang", CopyBehaviour::Hang}};
-                auto it = modes.find(a.substr(5));
-                if (it == modes.end()) {
-                    throw ScriptError{"unknown copy behaviour \"" + a.substr(5) + "\""};
-                }
-                copy = it->second;
-            } else if (!t[i].quoted && a.rfind("rect=", 0) == 0) {
-                auto f = Split(Utf8ToUtf16(a.substr(5)), u',');
-                if (f.size() != 4) {
-                    throw ScriptError{"rect= takes L,T,R,B"};
-                }
-                std::int32_t v[4];
-                for (std::size_t k = 0; k < 4; ++k) {
-                    v[k] = static_cast<std::int32_t>(ParseInt(Utf16ToUtf8(f[k]), "a rectangle's edge"));
-                }
-                rect = {v[0], v[1], v[2], v[3]};
-            } else if (!t[i].quoted && a.rfind("class=", 0) == 0) {
-                cls = Utf8ToUtf16(a.substr(6));
-            } else if (!t[i].quoted && a.rfind("watcher=", 0) == 0) {
-                watcherMs = static_cast<std::uint32_t>(ParseNonNegative(a.substr(8), "watcher="));
-            } else if (!haveText) {
-                text = Utf8ToUtf16(a);
-                haveText = true;
-            } else {
-                throw ScriptError{"app takes one selection text; quote a text that holds blanks"};
-            }
-        }
-        sim_.AddApp(Utf8ToUtf16(t[1].text), copy, rect, cls, text).watcherMs = watcherMs;
-    } else if (cmd == "shell") {
-        RequireArgs(t, 2, 2);
-        w.shellAnswers[Utf8ToUtf16(t[1].text)] = ParseInt(t[2].text, "the shell's answer");
-    } else if (cmd == "click") {
-        RequireStarted();
-        RequireArgs(t, 1, 2);
-        Click(t[1].text, t.size() > 2 ? t[2].text : "left");
-    } else if (cmd == "select") {
-        RequireArgs(t, 2, 2);
-        bool found = false;
-        for (auto& a : w.apps) {
-            if (a.exe == Utf8ToUtf16(t[1].text)) {
-                a.selection = Utf8ToUtf16(t[2].text);
-                found = true;
-            }
-        }
-        if (!found) {
-            throw ScriptError{"no application \"" + t[1].text + "\" (add it with app)"};
-        }
-    } else if (cmd == "no-hash2") {
-        RequireNotStarted(cmd);
-        RequireArgs(t, 0, 0);
-        w.hash2Missing = true;
-    } else if (cmd == "clipboard") {
-        RequireArgs(t, 1, 3);
-        const std::string& what = t[1].text;
-        // What the user copied in another application; it owns the clipboard now.
-        Hwnd owner = w.desktopWindow;
-        if (what == "text" || what == "unicode") {
-            RequireArgs(t, 2, 2);
-            std::u16string text = Utf8ToUtf16(t[2].text);
-            std::vector<std::uint8_t> block;
-            if (what == "text") {
-                std::string ansi = Utf16ToAnsi(text);
-                block.assign(ansi.begin(), ansi.end());
-                block.push_back(0);
-                w.ClipboardReplace(owner, {{kCfText, block}});
-            } else {
-                w.ClipboardReplace(owner, {{kCfUnicodeText, ToUtf16Le(text, true)}});
-            }
-        } else if (what == "format") {
-            RequireArgs(t, 3, 3);
-            auto id = ParseNonNegative(t[2].text, "a format id");
-            if (id < 1 || id > 0xFFFF) {
-                throw ScriptError{"a format id lies between 1 and 65535"};
-            }
-            const std::string& hex = t[3].text;
-            if (hex.size() % 2 != 0 || hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
-                throw ScriptError{"the block must be pairs of hexadecimal digits, not \"" + hex + "\""};
-            }
-            std::vector<std::uint8_t> block;
-            for (std::size_t i = 0; i < hex.size(); i += 2) {
-                block.push_back(static_cast<std::uint8_t>(std::stoul(hex.substr(i, 2), nullptr, 16)));
-            }
-            auto format = static_cast<std::uint32_t>(id);
-            if (format >= 0xC000 && !w.clipboard.registered.count(format)) {
-                w.clipboard.registered[format] = "Sim Format " + std::to_string(format);
-            }
-            std::vector<std::pair<std::uint32_t, std::vector<std::uint8_t>>> data;
-            for (const auto& [f, h] : w.clipboard.formats) {
-                if (f != format) {
-                    data.emplace_back(f, w.clipboard.blocks[h]);
-                }
-            }
-            data.emplace_back(format, block);
-            w.ClipboardReplace(owner, data);
-        } else if (what == "empty") {
-            RequireArgs(t, 1, 1);
-            w.ClipboardReplace(owner, {});
-        } else if (what == "locked") {
-            RequireArgs(t, 2, 2);
-            w.clipboard.lockedUntil = w.now + ParseNonNegative(t[2].text, "MS");
-        } else {
-            throw ScriptError{"unknown clipboard command \"" + what + "\""};
-        }
-    } else if (cmd == "page") {
-        RequireArgs(t, 1, 2);
-        const std::string& what = t[1].text;
-        auto& page = w.page;
-        if (what == "ready") {
-            RequireArgs(t, 1, 2);
-            page.never = false;
-            page.readyMs = t.size() > 2 ? static_cast<std::uint32_t>(ParseNonNegative(t[2].text, "MS")) : 300;
-        } else if (what == "never") {
-            RequireArgs(t, 1, 1);
-            page.never = true;
-        } else if (what == "answer-after") {
-            RequireArgs(t, 2, 2);
-            page.answerAfterMs = static_cast<std::uint32_t>(ParseNonNegative(t[2].text, "MS"));
-            page.silent = false;
-        } else if (what == "answer") {
-            RequireArgs(t, 2, 2);
-            page.answer = Utf8ToUtf16(t[2].text);
-            page.silent = false;
-        } else if (what == "silent") {
-            RequireArgs(t, 1, 1);
-            page.silent = true;
-        } else if (what == "fromto") {
-            RequireArgs(t, 2, 2);
-            page.fromto = Utf8ToUtf16(t[2].text);
-        } else if (what == "version") {
-            RequireArgs(t, 2, 2);
-            page.version = Utf8ToUtf16(t[2].text);
-        } else if (what == "download") {
-            RequireArgs(t, 2, 2);
-            page.download = Utf8ToUtf16(t[2].text);
-        } else if (what == "engine") {
-            RequireArgs(t, 2, 2);
-            if (!w.engineTranslate) {
-                throw ScriptError{"this runner cannot reach a translation server"};
-            }
-            page.engineUrl = t[2].text;
-        } else if (what == "missing") {
-            RequireArgs(t, 2, 2);
-            page.missing.push_back(Utf8ToUtf16(t[2].text));
-        } else if (what == "problem") {
-            RequireArgs(t, 2, 2);
-            page.problems.push_back(Utf8ToUtf16(t[2].text));
-        } else {
-            throw ScriptError{"unknown page command \"" + what + "\""};
-        }
+void ScenarioRunner::CmdSetting(const std::string&, const std::vector<Token>& t) {
+    const std::string& cmd = t[0].text;
+    RequireNotStarted(cmd);
+    RequireArgs(t, 2, 2);
+    if (t[1].text.empty() || t[1].text.find('=') != std::string::npos) {
+        throw ScriptError{"a setting's key must be a non-empty text without \"=\""};
+    }
+    SetSetting(t[1].text, t[2].text);
+}
 
-        // --- running
-    } else if (cmd == "start") {
-        RequireArgs(t, 0, 0);
-        if (app_) {
-            throw ScriptError{"the program has already started"};
+void ScenarioRunner::CmdSettingsFile(const std::string&, const std::vector<Token>& t) {
+    const std::string& cmd = t[0].text;
+    RequireNotStarted(cmd);
+    RequireArgs(t, 1, 1);
+    std::string path = t[1].text;
+    if (!path.empty() && path[0] != '/') {
+        path = scriptDir_ + "/" + path;
+    }
+    std::ifstream f(path, std::ios::binary);
+    if (!f) {
+        throw ScriptError{"cannot read the settings file \"" + path + "\""};
+    }
+    settingsRaw_ = std::vector<std::uint8_t>(std::istreambuf_iterator<char>(f), {});
+    settingsLines_.reset();
+}
+
+void ScenarioRunner::CmdNoSettingsFile(const std::string&, const std::vector<Token>& t) {
+    const std::string& cmd = t[0].text;
+    RequireNotStarted(cmd);
+    RequireArgs(t, 0, 0);
+    settingsRaw_.reset();
+    settingsLines_.reset();
+}
+
+void ScenarioRunner::CmdExe(const std::string&, const std::vector<Token>& t) {
+    const std::string& cmd = t[0].text;
+    auto& w = sim_.world();
+    RequireNotStarted(cmd);
+    RequireArgs(t, 1, 1);
+    if (t[1].text.empty()) {
+        throw ScriptError{"the executable's name must not be empty"};
+    }
+    w.exeBaseName = Utf8ToUtf16(t[1].text);
+}
+
+void ScenarioRunner::CmdVersion(const std::string&, const std::vector<Token>& t) {
+    const std::string& cmd = t[0].text;
+    auto& w = sim_.world();
+    RequireNotStarted(cmd);
+    RequireArgs(t, 1, 1);
+    auto parts = Split(Utf8ToUtf16(t[1].text), u'.');
+    if (parts.size() != 4) {
+        throw ScriptError{"version takes A.B.C.D, not \"" + t[1].text + "\""};
+    }
+    std::uint16_t f[4];
+    for (int i = 0; i < 4; ++i) {
+        std::int64_t v = ParseNonNegative(Utf16ToUtf8(parts[static_cast<std::size_t>(i)]), "a version field");
+        if (v > 65535) {
+            throw ScriptError{"a version field must be at most 65535"};
         }
-        if (settingsRaw_ || settingsLines_) {
-            w.files[ToLower(w.exeDirectory + u"\\" + w.exeBaseName + u".ini")] = SettingsBytes();
+        f[i] = static_cast<std::uint16_t>(v);
+    }
+    w.version = FileVersion{f[0], f[1], f[2], f[3]};
+}
+
+void ScenarioRunner::CmdArgs(const std::string&, const std::vector<Token>& t) {
+    const std::string& cmd = t[0].text;
+    auto& w = sim_.world();
+    RequireNotStarted(cmd);
+    RequireArgs(t, 1, 1);
+    w.args = Utf8ToUtf16(t[1].text);
+}
+
+void ScenarioRunner::CmdAnotherInstance(const std::string&, const std::vector<Token>& t) {
+    const std::string& cmd = t[0].text;
+    auto& w = sim_.world();
+    RequireNotStarted(cmd);
+    RequireArgs(t, 0, 0);
+    w.anotherInstance = true;
+}
+
+void ScenarioRunner::CmdScreen(const std::string&, const std::vector<Token>& t) {
+    const std::string& cmd = t[0].text;
+    auto& w = sim_.world();
+    RequireNotStarted(cmd);
+    RequireArgs(t, 2, 2);
+    w.screenW = static_cast<std::int32_t>(ParseNonNegative(t[1].text, "the screen width"));
+    w.screenH = static_cast<std::int32_t>(ParseNonNegative(t[2].text, "the screen height"));
+}
+
+void ScenarioRunner::CmdTwips(const std::string&, const std::vector<Token>& t) {
+    const std::string& cmd = t[0].text;
+    auto& w = sim_.world();
+    RequireNotStarted(cmd);
+    RequireArgs(t, 2, 2);
+    w.twipsX = static_cast<std::int32_t>(ParseNonNegative(t[1].text, "twips per pixel"));
+    w.twipsY = static_cast<std::int32_t>(ParseNonNegative(t[2].text, "twips per pixel"));
+    if (w.twipsX == 0 || w.twipsY == 0) {
+        throw ScriptError{"twips per pixel must be at least 1"};
+    }
+}
+
+void ScenarioRunner::CmdSwapButtons(const std::string&, const std::vector<Token>& t) {
+    const std::string& cmd = t[0].text;
+    auto& w = sim_.world();
+    RequireNotStarted(cmd);
+    RequireArgs(t, 0, 0);
+    w.swapButtons = true;
+}
+
+void ScenarioRunner::CmdOs(const std::string&, const std::vector<Token>& t) {
+    const std::string& cmd = t[0].text;
+    auto& w = sim_.world();
+    RequireNotStarted(cmd);
+    RequireArgs(t, 1, 1);
+    w.osVersion = static_cast<std::uint32_t>(ParseNonNegative(t[1].text, "the OS version"));
+}
+
+void ScenarioRunner::CmdTimeOfDay(const std::string&, const std::vector<Token>& t) {
+    const std::string& cmd = t[0].text;
+    auto& w = sim_.world();
+    RequireNotStarted(cmd);
+    RequireArgs(t, 1, 1);
+    auto parts = Split(Utf8ToUtf16(t[1].text), u':');
+    if (parts.size() != 3) {
+        throw ScriptError{"time-of-day takes HH:MM:SS.mmm"};
+    }
+    auto h = ParseNonNegative(Utf16ToUtf8(parts[0]), "hours");
+    auto m = ParseNonNegative(Utf16ToUtf8(parts[1]), "minutes");
+    auto s = ParseNumber(parts[2]);
+    if (h > 23 || m > 59 || !s || *s < 0 || *s >= 60) {
+        throw ScriptError{"time-of-day takes HH:MM:SS.mmm within one day"};
+    }
+    w.dayStartMs = (h * 3600 + m * 60) * 1000 + RoundHalfEven(*s * 1000) - w.now;
+}
+
+void ScenarioRunner::CmdRegistry(const std::string&, const std::vector<Token>& t) {
+    auto& w = sim_.world();
+    RequireArgs(t, 2, 2);
+    w.registry[ToLower(w.exeBaseName + u"\\Applications\\" + Utf8ToUtf16(t[1].text))] =
+        Utf8ToUtf16(t[2].text);
+}
+
+void ScenarioRunner::CmdApp(const std::string&, const std::vector<Token>& t) {
+    RequireArgs(t, 1, 6);
+    CopyBehaviour copy = CopyBehaviour::Insert;
+    RectPx rect{0, 0, 800, 600};
+    std::u16string cls = u"SimAppWindow";
+    std::u16string text;
+    std::uint32_t watcherMs = 0;
+    bool haveText = false;
+    for (std::size_t i = 2; i < t.size(); ++i) {
+        const std::string& a = t[i].text;
+        if (!t[i].quoted && a.rfind("copy=", 0) == 0) {
+            static const std::map<std::string, CopyBehaviour> modes = {
+                {"message", CopyBehaviour::Message}, {"insert", CopyBehaviour::Insert},
+                {"ctrl-c", CopyBehaviour::CtrlC},    {"late", CopyBehaviour::Late},
+                {"none", CopyBehaviour::None},       {"hang", CopyBehaviour::Hang}};
+            auto it = modes.find(a.substr(5));
+            if (it == modes.end()) {
+                throw ScriptError{"unknown copy behaviour \"" + a.substr(5) + "\""};
+            }
+            copy = it->second;
+        } else if (!t[i].quoted && a.rfind("rect=", 0) == 0) {
+            auto f = Split(Utf8ToUtf16(a.substr(5)), u',');
+            if (f.size() != 4) {
+                throw ScriptError{"rect= takes L,T,R,B"};
+            }
+            std::int32_t v[4];
+            for (std::size_t k = 0; k < 4; ++k) {
+                v[k] = static_cast<std::int32_t>(ParseInt(Utf16ToUtf8(f[k]), "a rectangle's edge"));
+            }
+            rect = {v[0], v[1], v[2], v[3]};
+        } else if (!t[i].quoted && a.rfind("class=", 0) == 0) {
+            cls = Utf8ToUtf16(a.substr(6));
+        } else if (!t[i].quoted && a.rfind("watcher=", 0) == 0) {
+            watcherMs = static_cast<std::uint32_t>(ParseNonNegative(a.substr(8), "watcher="));
+        } else if (!haveText) {
+            text = Utf8ToUtf16(a);
+            haveText = true;
+        } else {
+            throw ScriptError{"app takes one selection text; quote a text that holds blanks"};
         }
-        sim_.StartProgram();
-        w.Trace("start");
-        app_ = std::make_unique<App>(sim_.platform());
-        Main(*app_);
-    } else if (cmd == "wait") {
-        RequireArgs(t, 1, 1);
-        sim_.Wait(ParseNonNegative(t[1].text, "MS"));
-    } else if (cmd == "foreground") {
-        RequireArgs(t, 1, 1);
-        if (t[1].text == "none" && !t[1].quoted) {
-            sim_.SetForeground(nullptr);
-            return;
+    }
+    sim_.AddApp(Utf8ToUtf16(t[1].text), copy, rect, cls, text).watcherMs = watcherMs;
+}
+
+void ScenarioRunner::CmdShell(const std::string&, const std::vector<Token>& t) {
+    auto& w = sim_.world();
+    RequireArgs(t, 2, 2);
+    w.shellAnswers[Utf8ToUtf16(t[1].text)] = ParseInt(t[2].text, "the shell's answer");
+}
+
+void ScenarioRunner::CmdClick(const std::string&, const std::vector<Token>& t) {
+    RequireStarted();
+    RequireArgs(t, 1, 2);
+    Click(t[1].text, t.size() > 2 ? t[2].text : "left");
+}
+
+void ScenarioRunner::CmdSelect(const std::string&, const std::vector<Token>& t) {
+    auto& w = sim_.world();
+    RequireArgs(t, 2, 2);
+    bool found = false;
+    for (auto& a : w.apps) {
+        if (a.exe == Utf8ToUtf16(t[1].text)) {
+            a.selection = Utf8ToUtf16(t[2].text);
+            found = true;
         }
-        std::u16string exe = Utf8ToUtf16(t[1].text);
-        const SimApp* found = nullptr;
-        for (const auto& a : w.apps) {
-            if (a.exe == exe) {
-                found = &a;
+    }
+    if (!found) {
+        throw ScriptError{"no application \"" + t[1].text + "\" (add it with app)"};
+    }
+}
+
+void ScenarioRunner::CmdNoHash2(const std::string&, const std::vector<Token>& t) {
+    const std::string& cmd = t[0].text;
+    auto& w = sim_.world();
+    RequireNotStarted(cmd);
+    RequireArgs(t, 0, 0);
+    w.hash2Missing = true;
+}
+
+void ScenarioRunner::CmdClipboard(const std::string&, const std::vector<Token>& t) {
+    auto& w = sim_.world();
+    RequireArgs(t, 1, 3);
+    const std::string& what = t[1].text;
+    // What the user copied in another application; it owns the clipboard now.
+    Hwnd owner = w.desktopWindow;
+    if (what == "text" || what == "unicode") {
+        RequireArgs(t, 2, 2);
+        std::u16string text = Utf8ToUtf16(t[2].text);
+        std::vector<std::uint8_t> block;
+        if (what == "text") {
+            std::string ansi = Utf16ToAnsi(text);
+            block.assign(ansi.begin(), ansi.end());
+            block.push_back(0);
+            w.ClipboardReplace(owner, {{kCfText, block}});
+        } else {
+            w.ClipboardReplace(owner, {{kCfUnicodeText, ToUtf16Le(text, true)}});
+        }
+    } else if (what == "format") {
+        RequireArgs(t, 3, 3);
+        auto id = ParseNonNegative(t[2].text, "a format id");
+        if (id < 1 || id > 0xFFFF) {
+            throw ScriptError{"a format id lies between 1 and 65535"};
+        }
+        const std::string& hex = t[3].text;
+        if (hex.size() % 2 != 0 || hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
+            throw ScriptError{"the block must be pairs of hexadecimal digits, not \"" + hex + "\""};
+        }
+        std::vector<std::uint8_t> block;
+        for (std::size_t i = 0; i < hex.size(); i += 2) {
+            block.push_back(static_cast<std::uint8_t>(std::stoul(hex.substr(i, 2), nullptr, 16)));
+        }
+        auto format = static_cast<std::uint32_t>(id);
+        if (format >= 0xC000 && !w.clipboard.registered.count(format)) {
+            w.clipboard.registered[format] = "Sim Format " + std::to_string(format);
+        }
+        std::vector<std::pair<std::uint32_t, std::vector<std::uint8_t>>> data;
+        for (const auto& [f, h] : w.clipboard.formats) {
+            if (f != format) {
+                data.emplace_back(f, w.clipboard.blocks[h]);
             }
         }
-        if (!found) {
-            throw ScriptError{"no application \"" + t[1].text + "\" (add it with app)"};
-        }
-        sim_.SetForeground(found);
-    } else if (cmd == "tray") {
-        RequireStarted();
+        data.emplace_back(format, block);
+        w.ClipboardReplace(owner, data);
+    } else if (what == "empty") {
         RequireArgs(t, 1, 1);
-        auto code = static_cast<std::uint32_t>(ParseNonNegative(t[1].text, "the notification code"));
-        // The shell reports mouse actions only for an icon that is in the notification area.
-        if (!w.Alive() || !w.tray.present) {
-            return;
-        }
-        if (code == 1028 || code == 1029) {
-            w.tray.balloon.reset();
-        }
-        if (SimWindow* owner = w.Window(w.tray.icon.owner); owner && owner->events) {
-            owner->events->OnTrayNotify(code);
-        }
-    } else if (cmd == "menu") {
-        RequireStarted();
+        w.ClipboardReplace(owner, {});
+    } else if (what == "locked") {
+        RequireArgs(t, 2, 2);
+        w.clipboard.lockedUntil = w.now + ParseNonNegative(t[2].text, "MS");
+    } else {
+        throw ScriptError{"unknown clipboard command \"" + what + "\""};
+    }
+}
+
+void ScenarioRunner::CmdPage(const std::string&, const std::vector<Token>& t) {
+    auto& w = sim_.world();
+    RequireArgs(t, 1, 2);
+    const std::string& what = t[1].text;
+    auto& page = w.page;
+    if (what == "ready") {
+        RequireArgs(t, 1, 2);
+        page.never = false;
+        page.readyMs = t.size() > 2 ? static_cast<std::uint32_t>(ParseNonNegative(t[2].text, "MS")) : 300;
+    } else if (what == "never") {
         RequireArgs(t, 1, 1);
-        if (!w.menuOpen) {
-            throw ScriptError{"the tray menu is not open"};
+        page.never = true;
+    } else if (what == "answer-after") {
+        RequireArgs(t, 2, 2);
+        page.answerAfterMs = static_cast<std::uint32_t>(ParseNonNegative(t[2].text, "MS"));
+        page.silent = false;
+    } else if (what == "answer") {
+        RequireArgs(t, 2, 2);
+        page.answer = Utf8ToUtf16(t[2].text);
+        page.silent = false;
+    } else if (what == "silent") {
+        RequireArgs(t, 1, 1);
+        page.silent = true;
+    } else if (what == "fromto") {
+        RequireArgs(t, 2, 2);
+        page.fromto = Utf8ToUtf16(t[2].text);
+    } else if (what == "version") {
+        RequireArgs(t, 2, 2);
+        page.version = Utf8ToUtf16(t[2].text);
+    } else if (what == "download") {
+        RequireArgs(t, 2, 2);
+        page.download = Utf8ToUtf16(t[2].text);
+    } else if (what == "engine") {
+        RequireArgs(t, 2, 2);
+        if (!w.engineTranslate) {
+            throw ScriptError{"this runner cannot reach a translation server"};
         }
-        if (t[1].text == "dismiss") {
-            w.menuChoice = 0;
+        page.engineUrl = t[2].text;
+    } else if (what == "missing") {
+        RequireArgs(t, 2, 2);
+        page.missing.push_back(Utf8ToUtf16(t[2].text));
+    } else if (what == "problem") {
+        RequireArgs(t, 2, 2);
+        page.problems.push_back(Utf8ToUtf16(t[2].text));
+    } else {
+        throw ScriptError{"unknown page command \"" + what + "\""};
+    }
+
+    // --- running
+}
+
+void ScenarioRunner::CmdStart(const std::string&, const std::vector<Token>& t) {
+    auto& w = sim_.world();
+    RequireArgs(t, 0, 0);
+    if (app_) {
+        throw ScriptError{"the program has already started"};
+    }
+    if (settingsRaw_ || settingsLines_) {
+        w.files[ToLower(w.exeDirectory + u"\\" + w.exeBaseName + u".ini")] = SettingsBytes();
+    }
+    sim_.StartProgram();
+    w.Trace("start");
+    app_ = std::make_unique<App>(sim_.platform());
+    Main(*app_);
+}
+
+void ScenarioRunner::CmdWait(const std::string&, const std::vector<Token>& t) {
+    RequireArgs(t, 1, 1);
+    sim_.Wait(ParseNonNegative(t[1].text, "MS"));
+}
+
+void ScenarioRunner::CmdForeground(const std::string&, const std::vector<Token>& t) {
+    auto& w = sim_.world();
+    RequireArgs(t, 1, 1);
+    if (t[1].text == "none" && !t[1].quoted) {
+        sim_.SetForeground(nullptr);
+        return;
+    }
+    std::u16string exe = Utf8ToUtf16(t[1].text);
+    const SimApp* found = nullptr;
+    for (const auto& a : w.apps) {
+        if (a.exe == exe) {
+            found = &a;
+        }
+    }
+    if (!found) {
+        throw ScriptError{"no application \"" + t[1].text + "\" (add it with app)"};
+    }
+    sim_.SetForeground(found);
+}
+
+void ScenarioRunner::CmdTray(const std::string&, const std::vector<Token>& t) {
+    auto& w = sim_.world();
+    RequireStarted();
+    RequireArgs(t, 1, 1);
+    auto code = static_cast<std::uint32_t>(ParseNonNegative(t[1].text, "the notification code"));
+    // The shell reports mouse actions only for an icon that is in the notification area.
+    if (!w.Alive() || !w.tray.present) {
+        return;
+    }
+    if (code == 1028 || code == 1029) {
+        w.tray.balloon.reset();
+    }
+    if (SimWindow* owner = w.Window(w.tray.icon.owner); owner && owner->events) {
+        owner->events->OnTrayNotify(code);
+    }
+}
+
+void ScenarioRunner::CmdMenu(const std::string&, const std::vector<Token>& t) {
+    auto& w = sim_.world();
+    RequireStarted();
+    RequireArgs(t, 1, 1);
+    if (!w.menuOpen) {
+        throw ScriptError{"the tray menu is not open"};
+    }
+    if (t[1].text == "dismiss") {
+        w.menuChoice = 0;
+        w.menuOpen = false;
+        return;
+    }
+    auto it = MenuItems().find(t[1].text);
+    if (it == MenuItems().end()) {
+        throw ScriptError{"unknown menu item \"" + t[1].text + "\""};
+    }
+    SimWindow* form = w.Window(w.menuForm);
+    for (const auto& item : form ? form->menu : std::vector<MenuItem>{}) {
+        if (item.id == it->second) {
+            // A click on a disabled item does nothing; the menu stays open.
+            if (!item.enabled) {
+                w.Trace("menu item " + QuoteText(item.caption) + " is disabled");
+                return;
+            }
+            w.menuChoice = item.id;
             w.menuOpen = false;
             return;
         }
-        auto it = MenuItems().find(t[1].text);
-        if (it == MenuItems().end()) {
-            throw ScriptError{"unknown menu item \"" + t[1].text + "\""};
-        }
-        SimWindow* form = w.Window(w.menuForm);
-        for (const auto& item : form ? form->menu : std::vector<MenuItem>{}) {
-            if (item.id == it->second) {
-                // A click on a disabled item does nothing; the menu stays open.
-                if (!item.enabled) {
-                    w.Trace("menu item " + QuoteText(item.caption) + " is disabled");
-                    return;
-                }
-                w.menuChoice = item.id;
-                w.menuOpen = false;
-                return;
-            }
-        }
-        throw ScriptError{"the menu has no item \"" + t[1].text + "\""};
-    } else if (cmd == "close-main") {
-        RequireStarted();
-        RequireArgs(t, 1, 1);
-        static const std::map<std::string, CloseReason> reasons = {
-            {"user", CloseReason::User}, {"program", CloseReason::Program}, {"system", CloseReason::System}};
-        auto it = reasons.find(t[1].text);
-        if (it == reasons.end()) {
-            throw ScriptError{"close-main takes user, program or system"};
-        }
-        SimWindow* main = w.Form("frmMain");
-        if (!w.Alive() || !main || !main->events) {
-            return;
-        }
-        if (main->events->OnCloseRequest(it->second)) {
-            sim_.platform().ui.DestroyForm(main->hwnd);
-        }
-    } else if (cmd == "move") {
-        RequireArgs(t, 2, 2);
-        w.cursor = {static_cast<std::int32_t>(ParseInt(t[1].text, "X")),
-                    static_cast<std::int32_t>(ParseInt(t[2].text, "Y"))};
-    } else if (cmd == "press" || cmd == "release") {
-        RequireArgs(t, 1, 1);
-        int button = PhysicalButton(t[1].text);
-        if (cmd == "press") {
-            ui().Press(button);
-        } else {
-            ui().Release(button);
-        }
-    } else if (cmd == "drag") {
-        RequireArgs(t, 4, 5);
-        int button = PhysicalButton(t.size() > 5 ? t[5].text : "left");
-        PointPx from{static_cast<std::int32_t>(ParseInt(t[1].text, "X1")),
-                     static_cast<std::int32_t>(ParseInt(t[2].text, "Y1"))};
-        PointPx to{static_cast<std::int32_t>(ParseInt(t[3].text, "X2")),
-                   static_cast<std::int32_t>(ParseInt(t[4].text, "Y2"))};
-        w.cursor = from;
-        ui().Press(button);
-        sim_.Wait(100);
-        w.cursor = to;
-        sim_.Wait(100);
-        ui().Release(button);
-    } else if (cmd == "select-popup") {
-        RequireStarted();
-        RequireArgs(t, 2, 2);
-        Hwnd form = 0;
-        SimControl* box = ui().FindControl("frmTrans", "lblText", &form);
-        if (!box) {
-            throw ScriptError{"the popup is not there"};
-        }
-        ui().RichSetSelection(form, box->id, static_cast<std::size_t>(ParseNonNegative(t[1].text, "START")),
-                              static_cast<std::size_t>(ParseNonNegative(t[2].text, "LENGTH")));
-    } else if (cmd == "taskbar-restart") {
-        RequireArgs(t, 0, 0);
-        sim_.TaskbarRestart();
-    } else {
-        throw ScriptError{"unknown command \"" + cmd + "\""};
     }
+    throw ScriptError{"the menu has no item \"" + t[1].text + "\""};
+}
+
+void ScenarioRunner::CmdCloseMain(const std::string&, const std::vector<Token>& t) {
+    auto& w = sim_.world();
+    RequireStarted();
+    RequireArgs(t, 1, 1);
+    static const std::map<std::string, CloseReason> reasons = {
+        {"user", CloseReason::User}, {"program", CloseReason::Program}, {"system", CloseReason::System}};
+    auto it = reasons.find(t[1].text);
+    if (it == reasons.end()) {
+        throw ScriptError{"close-main takes user, program or system"};
+    }
+    SimWindow* main = w.Form("frmMain");
+    if (!w.Alive() || !main || !main->events) {
+        return;
+    }
+    if (main->events->OnCloseRequest(it->second)) {
+        sim_.platform().ui.DestroyForm(main->hwnd);
+    }
+}
+
+void ScenarioRunner::CmdMove(const std::string&, const std::vector<Token>& t) {
+    auto& w = sim_.world();
+    RequireArgs(t, 2, 2);
+    w.cursor = {static_cast<std::int32_t>(ParseInt(t[1].text, "X")),
+                static_cast<std::int32_t>(ParseInt(t[2].text, "Y"))};
+}
+
+void ScenarioRunner::CmdPressOrRelease(const std::string&, const std::vector<Token>& t) {
+    const std::string& cmd = t[0].text;
+    RequireArgs(t, 1, 1);
+    int button = PhysicalButton(t[1].text);
+    if (cmd == "press") {
+        ui().Press(button);
+    } else {
+        ui().Release(button);
+    }
+}
+
+void ScenarioRunner::CmdDrag(const std::string&, const std::vector<Token>& t) {
+    auto& w = sim_.world();
+    RequireArgs(t, 4, 5);
+    int button = PhysicalButton(t.size() > 5 ? t[5].text : "left");
+    PointPx from{static_cast<std::int32_t>(ParseInt(t[1].text, "X1")),
+                 static_cast<std::int32_t>(ParseInt(t[2].text, "Y1"))};
+    PointPx to{static_cast<std::int32_t>(ParseInt(t[3].text, "X2")),
+               static_cast<std::int32_t>(ParseInt(t[4].text, "Y2"))};
+    w.cursor = from;
+    ui().Press(button);
+    sim_.Wait(100);
+    w.cursor = to;
+    sim_.Wait(100);
+    ui().Release(button);
+}
+
+void ScenarioRunner::CmdSelectPopup(const std::string&, const std::vector<Token>& t) {
+    RequireStarted();
+    RequireArgs(t, 2, 2);
+    Hwnd form = 0;
+    SimControl* box = ui().FindControl("frmTrans", "lblText", &form);
+    if (!box) {
+        throw ScriptError{"the popup is not there"};
+    }
+    ui().RichSetSelection(form, box->id, static_cast<std::size_t>(ParseNonNegative(t[1].text, "START")),
+                          static_cast<std::size_t>(ParseNonNegative(t[2].text, "LENGTH")));
+}
+
+void ScenarioRunner::CmdTaskbarRestart(const std::string&, const std::vector<Token>& t) {
+    RequireArgs(t, 0, 0);
+    sim_.TaskbarRestart();
 }
 
 // The program's controls a script can click, by the names scripts use.

@@ -2,7 +2,9 @@
 // plv-sim's interpreter: runs the real program on the simulated desktop from a script and prints
 // what a user would see. The command language is described in docs/plv-sim.md.
 
+#include <functional>
 #include <iosfwd>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -35,6 +37,8 @@ class ScenarioRunner {
     std::string Value(const std::string& name);
     // Whether `click TARGET` would find the control on the screen.
     bool Clickable(const std::string& target);
+    // Every command with its arguments, one a line (plv-sim --help).
+    static std::string Help();
 
     SimDesktop& desktop() { return sim_; }
     App* app() { return app_.get(); }
@@ -53,6 +57,46 @@ class ScenarioRunner {
     void RunNested(const std::function<bool()>& done);
     void Execute(const Line& line);
     void Dispatch(const std::string& raw, const std::vector<Token>& tokens);
+    // A command of the language: its arguments as --help shows them, and what runs it (given the
+    // whole line and its tokens, the command's name first).
+    struct Command {
+        const char* syntax;
+        void (ScenarioRunner::*run)(const std::string& raw, const std::vector<Token>& tokens);
+    };
+    static const std::map<std::string, Command>& Commands();
+    void CmdObserve(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdSetting(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdSettingsFile(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdNoSettingsFile(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdExe(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdVersion(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdArgs(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdAnotherInstance(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdScreen(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdTwips(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdSwapButtons(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdOs(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdTimeOfDay(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdRegistry(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdApp(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdShell(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdClick(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdSelect(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdNoHash2(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdClipboard(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdPage(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdStart(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdWait(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdForeground(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdTray(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdMenu(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdCloseMain(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdMove(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdPressOrRelease(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdDrag(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdSelectPopup(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdTaskbarRestart(const std::string& raw, const std::vector<Token>& tokens);
+
     std::string Show(const std::string& name);
     void Click(const std::string& target, const std::string& button);
     SimUi& ui();
