@@ -355,6 +355,10 @@ std::string ScenarioRunner::Help() {
     for (const auto& [name, command] : Commands()) {
         text += name + (command.syntax[0] != '\0' ? std::string(" ") + command.syntax : std::string()) + "\n";
     }
+    text += "\nnames for print and expect:\n";
+    for (const auto& [name, observable] : Observables()) {
+        text += name + (observable.prefix ? "NAME" : "") + "\n";
+    }
     return text;
 }
 
@@ -921,276 +925,387 @@ bool ScenarioRunner::Clickable(const std::string& target) {
     return c && ui().ControlCentre(form, c->id).has_value();
 }
 
-std::string ScenarioRunner::Show(const std::string& name) {
-    auto& w = sim_.world();
-    auto menuItem = [&](std::uint32_t id) {
-        SimWindow* main = w.Form("frmMain");
-        if (main) {
-            for (const auto& m : main->menu) {
-                if (m.id == id) {
-                    return QuoteText(m.caption) + (m.enabled ? " enabled" : " disabled");
-                }
-            }
-        }
-        return std::string("absent");
+// The names a script can print or expect: each exact name, or a prefix ("label.") that takes the
+// rest of the name as its argument, with what shows it.
+const std::map<std::string, ScenarioRunner::Observable>& ScenarioRunner::Observables() {
+    static const std::map<std::string, Observable> table = {
+        {"about", {false, &ScenarioRunner::ShowAbout}},
+        {"app-version", {false, &ScenarioRunner::ShowAppVersion}},
+        {"balloon", {false, &ScenarioRunner::ShowBalloon}},
+        {"buttons", {false, &ScenarioRunner::ShowButtons}},
+        {"cache.count", {false, &ScenarioRunner::ShowCacheCount}},
+        {"clipboard", {false, &ScenarioRunner::ShowClipboard}},
+        {"clipboard.text", {false, &ScenarioRunner::ShowClipboardText}},
+        {"colors", {false, &ScenarioRunner::ShowColors}},
+        {"connected", {false, &ScenarioRunner::ShowConnected}},
+        {"current-exe", {false, &ScenarioRunner::ShowCurrentExe}},
+        {"download-link", {false, &ScenarioRunner::ShowDownloadLink}},
+        {"enabled", {false, &ScenarioRunner::ShowEnabled}},
+        {"gliding", {false, &ScenarioRunner::ShowGliding}},
+        {"icon.", {true, &ScenarioRunner::ShowIconOrPopup}},
+        {"keys", {false, &ScenarioRunner::ShowKeys}},
+        {"label.", {true, &ScenarioRunner::ShowLabel}},
+        {"latest-version", {false, &ScenarioRunner::ShowLatestVersion}},
+        {"main.visible", {false, &ScenarioRunner::ShowMainVisible}},
+        {"menu.connect", {false, &ScenarioRunner::ShowMenuConnect}},
+        {"menu.enable", {false, &ScenarioRunner::ShowMenuEnable}},
+        {"menu.open", {false, &ScenarioRunner::ShowMenuOpen}},
+        {"messagebox", {false, &ScenarioRunner::ShowMessagebox}},
+        {"page.engine", {false, &ScenarioRunner::ShowPageEngine}},
+        {"page.navigations", {false, &ScenarioRunner::ShowPageNavigations}},
+        {"page.requests", {false, &ScenarioRunner::ShowPageRequests}},
+        {"page.sent", {false, &ScenarioRunner::ShowPageSent}},
+        {"page.url", {false, &ScenarioRunner::ShowPageUrl}},
+        {"popup.", {true, &ScenarioRunner::ShowIconOrPopup}},
+        {"registry.", {true, &ScenarioRunner::ShowRegistry}},
+        {"running", {false, &ScenarioRunner::ShowRunning}},
+        {"setting.", {true, &ScenarioRunner::ShowSetting}},
+        {"shell", {false, &ScenarioRunner::ShowShellOrStarted}},
+        {"started", {false, &ScenarioRunner::ShowShellOrStarted}},
+        {"timer.", {true, &ScenarioRunner::ShowTimer}},
+        {"tray.icon", {false, &ScenarioRunner::ShowTrayIcon}},
+        {"tray.tip", {false, &ScenarioRunner::ShowTrayTip}},
     };
+    return table;
+}
 
-    // Names about the world, readable before start too.
-    if (name == "running") {
-        switch (w.state) {
-            case ProgramState::NotStarted:
-                return "no";
-            case ProgramState::Running:
-                return "yes";
-            case ProgramState::Exited:
-                return "exit " + std::to_string(w.exitCode);
-            case ProgramState::Terminated:
-                return "terminated " + std::to_string(w.exitCode);
-        }
+std::string ScenarioRunner::Show(const std::string& name) {
+    const auto& table = Observables();
+    auto it = table.find(name);
+    if (it == table.end() || it->second.prefix) {
+        it = std::find_if(table.begin(), table.end(), [&](const auto& entry) {
+            return entry.second.prefix && name.rfind(entry.first, 0) == 0;
+        });
     }
-    if (name.rfind("registry.", 0) == 0) {
-        auto it = w.registry.find(ToLower(w.exeBaseName + u"\\Applications\\" + Utf8ToUtf16(name.substr(9))));
-        return it == w.registry.end() ? "absent" : QuoteText(it->second);
+    if (it == table.end()) {
+        throw ScriptError{"unknown name \"" + name + "\""};
     }
-    if (name == "tray.icon") {
-        return w.tray.present ? TrayIconName(w.tray.icon.icon) : "absent";
-    }
-    if (name == "tray.tip") {
-        return w.tray.present ? QuoteText(w.tray.icon.tip) : "absent";
-    }
-    if (name == "menu.open") {
-        return YesNo(w.menuOpen);
-    }
-    if (name == "messagebox") {
-        return w.lastMessageBox ? DescribeMessageBox(*w.lastMessageBox) : "none";
-    }
-    if (name == "clipboard") {
-        return DescribeClipboard(w);
-    }
-    if (name == "clipboard.text") {
-        return QuoteText(SimClipboardText(w));
-    }
-    if (name == "keys") {
-        std::string keys;
-        for (const auto& k : w.keys) {
-            keys += (keys.empty() ? "" : " ") + k;
-        }
-        return keys.empty() ? "none" : keys;
-    }
-    if (name == "page.url") {
-        return QuoteText(w.page.url);
-    }
-    if (name == "page.engine") {
-        if (!w.page.engine) {
-            return "unset";
-        }
-        static const char* const kinds[] = {"embedded", "chromium", "attach", "none"};
-        std::string out = kinds[static_cast<int>(w.page.engine->kind)];
-        if (!w.page.engine->devToolsAddress.empty()) {
-            out += " " + QuoteText(w.page.engine->devToolsAddress);
-        }
-        if (!w.page.engine->browserPath.empty()) {
-            out += " " + QuoteText(w.page.engine->browserPath);
-        }
-        return out;
-    }
-    if (name == "page.navigations") {
-        return std::to_string(w.page.navigations);
-    }
-    if (name == "page.sent") {
-        return QuoteText(w.page.sent);
-    }
-    if (name == "page.requests") {
-        return std::to_string(w.page.requests);
-    }
-    if (name == "shell" || name == "started") {
-        std::string list;
-        for (const auto& target : name == "shell" ? w.shellOpened : w.started) {
-            list += (list.empty() ? "" : " ") + QuoteText(target);
-        }
-        return list.empty() ? "none" : list;
-    }
-    if (name.rfind("label.", 0) == 0) {
-        std::string rest = name.substr(6);
-        std::string part;
-        if (auto dot = rest.find('.'); dot != std::string::npos) {
-            part = rest.substr(dot + 1);
-            rest = rest.substr(0, dot);
-        }
-        static const char* const kLabels[] = {"google", "lbldir", "lblCopy", "lblNew", "lbl", "lblText"};
-        bool isLabel = false;
-        for (const char* l : kLabels) {
-            isLabel = isLabel || rest == l;
-        }
-        if (!isLabel || (part != "" && part != "visible" && part != "caption")) {
-            throw ScriptError{"unknown name \"" + name + "\""};
-        }
-        RequireStarted();
-        SimControl* c = ui().FindControl("frmTrans", rest);
-        if (!c) {
-            return "absent";
-        }
-        std::u16string caption = c->design.kind == ControlKind::RichText ? c->text : c->design.caption;
-        if (part == "visible") {
-            return YesNo(c->design.visible);
-        }
-        if (part == "caption") {
-            return QuoteText(caption);
-        }
-        const auto& r = c->design.bounds;
-        return QuoteText(caption) + " " + std::to_string(RoundHalfEven(r.left)) + "," +
-               std::to_string(RoundHalfEven(r.top)) + "," + std::to_string(RoundHalfEven(r.width)) + "," +
-               std::to_string(RoundHalfEven(r.height)) + (c->design.visible ? " visible" : " hidden");
-    }
-    if (name.rfind("icon.", 0) == 0 || name.rfind("popup.", 0) == 0) {
-        bool icon = name[0] == 'i';
-        std::string part = name.substr(icon ? 5 : 6);
-        static const char* const kParts[] = {"visible", "rect", "alpha", "image", "twips", "text", "gray"};
-        bool known = false;
-        for (const char* k : kParts) {
-            known = known || part == k;
-        }
-        if (!known || (icon && (part == "twips" || part == "text" || part == "gray")) ||
-            (!icon && part == "image")) {
-            throw ScriptError{"unknown name \"" + name + "\""};
-        }
-        RequireStarted();
-        SimWindow* form = w.Form(icon ? "frmico" : "frmTrans");
-        if (!form) {
-            return "absent";
-        }
-        const RectPx& r = form->rect;
-        if (part == "visible") {
-            return YesNo(form->visible);
-        }
-        if (part == "rect") {
-            return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
-                   "," + std::to_string(r.bottom);
-        }
-        if (part == "alpha") {
-            return (form->exStyle & kWsExLayered) ? std::to_string(form->alpha) : "opaque";
-        }
-        if (part == "image") {
-            for (const auto& c : form->controls) {
-                if (c.design.visible && (c.design.name == "ico" || c.design.name == "icocls")) {
-                    return c.design.name;
-                }
+    return (this->*it->second.show)(name);
+}
+
+std::string ScenarioRunner::MenuItemShown(std::uint32_t id) {
+    SimWindow* main = sim_.world().Form("frmMain");
+    if (main) {
+        for (const auto& m : main->menu) {
+            if (m.id == id) {
+                return QuoteText(m.caption) + (m.enabled ? " enabled" : " disabled");
             }
-            return "none";
         }
-        if (part == "twips") {
-            return std::to_string(r.left * w.twipsX) + "," + std::to_string(r.top * w.twipsY) + "," +
-                   std::to_string(r.Width() * w.twipsX) + "," + std::to_string(r.Height() * w.twipsY);
-        }
-        SimControl* box = ui().FindControl("frmTrans", "lblText");
-        if (part == "text") {
-            return QuoteText(box ? box->text : u"");
-        }
-        // gray: the characters drawn in the popup's grey.
-        Rgb gray = app_->PopupGrayColor;
-        for (std::size_t i = 0; box && i < box->text.size(); ++i) {
-            if (box->charColor[i] == gray) {
-                std::size_t end = i;
-                while (end < box->text.size() && box->charColor[end] == gray) {
-                    ++end;
-                }
-                return std::to_string(i) + "," + std::to_string(end - i);
+    }
+    return "absent";
+}
+
+std::string ScenarioRunner::ShowRunning(const std::string&) {
+    auto& w = sim_.world();
+    switch (w.state) {
+        case ProgramState::NotStarted:
+            return "no";
+        case ProgramState::Running:
+            return "yes";
+        case ProgramState::Exited:
+            return "exit " + std::to_string(w.exitCode);
+        case ProgramState::Terminated:
+            return "terminated " + std::to_string(w.exitCode);
+    }
+    return "no";  // every state is named above
+}
+
+std::string ScenarioRunner::ShowRegistry(const std::string& name) {
+    auto& w = sim_.world();
+    auto it = w.registry.find(ToLower(w.exeBaseName + u"\\Applications\\" + Utf8ToUtf16(name.substr(9))));
+    return it == w.registry.end() ? "absent" : QuoteText(it->second);
+}
+
+std::string ScenarioRunner::ShowTrayIcon(const std::string&) {
+    auto& w = sim_.world();
+    return w.tray.present ? TrayIconName(w.tray.icon.icon) : "absent";
+}
+
+std::string ScenarioRunner::ShowTrayTip(const std::string&) {
+    auto& w = sim_.world();
+    return w.tray.present ? QuoteText(w.tray.icon.tip) : "absent";
+}
+
+std::string ScenarioRunner::ShowMenuOpen(const std::string&) {
+    auto& w = sim_.world();
+    return YesNo(w.menuOpen);
+}
+
+std::string ScenarioRunner::ShowMessagebox(const std::string&) {
+    auto& w = sim_.world();
+    return w.lastMessageBox ? DescribeMessageBox(*w.lastMessageBox) : "none";
+}
+
+std::string ScenarioRunner::ShowClipboard(const std::string&) {
+    auto& w = sim_.world();
+    return DescribeClipboard(w);
+}
+
+std::string ScenarioRunner::ShowClipboardText(const std::string&) {
+    auto& w = sim_.world();
+    return QuoteText(SimClipboardText(w));
+}
+
+std::string ScenarioRunner::ShowKeys(const std::string&) {
+    auto& w = sim_.world();
+    std::string keys;
+    for (const auto& k : w.keys) {
+        keys += (keys.empty() ? "" : " ") + k;
+    }
+    return keys.empty() ? "none" : keys;
+}
+
+std::string ScenarioRunner::ShowPageUrl(const std::string&) {
+    auto& w = sim_.world();
+    return QuoteText(w.page.url);
+}
+
+std::string ScenarioRunner::ShowPageEngine(const std::string&) {
+    auto& w = sim_.world();
+    if (!w.page.engine) {
+        return "unset";
+    }
+    static const char* const kinds[] = {"embedded", "chromium", "attach", "none"};
+    std::string out = kinds[static_cast<int>(w.page.engine->kind)];
+    if (!w.page.engine->devToolsAddress.empty()) {
+        out += " " + QuoteText(w.page.engine->devToolsAddress);
+    }
+    if (!w.page.engine->browserPath.empty()) {
+        out += " " + QuoteText(w.page.engine->browserPath);
+    }
+    return out;
+}
+
+std::string ScenarioRunner::ShowPageNavigations(const std::string&) {
+    auto& w = sim_.world();
+    return std::to_string(w.page.navigations);
+}
+
+std::string ScenarioRunner::ShowPageSent(const std::string&) {
+    auto& w = sim_.world();
+    return QuoteText(w.page.sent);
+}
+
+std::string ScenarioRunner::ShowPageRequests(const std::string&) {
+    auto& w = sim_.world();
+    return std::to_string(w.page.requests);
+}
+
+std::string ScenarioRunner::ShowShellOrStarted(const std::string& name) {
+    auto& w = sim_.world();
+    std::string list;
+    for (const auto& target : name == "shell" ? w.shellOpened : w.started) {
+        list += (list.empty() ? "" : " ") + QuoteText(target);
+    }
+    return list.empty() ? "none" : list;
+}
+
+std::string ScenarioRunner::ShowLabel(const std::string& name) {
+    std::string rest = name.substr(6);
+    std::string part;
+    if (auto dot = rest.find('.'); dot != std::string::npos) {
+        part = rest.substr(dot + 1);
+        rest = rest.substr(0, dot);
+    }
+    static const char* const kLabels[] = {"google", "lbldir", "lblCopy", "lblNew", "lbl", "lblText"};
+    bool isLabel = false;
+    for (const char* l : kLabels) {
+        isLabel = isLabel || rest == l;
+    }
+    if (!isLabel || (part != "" && part != "visible" && part != "caption")) {
+        throw ScriptError{"unknown name \"" + name + "\""};
+    }
+    RequireStarted();
+    SimControl* c = ui().FindControl("frmTrans", rest);
+    if (!c) {
+        return "absent";
+    }
+    std::u16string caption = c->design.kind == ControlKind::RichText ? c->text : c->design.caption;
+    if (part == "visible") {
+        return YesNo(c->design.visible);
+    }
+    if (part == "caption") {
+        return QuoteText(caption);
+    }
+    const auto& r = c->design.bounds;
+    return QuoteText(caption) + " " + std::to_string(RoundHalfEven(r.left)) + "," +
+           std::to_string(RoundHalfEven(r.top)) + "," + std::to_string(RoundHalfEven(r.width)) + "," +
+           std::to_string(RoundHalfEven(r.height)) + (c->design.visible ? " visible" : " hidden");
+}
+
+std::string ScenarioRunner::ShowIconOrPopup(const std::string& name) {
+    auto& w = sim_.world();
+    bool icon = name[0] == 'i';
+    std::string part = name.substr(icon ? 5 : 6);
+    static const char* const kParts[] = {"visible", "rect", "alpha", "image", "twips", "text", "gray"};
+    bool known = false;
+    for (const char* k : kParts) {
+        known = known || part == k;
+    }
+    if (!known || (icon && (part == "twips" || part == "text" || part == "gray")) ||
+        (!icon && part == "image")) {
+        throw ScriptError{"unknown name \"" + name + "\""};
+    }
+    RequireStarted();
+    SimWindow* form = w.Form(icon ? "frmico" : "frmTrans");
+    if (!form) {
+        return "absent";
+    }
+    const RectPx& r = form->rect;
+    if (part == "visible") {
+        return YesNo(form->visible);
+    }
+    if (part == "rect") {
+        return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+               std::to_string(r.bottom);
+    }
+    if (part == "alpha") {
+        return (form->exStyle & kWsExLayered) ? std::to_string(form->alpha) : "opaque";
+    }
+    if (part == "image") {
+        for (const auto& c : form->controls) {
+            if (c.design.visible && (c.design.name == "ico" || c.design.name == "icocls")) {
+                return c.design.name;
             }
         }
         return "none";
     }
-    if (name == "cache.count") {
-        RequireStarted();
-        return std::to_string(app_->Translations.size());
+    if (part == "twips") {
+        return std::to_string(r.left * w.twipsX) + "," + std::to_string(r.top * w.twipsY) + "," +
+               std::to_string(r.Width() * w.twipsX) + "," + std::to_string(r.Height() * w.twipsY);
     }
-    if (name == "gliding") {
-        RequireStarted();
-        return app_->IsGliding ? "yes" : "no";
+    SimControl* box = ui().FindControl("frmTrans", "lblText");
+    if (part == "text") {
+        return QuoteText(box ? box->text : u"");
     }
-    if (name == "about") {
-        Hwnd form = 0;
-        SimControl* ver = ui().FindControl("frmAbout", "ver", &form);
-        SimControl* dwn = ui().FindControl("frmAbout", "lblDwn");
-        if (!ver || !dwn) {
-            return "absent";
-        }
-        return QuoteText(ver->design.caption) + " " + QuoteText(dwn->design.caption) +
-               (dwn->design.visible ? " visible" : " hidden");
-    }
-    if (name.rfind("timer.", 0) == 0) {
-        for (const auto& timer : w.timers) {
-            if (timer.name == name.substr(6)) {
-                return (timer.enabled ? "on " : "off ") + std::to_string(timer.interval);
+    // gray: the characters drawn in the popup's grey.
+    Rgb gray = app_->PopupGrayColor;
+    for (std::size_t i = 0; box && i < box->text.size(); ++i) {
+        if (box->charColor[i] == gray) {
+            std::size_t end = i;
+            while (end < box->text.size() && box->charColor[end] == gray) {
+                ++end;
             }
+            return std::to_string(i) + "," + std::to_string(end - i);
         }
-        if (!app_) {
-            throw ScriptError{"the program has not started yet (use start)"};
-        }
-        throw ScriptError{"no timer named \"" + name.substr(6) + "\""};
     }
-    if (name == "main.visible") {
-        SimWindow* main = w.Form("frmMain");
-        return YesNo(main && main->visible);
-    }
-    if (name == "menu.enable") {
-        return menuItem(kMnuEnable);
-    }
-    if (name == "menu.connect") {
-        return menuItem(kMnuConnect);
-    }
+    return "none";
+}
 
-    // Names about the program's own state.
-    static const char* const kProgramNames[] = {"setting.",       "colors",        "buttons", "app-version",
-                                                "latest-version", "download-link", "balloon", "connected",
-                                                "enabled",        "current-exe"};
-    bool known = false;
-    for (const char* n : kProgramNames) {
-        std::string s(n);
-        known = known || (s.back() == '.' ? name.rfind(s, 0) == 0 : name == s);
+std::string ScenarioRunner::ShowCacheCount(const std::string&) {
+    RequireStarted();
+    return std::to_string(app_->Translations.size());
+}
+
+std::string ScenarioRunner::ShowGliding(const std::string&) {
+    RequireStarted();
+    return app_->IsGliding ? "yes" : "no";
+}
+
+std::string ScenarioRunner::ShowAbout(const std::string&) {
+    Hwnd form = 0;
+    SimControl* ver = ui().FindControl("frmAbout", "ver", &form);
+    SimControl* dwn = ui().FindControl("frmAbout", "lblDwn");
+    if (!ver || !dwn) {
+        return "absent";
     }
-    if (!known) {
-        throw ScriptError{"unknown name \"" + name + "\""};
+    return QuoteText(ver->design.caption) + " " + QuoteText(dwn->design.caption) +
+           (dwn->design.visible ? " visible" : " hidden");
+}
+
+std::string ScenarioRunner::ShowTimer(const std::string& name) {
+    auto& w = sim_.world();
+    for (const auto& timer : w.timers) {
+        if (timer.name == name.substr(6)) {
+            return (timer.enabled ? "on " : "off ") + std::to_string(timer.interval);
+        }
     }
+    if (!app_) {
+        throw ScriptError{"the program has not started yet (use start)"};
+    }
+    throw ScriptError{"no timer named \"" + name.substr(6) + "\""};
+}
+
+std::string ScenarioRunner::ShowMainVisible(const std::string&) {
+    auto& w = sim_.world();
+    SimWindow* main = w.Form("frmMain");
+    return YesNo(main && main->visible);
+}
+
+std::string ScenarioRunner::ShowMenuEnable(const std::string&) {
+    return MenuItemShown(kMnuEnable);
+}
+
+std::string ScenarioRunner::ShowMenuConnect(const std::string&) {
+    return MenuItemShown(kMnuConnect);
+}
+
+std::string ScenarioRunner::ShowSetting(const std::string& name) {
     RequireStarted();
     App& a = *app_;
-    if (name.rfind("setting.", 0) == 0) {
-        auto v = a.Settings.Get(Utf8ToUtf16(name.substr(8)));
-        return v ? QuoteText(*v) : "absent";
+    auto v = a.Settings.Get(Utf8ToUtf16(name.substr(8)));
+    return v ? QuoteText(*v) : "absent";
+}
+
+std::string ScenarioRunner::ShowColors(const std::string&) {
+    RequireStarted();
+    App& a = *app_;
+    return std::to_string(a.PopupBackColor) + "," + std::to_string(a.PopupTextColor) + "," +
+           std::to_string(a.PopupGrayColor);
+}
+
+std::string ScenarioRunner::ShowButtons(const std::string&) {
+    RequireStarted();
+    App& a = *app_;
+    return std::to_string(a.PrimaryButtonKey) + "," + std::to_string(a.SecondaryButtonKey);
+}
+
+std::string ScenarioRunner::ShowAppVersion(const std::string&) {
+    RequireStarted();
+    App& a = *app_;
+    return QuoteText(a.AppVersion);
+}
+
+std::string ScenarioRunner::ShowLatestVersion(const std::string&) {
+    RequireStarted();
+    App& a = *app_;
+    return QuoteText(a.LatestVersion);
+}
+
+std::string ScenarioRunner::ShowDownloadLink(const std::string&) {
+    RequireStarted();
+    App& a = *app_;
+    return QuoteText(a.DownloadLink);
+}
+
+std::string ScenarioRunner::ShowBalloon(const std::string&) {
+    RequireStarted();
+    App& a = *app_;
+    auto& w = sim_.world();
+    if (!w.tray.present || !w.tray.balloon) {
+        return "none";
     }
-    if (name == "colors") {
-        return std::to_string(a.PopupBackColor) + "," + std::to_string(a.PopupTextColor) + "," +
-               std::to_string(a.PopupGrayColor);
-    }
-    if (name == "buttons") {
-        return std::to_string(a.PrimaryButtonKey) + "," + std::to_string(a.SecondaryButtonKey);
-    }
-    if (name == "app-version") {
-        return QuoteText(a.AppVersion);
-    }
-    if (name == "latest-version") {
-        return QuoteText(a.LatestVersion);
-    }
-    if (name == "download-link") {
-        return QuoteText(a.DownloadLink);
-    }
-    if (name == "balloon") {
-        if (!w.tray.present || !w.tray.balloon) {
-            return "none";
-        }
-        const auto& b = *w.tray.balloon;
-        std::string kind = b.infoFlags == kNiifError     ? "error"
-                           : b.infoFlags == kNiifWarning ? "warning"
-                                                         : "info";
-        return QuoteText(b.infoTitle) + " " + QuoteText(b.info) + " " + kind + " " +
-               Utf16ToUtf8(a.BalloonTag);
-    }
-    if (name == "connected") {
-        return YesNo(a.IsConnected);
-    }
-    if (name == "enabled") {
-        return YesNo(a.IsEnabled);
-    }
-    return QuoteText(a.CurrentExe);  // current-exe
+    const auto& b = *w.tray.balloon;
+    std::string kind = b.infoFlags == kNiifError ? "error" : b.infoFlags == kNiifWarning ? "warning" : "info";
+    return QuoteText(b.infoTitle) + " " + QuoteText(b.info) + " " + kind + " " + Utf16ToUtf8(a.BalloonTag);
+}
+
+std::string ScenarioRunner::ShowConnected(const std::string&) {
+    RequireStarted();
+    App& a = *app_;
+    return YesNo(a.IsConnected);
+}
+
+std::string ScenarioRunner::ShowEnabled(const std::string&) {
+    RequireStarted();
+    App& a = *app_;
+    return YesNo(a.IsEnabled);
+}
+
+std::string ScenarioRunner::ShowCurrentExe(const std::string&) {
+    RequireStarted();
+    App& a = *app_;
+    return QuoteText(a.CurrentExe);
 }
 
 }  // namespace plv::sim

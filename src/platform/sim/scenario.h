@@ -98,6 +98,48 @@ class ScenarioRunner {
     void CmdTaskbarRestart(const std::string& raw, const std::vector<Token>& tokens);
 
     std::string Show(const std::string& name);
+    // A name scripts can print: an exact name, or a prefix followed by an argument.
+    struct Observable {
+        bool prefix;
+        std::string (ScenarioRunner::*show)(const std::string& name);
+    };
+    static const std::map<std::string, Observable>& Observables();
+    std::string MenuItemShown(std::uint32_t id);
+    std::string ShowRunning(const std::string& name);
+    std::string ShowRegistry(const std::string& name);
+    std::string ShowTrayIcon(const std::string& name);
+    std::string ShowTrayTip(const std::string& name);
+    std::string ShowMenuOpen(const std::string& name);
+    std::string ShowMessagebox(const std::string& name);
+    std::string ShowClipboard(const std::string& name);
+    std::string ShowClipboardText(const std::string& name);
+    std::string ShowKeys(const std::string& name);
+    std::string ShowPageUrl(const std::string& name);
+    std::string ShowPageEngine(const std::string& name);
+    std::string ShowPageNavigations(const std::string& name);
+    std::string ShowPageSent(const std::string& name);
+    std::string ShowPageRequests(const std::string& name);
+    std::string ShowShellOrStarted(const std::string& name);
+    std::string ShowLabel(const std::string& name);
+    std::string ShowIconOrPopup(const std::string& name);
+    std::string ShowCacheCount(const std::string& name);
+    std::string ShowGliding(const std::string& name);
+    std::string ShowAbout(const std::string& name);
+    std::string ShowTimer(const std::string& name);
+    std::string ShowMainVisible(const std::string& name);
+    std::string ShowMenuEnable(const std::string& name);
+    std::string ShowMenuConnect(const std::string& name);
+    std::string ShowSetting(const std::string& name);
+    std::string ShowColors(const std::string& name);
+    std::string ShowButtons(const std::string& name);
+    std::string ShowAppVersion(const std::string& name);
+    std::string ShowLatestVersion(const std::string& name);
+    std::string ShowDownloadLink(const std::string& name);
+    std::string ShowBalloon(const std::string& name);
+    std::string ShowConnected(const std::string& name);
+    std::string ShowEnabled(const std::string& name);
+    std::string ShowCurrentExe(const std::string& name);
+
     void Click(const std::string& target, const std::string& button);
     SimUi& ui();
 
