@@ -137,57 +137,59 @@ void Form::SetBackColor(Rgb color) {
     app_.platform.ui.SetFormBackColor(hwnd_, color);
 }
 
-Control& Form::control(std::string_view name) {
-    for (auto& c : controls_) {
-        if (c.state.name == name) {
-            return c;
+ControlRef Form::Ref(std::string_view name) const {
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        if (controls_[i].state.name == name) {
+            return ControlRef(i);
         }
     }
     throw std::logic_error("no control named " + std::string(name));
 }
 
-const Control& Form::control(std::string_view name) const {
-    return const_cast<Form*>(this)->control(name);
-}
-
-const Control* Form::FindById(ControlId id) const {
-    for (const auto& c : controls_) {
-        if (c.id == id) {
-            return &c;
-        }
+Control& Form::control(ControlRef c) {
+    if (c.index_ >= controls_.size()) {
+        throw std::logic_error("a control of a form that is not loaded");
     }
-    return nullptr;
+    return controls_[c.index_];
 }
 
-void Form::SetCaption(std::string_view name, const std::u16string& caption) {
-    Control& c = control(name);
+const Control& Form::control(ControlRef c) const {
+    return const_cast<Form*>(this)->control(c);
+}
+
+bool Form::Is(ControlId id, ControlRef c) const {
+    return c.index_ < controls_.size() && controls_[c.index_].id == id;
+}
+
+void Form::SetCaption(ControlRef ref, const std::u16string& caption) {
+    Control& c = control(ref);
     c.state.caption = caption;
     app_.platform.ui.SetControlText(hwnd_, c.id, caption);
     AutoSize(c);
 }
 
-void Form::SetControlWidth(std::string_view name, double widthTwips) {
-    Control& c = control(name);
+void Form::SetControlWidth(ControlRef ref, double widthTwips) {
+    Control& c = control(ref);
     RectTwips b = c.state.bounds;
     b.width = widthTwips;
-    SetBounds(name, b);
+    SetBounds(ref, b);
     AutoSize(c);
 }
 
-void Form::SetFontSize(std::string_view name, double sizePt) {
-    Control& c = control(name);
+void Form::SetFontSize(ControlRef ref, double sizePt) {
+    Control& c = control(ref);
     c.state.font.sizePt = sizePt;
     AutoSize(c);
 }
 
-void Form::SetWordWrap(std::string_view name, bool wordWrap) {
-    Control& c = control(name);
+void Form::SetWordWrap(ControlRef ref, bool wordWrap) {
+    Control& c = control(ref);
     c.state.wordWrap = wordWrap;
     AutoSize(c);
 }
 
-void Form::SetAutoSize(std::string_view name, bool autoSize) {
-    Control& c = control(name);
+void Form::SetAutoSize(ControlRef ref, bool autoSize) {
+    Control& c = control(ref);
     c.state.autoSize = autoSize;
     AutoSize(c);
 }
@@ -208,26 +210,26 @@ void Form::AutoSize(Control& c) {
     }
 }
 
-void Form::SetVisible(std::string_view name, bool visible) {
-    Control& c = control(name);
+void Form::SetVisible(ControlRef ref, bool visible) {
+    Control& c = control(ref);
     c.state.visible = visible;
     app_.platform.ui.SetControlVisible(hwnd_, c.id, visible);
 }
 
-void Form::SetForeColor(std::string_view name, Rgb color) {
-    Control& c = control(name);
+void Form::SetForeColor(ControlRef ref, Rgb color) {
+    Control& c = control(ref);
     c.state.foreColor = color;
     app_.platform.ui.SetControlForeColor(hwnd_, c.id, color);
 }
 
-void Form::SetBackColor(std::string_view name, Rgb color) {
-    Control& c = control(name);
+void Form::SetBackColor(ControlRef ref, Rgb color) {
+    Control& c = control(ref);
     c.state.backColor = color;
     app_.platform.ui.SetControlBackColor(hwnd_, c.id, color);
 }
 
-void Form::SetBounds(std::string_view name, RectTwips bounds) {
-    Control& c = control(name);
+void Form::SetBounds(ControlRef ref, RectTwips bounds) {
+    Control& c = control(ref);
     c.state.bounds = bounds;
     app_.platform.ui.SetControlBounds(hwnd_, c.id, bounds);
 }

@@ -22,6 +22,19 @@ struct Control {
     ControlDesign state;  // the control as it is now: caption, bounds, visibility, colour
 };
 
+// A control of a form as the form's code holds it (frmTrans.lblText). A form makes one for each
+// of its controls from the design's name when it loads, so that a misspelt name fails there, at
+// once, and the code that uses the control names it as a member.
+class ControlRef {
+  public:
+    ControlRef() = default;
+
+  private:
+    friend class Form;
+    explicit ControlRef(std::size_t index) : index_(index) {}
+    std::size_t index_ = static_cast<std::size_t>(-1);
+};
+
 class Form : public WindowEvents {
   public:
     explicit Form(App& app) : app_(app) {}
@@ -50,19 +63,19 @@ class Form : public WindowEvents {
     void Hide();
     void SetBackColor(Rgb color);
 
-    Control& control(std::string_view name);
-    const Control& control(std::string_view name) const;
-    void SetCaption(std::string_view name, const std::u16string& caption);
-    void SetVisible(std::string_view name, bool visible);
-    void SetForeColor(std::string_view name, Rgb color);
-    void SetBackColor(std::string_view name, Rgb color);
-    void SetBounds(std::string_view name, RectTwips bounds);
-    void SetControlWidth(std::string_view name, double widthTwips);
-    void SetFontSize(std::string_view name, double sizePt);
-    void SetWordWrap(std::string_view name, bool wordWrap);
-    void SetAutoSize(std::string_view name, bool autoSize);
-    // The control whose id this is; nullptr for the form itself or an unknown id.
-    const Control* FindById(ControlId id) const;
+    Control& control(ControlRef c);
+    const Control& control(ControlRef c) const;
+    void SetCaption(ControlRef c, const std::u16string& caption);
+    void SetVisible(ControlRef c, bool visible);
+    void SetForeColor(ControlRef c, Rgb color);
+    void SetBackColor(ControlRef c, Rgb color);
+    void SetBounds(ControlRef c, RectTwips bounds);
+    void SetControlWidth(ControlRef c, double widthTwips);
+    void SetFontSize(ControlRef c, double sizePt);
+    void SetWordWrap(ControlRef c, bool wordWrap);
+    void SetAutoSize(ControlRef c, bool autoSize);
+    // Whether an event's control is this one.
+    bool Is(ControlId id, ControlRef c) const;
 
     // Destroys the window; the form may be loaded again afterwards.
     void Unload();
@@ -85,6 +98,9 @@ class Form : public WindowEvents {
     virtual void TaskbarCreated() {}
 
     void LoadForm(const FormDesign& design, const std::vector<ControlDesign>& controls);
+    // The loaded control of that design name; a name the design does not have is a fault of the
+    // program (std::logic_error).
+    ControlRef Ref(std::string_view name) const;
     App& app_;
 
   private:

@@ -74,6 +74,7 @@ void FrmMain::Load() {
     LoadForm(design,
              {picture("picIcoNotifier", Picture::TrayOrange), picture("picIcoNotifier0", Picture::TrayBlue),
               picture("picIcoNotifier00", Picture::TrayGrey), wb});
+    WB = Ref("WB");
 
     // The menu is a top-level menu of the form that is never shown as a menu bar; it only ever
     // opens as the tray's pop-up menu.
@@ -289,8 +290,8 @@ void FrmMain::Resize() {
         return;
     }
     RectPx client = app_.platform.ui.GetClientRect(hWnd());
-    SetBounds("WB", {0, 0, static_cast<double>(client.Width() * app_.TwipsPerPixelX),
-                     static_cast<double>(client.Height() * app_.TwipsPerPixelY)});
+    SetBounds(WB, {0, 0, static_cast<double>(client.Width() * app_.TwipsPerPixelX),
+                   static_cast<double>(client.Height() * app_.TwipsPerPixelY)});
 }
 
 void FrmMain::StopTimers() {

@@ -58,6 +58,8 @@ class FrmMain : public Form {
 
     // Selection watcher state.
     bool IsAppWatched = false;
+    // The area where the browser engine shows the service page.
+    ControlRef WB;
     std::int32_t PressX = 0;
     std::int32_t PressY = 0;
     std::int32_t LastPrimaryDown = 0;

@@ -283,9 +283,9 @@ void Main(App& app) {
     // 10.
     FrmTrans& trans = *app.frmTrans;
     trans.SetBackColor(app.PopupBackColor);
-    trans.SetBackColor("lblText", app.PopupBackColor);
-    trans.SetCaption("google", googleLabel);
-    for (const char* label : {"google", "lbldir", "lblCopy"}) {
+    trans.SetBackColor(trans.lblText, app.PopupBackColor);
+    trans.SetCaption(trans.google, googleLabel);
+    for (ControlRef label : {trans.google, trans.lbldir, trans.lblCopy}) {
         trans.SetForeColor(label, app.PopupGrayColor);
     }
     app.frmico->SetBackColor(app.PopupBackColor);

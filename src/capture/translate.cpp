@@ -90,7 +90,7 @@ void TranslateSelection(App& app, std::int32_t x, std::int32_t y, std::int32_t l
     m.tmrTrans.SetEnabled(false);
     m.tmrTimeOut.SetEnabled(false);
     if (!cached.empty()) {
-        app.frmTrans->SetVisible("google", true);
+        app.frmTrans->SetVisible(app.frmTrans->google, true);
         LayoutPopup(app, cached);
     } else if (app.IsConnected) {
         if (auto placeholder = SettingText(app, u"TransStr")) {
@@ -137,8 +137,8 @@ void TranslateSelection(App& app, std::int32_t x, std::int32_t y, std::int32_t l
     }
     m.tmrHideIco.SetEnabled(true);
     // 15, 16.
-    ico.SetVisible("ico", true);
-    ico.SetVisible("icocls", false);
+    ico.SetVisible(ico.ico, true);
+    ico.SetVisible(ico.icocls, false);
     m.tmrOut.SetEnabled(true);
 }
 

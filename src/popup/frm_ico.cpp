@@ -25,15 +25,17 @@ void FrmIco::Load() {
         return c;
     };
     LoadForm(design, {image("ico", Picture::Emblem, true), image("icocls", Picture::CloseCross, false)});
+    ico = Ref("ico");
+    icocls = Ref("icocls");
     Form_Load();
 }
 
 void FrmIco::Form_Load() {
     SetWidth(16.0 * app_.TwipsPerPixelX);
     SetHeight(16.0 * app_.TwipsPerPixelY);
-    for (const char* name : {"ico", "icocls"}) {
-        RectTwips b = control(name).state.bounds;
-        SetBounds(name, {0, 0, b.width, b.height});
+    for (ControlRef c : {ico, icocls}) {
+        RectTwips b = control(c).state.bounds;
+        SetBounds(c, {0, 0, b.width, b.height});
     }
 }
 
@@ -53,8 +55,8 @@ void FrmIco::ico_MouseDown(MouseButton button) {
         SetTranslucency(app_, hWnd(), *transparency);
     }
     m.tmrHideIco.SetEnabled(false);
-    SetVisible("ico", false);
-    SetVisible("icocls", true);
+    SetVisible(ico, false);
+    SetVisible(icocls, true);
     // The popup was laid out while hidden; it grows out of a small box below the icon.
     auto w = static_cast<std::int32_t>(RoundHalfEven(t.Width()));
     auto h = static_cast<std::int32_t>(RoundHalfEven(t.Height()));
@@ -83,15 +85,13 @@ void FrmIco::icocls_Click() {
 }
 
 void FrmIco::MouseDown(ControlId control, MouseButton button) {
-    const Control* c = FindById(control);
-    if (c != nullptr && c->state.name == "ico") {
+    if (Is(control, ico)) {
         ico_MouseDown(button);
     }
 }
 
 void FrmIco::Click(ControlId control) {
-    const Control* c = FindById(control);
-    if (c != nullptr && c->state.name == "icocls") {
+    if (Is(control, icocls)) {
         icocls_Click();
     }
 }

@@ -17,6 +17,10 @@ class FrmIco : public Form {
     void ico_MouseDown(MouseButton button);
     void icocls_Click();
 
+    // The emblem offered beside the pointer, and the cross that closes the popup.
+    ControlRef ico;
+    ControlRef icocls;
+
   protected:
     void MouseDown(ControlId control, MouseButton button) override;
     void Click(ControlId control) override;

@@ -38,14 +38,20 @@ void FrmTrans::Load() {
     ControlDesign text = MakeControl("lblText", ControlKind::RichText, {90, 120, 6465, 675}, u"RichTextBox1");
     text.backColor = kDarkTeal;
 
-    ControlDesign lblNew =
+    ControlDesign newVersion =
         Label("lblNew", u"New v8.8.8", {2760, 2850, 825, 195}, false, true, u"Download Latest Version!");
-    lblNew.foreColor = kOrange;
+    newVersion.foreColor = kOrange;
     LoadForm(design,
              {text, Label("lblCopy", u"copy", {3840, 2820, 345, 195}, true, true, u"Copy to Clipboard"),
-              lblNew, Label("lbldir", u"Label1", {1980, 2850, 480, 195}, true, true, u"Select language"),
+              newVersion, Label("lbldir", u"Label1", {1980, 2850, 480, 195}, true, true, u"Select language"),
               Label("google", u"Powered by Google", {150, 2820, 1395, 195}, false, true, u""),
               Label("lbl", u"Label12", {150, 810, 570, 195}, false, false, u"")});
+    lblText = Ref("lblText");
+    lblCopy = Ref("lblCopy");
+    lblNew = Ref("lblNew");
+    lbldir = Ref("lbldir");
+    google = Ref("google");
+    lbl = Ref("lbl");
 }
 
 void FrmTrans::Form_Resize() {
@@ -53,15 +59,15 @@ void FrmTrans::Form_Resize() {
         return;
     }
     const double gap = 10.0 * app_.TwipsPerPixelX;
-    RectTwips text = control("lblText").state.bounds;
-    RectTwips google = control("google").state.bounds;
-    RectTwips copy = control("lblCopy").state.bounds;
-    RectTwips dir = control("lbldir").state.bounds;
-    RectTwips next = control("lblNew").state.bounds;
-    google.left = text.left;
-    google.top = text.top + text.height + 0.5 * google.height;
+    RectTwips text = control(lblText).state.bounds;
+    RectTwips link = control(google).state.bounds;
+    RectTwips copy = control(lblCopy).state.bounds;
+    RectTwips dir = control(lbldir).state.bounds;
+    RectTwips next = control(lblNew).state.bounds;
+    link.left = text.left;
+    link.top = text.top + text.height + 0.5 * link.height;
     double width = Width();
-    if (control("lblNew").state.visible) {
+    if (control(lblNew).state.visible) {
         next.left = width - next.width - gap;
         dir.left = next.left - dir.width - gap;
     } else {
@@ -69,15 +75,15 @@ void FrmTrans::Form_Resize() {
     }
     copy.left = dir.left - copy.width - gap;
     // A row that would run into the attribution goes out of sight, all but the attribution.
-    auto reach = static_cast<float>(google.width + google.left + 300);
+    auto reach = static_cast<float>(link.width + link.left + 300);
     if (reach > static_cast<float>(copy.left)) {
         copy.left = next.left = dir.left = 10000;
     }
-    dir.top = next.top = copy.top = google.top;
-    SetBounds("google", google);
-    SetBounds("lblCopy", copy);
-    SetBounds("lbldir", dir);
-    SetBounds("lblNew", next);
+    dir.top = next.top = copy.top = link.top;
+    SetBounds(google, link);
+    SetBounds(lblCopy, copy);
+    SetBounds(lbldir, dir);
+    SetBounds(lblNew, next);
 }
 
 void FrmTrans::google_Click() {
@@ -89,7 +95,7 @@ void FrmTrans::google_Click() {
 
 void FrmTrans::lblCopy_Click() {
     // The selected characters, or the whole text when nothing is selected.
-    CopyTextToClipboard(app_, GetRichTextUnicode(app_, *this, "lblText", true));
+    CopyTextToClipboard(app_, GetRichTextUnicode(app_, *this, lblText, true));
     HidePopups(app_);
 }
 
@@ -107,18 +113,13 @@ void FrmTrans::Resize() {
 }
 
 void FrmTrans::Click(ControlId control) {
-    const Control* c = FindById(control);
-    if (c == nullptr) {
-        return;
-    }
-    const std::string& name = c->state.name;
-    if (name == "google") {
+    if (Is(control, google)) {
         google_Click();
-    } else if (name == "lblCopy") {
+    } else if (Is(control, lblCopy)) {
         lblCopy_Click();
-    } else if (name == "lbldir") {
+    } else if (Is(control, lbldir)) {
         lbldir_Click();
-    } else if (name == "lblNew") {
+    } else if (Is(control, lblNew)) {
         lblNew_Click();
     }
 }

@@ -19,6 +19,15 @@ class FrmTrans : public Form {
     void lbldir_Click();
     void lblNew_Click();
 
+    // The translation's text box, its links (copy, the direction, a newer version, the
+    // attribution) and the hidden label that measures the text.
+    ControlRef lblText;
+    ControlRef lblCopy;
+    ControlRef lblNew;
+    ControlRef lbldir;
+    ControlRef google;
+    ControlRef lbl;
+
   protected:
     void Resize() override;
     void Click(ControlId control) override;

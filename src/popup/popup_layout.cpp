@@ -34,7 +34,7 @@ class GlideMark {
 
 }  // namespace
 
-void SetRichTextUnicode(App& app, Form& form, std::string_view box, const std::u16string& text,
+void SetRichTextUnicode(App& app, Form& form, ControlRef box, const std::u16string& text,
                         bool replaceSelection) {
     auto& ui = app.platform.ui;
     ControlId id = form.control(box).id;
@@ -45,7 +45,7 @@ void SetRichTextUnicode(App& app, Form& form, std::string_view box, const std::u
     ui.RichSetSelection(form.hWnd(), id, text.size(), 0);
 }
 
-std::u16string GetRichTextUnicode(App& app, Form& form, std::string_view box, bool selectionOnly) {
+std::u16string GetRichTextUnicode(App& app, Form& form, ControlRef box, bool selectionOnly) {
     auto& ui = app.platform.ui;
     ControlId id = form.control(box).id;
     // The length in UTF-16 units, so that the buffer holds every unit of the text.
@@ -62,11 +62,11 @@ void LayoutPopup(App& app, const std::u16string& text) {
     auto& ui = app.platform.ui;
     FrmTrans& t = *app.frmTrans;
     FrmIco& ico = *app.frmico;
-    ControlId box = t.control("lblText").id;
+    ControlId box = t.control(t.lblText).id;
     double fontSize = FontSize(app);
 
     // 1, 2. The text in the popup's colour and size; what is typed next, in the label's face.
-    SetRichTextUnicode(app, t, "lblText", text, false);
+    SetRichTextUnicode(app, t, t.lblText, text, false);
     ui.RichSetSelection(t.hWnd(), box, 0, kFormattedChars);
     CharFormat look;
     look.color = app.PopupTextColor;
@@ -74,7 +74,7 @@ void LayoutPopup(App& app, const std::u16string& text) {
     ui.RichSetSelectionFormat(t.hWnd(), box, look);
     ui.RichSetSelection(t.hWnd(), box, 0, 0);
     CharFormat regular;
-    regular.face = t.control("lbl").state.font.face;
+    regular.face = t.control(t.lbl).state.font.face;
     regular.bold = false;
     regular.italic = false;
     regular.underline = false;
@@ -82,29 +82,29 @@ void LayoutPopup(App& app, const std::u16string& text) {
     ui.RichSetSelectionFormat(t.hWnd(), box, regular);
 
     // 3. Measure: a text that fits on one line at "transwidth" takes the width of that line.
-    t.SetFontSize("lbl", fontSize);
-    t.SetWordWrap("lbl", true);
-    t.SetAutoSize("lbl", true);
-    t.SetCaption("lbl", u"");
-    std::int64_t oneLine = RoundHalfEven(t.control("lbl").state.bounds.height);
-    t.SetControlWidth("lbl", static_cast<double>(TransWidth(app)) * app.TwipsPerPixelX);
-    t.SetCaption("lbl", text);
-    if (static_cast<double>(oneLine) == t.control("lbl").state.bounds.height) {
-        t.SetCaption("lbl", u"");
-        t.SetControlWidth("lbl", 100);
-        t.SetWordWrap("lbl", false);
-        t.SetCaption("lbl", text);
+    t.SetFontSize(t.lbl, fontSize);
+    t.SetWordWrap(t.lbl, true);
+    t.SetAutoSize(t.lbl, true);
+    t.SetCaption(t.lbl, u"");
+    std::int64_t oneLine = RoundHalfEven(t.control(t.lbl).state.bounds.height);
+    t.SetControlWidth(t.lbl, static_cast<double>(TransWidth(app)) * app.TwipsPerPixelX);
+    t.SetCaption(t.lbl, text);
+    if (static_cast<double>(oneLine) == t.control(t.lbl).state.bounds.height) {
+        t.SetCaption(t.lbl, u"");
+        t.SetControlWidth(t.lbl, 100);
+        t.SetWordWrap(t.lbl, false);
+        t.SetCaption(t.lbl, text);
     }
 
     // 4. The text box fits the measured text.
-    RectTwips measured = t.control("lbl").state.bounds;
-    RectTwips b = t.control("lblText").state.bounds;
+    RectTwips measured = t.control(t.lbl).state.bounds;
+    RectTwips b = t.control(t.lblText).state.bounds;
     b.width = measured.width + 5.0 * app.TwipsPerPixelX;
     b.height = measured.height;
-    t.SetBounds("lblText", b);
+    t.SetBounds(t.lblText, b);
 
     // 5. The popup: the box with its margins on each side, and the link row when there is one.
-    const Control& google = t.control("google");
+    const Control& google = t.control(t.google);
     double row =
         (google.state.visible && !google.state.caption.empty()) ? 1.5 * google.state.bounds.height : 0;
     auto h = static_cast<std::int32_t>(RoundHalfEven(b.height + 2 * b.top + row));
@@ -223,7 +223,7 @@ void HidePopups(App& app) {
     // A request whose popup is closed is not waited for any more.
     app.frmMain->tmrTrans.SetEnabled(false);
     app.frmMain->tmrTimeOut.SetEnabled(false);
-    app.frmTrans->SetVisible("google", false);
+    app.frmTrans->SetVisible(app.frmTrans->google, false);
     if (popup) {
         FadeWindow(app, *app.frmTrans, kPopupFadeFrom, kFullyTransparent, kPopupFadeSteps);
         app.frmTrans->Hide();

@@ -4,12 +4,12 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
+
+#include "app/forms.h"
 
 namespace plv {
 
 class App;
-class Form;
 
 // Fills the popup with the text and sizes it to fit: as narrow as one line needs, else
 // "transwidth" pixels of text wide, as tall as the lines plus margins and the link row; places
@@ -34,8 +34,8 @@ void HidePopups(App& app);
 void CopyTextToClipboard(App& app, const std::u16string& text);
 
 // The popup's text box, past its ANSI text property.
-void SetRichTextUnicode(App& app, Form& form, std::string_view box, const std::u16string& text,
+void SetRichTextUnicode(App& app, Form& form, ControlRef box, const std::u16string& text,
                         bool replaceSelection);
-std::u16string GetRichTextUnicode(App& app, Form& form, std::string_view box, bool selectionOnly);
+std::u16string GetRichTextUnicode(App& app, Form& form, ControlRef box, bool selectionOnly);
 
 }  // namespace plv

@@ -63,8 +63,8 @@ void tmrHideIco_Timer(App& app) {
     if (app.frmTrans && app.frmTrans->Visible()) {
         // A selection made inside the open popup offered the icon again; the popup now shows
         // that selection, so the icon stays as its close button instead of going away.
-        app.frmico->SetVisible("ico", false);
-        app.frmico->SetVisible("icocls", true);
+        app.frmico->SetVisible(app.frmico->ico, false);
+        app.frmico->SetVisible(app.frmico->icocls, true);
         return;
     }
     // The icon goes, and with it the watch on the pointer's distance from it.

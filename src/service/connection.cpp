@@ -60,8 +60,8 @@ void tmrLoad_Timer(App& app) {
     // Any difference counts, a lower number on the page too.
     if (app.AppVersion != app.LatestVersion) {
         FrmTrans& t = *app.frmTrans;
-        t.SetCaption("lblNew", u"New v" + app.LatestVersion);
-        t.SetVisible("lblNew", true);
+        t.SetCaption(t.lblNew, u"New v" + app.LatestVersion);
+        t.SetVisible(t.lblNew, true);
         m.ShowBalloon(u"New version " + app.LatestVersion +
                           u"\r\nA new Parlevo Version is available.\r\n Click here to download.",
                       false, false, u"download");

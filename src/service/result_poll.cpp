@@ -28,7 +28,7 @@ void tmrTrans_Timer(App& app) {
         return;
     }
     if (auto direction = browser.GetElementProperty(u"fromto", u"innerTEXT")) {
-        t.SetCaption("lbldir", *direction);
+        t.SetCaption(t.lbldir, *direction);
     }
     std::size_t translated = text.size();
     if (!app.IsTextWhole) {
@@ -40,11 +40,11 @@ void tmrTrans_Timer(App& app) {
     }
     m.tmrTimeOut.SetEnabled(false);
     m.tmrTrans.SetEnabled(false);
-    t.SetVisible("google", true);
+    t.SetVisible(t.google, true);
     LayoutPopup(app, text);
     if (!app.IsTextWhole && !app.HasEnded()) {
         auto& ui = app.platform.ui;
-        ControlId box = t.control("lblText").id;
+        ControlId box = t.control(t.lblText).id;
         ui.RichSetSelection(t.hWnd(), box, translated, kToTheEnd);
         CharFormat gray;
         gray.color = app.PopupGrayColor;

@@ -53,14 +53,18 @@ void FrmAbout::Load() {
          Make("Label2", ControlKind::Label, u"Written by the Parlevo developers", {2640, 630, 4185, 255}),
          Make("Label3", ControlKind::Label, u"Powered by Google Translate", {2640, 870, 3645, 255}), version,
          download, site, Make("Command1", ControlKind::Button, u"Close", {6090, 1980, 855, 345})});
+    ver = Ref("ver");
+    lblDwn = Ref("lblDwn");
+    Label1 = Ref("Label1");
+    Command1 = Ref("Command1");
     Form_Load();
 }
 
 void FrmAbout::Form_Load() {
-    SetCaption("ver", u"Version " + app_.AppVersion);
+    SetCaption(ver, u"Version " + app_.AppVersion);
     // Only inequality counts: the page may offer an older version too.
-    SetVisible("lblDwn", app_.LatestVersion != app_.AppVersion);
-    SetCaption("lblDwn", u"Download latest version: " + app_.LatestVersion);
+    SetVisible(lblDwn, app_.LatestVersion != app_.AppVersion);
+    SetCaption(lblDwn, u"Download latest version: " + app_.LatestVersion);
     SetWindowTopmost(app_, hWnd(), true, true);
 }
 
@@ -77,15 +81,11 @@ void FrmAbout::Command1_Click() {
 }
 
 void FrmAbout::Click(ControlId control) {
-    const Control* c = FindById(control);
-    if (c == nullptr) {
-        return;
-    }
-    if (c->state.name == "Label1") {
+    if (Is(control, Label1)) {
         Label1_Click();
-    } else if (c->state.name == "lblDwn") {
+    } else if (Is(control, lblDwn)) {
         lblDwn_Click();
-    } else if (c->state.name == "Command1") {
+    } else if (Is(control, Command1)) {
         Command1_Click();
     }
 }

@@ -20,6 +20,12 @@ class FrmAbout : public Form {
     void lblDwn_Click();
     void Command1_Click();
 
+    // The controls the program uses.
+    ControlRef ver;
+    ControlRef lblDwn;
+    ControlRef Label1;
+    ControlRef Command1;
+
   protected:
     void Click(ControlId control) override;
 };

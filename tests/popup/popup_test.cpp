@@ -153,17 +153,17 @@ TEST(RichText, UnicodeInAndOutPastTheAnsiText) {
     Running r;
     FrmTrans& t = *r.app->frmTrans;
     std::u16string text = u"\u0416\u0443\u043a \U0001F600 end";
-    SetRichTextUnicode(*r.app, t, "lblText", text, false);
-    EXPECT_EQ(GetRichTextUnicode(*r.app, t, "lblText", false), text);
-    EXPECT_EQ(GetRichTextUnicode(*r.app, t, "lblText", true), text) << "no selection: the whole text";
+    SetRichTextUnicode(*r.app, t, t.lblText, text, false);
+    EXPECT_EQ(GetRichTextUnicode(*r.app, t, t.lblText, false), text);
+    EXPECT_EQ(GetRichTextUnicode(*r.app, t, t.lblText, true), text) << "no selection: the whole text";
     auto& ui = r.sim.platform().ui;
-    ui.RichSetSelection(t.hWnd(), t.control("lblText").id, 4, 2);
-    EXPECT_EQ(GetRichTextUnicode(*r.app, t, "lblText", true), u"\U0001F600");
-    SetRichTextUnicode(*r.app, t, "lblText", u"X", true);
-    EXPECT_EQ(GetRichTextUnicode(*r.app, t, "lblText", false), u"\u0416\u0443\u043a X end");
+    ui.RichSetSelection(t.hWnd(), t.control(t.lblText).id, 4, 2);
+    EXPECT_EQ(GetRichTextUnicode(*r.app, t, t.lblText, true), u"\U0001F600");
+    SetRichTextUnicode(*r.app, t, t.lblText, u"X", true);
+    EXPECT_EQ(GetRichTextUnicode(*r.app, t, t.lblText, false), u"\u0416\u0443\u043a X end");
     // A paragraph end is kept as one CR, as the box stores it.
-    SetRichTextUnicode(*r.app, t, "lblText", u"a\r\nb", false);
-    EXPECT_EQ(GetRichTextUnicode(*r.app, t, "lblText", false), u"a\rb");
+    SetRichTextUnicode(*r.app, t, t.lblText, u"a\r\nb", false);
+    EXPECT_EQ(GetRichTextUnicode(*r.app, t, t.lblText, false), u"a\rb");
 }
 
 TEST(CursorTests, StrictlyInside) {
