@@ -23,6 +23,15 @@ newer=$major.$minor.$patch.$((tweak + 1))
 "$root/scripts/package" --version "$newer" "$work/new" >>"$work/package.log" 2>&1 || { cat "$work/package.log"; exit 1; }
 
 e2e_begin installer
+# The 32-bit installer cannot run on this machine; it is checked for what makes it one.
+x86="$work/old/plv-$version-x86.msi"
+if msiinfo suminfo "$x86" | grep -q 'Template: Intel;' &&
+    msiinfo export "$x86" InstallExecuteSequence | grep -q CloseRunningParlevo &&
+    [ -f "$work/old/plv-$version-x64.zip" ] && [ -f "$work/old/plv-$version-x86.zip" ]; then
+    pass "plv-$version-x86.msi is a 32-bit installer like the x64 one; both zips are made"
+else
+    fail "the x86 installer or a zip is not as it should be"
+fi
 # Wine's profile folder carries the Unix user's name.
 profile="$WINEPREFIX/drive_c/users/$(id -un)"
 local_dir="$profile/AppData/Local/Programs/Parlevo"
