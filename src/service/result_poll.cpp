@@ -30,6 +30,13 @@ void tmrTrans_Timer(App& app) {
     if (auto direction = browser.GetElementProperty(u"fromto", u"innerTEXT")) {
         t.SetCaption(t.lbldir, *direction);
     }
+    if (!app.IsTextWhole) {
+        // The text sent ends where the cut fell, often on a blank, and its translation may keep
+        // it: one blank before the dots, not two.
+        while (!text.empty() && (text.back() == u' ' || text.back() == u'\t')) {
+            text.pop_back();
+        }
+    }
     std::size_t translated = text.size();
     if (!app.IsTextWhole) {
         text += u" ... " + app.RemainderText;
