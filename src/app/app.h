@@ -50,7 +50,6 @@ class App {
     Rgb PopupBackColor = 0;
     Rgb PopupGrayColor = 0;
     Rgb PopupTextColor = 0;
-    bool IsEnabled = false;  // written only by SetEnabled
     bool IsTextWhole = false;
     std::u16string RemainderText;
     std::int32_t SelectionLeft = 0;  // twips
@@ -86,6 +85,11 @@ class App {
     // The store's program name: the executable's base name ("plv").
     std::u16string ProgramName() const;
 
+    // Whether translation is on for the application in front. Only SetEnabled changes it, which
+    // also brings the tray icon and the stored choice along.
+    bool IsEnabled() const { return isEnabled_; }
+    friend void SetEnabled(App& app, bool state, bool save);
+
     // True once the process has been terminated or has ended: nothing more may run.
     bool HasEnded() const { return ended_; }
     // Ends the process at once with the code; nothing of the program runs afterwards.
@@ -94,6 +98,7 @@ class App {
     void EndNormally(int exitCode);
 
   private:
+    bool isEnabled_ = false;
     bool ended_ = false;
     ChecksumLibrary* hash2_ = nullptr;
 };

@@ -100,7 +100,7 @@ void FrmMain::UpdateTrayIcon(bool show, bool modifyOnly) {
     if (!app_.IsConnected) {
         data.icon = Picture::TrayGrey;
     } else {
-        data.icon = app_.IsEnabled ? Picture::TrayOrange : Picture::TrayBlue;
+        data.icon = app_.IsEnabled() ? Picture::TrayOrange : Picture::TrayBlue;
     }
     data.tip = app_.IsConnected ? u"Parlevo " : u"Parlevo  - Connecting...";
     data.tip.resize(std::min(data.tip.size(), kTipChars));
@@ -200,7 +200,7 @@ void FrmMain::HandleTrayCode(std::uint32_t code) {
                 ShowMe();
             } else {
                 if (app_.IsConnected) {
-                    SetEnabled(app_, !app_.IsEnabled, true);
+                    SetEnabled(app_, !app_.IsEnabled(), true);
                 }
                 LastTrayClickTime = now;
             }
@@ -242,7 +242,7 @@ void FrmMain::ShowTrayMenu() {
 void FrmMain::OnMenuChoice(std::uint32_t id) {
     switch (id) {
         case kMnuEnable:
-            SetEnabled(app_, !app_.IsEnabled, true);
+            SetEnabled(app_, !app_.IsEnabled(), true);
             break;
         case kMnuOpen:
             ShowMe();
@@ -301,7 +301,7 @@ void FrmMain::StopTimers() {
 }
 
 void SetEnabled(App& app, bool state, bool save) {
-    app.IsEnabled = state;
+    app.isEnabled_ = state;
     app.frmMain->UpdateTrayIcon(true, true);
     if (!app.CurrentExe.empty() && save) {
         app.platform.store.SaveSetting(app.ProgramName(), u"Applications", app.CurrentExe,

@@ -48,11 +48,11 @@ void FollowForeground(App& app) {
     app.CurrentExe = name;
     auto stored = app.platform.store.GetSetting(app.ProgramName(), u"Applications", app.CurrentExe);
     bool flag = stored && StoredFlagEnabled(*stored);
-    if (flag != app.IsEnabled) {
+    if (flag != app.IsEnabled()) {
         SetEnabled(app, flag, false);
     }
     std::u16string caption =
-        (app.IsEnabled ? u"Disable" : u"Enable") + std::u16string(u" in ") + app.CurrentExe;
+        (app.IsEnabled() ? u"Disable" : u"Enable") + std::u16string(u" in ") + app.CurrentExe;
     m.SetMenuEnableItem(caption, app.IsConnected);
 }
 
@@ -125,7 +125,7 @@ bool IsCursorInWindow(App& app, Hwnd window) {
 void tmr1_Timer(App& app) {
     RetryOwedRestore(app);
     FollowForeground(app);
-    if (app.IsEnabled && app.frmMain->IsAppWatched) {
+    if (app.IsEnabled() && app.frmMain->IsAppWatched) {
         WatchButtons(app);
     }
 }

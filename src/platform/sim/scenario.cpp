@@ -1299,7 +1299,7 @@ std::string ScenarioRunner::ShowConnected(const std::string&) {
 std::string ScenarioRunner::ShowEnabled(const std::string&) {
     RequireStarted();
     App& a = *app_;
-    return YesNo(a.IsEnabled);
+    return YesNo(a.IsEnabled());
 }
 
 std::string ScenarioRunner::ShowCurrentExe(const std::string&) {
