@@ -306,46 +306,48 @@ std::vector<std::uint8_t> ScenarioRunner::SettingsBytes() const {
 // The commands: each name with its argument syntax (for --help) and its handler.
 const std::map<std::string, ScenarioRunner::Command>& ScenarioRunner::Commands() {
     static const std::map<std::string, Command> table = {
-        {"another-instance", {"", &ScenarioRunner::CmdAnotherInstance}},
+        {"another-instance", {"", 0, 0, When::BeforeStart, &ScenarioRunner::CmdAnotherInstance}},
         {"app",
          {"EXE [copy=message|insert|ctrl-c|late|none|hang] [rect=L,T,R,B] [class=NAME] [watcher=MS] [TEXT]",
-          &ScenarioRunner::CmdApp}},
-        {"args", {"TEXT", &ScenarioRunner::CmdArgs}},
-        {"click", {"TARGET [BUTTON]", &ScenarioRunner::CmdClick}},
+          1, 6, When::Any, &ScenarioRunner::CmdApp}},
+        {"args", {"TEXT", 1, 1, When::BeforeStart, &ScenarioRunner::CmdArgs}},
+        {"click", {"TARGET [BUTTON]", 1, 2, When::AfterStart, &ScenarioRunner::CmdClick}},
         {"clipboard",
-         {"text TEXT | unicode TEXT | format ID HEX | empty | locked MS", &ScenarioRunner::CmdClipboard}},
-        {"close-main", {"user|program|system", &ScenarioRunner::CmdCloseMain}},
-        {"drag", {"X1 Y1 X2 Y2 [BUTTON]", &ScenarioRunner::CmdDrag}},
-        {"exe", {"NAME", &ScenarioRunner::CmdExe}},
-        {"expect", {"NAME VALUE", &ScenarioRunner::CmdObserve}},
-        {"foreground", {"EXE|none", &ScenarioRunner::CmdForeground}},
-        {"menu", {"enable|open|connect|about|exit|dismiss", &ScenarioRunner::CmdMenu}},
-        {"move", {"X Y", &ScenarioRunner::CmdMove}},
-        {"no-hash2", {"", &ScenarioRunner::CmdNoHash2}},
-        {"no-settings-file", {"", &ScenarioRunner::CmdNoSettingsFile}},
-        {"os", {"N", &ScenarioRunner::CmdOs}},
+         {"text TEXT | unicode TEXT | format ID HEX | empty | locked MS", 1, 3, When::Any,
+          &ScenarioRunner::CmdClipboard}},
+        {"close-main", {"user|program|system", 1, 1, When::AfterStart, &ScenarioRunner::CmdCloseMain}},
+        {"drag", {"X1 Y1 X2 Y2 [BUTTON]", 4, 5, When::Any, &ScenarioRunner::CmdDrag}},
+        {"exe", {"NAME", 1, 1, When::BeforeStart, &ScenarioRunner::CmdExe}},
+        {"expect", {"NAME VALUE", 1, 1000, When::Any, &ScenarioRunner::CmdObserve}},
+        {"foreground", {"EXE|none", 1, 1, When::Any, &ScenarioRunner::CmdForeground}},
+        {"menu",
+         {"enable|open|connect|about|exit|dismiss", 1, 1, When::AfterStart, &ScenarioRunner::CmdMenu}},
+        {"move", {"X Y", 2, 2, When::Any, &ScenarioRunner::CmdMove}},
+        {"no-hash2", {"", 0, 0, When::BeforeStart, &ScenarioRunner::CmdNoHash2}},
+        {"no-settings-file", {"", 0, 0, When::BeforeStart, &ScenarioRunner::CmdNoSettingsFile}},
+        {"os", {"N", 1, 1, When::BeforeStart, &ScenarioRunner::CmdOs}},
         {"page",
          {"ready [MS] | never | answer-after MS | answer TEXT | silent | fromto TEXT | version V | download "
           "URL | engine URL | missing ID | problem TEXT",
-          &ScenarioRunner::CmdPage}},
-        {"press", {"BUTTON", &ScenarioRunner::CmdPressOrRelease}},
-        {"print", {"NAME", &ScenarioRunner::CmdObserve}},
-        {"registry", {"EXE VALUE", &ScenarioRunner::CmdRegistry}},
-        {"release", {"BUTTON", &ScenarioRunner::CmdPressOrRelease}},
-        {"screen", {"W H", &ScenarioRunner::CmdScreen}},
-        {"select", {"EXE TEXT", &ScenarioRunner::CmdSelect}},
-        {"select-popup", {"START LENGTH", &ScenarioRunner::CmdSelectPopup}},
-        {"setting", {"KEY VALUE", &ScenarioRunner::CmdSetting}},
-        {"settings-file", {"PATH", &ScenarioRunner::CmdSettingsFile}},
-        {"shell", {"TARGET CODE", &ScenarioRunner::CmdShell}},
-        {"start", {"", &ScenarioRunner::CmdStart}},
-        {"swap-buttons", {"", &ScenarioRunner::CmdSwapButtons}},
-        {"taskbar-restart", {"", &ScenarioRunner::CmdTaskbarRestart}},
-        {"time-of-day", {"HH:MM:SS[.mmm]", &ScenarioRunner::CmdTimeOfDay}},
-        {"tray", {"CODE", &ScenarioRunner::CmdTray}},
-        {"twips", {"TX TY", &ScenarioRunner::CmdTwips}},
-        {"version", {"A.B.C.D", &ScenarioRunner::CmdVersion}},
-        {"wait", {"MS", &ScenarioRunner::CmdWait}},
+          1, 2, When::Any, &ScenarioRunner::CmdPage}},
+        {"press", {"BUTTON", 1, 1, When::Any, &ScenarioRunner::CmdPressOrRelease}},
+        {"print", {"NAME", 1, 1, When::Any, &ScenarioRunner::CmdObserve}},
+        {"registry", {"EXE VALUE", 2, 2, When::Any, &ScenarioRunner::CmdRegistry}},
+        {"release", {"BUTTON", 1, 1, When::Any, &ScenarioRunner::CmdPressOrRelease}},
+        {"screen", {"W H", 2, 2, When::BeforeStart, &ScenarioRunner::CmdScreen}},
+        {"select", {"EXE TEXT", 2, 2, When::Any, &ScenarioRunner::CmdSelect}},
+        {"select-popup", {"START LENGTH", 2, 2, When::AfterStart, &ScenarioRunner::CmdSelectPopup}},
+        {"setting", {"KEY VALUE", 2, 2, When::BeforeStart, &ScenarioRunner::CmdSetting}},
+        {"settings-file", {"PATH", 1, 1, When::BeforeStart, &ScenarioRunner::CmdSettingsFile}},
+        {"shell", {"TARGET CODE", 2, 2, When::Any, &ScenarioRunner::CmdShell}},
+        {"start", {"", 0, 0, When::Any, &ScenarioRunner::CmdStart}},
+        {"swap-buttons", {"", 0, 0, When::BeforeStart, &ScenarioRunner::CmdSwapButtons}},
+        {"taskbar-restart", {"", 0, 0, When::Any, &ScenarioRunner::CmdTaskbarRestart}},
+        {"time-of-day", {"HH:MM:SS[.mmm]", 1, 1, When::BeforeStart, &ScenarioRunner::CmdTimeOfDay}},
+        {"tray", {"CODE", 1, 1, When::AfterStart, &ScenarioRunner::CmdTray}},
+        {"twips", {"TX TY", 2, 2, When::BeforeStart, &ScenarioRunner::CmdTwips}},
+        {"version", {"A.B.C.D", 1, 1, When::BeforeStart, &ScenarioRunner::CmdVersion}},
+        {"wait", {"MS", 1, 1, When::Any, &ScenarioRunner::CmdWait}},
     };
     return table;
 }
@@ -367,12 +369,18 @@ void ScenarioRunner::Dispatch(const std::string& raw, const std::vector<Token>& 
     if (it == Commands().end()) {
         throw ScriptError{"unknown command \"" + t[0].text + "\""};
     }
-    (this->*it->second.run)(raw, t);
+    const Command& command = it->second;
+    if (command.when == When::BeforeStart) {
+        RequireNotStarted(t[0].text);
+    } else if (command.when == When::AfterStart) {
+        RequireStarted();
+    }
+    RequireArgs(t, command.minArgs, command.maxArgs);
+    (this->*command.run)(raw, t);
 }
 
 void ScenarioRunner::CmdObserve(const std::string& raw, const std::vector<Token>& t) {
     const std::string& cmd = t[0].text;
-    RequireArgs(t, 1, cmd == "print" ? 1 : 1000);
     const std::string& name = t[1].text;
     std::string shown = Show(name);
     if (cmd == "print") {
@@ -391,9 +399,6 @@ void ScenarioRunner::CmdObserve(const std::string& raw, const std::vector<Token>
 }
 
 void ScenarioRunner::CmdSetting(const std::string&, const std::vector<Token>& t) {
-    const std::string& cmd = t[0].text;
-    RequireNotStarted(cmd);
-    RequireArgs(t, 2, 2);
     if (t[1].text.empty() || t[1].text.find('=') != std::string::npos) {
         throw ScriptError{"a setting's key must be a non-empty text without \"=\""};
     }
@@ -401,9 +406,6 @@ void ScenarioRunner::CmdSetting(const std::string&, const std::vector<Token>& t)
 }
 
 void ScenarioRunner::CmdSettingsFile(const std::string&, const std::vector<Token>& t) {
-    const std::string& cmd = t[0].text;
-    RequireNotStarted(cmd);
-    RequireArgs(t, 1, 1);
     std::string path = t[1].text;
     if (!path.empty() && path[0] != '/') {
         path = scriptDir_ + "/" + path;
@@ -416,19 +418,13 @@ void ScenarioRunner::CmdSettingsFile(const std::string&, const std::vector<Token
     settingsLines_.reset();
 }
 
-void ScenarioRunner::CmdNoSettingsFile(const std::string&, const std::vector<Token>& t) {
-    const std::string& cmd = t[0].text;
-    RequireNotStarted(cmd);
-    RequireArgs(t, 0, 0);
+void ScenarioRunner::CmdNoSettingsFile(const std::string&, const std::vector<Token>&) {
     settingsRaw_.reset();
     settingsLines_.reset();
 }
 
 void ScenarioRunner::CmdExe(const std::string&, const std::vector<Token>& t) {
-    const std::string& cmd = t[0].text;
     auto& w = sim_.world();
-    RequireNotStarted(cmd);
-    RequireArgs(t, 1, 1);
     if (t[1].text.empty()) {
         throw ScriptError{"the executable's name must not be empty"};
     }
@@ -436,10 +432,7 @@ void ScenarioRunner::CmdExe(const std::string&, const std::vector<Token>& t) {
 }
 
 void ScenarioRunner::CmdVersion(const std::string&, const std::vector<Token>& t) {
-    const std::string& cmd = t[0].text;
     auto& w = sim_.world();
-    RequireNotStarted(cmd);
-    RequireArgs(t, 1, 1);
     auto parts = Split(Utf8ToUtf16(t[1].text), u'.');
     if (parts.size() != 4) {
         throw ScriptError{"version takes A.B.C.D, not \"" + t[1].text + "\""};
@@ -456,35 +449,23 @@ void ScenarioRunner::CmdVersion(const std::string&, const std::vector<Token>& t)
 }
 
 void ScenarioRunner::CmdArgs(const std::string&, const std::vector<Token>& t) {
-    const std::string& cmd = t[0].text;
     auto& w = sim_.world();
-    RequireNotStarted(cmd);
-    RequireArgs(t, 1, 1);
     w.args = Utf8ToUtf16(t[1].text);
 }
 
-void ScenarioRunner::CmdAnotherInstance(const std::string&, const std::vector<Token>& t) {
-    const std::string& cmd = t[0].text;
+void ScenarioRunner::CmdAnotherInstance(const std::string&, const std::vector<Token>&) {
     auto& w = sim_.world();
-    RequireNotStarted(cmd);
-    RequireArgs(t, 0, 0);
     w.anotherInstance = true;
 }
 
 void ScenarioRunner::CmdScreen(const std::string&, const std::vector<Token>& t) {
-    const std::string& cmd = t[0].text;
     auto& w = sim_.world();
-    RequireNotStarted(cmd);
-    RequireArgs(t, 2, 2);
     w.screenW = static_cast<std::int32_t>(ParseNonNegative(t[1].text, "the screen width"));
     w.screenH = static_cast<std::int32_t>(ParseNonNegative(t[2].text, "the screen height"));
 }
 
 void ScenarioRunner::CmdTwips(const std::string&, const std::vector<Token>& t) {
-    const std::string& cmd = t[0].text;
     auto& w = sim_.world();
-    RequireNotStarted(cmd);
-    RequireArgs(t, 2, 2);
     w.twipsX = static_cast<std::int32_t>(ParseNonNegative(t[1].text, "twips per pixel"));
     w.twipsY = static_cast<std::int32_t>(ParseNonNegative(t[2].text, "twips per pixel"));
     if (w.twipsX == 0 || w.twipsY == 0) {
@@ -492,27 +473,18 @@ void ScenarioRunner::CmdTwips(const std::string&, const std::vector<Token>& t) {
     }
 }
 
-void ScenarioRunner::CmdSwapButtons(const std::string&, const std::vector<Token>& t) {
-    const std::string& cmd = t[0].text;
+void ScenarioRunner::CmdSwapButtons(const std::string&, const std::vector<Token>&) {
     auto& w = sim_.world();
-    RequireNotStarted(cmd);
-    RequireArgs(t, 0, 0);
     w.swapButtons = true;
 }
 
 void ScenarioRunner::CmdOs(const std::string&, const std::vector<Token>& t) {
-    const std::string& cmd = t[0].text;
     auto& w = sim_.world();
-    RequireNotStarted(cmd);
-    RequireArgs(t, 1, 1);
     w.osVersion = static_cast<std::uint32_t>(ParseNonNegative(t[1].text, "the OS version"));
 }
 
 void ScenarioRunner::CmdTimeOfDay(const std::string&, const std::vector<Token>& t) {
-    const std::string& cmd = t[0].text;
     auto& w = sim_.world();
-    RequireNotStarted(cmd);
-    RequireArgs(t, 1, 1);
     auto parts = Split(Utf8ToUtf16(t[1].text), u':');
     if (parts.size() != 3) {
         throw ScriptError{"time-of-day takes HH:MM:SS.mmm"};
@@ -528,13 +500,11 @@ void ScenarioRunner::CmdTimeOfDay(const std::string&, const std::vector<Token>& 
 
 void ScenarioRunner::CmdRegistry(const std::string&, const std::vector<Token>& t) {
     auto& w = sim_.world();
-    RequireArgs(t, 2, 2);
     w.registry[ToLower(w.exeBaseName + u"\\Applications\\" + Utf8ToUtf16(t[1].text))] =
         Utf8ToUtf16(t[2].text);
 }
 
 void ScenarioRunner::CmdApp(const std::string&, const std::vector<Token>& t) {
-    RequireArgs(t, 1, 6);
     CopyBehaviour copy = CopyBehaviour::Insert;
     RectPx rect{0, 0, 800, 600};
     std::u16string cls = u"SimAppWindow";
@@ -579,19 +549,15 @@ void ScenarioRunner::CmdApp(const std::string&, const std::vector<Token>& t) {
 
 void ScenarioRunner::CmdShell(const std::string&, const std::vector<Token>& t) {
     auto& w = sim_.world();
-    RequireArgs(t, 2, 2);
     w.shellAnswers[Utf8ToUtf16(t[1].text)] = ParseInt(t[2].text, "the shell's answer");
 }
 
 void ScenarioRunner::CmdClick(const std::string&, const std::vector<Token>& t) {
-    RequireStarted();
-    RequireArgs(t, 1, 2);
     Click(t[1].text, t.size() > 2 ? t[2].text : "left");
 }
 
 void ScenarioRunner::CmdSelect(const std::string&, const std::vector<Token>& t) {
     auto& w = sim_.world();
-    RequireArgs(t, 2, 2);
     bool found = false;
     for (auto& a : w.apps) {
         if (a.exe == Utf8ToUtf16(t[1].text)) {
@@ -604,17 +570,13 @@ void ScenarioRunner::CmdSelect(const std::string&, const std::vector<Token>& t) 
     }
 }
 
-void ScenarioRunner::CmdNoHash2(const std::string&, const std::vector<Token>& t) {
-    const std::string& cmd = t[0].text;
+void ScenarioRunner::CmdNoHash2(const std::string&, const std::vector<Token>&) {
     auto& w = sim_.world();
-    RequireNotStarted(cmd);
-    RequireArgs(t, 0, 0);
     w.hash2Missing = true;
 }
 
 void ScenarioRunner::CmdClipboard(const std::string&, const std::vector<Token>& t) {
     auto& w = sim_.world();
-    RequireArgs(t, 1, 3);
     const std::string& what = t[1].text;
     // What the user copied in another application; it owns the clipboard now.
     Hwnd owner = w.desktopWindow;
@@ -669,7 +631,6 @@ void ScenarioRunner::CmdClipboard(const std::string&, const std::vector<Token>& 
 
 void ScenarioRunner::CmdPage(const std::string&, const std::vector<Token>& t) {
     auto& w = sim_.world();
-    RequireArgs(t, 1, 2);
     const std::string& what = t[1].text;
     auto& page = w.page;
     if (what == "ready") {
@@ -718,9 +679,8 @@ void ScenarioRunner::CmdPage(const std::string&, const std::vector<Token>& t) {
     // --- running
 }
 
-void ScenarioRunner::CmdStart(const std::string&, const std::vector<Token>& t) {
+void ScenarioRunner::CmdStart(const std::string&, const std::vector<Token>&) {
     auto& w = sim_.world();
-    RequireArgs(t, 0, 0);
     if (app_) {
         throw ScriptError{"the program has already started"};
     }
@@ -734,13 +694,11 @@ void ScenarioRunner::CmdStart(const std::string&, const std::vector<Token>& t) {
 }
 
 void ScenarioRunner::CmdWait(const std::string&, const std::vector<Token>& t) {
-    RequireArgs(t, 1, 1);
     sim_.Wait(ParseNonNegative(t[1].text, "MS"));
 }
 
 void ScenarioRunner::CmdForeground(const std::string&, const std::vector<Token>& t) {
     auto& w = sim_.world();
-    RequireArgs(t, 1, 1);
     if (t[1].text == "none" && !t[1].quoted) {
         sim_.SetForeground(nullptr);
         return;
@@ -760,8 +718,6 @@ void ScenarioRunner::CmdForeground(const std::string&, const std::vector<Token>&
 
 void ScenarioRunner::CmdTray(const std::string&, const std::vector<Token>& t) {
     auto& w = sim_.world();
-    RequireStarted();
-    RequireArgs(t, 1, 1);
     auto code = static_cast<std::uint32_t>(ParseNonNegative(t[1].text, "the notification code"));
     // The shell reports mouse actions only for an icon that is in the notification area.
     if (!w.Alive() || !w.tray.present) {
@@ -777,8 +733,6 @@ void ScenarioRunner::CmdTray(const std::string&, const std::vector<Token>& t) {
 
 void ScenarioRunner::CmdMenu(const std::string&, const std::vector<Token>& t) {
     auto& w = sim_.world();
-    RequireStarted();
-    RequireArgs(t, 1, 1);
     if (!w.menuOpen) {
         throw ScriptError{"the tray menu is not open"};
     }
@@ -809,8 +763,6 @@ void ScenarioRunner::CmdMenu(const std::string&, const std::vector<Token>& t) {
 
 void ScenarioRunner::CmdCloseMain(const std::string&, const std::vector<Token>& t) {
     auto& w = sim_.world();
-    RequireStarted();
-    RequireArgs(t, 1, 1);
     static const std::map<std::string, CloseReason> reasons = {
         {"user", CloseReason::User}, {"program", CloseReason::Program}, {"system", CloseReason::System}};
     auto it = reasons.find(t[1].text);
@@ -828,14 +780,12 @@ void ScenarioRunner::CmdCloseMain(const std::string&, const std::vector<Token>& 
 
 void ScenarioRunner::CmdMove(const std::string&, const std::vector<Token>& t) {
     auto& w = sim_.world();
-    RequireArgs(t, 2, 2);
     w.cursor = {static_cast<std::int32_t>(ParseInt(t[1].text, "X")),
                 static_cast<std::int32_t>(ParseInt(t[2].text, "Y"))};
 }
 
 void ScenarioRunner::CmdPressOrRelease(const std::string&, const std::vector<Token>& t) {
     const std::string& cmd = t[0].text;
-    RequireArgs(t, 1, 1);
     int button = PhysicalButton(t[1].text);
     if (cmd == "press") {
         ui().Press(button);
@@ -846,7 +796,6 @@ void ScenarioRunner::CmdPressOrRelease(const std::string&, const std::vector<Tok
 
 void ScenarioRunner::CmdDrag(const std::string&, const std::vector<Token>& t) {
     auto& w = sim_.world();
-    RequireArgs(t, 4, 5);
     int button = PhysicalButton(t.size() > 5 ? t[5].text : "left");
     PointPx from{static_cast<std::int32_t>(ParseInt(t[1].text, "X1")),
                  static_cast<std::int32_t>(ParseInt(t[2].text, "Y1"))};
@@ -861,8 +810,6 @@ void ScenarioRunner::CmdDrag(const std::string&, const std::vector<Token>& t) {
 }
 
 void ScenarioRunner::CmdSelectPopup(const std::string&, const std::vector<Token>& t) {
-    RequireStarted();
-    RequireArgs(t, 2, 2);
     Hwnd form = 0;
     SimControl* box = ui().FindControl("frmTrans", "lblText", &form);
     if (!box) {
@@ -872,8 +819,7 @@ void ScenarioRunner::CmdSelectPopup(const std::string&, const std::vector<Token>
                           static_cast<std::size_t>(ParseNonNegative(t[2].text, "LENGTH")));
 }
 
-void ScenarioRunner::CmdTaskbarRestart(const std::string&, const std::vector<Token>& t) {
-    RequireArgs(t, 0, 0);
+void ScenarioRunner::CmdTaskbarRestart(const std::string&, const std::vector<Token>&) {
     sim_.TaskbarRestart();
 }
 

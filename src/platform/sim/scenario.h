@@ -59,8 +59,14 @@ class ScenarioRunner {
     void Dispatch(const std::string& raw, const std::vector<Token>& tokens);
     // A command of the language: its arguments as --help shows them, and what runs it (given the
     // whole line and its tokens, the command's name first).
+    // When a command may come: any time, only before start (it describes the start), or only
+    // once the program runs.
+    enum class When { Any, BeforeStart, AfterStart };
     struct Command {
         const char* syntax;
+        std::size_t minArgs;
+        std::size_t maxArgs;
+        When when;
         void (ScenarioRunner::*run)(const std::string& raw, const std::vector<Token>& tokens);
     };
     static const std::map<std::string, Command>& Commands();
