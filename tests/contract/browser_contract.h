@@ -33,6 +33,21 @@ constexpr std::int64_t kLoadBoundMs = 10000;
 constexpr std::int64_t kTranslateBoundMs = 20000;
 constexpr std::int64_t kPollMs = 50;
 
+// Polls as the program does until the condition holds, letting time pass between looks; false
+// once the bound has passed.
+inline bool PollWithin(std::int64_t boundMs, const std::function<bool()>& condition,
+                       const std::function<void(std::int64_t)>& pass) {
+    for (std::int64_t waited = 0;; waited += kPollMs) {
+        if (condition()) {
+            return true;
+        }
+        if (waited >= boundMs) {
+            return false;
+        }
+        pass(kPollMs);
+    }
+}
+
 // For failure messages: the ids and member names here are ASCII.
 inline std::string Ascii(const std::u16string& s) {
     return std::string(s.begin(), s.end());
@@ -51,17 +66,8 @@ class BrowserContract : public ::testing::Test {
 
     void Open(PageKind kind) { browser().Navigate(env.PageUrl(kind)); }
 
-    // Polls as the program does until the condition holds; false once the bound has passed.
     bool Within(std::int64_t boundMs, const std::function<bool()>& condition) {
-        for (std::int64_t waited = 0;; waited += kPollMs) {
-            if (condition()) {
-                return true;
-            }
-            if (waited >= boundMs) {
-                return false;
-            }
-            env.Pass(kPollMs);
-        }
+        return PollWithin(boundMs, condition, [this](std::int64_t ms) { env.Pass(ms); });
     }
 
     std::optional<std::u16string> Get(const char16_t* id, const char16_t* name) {

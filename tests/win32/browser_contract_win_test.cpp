@@ -169,15 +169,7 @@ class ChromiumBrowser : public ::testing::Test {
     }
 
     bool Within(std::int64_t boundMs, const std::function<bool()>& condition) {
-        for (std::int64_t waited = 0;; waited += kPollMs) {
-            if (condition()) {
-                return true;
-            }
-            if (waited >= boundMs) {
-                return false;
-            }
-            Sleep(static_cast<DWORD>(kPollMs));
-        }
+        return PollWithin(boundMs, condition, [](std::int64_t ms) { Sleep(static_cast<DWORD>(ms)); });
     }
 
     bool Load(const std::u16string& url, const char16_t* value) {
