@@ -3,6 +3,7 @@
 #include "app/app.h"
 #include "app/frm_main.h"
 #include "app/setting_values.h"
+#include "base/text.h"
 #include "capture/text_capture.h"
 #include "popup/frm_trans.h"
 #include "popup/popup_layout.h"
@@ -33,9 +34,7 @@ void tmrTrans_Timer(App& app) {
     if (!app.IsTextWhole) {
         // The text sent ends where the cut fell, often on a blank, and its translation may keep
         // it: one blank before the dots, not two.
-        while (!text.empty() && (text.back() == u' ' || text.back() == u'\t')) {
-            text.pop_back();
-        }
+        text = TrimBlanks(text);
     }
     std::size_t translated = text.size();
     if (!app.IsTextWhole) {
