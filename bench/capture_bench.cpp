@@ -3,8 +3,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include "app/app.h"
+#include "app/startup.h"
 #include "capture/text_capture.h"
+#include "core/app.h"
 #include "platform/sim/default_settings.h"
 #include "platform/sim/sim_desktop.h"
 

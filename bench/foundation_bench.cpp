@@ -3,9 +3,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include "app/app.h"
-#include "app/settings.h"
+#include "app/startup.h"
 #include "base/text.h"
+#include "core/app.h"
+#include "core/settings.h"
 #include "platform/sim/default_settings.h"
 #include "platform/sim/sim_desktop.h"
 

@@ -3,7 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "app/app.h"
+#include "app/startup.h"
+#include "core/app.h"
 #include "platform/sim/default_settings.h"
 #include "platform/sim/sim_desktop.h"
 #include "popup/frm_trans.h"

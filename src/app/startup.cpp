@@ -4,13 +4,17 @@
 #include <optional>
 #include <string>
 
-#include "app/app.h"
-#include "app/frm_main.h"
+#include "app/startup.h"
+#include "app/tray.h"
 #include "base/numbers.h"
 #include "base/text.h"
+#include "capture/selection_watcher.h"
+#include "core/app.h"
+#include "core/frm_main.h"
 #include "popup/frm_ico.h"
 #include "popup/frm_trans.h"
 #include "service/connection.h"
+#include "service/result_poll.h"
 
 namespace plv {
 namespace {
@@ -41,11 +45,11 @@ class StartupValues {
     std::optional<StartupError> error;
 
     std::u16string Text(const char16_t* key) {
-        auto v = app_.Settings.Get(key);
+        auto v = app_.startup.Settings.Get(key);
         if (!v && !error) {
             std::u16string text = u"Parlevo cannot start: the settings file " + Quote(file_.path) +
                                   u" has no line for the key " + Quote(key) + u".";
-            if (app_.Settings.Count() == 0) {
+            if (app_.startup.Settings.Count() == 0) {
                 text +=
                     u" The file holds no settings at all; it must be saved as Unicode (UTF-16 LE) with CR LF "
                     u"line ends, one key=value a line.";
@@ -100,7 +104,7 @@ class StartupValues {
     // and with it what the user translates, to another machine.
     BrowserChoice Browser() {
         BrowserChoice choice;
-        auto value = app_.Settings.Get(u"browser");
+        auto value = app_.startup.Settings.Get(u"browser");
         if (!value) {
             return choice;
         }
@@ -109,7 +113,7 @@ class StartupValues {
             choice.kind = BrowserEngineKind::Embedded;
         } else if (v == u"chromium") {
             choice.kind = BrowserEngineKind::Chromium;
-            choice.browserPath = TrimBlanks(app_.Settings.Get(u"browserpath").value_or(u""));
+            choice.browserPath = TrimBlanks(app_.startup.Settings.Get(u"browserpath").value_or(u""));
         } else if (v == u"none") {
             choice.kind = BrowserEngineKind::None;
         } else if (IsLoopbackHttpAddress(v)) {
@@ -190,17 +194,17 @@ std::u16string SettingsFilePath(const App& app) {
 }
 
 bool LoadSettings(App& app) {
-    app.Settings.Clear();
+    app.startup.Settings.Clear();
     auto bytes = app.platform.env.ReadFileBytes(SettingsFilePath(app));
     if (bytes) {
-        ParseSettingsText(DecodeUtf16Le(*bytes), app.Settings);
+        ParseSettingsText(DecodeUtf16Le(*bytes), app.startup.Settings);
     }
     return bytes.has_value();
 }
 
 void DetectOsVersion(App& app) {
     auto v = app.platform.desktop.GetVersionEx();
-    app.OsVersion = v ? static_cast<std::int32_t>(v->major * 100 + v->minor) : 0;
+    app.startup.OsVersion = v ? static_cast<std::int32_t>(v->major * 100 + v->minor) : 0;
 }
 
 bool AreMouseButtonsSwapped(App& app) {
@@ -254,41 +258,47 @@ void Main(App& app) {
         }
     }
     // 5.
-    app.PopupBackColor = back;
-    app.PopupTextColor = text;
-    app.PopupGrayColor = gray;
+    app.startup.PopupBackColor = back;
+    app.startup.PopupTextColor = text;
+    app.startup.PopupGrayColor = gray;
     // 6.
-    app.TwipsPerPixelX = p.desktop.TwipsPerPixelX();
-    app.TwipsPerPixelY = p.desktop.TwipsPerPixelY();
+    app.startup.TwipsPerPixelX = p.desktop.TwipsPerPixelX();
+    app.startup.TwipsPerPixelY = p.desktop.TwipsPerPixelY();
     // 7. Taken once; a later change of the mouse setting is not followed.
     if (AreMouseButtonsSwapped(app)) {
-        app.PrimaryButtonKey = 2;
-        app.SecondaryButtonKey = 1;
+        app.startup.PrimaryButtonKey = 2;
+        app.startup.SecondaryButtonKey = 1;
     } else {
-        app.PrimaryButtonKey = 1;
-        app.SecondaryButtonKey = 2;
+        app.startup.PrimaryButtonKey = 1;
+        app.startup.SecondaryButtonKey = 2;
     }
     // 8. major.minor.revision; the build field is not part of it.
     FileVersion v = p.env.GetFileVersion().value_or(FileVersion{});
-    app.AppVersion =
+    app.startup.AppVersion =
         Widen(std::to_string(v.major) + "." + std::to_string(v.minor) + "." + std::to_string(v.revision));
-    app.LatestVersion = app.AppVersion;
+    TakeOwnVersionAsLatest(app);
     // 9.
-    app.frmMain = std::make_unique<FrmMain>(app);
+    app.frmMain = MakeOwned<FrmMain>(app);
     app.frmMain->Load();
-    app.frmico = std::make_unique<FrmIco>(app);
+    // Each module gives the main form's timers it owns their handlers.
+    WireTray(app);
+    WireWatcherTimers(app);
+    WireConnectionTimers(app);
+    WireResultPollTimers(app);
+    WireIconTimers(app);
+    app.frmico = MakeOwned<FrmIco>(app);
     app.frmico->Load();
-    app.frmTrans = std::make_unique<FrmTrans>(app);
+    app.frmTrans = MakeOwned<FrmTrans>(app);
     app.frmTrans->Load();
     // 10.
     FrmTrans& trans = *app.frmTrans;
-    trans.SetBackColor(app.PopupBackColor);
-    trans.SetBackColor(trans.lblText, app.PopupBackColor);
+    trans.SetBackColor(app.startup.PopupBackColor);
+    trans.SetBackColor(trans.lblText, app.startup.PopupBackColor);
     trans.SetCaption(trans.google, googleLabel);
     for (ControlRef label : {trans.google, trans.lbldir, trans.lblCopy}) {
-        trans.SetForeColor(label, app.PopupGrayColor);
+        trans.SetForeColor(label, app.startup.PopupGrayColor);
     }
-    app.frmico->SetBackColor(app.PopupBackColor);
+    app.frmico->SetBackColor(app.startup.PopupBackColor);
     // 11.
     ConnectService(app);
     // 12.

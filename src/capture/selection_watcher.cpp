@@ -1,12 +1,13 @@
 #include "capture/selection_watcher.h"
 
-#include "app/app.h"
-#include "app/frm_main.h"
 #include "base/numbers.h"
 #include "base/text.h"
 #include "capture/cls_proccess.h"
 #include "capture/text_capture.h"
 #include "capture/translate.h"
+#include "core/app.h"
+#include "core/frm_main.h"
+#include "core/window_effects.h"
 #include "popup/frm_ico.h"
 #include "popup/frm_trans.h"
 #include "popup/popup_layout.h"
@@ -29,63 +30,64 @@ constexpr double kIconLeaveMargin = 50;
 void FollowForeground(App& app) {
     auto& desktop = app.platform.desktop;
     FrmMain& m = *app.frmMain;
-    if (desktop.GetForegroundWindow() == app.LastForegroundWindow) {
+    if (desktop.GetForegroundWindow() == app.capture.LastForegroundWindow) {
         return;
     }
-    app.LastForegroundWindow = desktop.GetForegroundWindow();
-    if (!app.ProcessObject) {
-        app.ProcessObject = std::make_unique<clsProccess>(app.platform.processes);
+    app.capture.LastForegroundWindow = desktop.GetForegroundWindow();
+    if (!app.capture.ProcessObject) {
+        app.capture.ProcessObject = MakeOwned<clsProccess>(app.platform.processes);
     }
     std::u16string path;
-    std::u16string name = ToLower(app.ProcessObject->GetExeByHwnd(desktop, app.LastForegroundWindow, path));
+    std::u16string name =
+        ToLower(app.capture.ProcessObject->GetExeByHwnd(desktop, app.capture.LastForegroundWindow, path));
     // The desktop, windows whose executable cannot be found and the program's own windows are
     // never watched; what was set for the last watched application stays.
     if (name == u"explorer.exe" || name.empty() || name == app.OwnExeName()) {
-        m.IsAppWatched = false;
+        app.capture.IsAppWatched = false;
         return;
     }
-    m.IsAppWatched = true;
-    app.CurrentExe = name;
-    auto stored = app.platform.store.GetSetting(app.ProgramName(), u"Applications", app.CurrentExe);
+    app.capture.IsAppWatched = true;
+    app.capture.CurrentExe = name;
+    auto stored = app.platform.store.GetSetting(app.ProgramName(), u"Applications", app.capture.CurrentExe);
     bool flag = stored && StoredFlagEnabled(*stored);
     if (flag != app.IsEnabled()) {
         SetEnabled(app, flag, false);
     }
     std::u16string caption =
-        (app.IsEnabled() ? u"Disable" : u"Enable") + std::u16string(u" in ") + app.CurrentExe;
-    m.SetMenuEnableItem(caption, app.IsConnected);
+        (app.IsEnabled() ? u"Disable" : u"Enable") + std::u16string(u" in ") + app.capture.CurrentExe;
+    m.SetMenuEnableItem(caption, app.connection.IsConnected);
 }
 
 // The mouse buttons of a watched, enabled application: a press outside the popups closes them,
 // a release after a drag translates the selection.
 void WatchButtons(App& app) {
-    FrmMain& m = *app.frmMain;
     auto& desktop = app.platform.desktop;
     auto outsidePopups = [&] {
         return !IsCursorInWindow(app, app.frmTrans->hWnd()) && !IsCursorInWindow(app, app.frmico->hWnd());
     };
-    std::int32_t p = IsButtonDown(app, app.PrimaryButtonKey) ? -1 : 0;
-    std::int32_t s = IsButtonDown(app, app.SecondaryButtonKey) ? -1 : 0;
-    if (p != m.LastPrimaryDown) {
+    std::int32_t p = IsButtonDown(app, app.startup.PrimaryButtonKey) ? -1 : 0;
+    std::int32_t s = IsButtonDown(app, app.startup.SecondaryButtonKey) ? -1 : 0;
+    if (p != app.capture.LastPrimaryDown) {
         // Stored before anything else runs: the capture pumps messages, and a tick that runs in
         // its middle must not see this change again.
-        m.LastPrimaryDown = p;
+        app.capture.LastPrimaryDown = p;
         PointPx at = desktop.GetCursorPos();
         if (p == -1) {
             if (outsidePopups()) {
                 HidePopups(app);
             }
-            m.PressX = at.x;
-            m.PressY = at.y;
-        } else if (std::abs(m.PressY - at.y) > kDragMinDy || std::abs(m.PressX - at.x) > kDragMinDx) {
-            TranslateSelection(app, at.x, at.y, std::min(m.PressX, at.x));
+            app.capture.PressX = at.x;
+            app.capture.PressY = at.y;
+        } else if (std::abs(app.capture.PressY - at.y) > kDragMinDy ||
+                   std::abs(app.capture.PressX - at.x) > kDragMinDx) {
+            TranslateSelection(app, at.x, at.y, std::min(app.capture.PressX, at.x));
         }
     }
     if (app.HasEnded()) {
         return;
     }
-    if (s != m.LastSecondaryDown) {
-        m.LastSecondaryDown = s;
+    if (s != app.capture.LastSecondaryDown) {
+        app.capture.LastSecondaryDown = s;
         if (outsidePopups()) {
             HidePopups(app);
         }
@@ -109,35 +111,27 @@ bool IsButtonDown(App& app, std::uint8_t button) {
     return (app.platform.desktop.GetAsyncKeyState(vk) & 0x8000) != 0;
 }
 
-bool IsCursorInRect(App& app, RectPx r) {
-    PointPx at = app.platform.desktop.GetCursorPos();
-    return r.left < at.x && at.x < r.right && r.top < at.y && at.y < r.bottom;
-}
-
-bool IsCursorInWindow(App& app, Hwnd window) {
-    if (window == 0) {
-        return false;
-    }
-    auto r = app.platform.desktop.GetWindowRect(window);
-    return r && IsCursorInRect(app, *r);
-}
-
 void tmr1_Timer(App& app) {
     RetryOwedRestore(app);
     FollowForeground(app);
-    if (app.IsEnabled() && app.frmMain->IsAppWatched) {
+    if (app.IsEnabled() && app.capture.IsAppWatched) {
         WatchButtons(app);
     }
 }
 
 void tmrOut_Timer(App& app) {
     PointPx at = app.platform.desktop.GetCursorPos();
-    double dy = static_cast<double>(app.IconAnchorY - at.y);
-    double dx = static_cast<double>(app.IconAnchorX - at.x);
-    if (std::sqrt(dy * dy + dx * dx) > app.IconInitialDistance + kIconLeaveMargin) {
+    double dy = static_cast<double>(app.capture.IconAnchorY - at.y);
+    double dx = static_cast<double>(app.capture.IconAnchorX - at.x);
+    if (std::sqrt(dy * dy + dx * dx) > app.capture.IconInitialDistance + kIconLeaveMargin) {
         app.frmMain->tmrOut.SetEnabled(false);
         HidePopups(app);
     }
+}
+
+void WireWatcherTimers(App& app) {
+    WireTimer(app, app.frmMain->tmr1, tmr1_Timer);
+    WireTimer(app, app.frmMain->tmrOut, tmrOut_Timer);
 }
 
 }  // namespace plv

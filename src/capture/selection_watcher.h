@@ -10,15 +10,15 @@ namespace plv {
 
 class App;
 
+// Gives tmr1 and tmrOut their handlers.
+void WireWatcherTimers(App& app);
+
 void tmr1_Timer(App& app);
 // Takes the offered icon away once the pointer is 50 pixels farther from it than at the offer.
 void tmrOut_Timer(App& app);
 
 // Whether the button (1 left, 2 right, 3 middle) is down now.
 bool IsButtonDown(App& app, std::uint8_t button);
-// Whether the pointer lies strictly inside the rectangle / the window's rectangle (shown or not).
-bool IsCursorInRect(App& app, RectPx r);
-bool IsCursorInWindow(App& app, Hwnd window);
 
 // Whether a stored per-application value means "enabled": a number that is not 0, or the word
 // true. Anything else (absent, 0, a word that is no number) means disabled.

@@ -1,9 +1,9 @@
 #include "capture/text_capture.h"
 
-#include "app/app.h"
-#include "app/frm_main.h"
 #include "base/text.h"
 #include "clipboard/cls_clipboard.h"
+#include "core/app.h"
+#include "core/frm_main.h"
 
 namespace plv {
 namespace {
@@ -124,13 +124,13 @@ std::u16string GetClipboardText(App& app) {
 }
 
 void RetryOwedRestore(App& app) {
-    if (!app.OwedClipboard) {
+    if (!app.capture.OwedClipboard) {
         return;
     }
     // Whatever the user put on the clipboard since is newer than what is owed, and wins.
-    if (app.platform.clipboard.GetClipboardSequenceNumber() != app.OwedClipboard->sequence ||
-        RestoreClipboard(app, app.OwedClipboard->saved, 1) != RestoreResult::ClipboardHeld) {
-        app.OwedClipboard.reset();
+    if (app.platform.clipboard.GetClipboardSequenceNumber() != app.capture.OwedClipboard->sequence ||
+        RestoreClipboard(app, app.capture.OwedClipboard->saved, 1) != RestoreResult::ClipboardHeld) {
+        app.capture.OwedClipboard.reset();
     }
 }
 
@@ -141,16 +141,16 @@ std::u16string CaptureSelection(App& app, Hwnd window) {
     // over it would lose it, so nothing is captured. While an earlier capture still owes the
     // user's clipboard, the clipboard holds only what that capture copied: the owed content is
     // what comes back after this one.
-    bool stillOwed =
-        app.OwedClipboard && clipboard.GetClipboardSequenceNumber() == app.OwedClipboard->sequence;
+    bool stillOwed = app.capture.OwedClipboard &&
+                     clipboard.GetClipboardSequenceNumber() == app.capture.OwedClipboard->sequence;
     auto saved = SaveClipboard(app);
     if (!saved) {
         return {};
     }
-    if (stillOwed && app.OwedClipboard) {
-        saved = std::move(app.OwedClipboard->saved);
+    if (stillOwed && app.capture.OwedClipboard) {
+        saved = std::move(app.capture.OwedClipboard->saved);
     }
-    app.OwedClipboard.reset();
+    app.capture.OwedClipboard.reset();
     std::u16string text;
     // A window that is hung, or too slow to answer, counts as one that did not copy.
     if (app.platform.desktop.SendCopyMessage(window) == std::optional<std::intptr_t>(0)) {
@@ -179,7 +179,8 @@ std::u16string CaptureSelection(App& app, Hwnd window) {
     // A clipboard manager that read the copy may still hold the clipboard: keep trying for a
     // second, then leave it to the watcher's ticks; the user's clipboard is never dropped.
     if (RestoreClipboard(app, *saved, kRestoreAttempts) == RestoreResult::ClipboardHeld) {
-        app.OwedClipboard = OwedClipboardContent{std::move(*saved), clipboard.GetClipboardSequenceNumber()};
+        app.capture.OwedClipboard =
+            OwedClipboardContent{std::move(*saved), clipboard.GetClipboardSequenceNumber()};
     }
     return text;
 }

@@ -2,16 +2,16 @@
 
 #include <cmath>
 
-#include "app/app.h"
-#include "app/frm_main.h"
-#include "app/setting_values.h"
 #include "base/numbers.h"
 #include "base/text.h"
 #include "capture/text_capture.h"
+#include "core/app.h"
+#include "core/frm_main.h"
+#include "core/setting_values.h"
+#include "core/window_effects.h"
 #include "popup/frm_ico.h"
 #include "popup/frm_trans.h"
 #include "popup/popup_layout.h"
-#include "popup/window_effects.h"
 
 namespace plv {
 namespace {
@@ -57,9 +57,9 @@ void TranslateSelection(App& app, std::int32_t x, std::int32_t y, std::int32_t l
     FrmIco& ico = *app.frmico;
 
     // 1-3.
-    app.SelectionLeft = leftX * app.TwipsPerPixelX;
-    app.CaptureWindow = p.desktop.GetForegroundWindow();
-    std::u16string text = TrimBlanks(CaptureSelection(app, app.CaptureWindow));
+    app.capture.SelectionLeft = leftX * app.startup.TwipsPerPixelX;
+    app.capture.CaptureWindow = p.desktop.GetForegroundWindow();
+    std::u16string text = TrimBlanks(CaptureSelection(app, app.capture.CaptureWindow));
     if (app.HasEnded()) {
         return;
     }
@@ -67,20 +67,20 @@ void TranslateSelection(App& app, std::int32_t x, std::int32_t y, std::int32_t l
     // 4. Cut a long text; the remainder is appended in grey to the translation.
     CutResult cut = CutText(text, MaxTransLen(app));
     text = cut.sent;
-    app.IsTextWhole = cut.whole;
+    app.capture.IsTextWhole = cut.whole;
     if (!cut.whole) {
-        app.RemainderText = cut.remainder;
+        app.capture.RemainderText = cut.remainder;
     }
     // 5, 6.
     if (text.empty()) {
         return;
     }
-    app.PendingText = text;
+    app.capture.PendingText = text;
 
     // 7. What this run has translated before.
     std::u16string cached;
     if (auto key = GetCacheKey(app, text)) {
-        cached = app.Translations.Find(*key, text).value_or(u"");
+        cached = app.connection.Translations.Find(*key, text).value_or(u"");
     }
 
     // 8. Lay out the popup (still hidden): the translation, or the placeholder while the page
@@ -92,7 +92,7 @@ void TranslateSelection(App& app, std::int32_t x, std::int32_t y, std::int32_t l
     if (!cached.empty()) {
         app.frmTrans->SetVisible(app.frmTrans->google, true);
         LayoutPopup(app, cached);
-    } else if (app.IsConnected) {
+    } else if (app.connection.IsConnected) {
         if (auto placeholder = SettingText(app, u"TransStr")) {
             LayoutPopup(app, *placeholder);
         }
@@ -111,7 +111,8 @@ void TranslateSelection(App& app, std::int32_t x, std::int32_t y, std::int32_t l
 
     // 9. The icon, unless there is nothing to show and the settings say not to offer it.
     auto popupIfNotConnected = SettingNumber(app, u"PopupIfNotConnected");
-    bool offer = !cached.empty() || app.IsConnected || !popupIfNotConnected || *popupIfNotConnected != 0;
+    bool offer =
+        !cached.empty() || app.connection.IsConnected || !popupIfNotConnected || *popupIfNotConnected != 0;
     if (!offer) {
         return;
     }
@@ -120,12 +121,12 @@ void TranslateSelection(App& app, std::int32_t x, std::int32_t y, std::int32_t l
         SetTranslucency(app, ico.hWnd(), *transparency);
     }
     // 11, 12. The icon's centre, and how far the pointer is from it now.
-    app.IconAnchorX = x + kIconAnchorDx;
-    app.IconAnchorY = y + kIconAnchorDy;
+    app.capture.IconAnchorX = x + kIconAnchorDx;
+    app.capture.IconAnchorY = y + kIconAnchorDy;
     PointPx at = p.desktop.GetCursorPos();
-    double dx = static_cast<double>(app.IconAnchorX - at.x);
-    double dy = static_cast<double>(app.IconAnchorY - at.y);
-    app.IconInitialDistance = std::sqrt(dx * dx + dy * dy);
+    double dx = static_cast<double>(app.capture.IconAnchorX - at.x);
+    double dy = static_cast<double>(app.capture.IconAnchorY - at.y);
+    app.capture.IconInitialDistance = std::sqrt(dx * dx + dy * dy);
     // 13. Beside the pointer, above everything, without taking the focus.
     SetWindowTopmost(app, ico.hWnd(), true, true, PointPx{x + kIconOffsetX, y + kIconOffsetY});
     // 14. An interval that cannot be read or set leaves the one before.

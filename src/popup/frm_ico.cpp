@@ -1,14 +1,22 @@
 #include "popup/frm_ico.h"
 
-#include "app/app.h"
-#include "app/frm_main.h"
-#include "app/setting_values.h"
 #include "base/numbers.h"
+#include "core/app.h"
+#include "core/frm_main.h"
+#include "core/setting_values.h"
+#include "core/window_effects.h"
 #include "popup/frm_trans.h"
 #include "popup/popup_layout.h"
-#include "popup/window_effects.h"
 
 namespace plv {
+
+namespace {
+
+// Left alone, the icon fades from 100 to fully transparent in 5 steps.
+constexpr std::int32_t kIconFadeFrom = 100;
+constexpr std::int32_t kIconFadeSteps = 5;
+
+}  // namespace
 
 void FrmIco::Load() {
     FormDesign design;
@@ -31,8 +39,8 @@ void FrmIco::Load() {
 }
 
 void FrmIco::Form_Load() {
-    SetWidth(16.0 * app_.TwipsPerPixelX);
-    SetHeight(16.0 * app_.TwipsPerPixelY);
+    SetWidth(16.0 * app_.startup.TwipsPerPixelX);
+    SetHeight(16.0 * app_.startup.TwipsPerPixelY);
     for (ControlRef c : {ico, icocls}) {
         RectTwips b = control(c).state.bounds;
         SetBounds(c, {0, 0, b.width, b.height});
@@ -60,11 +68,11 @@ void FrmIco::ico_MouseDown(MouseButton button) {
     // The popup was laid out while hidden; it grows out of a small box below the icon.
     auto w = static_cast<std::int32_t>(RoundHalfEven(t.Width()));
     auto h = static_cast<std::int32_t>(RoundHalfEven(t.Height()));
-    t.SetWidth(16.0 * app_.TwipsPerPixelX);
-    t.SetHeight(30.0 * app_.TwipsPerPixelY);
+    t.SetWidth(16.0 * app_.startup.TwipsPerPixelX);
+    t.SetHeight(30.0 * app_.startup.TwipsPerPixelY);
     auto x = static_cast<std::int32_t>(RoundHalfEven(Left() + Width() - w));
-    if (x < app_.SelectionLeft) {
-        x = app_.SelectionLeft;
+    if (x < app_.capture.SelectionLeft) {
+        x = app_.capture.SelectionLeft;
     }
     auto y = static_cast<std::int32_t>(RoundHalfEven(Top() + Height()));
     KeepPopupOnScreen(app_, x, y, w, h);
@@ -72,8 +80,8 @@ void FrmIco::ico_MouseDown(MouseButton button) {
         SetTranslucency(app_, t.hWnd(), 255);
     }
     SetWindowTopmost(app_, t.hWnd(), true, true,
-                     PointPx{RoundHalfEven32(Left() / app_.TwipsPerPixelX),
-                             RoundHalfEven32(y / static_cast<double>(app_.TwipsPerPixelY))});
+                     PointPx{RoundHalfEven32(Left() / app_.startup.TwipsPerPixelX),
+                             RoundHalfEven32(y / static_cast<double>(app_.startup.TwipsPerPixelY))});
     if (transparency) {
         SetTranslucency(app_, t.hWnd(), *transparency);
     }
@@ -94,6 +102,30 @@ void FrmIco::Click(ControlId control) {
     if (Is(control, icocls)) {
         icocls_Click();
     }
+}
+
+void tmrHideIco_Timer(App& app) {
+    FrmMain& m = *app.frmMain;
+    if (IsCursorInWindow(app, app.frmico->hWnd())) {
+        m.tmrHideIco.Restart();
+        return;
+    }
+    m.tmrHideIco.SetEnabled(false);
+    if (app.frmTrans && app.frmTrans->Visible()) {
+        // A selection made inside the open popup offered the icon again; the popup now shows
+        // that selection, so the icon stays as its close button instead of going away.
+        app.frmico->SetVisible(app.frmico->ico, false);
+        app.frmico->SetVisible(app.frmico->icocls, true);
+        return;
+    }
+    // The icon goes, and with it the watch on the pointer's distance from it.
+    m.tmrOut.SetEnabled(false);
+    FadeWindow(app, *app.frmico, kIconFadeFrom, kFullyTransparent, kIconFadeSteps);
+    app.frmico->Hide();
+}
+
+void WireIconTimers(App& app) {
+    WireTimer(app, app.frmMain->tmrHideIco, tmrHideIco_Timer);
 }
 
 }  // namespace plv

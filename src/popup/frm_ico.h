@@ -2,7 +2,7 @@
 // The floating icon: a 16 x 16 pixel borderless window beside the pointer, holding the emblem
 // `ico` or, once the popup is open, the close cross `icocls`.
 
-#include "app/forms.h"
+#include "core/forms.h"
 
 namespace plv {
 
@@ -25,5 +25,11 @@ class FrmIco : public Form {
     void MouseDown(ControlId control, MouseButton button) override;
     void Click(ControlId control) override;
 };
+
+// Gives tmrHideIco its handler.
+void WireIconTimers(App& app);
+
+// The floating icon left alone fades out; while the pointer rests on it, it stays.
+void tmrHideIco_Timer(App& app);
 
 }  // namespace plv

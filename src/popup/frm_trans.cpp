@@ -1,10 +1,9 @@
 #include "popup/frm_trans.h"
 
-#include "app/app.h"
-#include "app/frm_main.h"
-#include "app/setting_values.h"
+#include "core/app.h"
+#include "core/frm_main.h"
+#include "core/setting_values.h"
 #include "popup/popup_layout.h"
-#include "service/connection.h"
 #include "shell/launcher.h"
 
 namespace plv {
@@ -58,7 +57,7 @@ void FrmTrans::Form_Resize() {
     if (!IsLoaded()) {
         return;
     }
-    const double gap = 10.0 * app_.TwipsPerPixelX;
+    const double gap = 10.0 * app_.startup.TwipsPerPixelX;
     RectTwips text = control(lblText).state.bounds;
     RectTwips link = control(google).state.bounds;
     RectTwips copy = control(lblCopy).state.bounds;

@@ -2,7 +2,7 @@
 // The translation popup: a borderless window with the rich text box, a hidden measuring label
 // and a bottom row of small links.
 
-#include "app/forms.h"
+#include "core/forms.h"
 
 namespace plv {
 

@@ -2,14 +2,15 @@
 
 #include <cmath>
 
-#include "app/app.h"
-#include "app/frm_main.h"
-#include "app/setting_values.h"
 #include "base/numbers.h"
 #include "clipboard/cls_clipboard.h"
+#include "core/app.h"
+#include "core/frm_main.h"
+#include "core/setting_values.h"
+#include "core/window_effects.h"
 #include "popup/frm_ico.h"
 #include "popup/frm_trans.h"
-#include "popup/window_effects.h"
+#include "shell/launcher.h"
 
 namespace plv {
 namespace {
@@ -23,8 +24,8 @@ constexpr std::int32_t kPopupFadeSteps = 3;
 // IsGliding for exactly as long as a glide runs, whichever way it ends.
 class GlideMark {
   public:
-    explicit GlideMark(App& app) : app_(app) { app_.IsGliding = true; }
-    ~GlideMark() { app_.IsGliding = false; }
+    explicit GlideMark(App& app) : app_(app) { app_.popup.IsGliding = true; }
+    ~GlideMark() { app_.popup.IsGliding = false; }
     GlideMark(const GlideMark&) = delete;
     GlideMark& operator=(const GlideMark&) = delete;
 
@@ -69,7 +70,7 @@ void LayoutPopup(App& app, const std::u16string& text) {
     SetRichTextUnicode(app, t, t.lblText, text, false);
     ui.RichSetSelection(t.hWnd(), box, 0, kFormattedChars);
     CharFormat look;
-    look.color = app.PopupTextColor;
+    look.color = app.startup.PopupTextColor;
     look.sizePt = fontSize;
     ui.RichSetSelectionFormat(t.hWnd(), box, look);
     ui.RichSetSelection(t.hWnd(), box, 0, 0);
@@ -87,7 +88,7 @@ void LayoutPopup(App& app, const std::u16string& text) {
     t.SetAutoSize(t.lbl, true);
     t.SetCaption(t.lbl, u"");
     std::int64_t oneLine = RoundHalfEven(t.control(t.lbl).state.bounds.height);
-    t.SetControlWidth(t.lbl, static_cast<double>(TransWidth(app)) * app.TwipsPerPixelX);
+    t.SetControlWidth(t.lbl, static_cast<double>(TransWidth(app)) * app.startup.TwipsPerPixelX);
     t.SetCaption(t.lbl, text);
     if (static_cast<double>(oneLine) == t.control(t.lbl).state.bounds.height) {
         t.SetCaption(t.lbl, u"");
@@ -99,7 +100,7 @@ void LayoutPopup(App& app, const std::u16string& text) {
     // 4. The text box fits the measured text.
     RectTwips measured = t.control(t.lbl).state.bounds;
     RectTwips b = t.control(t.lblText).state.bounds;
-    b.width = measured.width + 5.0 * app.TwipsPerPixelX;
+    b.width = measured.width + 5.0 * app.startup.TwipsPerPixelX;
     b.height = measured.height;
     t.SetBounds(t.lblText, b);
 
@@ -112,8 +113,8 @@ void LayoutPopup(App& app, const std::u16string& text) {
 
     // 6. Its right edge under the icon's right edge, never left of the selection.
     auto l = static_cast<std::int32_t>(RoundHalfEven(ico.Left() + ico.Width() - w));
-    if (l < app.SelectionLeft) {
-        l = app.SelectionLeft;
+    if (l < app.capture.SelectionLeft) {
+        l = app.capture.SelectionLeft;
     }
     auto top = static_cast<std::int32_t>(RoundHalfEven(t.Top()));
 
@@ -134,9 +135,9 @@ void LayoutPopup(App& app, const std::u16string& text) {
 void KeepPopupOnScreen(App& app, std::int32_t& left, std::int32_t& top, std::int32_t width,
                        std::int32_t height) {
     double screenW =
-        static_cast<double>(app.platform.desktop.GetSystemMetrics(kSmCxScreen)) * app.TwipsPerPixelX;
+        static_cast<double>(app.platform.desktop.GetSystemMetrics(kSmCxScreen)) * app.startup.TwipsPerPixelX;
     double screenH =
-        static_cast<double>(app.platform.desktop.GetSystemMetrics(kSmCyScreen)) * app.TwipsPerPixelY;
+        static_cast<double>(app.platform.desktop.GetSystemMetrics(kSmCyScreen)) * app.startup.TwipsPerPixelY;
     if (screenW <= left) {
         return;
     }
@@ -162,15 +163,16 @@ void GlideWindow(App& app, Form& form, std::int32_t width, std::int32_t height, 
     GlideMark mark(app);
     // Each step covers 1/D of the way left: 20 gives 3, 50 gives 6.
     double d = pace / 10.0 + 1.0;
-    std::uint64_t g = ++app.GlideGeneration;
-    auto overtaken = [&] { return app.GlideGeneration != g || app.HasEnded(); };
+    std::uint64_t g = ++app.popup.GlideGeneration;
+    auto overtaken = [&] { return app.popup.GlideGeneration != g || app.HasEnded(); };
     std::int64_t dw = RoundHalfEven(width - form.Width());
     std::int64_t dh = RoundHalfEven(height - form.Height());
 
     if (dw != 0) {
         double sw = 1000;
         double sl = 1000;
-        while (!(form.Width() >= width || sw < app.TwipsPerPixelX || sl < app.TwipsPerPixelX)) {
+        while (
+            !(form.Width() >= width || sw < app.startup.TwipsPerPixelX || sl < app.startup.TwipsPerPixelX)) {
             if (overtaken()) {
                 return;
             }
@@ -194,7 +196,7 @@ void GlideWindow(App& app, Form& form, std::int32_t width, std::int32_t height, 
 
     if (dh != 0) {
         double sh = 1000;
-        while (!(form.Height() >= height || sh < app.TwipsPerPixelY)) {
+        while (!(form.Height() >= height || sh < app.startup.TwipsPerPixelY)) {
             if (overtaken()) {
                 return;
             }
@@ -246,6 +248,11 @@ void CopyTextToClipboard(App& app, const std::u16string& text) {
     } catch (const ProgramError&) {
     }
     cb.ClipboardClose();
+}
+
+void OpenDownloadLink(App& app) {
+    HidePopups(app);
+    OpenDownloadAddress(app);
 }
 
 }  // namespace plv

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/forms.h"
+#include "core/forms.h"
 
 namespace plv {
 
@@ -29,6 +29,8 @@ void KeepPopupOnScreen(App& app, std::int32_t& left, std::int32_t& top, std::int
 // Hides the floating icon at once and fades the popup out, stopping the result poll. Does nothing
 // while the icon is hidden: the popup is only ever shown together with it.
 void HidePopups(App& app);
+// Hides the popups and opens the offered download address.
+void OpenDownloadLink(App& app);
 
 // Replaces the clipboard's content by the text (Unicode and ANSI); an empty text changes nothing.
 void CopyTextToClipboard(App& app, const std::u16string& text);

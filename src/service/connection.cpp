@@ -1,7 +1,7 @@
 #include "service/connection.h"
 
-#include "app/app.h"
-#include "app/frm_main.h"
+#include "core/app.h"
+#include "core/frm_main.h"
 #include "popup/frm_trans.h"
 #include "popup/popup_layout.h"
 #include "shell/launcher.h"
@@ -9,14 +9,14 @@
 namespace plv {
 
 std::u16string PageAddress(const App& app) {
-    return app.Settings.Get(u"serviceurl").value_or(u"") + u"?dir=" +
-           app.Settings.Get(u"language").value_or(u"");
+    return app.startup.Settings.Get(u"serviceurl").value_or(u"") + u"?dir=" +
+           app.startup.Settings.Get(u"language").value_or(u"");
 }
 
 void ConnectService(App& app) {
     auto& browser = app.platform.browser;
     FrmMain& m = *app.frmMain;
-    app.IsConnected = false;
+    app.connection.IsConnected = false;
     m.SetMenuConnectItem(u"Connecting...", false);
     // Take the old page's "text" element away, so that the old page cannot pass the ready test.
     browser.SetElementProperty(u"text", u"outerhtml", u"");
@@ -42,48 +42,52 @@ void tmrLoad_Timer(App& app) {
     FrmMain& m = *app.frmMain;
     ReportBrowserProblem(app);
     if (auto html = browser.GetElementProperty(u"text", u"outerhtml")) {
-        app.IsConnected = !html->empty();
+        app.connection.IsConnected = !html->empty();
     }
-    if (!app.IsConnected) {
+    if (!app.connection.IsConnected) {
         return;
     }
     m.SetMenuConnectItem(u"Reconnect", true);
     m.tmrLoad.SetEnabled(false);
     m.UpdateTrayIcon(true, true);
-    m.SetMenuEnableEnabled(!app.CurrentExe.empty());
+    m.SetMenuEnableEnabled(!app.capture.CurrentExe.empty());
     if (auto v = browser.GetElementProperty(u"version", u"Value")) {
-        app.LatestVersion = *v;
+        app.connection.LatestVersion = *v;
     }
     if (auto d = browser.GetElementProperty(u"download", u"Value")) {
-        app.DownloadLink = *d;
+        app.connection.DownloadLink = *d;
     }
     // Any difference counts, a lower number on the page too.
-    if (app.AppVersion != app.LatestVersion) {
+    if (app.startup.AppVersion != app.connection.LatestVersion) {
         FrmTrans& t = *app.frmTrans;
-        t.SetCaption(t.lblNew, u"New v" + app.LatestVersion);
+        t.SetCaption(t.lblNew, u"New v" + app.connection.LatestVersion);
         t.SetVisible(t.lblNew, true);
-        m.ShowBalloon(u"New version " + app.LatestVersion +
+        m.ShowBalloon(u"New version " + app.connection.LatestVersion +
                           u"\r\nA new Parlevo Version is available.\r\n Click here to download.",
                       false, false, u"download");
     }
 }
 
 void OnBalloonClick(App& app) {
-    if (app.BalloonTag == u"download") {
+    if (app.tray.BalloonTag == u"download") {
         OpenDownloadLink(app);
     }
 }
 
-void OpenDownloadLink(App& app) {
-    HidePopups(app);
-    OpenDownloadAddress(app);
-}
-
 void tmrReconnect_Timer(App& app) {
     ReportBrowserProblem(app);
-    if (!app.IsConnected) {
+    if (!app.connection.IsConnected) {
         ConnectService(app);
     }
+}
+
+void WireConnectionTimers(App& app) {
+    WireTimer(app, app.frmMain->tmrLoad, tmrLoad_Timer);
+    WireTimer(app, app.frmMain->tmrReconnect, tmrReconnect_Timer);
+}
+
+void TakeOwnVersionAsLatest(App& app) {
+    app.connection.LatestVersion = app.startup.AppVersion;
 }
 
 }  // namespace plv

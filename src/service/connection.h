@@ -12,11 +12,14 @@ class App;
 std::u16string PageAddress(const App& app);
 
 void ConnectService(App& app);
+// Gives tmrLoad and tmrReconnect their handlers.
+void WireConnectionTimers(App& app);
+// Until the service page tells of a newer version, the latest one known is the program's own.
+void TakeOwnVersionAsLatest(App& app);
+
 void tmrLoad_Timer(App& app);
 void tmrReconnect_Timer(App& app);
 // A click on the tray balloon: the download when the balloon announced a new version.
 void OnBalloonClick(App& app);
-// Hides the popups and opens the offered download address.
-void OpenDownloadLink(App& app);
 
 }  // namespace plv

@@ -1,10 +1,10 @@
 #include "service/result_poll.h"
 
-#include "app/app.h"
-#include "app/frm_main.h"
-#include "app/setting_values.h"
 #include "base/text.h"
 #include "capture/text_capture.h"
+#include "core/app.h"
+#include "core/frm_main.h"
+#include "core/setting_values.h"
 #include "popup/frm_trans.h"
 #include "popup/popup_layout.h"
 
@@ -18,7 +18,7 @@ constexpr std::size_t kToTheEnd = 1000000;
 
 void tmrTrans_Timer(App& app) {
     // Never lay out in the middle of a glide; the next tick after it picks the result up.
-    if (app.IsGliding) {
+    if (app.popup.IsGliding) {
         return;
     }
     auto& browser = app.platform.browser;
@@ -31,29 +31,29 @@ void tmrTrans_Timer(App& app) {
     if (auto direction = browser.GetElementProperty(u"fromto", u"innerTEXT")) {
         t.SetCaption(t.lbldir, *direction);
     }
-    if (!app.IsTextWhole) {
+    if (!app.capture.IsTextWhole) {
         // The text sent ends where the cut fell, often on a blank, and its translation may keep
         // it: one blank before the dots, not two.
         text = TrimBlanks(text);
     }
     std::size_t translated = text.size();
-    if (!app.IsTextWhole) {
-        text += u" ... " + app.RemainderText;
+    if (!app.capture.IsTextWhole) {
+        text += u" ... " + app.capture.RemainderText;
     }
     // The first translation of a text stays cached.
-    if (auto key = GetCacheKey(app, app.PendingText)) {
-        app.Translations.Add(*key, app.PendingText, text);
+    if (auto key = GetCacheKey(app, app.capture.PendingText)) {
+        app.connection.Translations.Add(*key, app.capture.PendingText, text);
     }
     m.tmrTimeOut.SetEnabled(false);
     m.tmrTrans.SetEnabled(false);
     t.SetVisible(t.google, true);
     LayoutPopup(app, text);
-    if (!app.IsTextWhole && !app.HasEnded()) {
+    if (!app.capture.IsTextWhole && !app.HasEnded()) {
         auto& ui = app.platform.ui;
         ControlId box = t.control(t.lblText).id;
         ui.RichSetSelection(t.hWnd(), box, translated, kToTheEnd);
         CharFormat gray;
-        gray.color = app.PopupGrayColor;
+        gray.color = app.startup.PopupGrayColor;
         ui.RichSetSelectionFormat(t.hWnd(), box, gray);
         // Collapsed again, so that "copy" takes the whole text unless the user selects a part.
         ui.RichSetSelection(t.hWnd(), box, translated, 0);
@@ -65,6 +65,11 @@ void tmrTimeOut_Timer(App& app) {
     m.tmrTrans.SetEnabled(false);
     m.tmrTimeOut.SetEnabled(false);
     LayoutPopup(app, TimeoutText(app));
+}
+
+void WireResultPollTimers(App& app) {
+    WireTimer(app, app.frmMain->tmrTrans, tmrTrans_Timer);
+    WireTimer(app, app.frmMain->tmrTimeOut, tmrTimeOut_Timer);
 }
 
 }  // namespace plv

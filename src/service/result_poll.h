@@ -5,6 +5,9 @@ namespace plv {
 
 class App;
 
+// Gives tmrTrans and tmrTimeOut their handlers.
+void WireResultPollTimers(App& app);
+
 void tmrTrans_Timer(App& app);
 void tmrTimeOut_Timer(App& app);
 

@@ -1,7 +1,7 @@
 #include "shell/frm_about.h"
 
-#include "app/app.h"
-#include "popup/window_effects.h"
+#include "core/app.h"
+#include "core/window_effects.h"
 #include "shell/launcher.h"
 
 namespace plv {
@@ -61,10 +61,10 @@ void FrmAbout::Load() {
 }
 
 void FrmAbout::Form_Load() {
-    SetCaption(ver, u"Version " + app_.AppVersion);
+    SetCaption(ver, u"Version " + app_.startup.AppVersion);
     // Only inequality counts: the page may offer an older version too.
-    SetVisible(lblDwn, app_.LatestVersion != app_.AppVersion);
-    SetCaption(lblDwn, u"Download latest version: " + app_.LatestVersion);
+    SetVisible(lblDwn, app_.connection.LatestVersion != app_.startup.AppVersion);
+    SetCaption(lblDwn, u"Download latest version: " + app_.connection.LatestVersion);
     SetWindowTopmost(app_, hWnd(), true, true);
 }
 
@@ -96,7 +96,7 @@ void ShowAbout(App& app) {
         return;
     }
     // A closed window is gone; a new one reads the versions anew.
-    app.frmAbout = std::make_unique<FrmAbout>(app);
+    app.frmAbout = MakeOwned<FrmAbout>(app);
     app.frmAbout->Load();
 }
 

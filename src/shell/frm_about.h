@@ -2,7 +2,7 @@
 // The About window: the product's name, the program's version, the web site and, when the
 // service page offers a newer version, a link to download it.
 
-#include "app/forms.h"
+#include "core/forms.h"
 
 namespace plv {
 

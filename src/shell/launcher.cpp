@@ -1,7 +1,7 @@
 #include "shell/launcher.h"
 
-#include "app/app.h"
 #include "base/text.h"
+#include "core/app.h"
 
 namespace plv {
 namespace {
@@ -72,13 +72,13 @@ bool IsWebAddress(const std::u16string& address) {
 }
 
 void OpenDownloadAddress(App& app) {
-    if (!IsWebAddress(app.DownloadLink)) {
-        app.platform.shell.MessageBox(u"Ошибка: Адрес загрузки отклонён: \"" + app.DownloadLink +
+    if (!IsWebAddress(app.connection.DownloadLink)) {
+        app.platform.shell.MessageBox(u"Ошибка: Адрес загрузки отклонён: \"" + app.connection.DownloadLink +
                                           u"\". Открываются только веб-адреса (http:// или https://).",
                                       kTitle, kWarningStyle);
         return;
     }
-    OpenDocument(app, app.DownloadLink);
+    OpenDocument(app, app.connection.DownloadLink);
 }
 
 }  // namespace plv

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/setting_values.h"
-#include "app/settings.h"
 #include "base/text.h"
+#include "core/setting_values.h"
+#include "core/settings.h"
 #include "platform/sim/default_settings.h"
 
 namespace plv {

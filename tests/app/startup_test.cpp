@@ -5,10 +5,10 @@
 
 #include <functional>
 
-#include "app/app.h"
-#include "app/frm_main.h"
-#include "app/settings.h"
 #include "base/text.h"
+#include "core/app.h"
+#include "core/frm_main.h"
+#include "core/settings.h"
 #include "platform/sim/default_settings.h"
 #include "platform/sim/sim_desktop.h"
 #include "support/program_on_sim.h"
@@ -193,7 +193,7 @@ TEST(Startup, ColourExamples) {
                    Case{u"0.5,1.5,2.5", 0x020200}}) {
         ProgramOnSim r(Encode(DefaultWith(u"Color", c.value)));
         r.Start();
-        EXPECT_EQ(r.app->PopupBackColor, c.rgb) << Utf16ToUtf8(c.value);
+        EXPECT_EQ(r.app->startup.PopupBackColor, c.rgb) << Utf16ToUtf8(c.value);
     }
 }
 

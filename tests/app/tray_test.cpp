@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app.h"
-#include "app/frm_main.h"
+#include "core/app.h"
+#include "core/frm_main.h"
 #include "platform/sim/default_settings.h"
 #include "platform/sim/sim_desktop.h"
 #include "support/program_on_sim.h"
@@ -24,7 +24,7 @@ TEST(TrayBalloon, SplitsTitleAndMessageAtTheFirstLineBreak) {
     EXPECT_EQ(b->info, u"Line one\r\nLine two");
     EXPECT_EQ(b->infoFlags, kNiifWarning);
     EXPECT_EQ(b->flags, kNifInfo);
-    EXPECT_EQ(r.app->BalloonTag, u"tag1");
+    EXPECT_EQ(r.app->tray.BalloonTag, u"tag1");
     // The error kind wins over the warning kind; neither gives information.
     r.app->frmMain->ShowBalloon(u"T\r\nM", true, true, u"");
     EXPECT_EQ(r.sim.world().tray.balloon->infoFlags, kNiifError);

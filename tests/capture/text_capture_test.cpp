@@ -5,10 +5,10 @@
 
 #include <map>
 
-#include "app/app.h"
 #include "base/text.h"
 #include "base/translation_cache.h"
 #include "capture/text_capture.h"
+#include "core/app.h"
 #include "platform/sim/default_settings.h"
 #include "platform/sim/sim_desktop.h"
 #include "support/program_on_sim.h"

@@ -9,7 +9,7 @@
 #include <sstream>
 #include <vector>
 
-#include "app/settings.h"
+#include "core/settings.h"
 #include "platform/sim/scenario.h"
 #include "require.h"
 

@@ -2,17 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app.h"
-#include "app/frm_main.h"
 #include "base/text.h"
 #include "capture/selection_watcher.h"
 #include "capture/translate.h"
+#include "core/app.h"
+#include "core/frm_main.h"
+#include "core/window_effects.h"
 #include "platform/sim/default_settings.h"
 #include "platform/sim/sim_desktop.h"
 #include "popup/frm_ico.h"
 #include "popup/frm_trans.h"
 #include "popup/popup_layout.h"
-#include "popup/window_effects.h"
 #include "support/program_on_sim.h"
 
 namespace plv {
@@ -103,7 +103,7 @@ TEST(SetTranslucency, LayeredOnlyBelowFullOpacityAndFromWindows2000) {
     EXPECT_EQ(win.alpha, 0);
     SetTranslucency(*r.app, w, 0);
     EXPECT_FALSE(win.exStyle & kWsExLayered);
-    r.app->OsVersion = 400;
+    r.app->startup.OsVersion = 400;
     SetTranslucency(*r.app, w, 100);
     EXPECT_FALSE(win.exStyle & kWsExLayered);
 }
@@ -139,7 +139,7 @@ TEST(GlideWindow, AnimatesGrowthOnly) {
     EXPECT_LE(steps, 22);
     EXPECT_EQ(t.Width(), 3240);
     EXPECT_EQ(t.Left(), 1500);
-    EXPECT_FALSE(r.app->IsGliding);
+    EXPECT_FALSE(r.app->popup.IsGliding);
     // Narrower and lower: one step each, no sleep; a left edge to the right is not applied.
     before = r.sim.world().now;
     GlideWindow(*r.app, t, 1500, 300, 2000);

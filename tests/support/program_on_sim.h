@@ -7,7 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "app/app.h"
+#include "app/startup.h"
+#include "core/app.h"
 #include "platform/sim/default_settings.h"
 #include "platform/sim/sim_desktop.h"
 

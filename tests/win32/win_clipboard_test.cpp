@@ -17,9 +17,9 @@
 #include <memory>
 #include <vector>
 
-#include "app/app.h"
-#include "app/frm_main.h"
 #include "capture/text_capture.h"
+#include "core/app.h"
+#include "core/frm_main.h"
 #include "platform/win32/win_backend.h"
 
 namespace plv {
@@ -214,7 +214,7 @@ std::vector<UINT> Formats(const std::vector<Entry>& entries) {
 class ClipboardRoundTrip : public ::testing::Test {
   protected:
     ClipboardRoundTrip() {
-        app.frmMain = std::make_unique<FrmMain>(app);
+        app.frmMain = MakeOwned<FrmMain>(app);
         app.frmMain->Load();
     }
 

@@ -6,10 +6,11 @@
 #include <ostream>
 #include <sstream>
 
-#include "app/app.h"
-#include "app/frm_main.h"
+#include "app/startup.h"
 #include "base/numbers.h"
 #include "base/text.h"
+#include "core/app.h"
+#include "core/frm_main.h"
 #include "platform/sim/default_settings.h"
 #include "platform/sim/sim_ui.h"
 
@@ -1125,7 +1126,7 @@ std::string ScenarioRunner::ShowIconOrPopup(const std::string& name) {
         return QuoteText(box ? box->text : u"");
     }
     // gray: the characters drawn in the popup's grey.
-    Rgb gray = app_->PopupGrayColor;
+    Rgb gray = app_->startup.PopupGrayColor;
     for (std::size_t i = 0; box && i < box->text.size(); ++i) {
         if (box->charColor[i] == gray) {
             std::size_t end = i;
@@ -1140,12 +1141,12 @@ std::string ScenarioRunner::ShowIconOrPopup(const std::string& name) {
 
 std::string ScenarioRunner::ShowCacheCount(const std::string&) {
     RequireStarted();
-    return std::to_string(app_->Translations.size());
+    return std::to_string(app_->connection.Translations.size());
 }
 
 std::string ScenarioRunner::ShowGliding(const std::string&) {
     RequireStarted();
-    return app_->IsGliding ? "yes" : "no";
+    return app_->popup.IsGliding ? "yes" : "no";
 }
 
 std::string ScenarioRunner::ShowAbout(const std::string&) {
@@ -1189,39 +1190,39 @@ std::string ScenarioRunner::ShowMenuConnect(const std::string&) {
 std::string ScenarioRunner::ShowSetting(const std::string& name) {
     RequireStarted();
     App& a = *app_;
-    auto v = a.Settings.Get(Utf8ToUtf16(name.substr(8)));
+    auto v = a.startup.Settings.Get(Utf8ToUtf16(name.substr(8)));
     return v ? QuoteText(*v) : "absent";
 }
 
 std::string ScenarioRunner::ShowColors(const std::string&) {
     RequireStarted();
     App& a = *app_;
-    return std::to_string(a.PopupBackColor) + "," + std::to_string(a.PopupTextColor) + "," +
-           std::to_string(a.PopupGrayColor);
+    return std::to_string(a.startup.PopupBackColor) + "," + std::to_string(a.startup.PopupTextColor) + "," +
+           std::to_string(a.startup.PopupGrayColor);
 }
 
 std::string ScenarioRunner::ShowButtons(const std::string&) {
     RequireStarted();
     App& a = *app_;
-    return std::to_string(a.PrimaryButtonKey) + "," + std::to_string(a.SecondaryButtonKey);
+    return std::to_string(a.startup.PrimaryButtonKey) + "," + std::to_string(a.startup.SecondaryButtonKey);
 }
 
 std::string ScenarioRunner::ShowAppVersion(const std::string&) {
     RequireStarted();
     App& a = *app_;
-    return QuoteText(a.AppVersion);
+    return QuoteText(a.startup.AppVersion);
 }
 
 std::string ScenarioRunner::ShowLatestVersion(const std::string&) {
     RequireStarted();
     App& a = *app_;
-    return QuoteText(a.LatestVersion);
+    return QuoteText(a.connection.LatestVersion);
 }
 
 std::string ScenarioRunner::ShowDownloadLink(const std::string&) {
     RequireStarted();
     App& a = *app_;
-    return QuoteText(a.DownloadLink);
+    return QuoteText(a.connection.DownloadLink);
 }
 
 std::string ScenarioRunner::ShowBalloon(const std::string&) {
@@ -1233,13 +1234,14 @@ std::string ScenarioRunner::ShowBalloon(const std::string&) {
     }
     const auto& b = *w.tray.balloon;
     std::string kind = b.infoFlags == kNiifError ? "error" : b.infoFlags == kNiifWarning ? "warning" : "info";
-    return QuoteText(b.infoTitle) + " " + QuoteText(b.info) + " " + kind + " " + Utf16ToUtf8(a.BalloonTag);
+    return QuoteText(b.infoTitle) + " " + QuoteText(b.info) + " " + kind + " " +
+           Utf16ToUtf8(a.tray.BalloonTag);
 }
 
 std::string ScenarioRunner::ShowConnected(const std::string&) {
     RequireStarted();
     App& a = *app_;
-    return YesNo(a.IsConnected);
+    return YesNo(a.connection.IsConnected);
 }
 
 std::string ScenarioRunner::ShowEnabled(const std::string&) {
@@ -1251,7 +1253,7 @@ std::string ScenarioRunner::ShowEnabled(const std::string&) {
 std::string ScenarioRunner::ShowCurrentExe(const std::string&) {
     RequireStarted();
     App& a = *app_;
-    return QuoteText(a.CurrentExe);
+    return QuoteText(a.capture.CurrentExe);
 }
 
 }  // namespace plv::sim

@@ -2,7 +2,8 @@
 
 #include "platform/win32/win_backend.h"
 // (the backend's Windows headers first: they settle the names the seam shares with Windows)
-#include "app/app.h"
+#include "app/startup.h"
+#include "core/app.h"
 
 namespace {
 

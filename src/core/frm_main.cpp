@@ -1,12 +1,7 @@
-#include "app/frm_main.h"
+#include "core/frm_main.h"
 
-#include "app/app.h"
-#include "capture/selection_watcher.h"
-#include "popup/frm_ico.h"
-#include "popup/window_effects.h"
-#include "service/connection.h"
-#include "service/result_poll.h"
-#include "shell/frm_about.h"
+#include "core/app.h"
+#include "core/window_effects.h"
 
 namespace plv {
 namespace {
@@ -18,34 +13,17 @@ constexpr std::uint32_t kTrayCallbackMessage = 0x8001;
 constexpr std::size_t kTipChars = 127;  // 128 with the terminating NUL
 constexpr std::size_t kBalloonTitleChars = 63;
 constexpr std::size_t kBalloonTextChars = 255;
-constexpr double kDoubleClickSeconds = 0.3;
-
-constexpr std::uint32_t kWmLButtonDown = 513;
-constexpr std::uint32_t kWmLButtonDblClk = 515;
-constexpr std::uint32_t kWmRButtonUp = 517;
-constexpr std::uint32_t kNinBalloonUserClick = 1029;
-
-// A timer's tick reaches its handler only while the program runs: a tick that the system still
-// delivers after the end must not act.
-std::function<void()> Guarded(App& app, void (*handler)(App&)) {
-    return [&app, handler] {
-        if (!app.HasEnded()) {
-            handler(app);
-        }
-    };
-}
-
 }  // namespace
 
 FrmMain::FrmMain(App& app)
     : Form(app),
-      tmr1(app.platform.loop, "tmr1", true, Guarded(app, tmr1_Timer)),
-      tmrLoad(app.platform.loop, "tmrLoad", true, Guarded(app, tmrLoad_Timer)),
-      tmrReconnect(app.platform.loop, "tmrReconnect", true, Guarded(app, tmrReconnect_Timer)),
-      tmrTimeOut(app.platform.loop, "tmrTimeOut", false, Guarded(app, tmrTimeOut_Timer)),
-      tmrTrans(app.platform.loop, "tmrTrans", true, Guarded(app, tmrTrans_Timer)),
-      tmrOut(app.platform.loop, "tmrOut", true, Guarded(app, tmrOut_Timer)),
-      tmrHideIco(app.platform.loop, "tmrHideIco", true, Guarded(app, tmrHideIco_Timer)),
+      tmr1(app.platform.loop, "tmr1", true),
+      tmrLoad(app.platform.loop, "tmrLoad", true),
+      tmrReconnect(app.platform.loop, "tmrReconnect", true),
+      tmrTimeOut(app.platform.loop, "tmrTimeOut", false),
+      tmrTrans(app.platform.loop, "tmrTrans", true),
+      tmrOut(app.platform.loop, "tmrOut", true),
+      tmrHideIco(app.platform.loop, "tmrHideIco", true),
       mnuEnable_{kMnuEnable, u"Enable", true, true},
       mnuOpen_{kMnuOpen, u"Open", true, false},
       mnuConnect_{kMnuConnect, u"Reconnect", true, false},
@@ -97,12 +75,12 @@ void FrmMain::UpdateTrayIcon(bool show, bool modifyOnly) {
     }
     data.flags = kNifMessage | kNifIcon | kNifTip;
     data.callbackMessage = kTrayCallbackMessage;
-    if (!app_.IsConnected) {
+    if (!app_.connection.IsConnected) {
         data.icon = Picture::TrayGrey;
     } else {
         data.icon = app_.IsEnabled() ? Picture::TrayOrange : Picture::TrayBlue;
     }
-    data.tip = app_.IsConnected ? u"Parlevo " : u"Parlevo  - Connecting...";
+    data.tip = app_.connection.IsConnected ? u"Parlevo " : u"Parlevo  - Connecting...";
     data.tip.resize(std::min(data.tip.size(), kTipChars));
     if (!modifyOnly) {
         tray.ShellNotifyIcon(NotifyAction::Add, data);
@@ -113,7 +91,7 @@ void FrmMain::UpdateTrayIcon(bool show, bool modifyOnly) {
 
 void FrmMain::ShowBalloon(const std::u16string& text, bool isError, bool isWarning,
                           const std::u16string& tag) {
-    app_.BalloonTag = tag;
+    app_.tray.BalloonTag = tag;
     NotifyIconData data;
     data.owner = hWnd();
     data.id = kTrayIconId;
@@ -176,89 +154,15 @@ void FrmMain::ApplyMenuItem(const MenuItem& item) {
 }
 
 void FrmMain::TrayNotify(std::uint32_t code) {
-    // A notification that arrives while one is still being handled (the menu is open, say) is
-    // dropped.
-    if (IsInTrayEvent) {
+    if (app_.tray.IsInTrayEvent) {
         return;
     }
-    IsInTrayEvent = true;
-    TrayMessage = static_cast<std::int32_t>(code);
-    HandleTrayCode(code);
-    IsInTrayEvent = false;
-}
-
-void FrmMain::HandleTrayCode(std::uint32_t code) {
-    switch (code) {
-        case kWmRButtonUp:
-            ShowTrayMenu();
-            break;
-        case kWmLButtonDown: {
-            double now = app_.platform.loop.SecondsSinceMidnight();
-            // The second condition keeps a press just after midnight from pairing with one just
-            // before it.
-            if (now - LastTrayClickTime < kDoubleClickSeconds && LastTrayClickTime < now) {
-                ShowMe();
-            } else {
-                if (app_.IsConnected) {
-                    SetEnabled(app_, !app_.IsEnabled(), true);
-                }
-                LastTrayClickTime = now;
-            }
-            break;
-        }
-        case kWmLButtonDblClk:
-            ShowMe();
-            break;
-        case kNinBalloonUserClick:
-            OnBalloonClick(app_);
-            break;
-        default:
-            break;
+    app_.tray.IsInTrayEvent = true;
+    app_.tray.TrayMessage = static_cast<std::int32_t>(code);
+    if (trayHandler_) {
+        trayHandler_(code);
     }
-}
-
-void FrmMain::ShowTrayMenu() {
-    // The floating icon's window, parked off the screen, is shown while the menu is open; it
-    // gives the menu a window of ours to belong to, so that it closes when the user clicks away.
-    // An icon that was on offer (or beside an open popup) comes back where it was afterwards:
-    // hiding it would leave an open popup that nothing could close.
-    auto& ico = *app_.frmico;
-    bool wasShown = ico.Visible();
-    double left = ico.Left();
-    ico.SetLeft(-1000);
-    ico.Show();
-    std::uint32_t choice = app_.platform.ui.TrackPopupMenu(hWnd(), app_.platform.desktop.GetCursorPos());
-    OnMenuChoice(choice);
-    if (app_.HasEnded()) {
-        return;
-    }
-    if (wasShown && ico.Visible()) {
-        ico.SetLeft(left);
-    } else {
-        ico.Hide();
-    }
-}
-
-void FrmMain::OnMenuChoice(std::uint32_t id) {
-    switch (id) {
-        case kMnuEnable:
-            SetEnabled(app_, !app_.IsEnabled(), true);
-            break;
-        case kMnuOpen:
-            ShowMe();
-            break;
-        case kMnuConnect:
-            ConnectService(app_);
-            break;
-        case kMnuAbout:
-            ShowAbout(app_);
-            break;
-        case kMnuExit:
-            mnuExit_Click();
-            break;
-        default:
-            break;
-    }
+    app_.tray.IsInTrayEvent = false;
 }
 
 void FrmMain::TaskbarCreated() {
@@ -290,8 +194,8 @@ void FrmMain::Resize() {
         return;
     }
     RectPx client = app_.platform.ui.GetClientRect(hWnd());
-    SetBounds(WB, {0, 0, static_cast<double>(client.Width() * app_.TwipsPerPixelX),
-                   static_cast<double>(client.Height() * app_.TwipsPerPixelY)});
+    SetBounds(WB, {0, 0, static_cast<double>(client.Width() * app_.startup.TwipsPerPixelX),
+                   static_cast<double>(client.Height() * app_.startup.TwipsPerPixelY)});
 }
 
 void FrmMain::StopTimers() {
@@ -300,13 +204,21 @@ void FrmMain::StopTimers() {
     }
 }
 
+void WireTimer(App& app, Timer& timer, void (*handler)(App&)) {
+    timer.SetHandler([&app, handler] {
+        if (!app.HasEnded()) {
+            handler(app);
+        }
+    });
+}
+
 void SetEnabled(App& app, bool state, bool save) {
     app.isEnabled_ = state;
     app.frmMain->UpdateTrayIcon(true, true);
-    if (!app.CurrentExe.empty() && save) {
-        app.platform.store.SaveSetting(app.ProgramName(), u"Applications", app.CurrentExe,
+    if (!app.capture.CurrentExe.empty() && save) {
+        app.platform.store.SaveSetting(app.ProgramName(), u"Applications", app.capture.CurrentExe,
                                        state ? u"-1" : u"0");
-        app.LastForegroundWindow = 0;
+        app.capture.LookAtForegroundAgain();
     }
 }
 

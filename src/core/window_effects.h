@@ -1,5 +1,6 @@
 #pragma once
-// Window effects: translucency, fading and topmost placement without activation.
+// Window effects: translucency, fading and topmost placement without activation, and whether the
+// pointer is over a window.
 
 #include <cstdint>
 #include <optional>
@@ -22,13 +23,14 @@ void SetTranslucency(App& app, Hwnd window, std::int32_t transparency);
 // run after each step. The window stays shown; the caller hides it.
 void FadeWindow(App& app, Form& form, std::int32_t start, std::int32_t end, std::int32_t steps);
 
-// The floating icon left alone fades out; while the pointer rests on it, it stays.
-void tmrHideIco_Timer(App& app);
-
 // Puts the window above all others (or out of that layer), moves it to a point when one is given
 // (0 is a real coordinate, as are negative ones left of or above the primary monitor) and shows
 // it, never activating it.
 void SetWindowTopmost(App& app, Hwnd window, bool topmost, bool show,
                       std::optional<PointPx> at = std::nullopt);
+
+// Whether the pointer lies strictly inside the rectangle / the window's rectangle (shown or not).
+bool IsCursorInRect(App& app, RectPx r);
+bool IsCursorInWindow(App& app, Hwnd window);
 
 }  // namespace plv

@@ -1,9 +1,9 @@
-#include "app/forms.h"
+#include "core/forms.h"
 
 #include <stdexcept>
 
-#include "app/app.h"
 #include "base/numbers.h"
+#include "core/app.h"
 
 namespace plv {
 
@@ -15,6 +15,15 @@ ControlDesign MakeControl(const char* name, ControlKind kind, RectTwips bounds,
     c.bounds = bounds;
     c.caption = caption;
     return c;
+}
+
+Form::Form(App& app) : app_(app) {
+    app_.AddForm(this);
+}
+
+Form::~Form() {
+    Unload();
+    app_.RemoveForm(this);
 }
 
 void Form::LoadForm(const FormDesign& design, const std::vector<ControlDesign>& controls) {
@@ -80,23 +89,23 @@ void Form::SetBoundsPx(RectPx r) {
 }
 
 std::int32_t Form::ToPxX(double twips) const {
-    return RoundHalfEven32(twips / app_.TwipsPerPixelX);
+    return RoundHalfEven32(twips / app_.startup.TwipsPerPixelX);
 }
 std::int32_t Form::ToPxY(double twips) const {
-    return RoundHalfEven32(twips / app_.TwipsPerPixelY);
+    return RoundHalfEven32(twips / app_.startup.TwipsPerPixelY);
 }
 
 double Form::Left() const {
-    return static_cast<double>(Bounds().left) * app_.TwipsPerPixelX;
+    return static_cast<double>(Bounds().left) * app_.startup.TwipsPerPixelX;
 }
 double Form::Top() const {
-    return static_cast<double>(Bounds().top) * app_.TwipsPerPixelY;
+    return static_cast<double>(Bounds().top) * app_.startup.TwipsPerPixelY;
 }
 double Form::Width() const {
-    return static_cast<double>(Bounds().Width()) * app_.TwipsPerPixelX;
+    return static_cast<double>(Bounds().Width()) * app_.startup.TwipsPerPixelX;
 }
 double Form::Height() const {
-    return static_cast<double>(Bounds().Height()) * app_.TwipsPerPixelY;
+    return static_cast<double>(Bounds().Height()) * app_.startup.TwipsPerPixelY;
 }
 
 void Form::SetLeft(double twips) {

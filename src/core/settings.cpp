@@ -1,4 +1,4 @@
-#include "app/settings.h"
+#include "core/settings.h"
 
 #include "base/text.h"
 

@@ -12,11 +12,14 @@ namespace plv {
 
 class Timer {
   public:
-    Timer(EventLoop& loop, const std::string& name, bool enabledAtStart, std::function<void()> onTick);
+    // The timer ticks into nothing until the module that owns it gives it a handler.
+    Timer(EventLoop& loop, const std::string& name, bool enabledAtStart);
     // The timer goes with its owner: no tick can reach a handler whose object is gone.
     ~Timer();
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
+
+    void SetHandler(std::function<void()> onTick) { onTick_ = std::move(onTick); }
 
     std::uint32_t Interval() const { return interval_; }
     bool Enabled() const { return enabled_; }
@@ -33,6 +36,7 @@ class Timer {
     void Apply();
 
     EventLoop& loop_;
+    std::function<void()> onTick_;
     TimerId id_;
     std::uint32_t interval_ = 0;
     bool enabled_;

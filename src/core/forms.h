@@ -37,9 +37,9 @@ class ControlRef {
 
 class Form : public WindowEvents {
   public:
-    explicit Form(App& app) : app_(app) {}
+    explicit Form(App& app);
     // The window goes with the form, so that no event can reach a form that is gone.
-    ~Form() override { Unload(); }
+    ~Form() override;
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 

@@ -1,10 +1,10 @@
-#include "app/setting_values.h"
+#include "core/setting_values.h"
 
 #include <array>
 
-#include "app/app.h"
-#include "app/frm_main.h"
 #include "base/numbers.h"
+#include "core/app.h"
+#include "core/frm_main.h"
 
 namespace plv {
 namespace {
@@ -26,7 +26,7 @@ constexpr std::array<Shipped, 5> kShipped = {{
 
 // Tells the user once per key that a value was not usable and which value is used instead.
 void ReportFallback(App& app, const std::u16string& key, const std::optional<std::u16string>& value) {
-    if (!app.ReportedSettings.insert(key).second || !app.frmMain) {
+    if (!app.startup.ReportedSettings.insert(key).second || !app.frmMain) {
         return;
     }
     std::u16string file = app.platform.env.ExeBaseName() + u".ini";
@@ -51,7 +51,7 @@ std::int32_t WholeInRange(App& app, const std::u16string& key, std::int32_t min,
 }  // namespace
 
 std::optional<std::u16string> SettingText(const App& app, const std::u16string& key) {
-    return app.Settings.Get(key);
+    return app.startup.Settings.Get(key);
 }
 
 std::optional<double> SettingNumber(const App& app, const std::u16string& key) {

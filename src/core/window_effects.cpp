@@ -1,24 +1,12 @@
-#include "popup/window_effects.h"
+#include "core/window_effects.h"
 
-#include "app/app.h"
-#include "app/forms.h"
-#include "app/frm_main.h"
 #include "base/numbers.h"
-#include "capture/selection_watcher.h"
-#include "popup/frm_ico.h"
-#include "popup/frm_trans.h"
+#include "core/app.h"
+#include "core/forms.h"
 
 namespace plv {
-namespace {
-
-// Left alone, the icon fades from 100 to fully transparent in 5 steps.
-constexpr std::int32_t kIconFadeFrom = 100;
-constexpr std::int32_t kIconFadeSteps = 5;
-
-}  // namespace
-
 void SetTranslucency(App& app, Hwnd window, std::int32_t transparency) {
-    if (app.OsVersion < 500) {
+    if (app.startup.OsVersion < 500) {
         return;
     }
     auto& ui = app.platform.ui;
@@ -53,24 +41,17 @@ void SetWindowTopmost(App& app, Hwnd window, bool topmost, bool show, std::optio
                                  r.Height(), kSwpNoActivate | (show ? kSwpShowWindow : 0));
 }
 
-void tmrHideIco_Timer(App& app) {
-    FrmMain& m = *app.frmMain;
-    if (IsCursorInWindow(app, app.frmico->hWnd())) {
-        m.tmrHideIco.Restart();
-        return;
+bool IsCursorInRect(App& app, RectPx r) {
+    PointPx at = app.platform.desktop.GetCursorPos();
+    return r.left < at.x && at.x < r.right && r.top < at.y && at.y < r.bottom;
+}
+
+bool IsCursorInWindow(App& app, Hwnd window) {
+    if (window == 0) {
+        return false;
     }
-    m.tmrHideIco.SetEnabled(false);
-    if (app.frmTrans && app.frmTrans->Visible()) {
-        // A selection made inside the open popup offered the icon again; the popup now shows
-        // that selection, so the icon stays as its close button instead of going away.
-        app.frmico->SetVisible(app.frmico->ico, false);
-        app.frmico->SetVisible(app.frmico->icocls, true);
-        return;
-    }
-    // The icon goes, and with it the watch on the pointer's distance from it.
-    m.tmrOut.SetEnabled(false);
-    FadeWindow(app, *app.frmico, kIconFadeFrom, kFullyTransparent, kIconFadeSteps);
-    app.frmico->Hide();
+    auto r = app.platform.desktop.GetWindowRect(window);
+    return r && IsCursorInRect(app, *r);
 }
 
 }  // namespace plv

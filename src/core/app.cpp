@@ -1,12 +1,10 @@
-#include "app/app.h"
+#include "core/app.h"
 
-#include "app/frm_main.h"
+#include <algorithm>
+
 #include "base/text.h"
-#include "capture/cls_proccess.h"
 #include "clipboard/cls_clipboard.h"
-#include "popup/frm_ico.h"
-#include "popup/frm_trans.h"
-#include "shell/frm_about.h"
+#include "core/frm_main.h"
 
 namespace plv {
 
@@ -15,12 +13,11 @@ App::App(Platform& p) : platform(p) {}
 App::~App() = default;
 
 clsClipBoard& App::Clipboard() {
-    if (!ClipboardObject) {
-        ClipboardObject =
-            std::make_unique<clsClipBoard>(platform.clipboard, platform.env.ExeBaseName(),
-                                           [this] { return frmMain ? frmMain->hWnd() : Hwnd{0}; });
+    if (!clipboard_) {
+        clipboard_ = std::make_unique<clsClipBoard>(platform.clipboard, platform.env.ExeBaseName(),
+                                                    [this] { return frmMain ? frmMain->hWnd() : Hwnd{0}; });
     }
-    return *ClipboardObject;
+    return *clipboard_;
 }
 
 ChecksumLibrary* App::Hash2() {
@@ -53,9 +50,11 @@ void App::EndNormally(int exitCode) {
         frmMain->StopTimers();
     }
     ended_ = true;
-    for (Form* f : {static_cast<Form*>(frmAbout.get()), static_cast<Form*>(frmTrans.get()),
-                    static_cast<Form*>(frmico.get()), static_cast<Form*>(frmMain.get())}) {
-        if (f != nullptr) {
+    // Newest first: the About window and the popups before the main form. A form that unloads
+    // may run code that drops another, so each is looked up again before it is unloaded.
+    std::vector<Form*> forms(forms_.rbegin(), forms_.rend());
+    for (Form* f : forms) {
+        if (std::find(forms_.begin(), forms_.end(), f) != forms_.end()) {
             f->Unload();
         }
     }

@@ -1,9 +1,16 @@
-#include "app/timer.h"
+#include "core/timer.h"
 
 namespace plv {
 
-Timer::Timer(EventLoop& loop, const std::string& name, bool enabledAtStart, std::function<void()> onTick)
-    : loop_(loop), id_(loop.CreateTimer(name, std::move(onTick))), enabled_(enabledAtStart) {
+Timer::Timer(EventLoop& loop, const std::string& name, bool enabledAtStart)
+    : loop_(loop),
+      id_(loop.CreateTimer(name,
+                           [this] {
+                               if (onTick_) {
+                                   onTick_();
+                               }
+                           })),
+      enabled_(enabledAtStart) {
     Apply();
 }
 

@@ -3,10 +3,11 @@
 // the program's timers, and the way the program ends.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
-#include "app/forms.h"
-#include "app/timer.h"
+#include "core/forms.h"
+#include "core/timer.h"
 
 namespace plv {
 
@@ -51,19 +52,15 @@ class FrmMain : public Form {
     Timer tmrOut;
     Timer tmrHideIco;
 
-    // Tray callback state.
-    double LastTrayClickTime = 0;
-    bool IsInTrayEvent = false;
-    std::int32_t TrayMessage = 0;
-
-    // Selection watcher state.
-    bool IsAppWatched = false;
     // The area where the browser engine shows the service page.
     ControlRef WB;
-    std::int32_t PressX = 0;
-    std::int32_t PressY = 0;
-    std::int32_t LastPrimaryDown = 0;
-    std::int32_t LastSecondaryDown = 0;
+
+    // What a click on the tray icon does belongs to the tray's own module above this one; it
+    // gives the form this handler. A notification that arrives while one is still being
+    // handled (the menu is open, say) is dropped before it gets there.
+    void SetTrayHandler(std::function<void(std::uint32_t code)> handler) {
+        trayHandler_ = std::move(handler);
+    }
 
   protected:
     void TrayNotify(std::uint32_t code) override;
@@ -72,10 +69,9 @@ class FrmMain : public Form {
     void Resize() override;
 
   private:
-    void HandleTrayCode(std::uint32_t code);
-    void ShowTrayMenu();
-    void OnMenuChoice(std::uint32_t id);
     void ApplyMenuItem(const MenuItem& item);
+
+    std::function<void(std::uint32_t code)> trayHandler_;
 
     MenuItem mnuEnable_;
     MenuItem mnuOpen_;
@@ -85,6 +81,10 @@ class FrmMain : public Form {
     // Whether the icon is in the notification area, so that a new taskbar gets it back.
     bool trayIconAdded_ = false;
 };
+
+// Gives a timer of the main form its handler, which runs only while the program has not ended:
+// a tick that the system still delivers after the end must not act.
+void WireTimer(App& app, Timer& timer, void (*handler)(App&));
 
 // Sets IsEnabled for the current application and, with save, stores it for that application.
 void SetEnabled(App& app, bool state, bool save);
