@@ -9,16 +9,23 @@
 #include "base/translation_cache.h"
 #include "capture/text_capture.h"
 #include "core/app.h"
+#include "core/frm_main.h"
 #include "platform/sim/default_settings.h"
 #include "platform/sim/sim_desktop.h"
-#include "support/program_on_sim.h"
+#include "support/forms_on_sim.h"
 
 namespace plv {
 namespace {
 
 using sim::CopyBehaviour;
 
-struct Desk : ProgramOnSim {
+// The capture needs the main form (it owns the clipboard while the capture copies) and nothing
+// else of the program.
+struct Desk : FormsOnSim {
+    void Start() {
+        FormsOnSim::Start();
+        Make(app->frmMain);
+    }
     sim::SimApp& AddApp(CopyBehaviour copy, const std::u16string& cls = u"Edit",
                         const std::u16string& text = u"sel") {
         auto& a = sim.AddApp(u"app.exe", copy, {0, 0, 800, 600}, cls, text);

@@ -8,26 +8,18 @@
 #include "core/app.h"
 #include "core/frm_main.h"
 #include "core/window_effects.h"
-#include "platform/sim/default_settings.h"
 #include "platform/sim/sim_desktop.h"
 #include "popup/frm_ico.h"
 #include "popup/frm_trans.h"
 #include "popup/popup_layout.h"
-#include "support/program_on_sim.h"
+#include "support/forms_on_sim.h"
 
 namespace plv {
 namespace {
 
-std::vector<std::uint8_t> ShippedSettingsWith(const std::u16string& extraSettings) {
-    std::vector<std::uint8_t> file = sim::DefaultSettingsFile();
-    auto extra = ToUtf16Le(extraSettings, false);
-    file.insert(file.end(), extra.begin(), extra.end());
-    return file;
-}
-
-struct Running : ProgramOnSim {
-    explicit Running(const std::u16string& extraSettings = u"")
-        : ProgramOnSim(ShippedSettingsWith(extraSettings)) {
+// Only the popups, without the rest of the program; a test makes the forms it uses.
+struct Popups : FormsOnSim {
+    Popups() {
         Start();
         sim.world().tracer = [this](const std::string& line) { trace.push_back(line); };
     }
@@ -41,6 +33,8 @@ struct Running : ProgramOnSim {
         }
         return out;
     }
+    FrmTrans& Trans() { return Make(app->frmTrans); }
+    FrmIco& Ico() { return Make(app->frmico); }
     std::vector<std::string> trace;
 };
 
@@ -74,14 +68,14 @@ TEST(CutText, CutsAtTheLastSeparatorWithinTheLimit) {
 }
 
 TEST(FadeWindow, StepsThroughTheDocumentedValues) {
-    Running r;
-    FrmTrans& t = *r.app->frmTrans;
+    Popups r;
+    FrmTrans& t = r.Trans();
     t.Show();
     FadeWindow(*r.app, t, 20, 255, 3);
     // Transparency 98, 177, 255: opacity 157, 78, 0, 30 ms apart.
     EXPECT_EQ(r.Lines("popup alpha"),
               (std::vector<std::string>{"popup alpha=157", "popup alpha=78", "popup alpha=0"}));
-    FrmIco& ico = *r.app->frmico;
+    FrmIco& ico = r.Ico();
     ico.Show();
     std::int64_t before = r.sim.world().now;
     FadeWindow(*r.app, ico, 100, 255, 5);
@@ -92,8 +86,8 @@ TEST(FadeWindow, StepsThroughTheDocumentedValues) {
 }
 
 TEST(SetTranslucency, LayeredOnlyBelowFullOpacityAndFromWindows2000) {
-    Running r;
-    Hwnd w = r.app->frmico->hWnd();
+    Popups r;
+    Hwnd w = r.Ico().hWnd();
     auto& win = *r.sim.world().Window(w);
     SetTranslucency(*r.app, w, 1);
     EXPECT_TRUE(win.exStyle & kWsExLayered);
@@ -109,8 +103,8 @@ TEST(SetTranslucency, LayeredOnlyBelowFullOpacityAndFromWindows2000) {
 }
 
 TEST(SetWindowTopmost, NoPointKeepsTheCurrentPlaceAndNeverActivates) {
-    Running r;
-    FrmIco& ico = *r.app->frmico;
+    Popups r;
+    FrmIco& ico = r.Ico();
     Hwnd front = r.sim.world().foreground;
     SetWindowTopmost(*r.app, ico.hWnd(), true, true, PointPx{300, 200});
     auto& w = *r.sim.world().Window(ico.hWnd());
@@ -127,8 +121,8 @@ TEST(SetWindowTopmost, NoPointKeepsTheCurrentPlaceAndNeverActivates) {
 }
 
 TEST(GlideWindow, AnimatesGrowthOnly) {
-    Running r;
-    FrmTrans& t = *r.app->frmTrans;
+    Popups r;
+    FrmTrans& t = r.Trans();
     t.Move(3000, 1500, 240, 450);
     t.Show();
     // 200 pixels wider at pace 50 (D = 6): each step a sixth of the rest, until under a pixel.
@@ -150,8 +144,8 @@ TEST(GlideWindow, AnimatesGrowthOnly) {
 }
 
 TEST(RichText, UnicodeInAndOutPastTheAnsiText) {
-    Running r;
-    FrmTrans& t = *r.app->frmTrans;
+    Popups r;
+    FrmTrans& t = r.Trans();
     std::u16string text = u"\u0416\u0443\u043a \U0001F600 end";
     SetRichTextUnicode(*r.app, t, t.lblText, text, false);
     EXPECT_EQ(GetRichTextUnicode(*r.app, t, t.lblText, false), text);
@@ -167,7 +161,7 @@ TEST(RichText, UnicodeInAndOutPastTheAnsiText) {
 }
 
 TEST(CursorTests, StrictlyInside) {
-    Running r;
+    Popups r;
     struct Case {
         PointPx at;
         bool inside;
@@ -187,7 +181,8 @@ TEST(CursorTests, StrictlyInside) {
 }
 
 TEST(CopyTextToClipboard, EmptyTextLeavesTheClipboardAlone) {
-    Running r;
+    Popups r;
+    r.Make(r.app->frmMain);  // the clipboard's owner while the text is put there
     r.sim.world().ClipboardReplace(r.sim.world().desktopWindow, {{kCfText, {'u', 0}}});
     CopyTextToClipboard(*r.app, u"");
     EXPECT_EQ(sim::DescribeClipboard(r.sim.world()), "1:7500");
