@@ -18,11 +18,12 @@ namespace {
 
 constexpr char16_t kSeparators[] = {u' ', u'.', u',', u'-', u'!', u';', u':', u'/', u'\\'};
 // The floating icon, 16 pixels square, sits 10 right of and 5 above the release point; its
-// centre, from which the pointer's distance is measured, is taken 18 right and 3 below it.
+// centre, from which the pointer's distance is measured, is 8 pixels right of and below its
+// corner (18 right of and 3 below the release point where the icon is not moved to stay on the
+// monitor).
 constexpr std::int32_t kIconOffsetX = 10;
 constexpr std::int32_t kIconOffsetY = -5;
-constexpr std::int32_t kIconAnchorDx = 18;
-constexpr std::int32_t kIconAnchorDy = 3;
+constexpr std::int32_t kIconCentre = 8;
 
 bool IsLowSurrogate(char16_t c) {
     return c >= 0xDC00 && c <= 0xDFFF;
@@ -58,6 +59,7 @@ void TranslateSelection(App& app, std::int32_t x, std::int32_t y, std::int32_t l
 
     // 1-3.
     app.capture.SelectionLeft = leftX * app.startup.TwipsPerPixelX;
+    app.capture.ReleasePoint = PointPx{x, y};
     app.capture.CaptureWindow = p.desktop.GetForegroundWindow();
     std::u16string text = TrimBlanks(CaptureSelection(app, app.capture.CaptureWindow));
     if (app.HasEnded()) {
@@ -120,15 +122,17 @@ void TranslateSelection(App& app, std::int32_t x, std::int32_t y, std::int32_t l
     if (auto transparency = Transparency(app)) {
         SetTranslucency(app, ico.hWnd(), *transparency);
     }
-    // 11, 12. The icon's centre, and how far the pointer is from it now.
-    app.capture.IconAnchorX = x + kIconAnchorDx;
-    app.capture.IconAnchorY = y + kIconAnchorDy;
+    // 11, 12. The icon's place on the selection's monitor, its centre, and how far the pointer
+    // is from it now.
+    PointPx corner = KeepIconOnScreen(app, PointPx{x + kIconOffsetX, y + kIconOffsetY});
+    app.capture.IconAnchorX = corner.x + kIconCentre;
+    app.capture.IconAnchorY = corner.y + kIconCentre;
     PointPx at = p.desktop.GetCursorPos();
     double dx = static_cast<double>(app.capture.IconAnchorX - at.x);
     double dy = static_cast<double>(app.capture.IconAnchorY - at.y);
     app.capture.IconInitialDistance = std::sqrt(dx * dx + dy * dy);
     // 13. Beside the pointer, above everything, without taking the focus.
-    SetWindowTopmost(app, ico.hWnd(), true, true, PointPx{x + kIconOffsetX, y + kIconOffsetY});
+    SetWindowTopmost(app, ico.hWnd(), true, true, corner);
     // 14. An interval that cannot be read or set leaves the one before.
     if (auto seconds = SettingNumber(app, u"hideiconinterval")) {
         std::int64_t ms = RoundHalfEven(*seconds * 1000.0);

@@ -91,6 +91,7 @@ struct CaptureState {
     bool IsTextWhole = false;
     std::u16string RemainderText;
     std::int32_t SelectionLeft = 0;  // twips
+    PointPx ReleasePoint;            // pixels: its monitor's work area bounds the icon and popup
     std::int32_t IconAnchorX = 0;    // pixels
     std::int32_t IconAnchorY = 0;
     double IconInitialDistance = 0;

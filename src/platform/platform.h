@@ -46,6 +46,14 @@ struct RectPx {
     bool operator==(const RectPx&) const = default;
 };
 
+// A monitor: its whole rectangle on the virtual screen, and its work area (the monitor less the
+// taskbar and docked bars). Right and bottom are exclusive.
+struct MonitorArea {
+    RectPx monitor;
+    RectPx work;
+    bool operator==(const MonitorArea&) const = default;
+};
+
 // Control geometry, as the program keeps it. Labels may sit at half twips (half a label height
 // below a text box), so the values are not whole numbers.
 struct RectTwips {
@@ -122,6 +130,9 @@ class Desktop {
     virtual void KeybdEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) = 0;
     // GetSystemMetrics.
     virtual int GetSystemMetrics(int index) = 0;
+    // MonitorFromPoint(at, MONITOR_DEFAULTTONEAREST) and GetMonitorInfoW: the monitor that shows
+    // the point, or the nearest one when none does (a point in a gap, or a monitor just gone).
+    virtual MonitorArea MonitorAt(PointPx at) = 0;
     // 1440 / GetDeviceCaps(screen DC, LOGPIXELSX), rounded.
     virtual std::int32_t TwipsPerPixelX() = 0;
     // 1440 / GetDeviceCaps(screen DC, LOGPIXELSY), rounded.

@@ -1,5 +1,6 @@
 #include "popup/popup_layout.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "base/numbers.h"
@@ -111,7 +112,17 @@ void LayoutPopup(App& app, const std::u16string& text) {
     auto h = static_cast<std::int32_t>(RoundHalfEven(b.height + 2 * b.top + row));
     auto w = static_cast<std::int32_t>(RoundHalfEven(2 * b.left + b.width));
 
-    // 6. Its right edge under the icon's right edge, never left of the selection.
+    // 6. Its right edge under the icon's right edge, never left of the selection. An icon that is
+    // no longer on any monitor's work area (its monitor was disconnected) comes back first.
+    if (t.Visible()) {
+        PointPx corner{RoundHalfEven32(ico.Left() / app.startup.TwipsPerPixelX),
+                       RoundHalfEven32(ico.Top() / app.startup.TwipsPerPixelY)};
+        PointPx kept = KeepIconOnScreen(app, corner);
+        if (!(kept == corner)) {
+            ico.SetLeft(static_cast<double>(kept.x) * app.startup.TwipsPerPixelX);
+            ico.SetTop(static_cast<double>(kept.y) * app.startup.TwipsPerPixelY);
+        }
+    }
     auto l = static_cast<std::int32_t>(RoundHalfEven(ico.Left() + ico.Width() - w));
     if (l < app.capture.SelectionLeft) {
         l = app.capture.SelectionLeft;
@@ -121,9 +132,13 @@ void LayoutPopup(App& app, const std::u16string& text) {
     // 7. On the screen.
     KeepPopupOnScreen(app, l, top, w, h);
 
-    // 8, 9.
+    // 8, 9. A glide moves the left edge only leftwards, so a popup left of the work area (its
+    // monitor gone) is put at its place first.
     t.SetTop(top);
     if (t.Visible()) {
+        if (t.Left() < l && t.Left() < SelectionWorkArea(app).left) {
+            t.SetLeft(l);
+        }
         GlideWindow(app, t, w, h, l);
     } else {
         // Only the size of a hidden layout matters: the icon's press places it.
@@ -132,23 +147,37 @@ void LayoutPopup(App& app, const std::u16string& text) {
     }
 }
 
+WorkAreaTwips SelectionWorkArea(App& app) {
+    RectPx work = app.platform.desktop.MonitorAt(app.capture.ReleasePoint).work;
+    std::int32_t tx = app.startup.TwipsPerPixelX;
+    std::int32_t ty = app.startup.TwipsPerPixelY;
+    return {work.left * tx, work.top * ty, work.right * tx, work.bottom * ty};
+}
+
 void KeepPopupOnScreen(App& app, std::int32_t& left, std::int32_t& top, std::int32_t width,
                        std::int32_t height) {
-    double screenW =
-        static_cast<double>(app.platform.desktop.GetSystemMetrics(kSmCxScreen)) * app.startup.TwipsPerPixelX;
-    double screenH =
-        static_cast<double>(app.platform.desktop.GetSystemMetrics(kSmCyScreen)) * app.startup.TwipsPerPixelY;
-    if (screenW <= left) {
-        return;
+    WorkAreaTwips area = SelectionWorkArea(app);
+    // Past the right or bottom edge the popup moves back; the left and top edges come last, so a
+    // popup larger than the work area shows its beginning.
+    if (left + width > area.right) {
+        left = area.right - width;
     }
-    if (left + width > screenW) {
-        left = static_cast<std::int32_t>(screenW) - width;
+    left = std::max(left, area.left);
+    if (top + height > area.bottom) {
+        top = std::max(area.bottom - height, area.top);
+        // The icon stays just above the popup it belongs to, as far as the work area allows.
+        app.frmico->SetTop(std::max(top - static_cast<std::int32_t>(app.frmico->Height()), area.top));
     }
-    if (top + height > screenH) {
-        top = static_cast<std::int32_t>(screenH) - height;
-        // The icon stays just above the popup it belongs to.
-        app.frmico->SetTop(top - app.frmico->Height());
-    }
+    top = std::max(top, area.top);
+}
+
+PointPx KeepIconOnScreen(App& app, PointPx corner) {
+    RectPx work = app.platform.desktop.MonitorAt(app.capture.ReleasePoint).work;
+    std::int32_t w = RoundHalfEven32(app.frmico->Width() / app.startup.TwipsPerPixelX);
+    std::int32_t h = RoundHalfEven32(app.frmico->Height() / app.startup.TwipsPerPixelY);
+    corner.x = std::max(std::min(corner.x, work.right - w), work.left);
+    corner.y = std::max(std::min(corner.y, work.bottom - h), work.top);
+    return corner;
 }
 
 void GlideWindow(App& app, Form& form, std::int32_t width, std::int32_t height, std::int32_t left) {

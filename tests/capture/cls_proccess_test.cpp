@@ -76,6 +76,7 @@ class FakeDesktop : public Desktop {
     std::optional<std::intptr_t> SendCopyMessage(Hwnd) override { return 1; }
     void KeybdEvent(std::uint8_t, std::uint8_t, std::uint32_t) override {}
     int GetSystemMetrics(int) override { return 0; }
+    MonitorArea MonitorAt(PointPx) override { return {}; }
     std::int32_t TwipsPerPixelX() override { return 15; }
     std::int32_t TwipsPerPixelY() override { return 15; }
     std::optional<OsVersionInfo> GetVersionEx() override { return std::nullopt; }

@@ -140,8 +140,26 @@ TYPED_TEST_P(UiContract, FloatingFormShowsWhereItIsPut) {
     ui.DestroyForm(form);
 }
 
+// The monitor of a point, on a desktop of one monitor: the primary starts at the origin and is
+// as large as the screen metrics say, its work area lies within it, and a point far off it
+// belongs to it as the nearest monitor.
+TYPED_TEST_P(UiContract, MonitorOfAPointOrTheNearest) {
+    Desktop& d = this->env.desktop();
+    MonitorArea primary = d.MonitorAt({0, 0});
+    EXPECT_EQ(primary.monitor,
+              (RectPx{0, 0, d.GetSystemMetrics(kSmCxScreen), d.GetSystemMetrics(kSmCyScreen)}));
+    const RectPx& m = primary.monitor;
+    const RectPx& w = primary.work;
+    EXPECT_TRUE(w.left >= m.left && w.top >= m.top && w.right <= m.right && w.bottom <= m.bottom &&
+                w.Width() > 0 && w.Height() > 0)
+        << w.left << "," << w.top << "," << w.right << "," << w.bottom;
+    EXPECT_EQ(d.MonitorAt({m.right - 1, m.bottom - 1}), primary);
+    EXPECT_EQ(d.MonitorAt({-100000, 100000}), primary);
+    EXPECT_EQ(d.MonitorAt({m.right + 5000, -7}), primary);
+}
+
 REGISTER_TYPED_TEST_SUITE_P(UiContract, TimersTickWhileOnAndNeverAfterTheyAreDestroyed,
                             ATickMayPumpAndDestroyItsOwnTimer, RichTextKeepsUtf16AndCountsUnits,
-                            LayeredStyleAndAlpha, FloatingFormShowsWhereItIsPut);
+                            LayeredStyleAndAlpha, FloatingFormShowsWhereItIsPut, MonitorOfAPointOrTheNearest);
 
 }  // namespace plv::contract

@@ -1,8 +1,11 @@
 // The simulated desktop's own rules: the virtual clock, timer order and re-entrancy, the tray's
-// Windows semantics and the text metrics that layouts are measured with.
+// Windows semantics, the text metrics that layouts are measured with, and several monitors.
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+#include "platform/sim/scenario.h"
 #include "platform/sim/sim_desktop.h"
 
 namespace plv::sim {
@@ -157,6 +160,58 @@ TEST(SimMetrics, MeasuresWithFixedMetrics) {
 TEST(SimQuote, EscapesWhatScriptsEscape) {
     EXPECT_EQ(QuoteText(u"a\"b\\c\nd\re\tf\x01"), "\"a\\\"b\\\\c\\nd\\re\\tf\\u0001\"");
     EXPECT_EQ(QuoteText(u"\u00e9\U0001F600"), "\"\xC3\xA9\xF0\x9F\x98\x80\"");
+}
+
+// Several monitors: the one that shows a point, else the nearest; the primary sets the screen
+// metrics; a script that describes an impossible arrangement is refused with the reason.
+TEST(SimMonitors, PointsAndScriptLines) {
+    struct Case {
+        std::string script;
+        std::string output;  // what the runner prints, the error line included
+    };
+    const std::string three =
+        "monitor 0,0,1024,768 work=0,0,1024,728\nmonitor -1280,0,0,1024\nmonitor 1024,-200,2048,568\n";
+    const Case cases[] = {
+        {three, ""},
+        {"monitor 10,0,1024,768\n",
+         "ERROR line 1: the first monitor is the primary one and starts at 0,0, not at 10,0,1024,768\n"},
+        {"monitor 0,0,1024,768\nmonitor 1000,0,2000,768\n",
+         "ERROR line 2: the monitor 1000,0,2000,768 overlaps another monitor\n"},
+        {"monitor 0,0,1024,768 work=0,0,1024,800\n",
+         "ERROR line 1: the work area 0,0,1024,800 lies outside its monitor 0,0,1024,768\n"},
+        {"monitor 0,0,0,768\n",
+         "ERROR line 1: a monitor 0,0,0,768 is empty: right and bottom must exceed left and top\n"},
+        {"monitor 0,0,1024,768\nscreen 800 600\n",
+         "ERROR line 2: screen describes a single monitor; after monitor lines, add another monitor "
+         "instead\n"},
+        {three + "start\nunplug-monitor 1\n",
+         "ERROR line 5: unplug-monitor takes the number of a monitor line other than the first (the "
+         "primary), 2 to 3\n"},
+    };
+    for (const Case& c : cases) {
+        std::ostringstream out;
+        ScenarioRunner runner(out, false, ".");
+        runner.Run(c.script);
+        EXPECT_EQ(out.str(), c.output) << c.script;
+    }
+
+    std::ostringstream out;
+    ScenarioRunner runner(out, false, ".");
+    runner.Run(three);
+    Desktop& d = runner.desktop().platform().desktop;
+    EXPECT_EQ(d.GetSystemMetrics(kSmCxScreen), 1024);
+    EXPECT_EQ(d.GetSystemMetrics(kSmCyScreen), 768);
+    struct At {
+        PointPx point;
+        RectPx work;
+    };
+    for (At a : {At{{500, 700}, {0, 0, 1024, 728}}, At{{-1, 1000}, {-1280, 0, 0, 1024}},
+                 At{{1024, -200}, {1024, -200, 2048, 568}}, At{{500, 900}, {0, 0, 1024, 728}},
+                 At{{1500, 700}, {1024, -200, 2048, 568}}, At{{-5000, -5000}, {-1280, 0, 0, 1024}}}) {
+        EXPECT_EQ(d.MonitorAt(a.point).work, a.work) << a.point.x << "," << a.point.y;
+    }
+    runner.RunMore("start\nunplug-monitor 2\n");
+    EXPECT_EQ(d.MonitorAt({-1, 1000}).work, (RectPx{0, 0, 1024, 728})) << "gone: the nearest is the primary";
 }
 
 }  // namespace

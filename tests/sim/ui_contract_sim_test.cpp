@@ -11,6 +11,7 @@ class SimUiEnv {
     SimUiEnv() { sim_.StartProgram(); }
     EventLoop& loop() { return sim_.platform().loop; }
     Ui& ui() { return sim_.platform().ui; }
+    Desktop& desktop() { return sim_.platform().desktop; }
     // Time passes in the program's message loop.
     void Pass(std::int64_t ms) { sim_.Wait(ms); }
     // Time passes inside a handler that sleeps and pumps, as a glide does.

@@ -11,9 +11,11 @@ namespace {
 
 class WinUiEnv {
   public:
-    WinUiEnv() : ui_(GetModuleHandleW(nullptr), win::ScreenFactors::Read()) {}
+    WinUiEnv()
+        : ui_(GetModuleHandleW(nullptr), win::ScreenFactors::Read()), desktop_(win::ScreenFactors::Read()) {}
     EventLoop& loop() { return loop_; }
     Ui& ui() { return ui_; }
+    Desktop& desktop() { return desktop_; }
     // Time passes with messages pumped, as in the program's message loop.
     void Pass(std::int64_t ms) { PassInside(ms); }
     void PassInside(std::int64_t ms) {
@@ -27,6 +29,7 @@ class WinUiEnv {
   private:
     win::WinLoop loop_;
     win::WinUi ui_;
+    win::WinDesktop desktop_;
 };
 
 using Envs = ::testing::Types<WinUiEnv>;

@@ -336,6 +336,8 @@ const std::map<std::string, ScenarioRunner::Command>& ScenarioRunner::Commands()
         {"registry", {"EXE VALUE", 2, 2, When::Any, &ScenarioRunner::CmdRegistry}},
         {"release", {"BUTTON", 1, 1, When::Any, &ScenarioRunner::CmdPressOrRelease}},
         {"screen", {"W H", 2, 2, When::BeforeStart, &ScenarioRunner::CmdScreen}},
+        {"monitor", {"L,T,R,B [work=L,T,R,B]", 1, 2, When::BeforeStart, &ScenarioRunner::CmdMonitor}},
+        {"unplug-monitor", {"N", 1, 1, When::AfterStart, &ScenarioRunner::CmdUnplugMonitor}},
         {"select", {"EXE TEXT", 2, 2, When::Any, &ScenarioRunner::CmdSelect}},
         {"select-popup", {"START LENGTH", 2, 2, When::AfterStart, &ScenarioRunner::CmdSelectPopup}},
         {"setting", {"KEY VALUE", 2, 2, When::BeforeStart, &ScenarioRunner::CmdSetting}},
@@ -461,8 +463,73 @@ void ScenarioRunner::CmdAnotherInstance(const std::string&, const std::vector<To
 
 void ScenarioRunner::CmdScreen(const std::string&, const std::vector<Token>& t) {
     auto& w = sim_.world();
+    if (!w.monitors.empty()) {
+        throw ScriptError{
+            "screen describes a single monitor; after monitor lines, add another monitor instead"};
+    }
     w.screenW = static_cast<std::int32_t>(ParseNonNegative(t[1].text, "the screen width"));
     w.screenH = static_cast<std::int32_t>(ParseNonNegative(t[2].text, "the screen height"));
+}
+
+void ScenarioRunner::CmdMonitor(const std::string&, const std::vector<Token>& t) {
+    auto& w = sim_.world();
+    auto rect = [](const std::string& text, const std::string& what) {
+        auto f = Split(Utf8ToUtf16(text), u',');
+        if (f.size() != 4) {
+            throw ScriptError{what + " takes L,T,R,B"};
+        }
+        std::int32_t v[4];
+        for (std::size_t k = 0; k < 4; ++k) {
+            v[k] = static_cast<std::int32_t>(ParseInt(Utf16ToUtf8(f[k]), "a rectangle's edge"));
+        }
+        RectPx r{v[0], v[1], v[2], v[3]};
+        if (r.right <= r.left || r.bottom <= r.top) {
+            throw ScriptError{what + " " + text + " is empty: right and bottom must exceed left and top"};
+        }
+        return r;
+    };
+    MonitorArea m;
+    m.monitor = rect(t[1].text, "a monitor");
+    m.work = m.monitor;
+    if (t.size() > 2) {
+        if (t[2].text.rfind("work=", 0) != 0) {
+            throw ScriptError{"monitor takes L,T,R,B and optionally work=L,T,R,B, not \"" + t[2].text + "\""};
+        }
+        m.work = rect(t[2].text.substr(5), "work=");
+        const RectPx& a = m.monitor;
+        const RectPx& r = m.work;
+        if (r.left < a.left || r.top < a.top || r.right > a.right || r.bottom > a.bottom) {
+            throw ScriptError{"the work area " + t[2].text.substr(5) + " lies outside its monitor " +
+                              t[1].text};
+        }
+    }
+    if (w.monitors.empty()) {
+        // The primary monitor: Windows puts its top left corner at the origin.
+        if (m.monitor.left != 0 || m.monitor.top != 0) {
+            throw ScriptError{"the first monitor is the primary one and starts at 0,0, not at " + t[1].text};
+        }
+        w.screenW = m.monitor.Width();
+        w.screenH = m.monitor.Height();
+    }
+    for (const auto& other : w.monitors) {
+        const RectPx& a = other.monitor;
+        const RectPx& b = m.monitor;
+        if (a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom) {
+            throw ScriptError{"the monitor " + t[1].text + " overlaps another monitor"};
+        }
+    }
+    w.monitors.push_back(m);
+}
+
+void ScenarioRunner::CmdUnplugMonitor(const std::string&, const std::vector<Token>& t) {
+    auto& w = sim_.world();
+    std::int64_t n = ParseNonNegative(t[1].text, "the monitor's number");
+    if (n < 2 || n > static_cast<std::int64_t>(w.monitors.size())) {
+        throw ScriptError{
+            "unplug-monitor takes the number of a monitor line other than the first (the primary), 2 to " +
+            std::to_string(w.monitors.size())};
+    }
+    w.monitors.erase(w.monitors.begin() + (n - 1));
 }
 
 void ScenarioRunner::CmdTwips(const std::string&, const std::vector<Token>& t) {

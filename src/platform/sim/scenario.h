@@ -79,6 +79,8 @@ class ScenarioRunner {
     void CmdArgs(const std::string& raw, const std::vector<Token>& tokens);
     void CmdAnotherInstance(const std::string& raw, const std::vector<Token>& tokens);
     void CmdScreen(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdMonitor(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdUnplugMonitor(const std::string& raw, const std::vector<Token>& tokens);
     void CmdTwips(const std::string& raw, const std::vector<Token>& tokens);
     void CmdSwapButtons(const std::string& raw, const std::vector<Token>& tokens);
     void CmdOs(const std::string& raw, const std::vector<Token>& tokens);

@@ -326,6 +326,26 @@ class SimDesktop::DesktopApi : public Desktop {
         }
     }
 
+    MonitorArea MonitorAt(PointPx at) override {
+        RectPx screen{0, 0, w_.screenW, w_.screenH};
+        std::vector<MonitorArea> single{{screen, screen}};
+        const auto& all = w_.monitors.empty() ? single : w_.monitors;
+        // The monitor that shows the point, else the one nearest to it (the first of equals).
+        const MonitorArea* best = &all.front();
+        std::int64_t bestDistance = -1;
+        for (const auto& m : all) {
+            const RectPx& r = m.monitor;
+            std::int64_t dx = at.x < r.left ? r.left - at.x : (at.x >= r.right ? at.x - (r.right - 1) : 0);
+            std::int64_t dy = at.y < r.top ? r.top - at.y : (at.y >= r.bottom ? at.y - (r.bottom - 1) : 0);
+            std::int64_t d = dx * dx + dy * dy;
+            if (bestDistance < 0 || d < bestDistance) {
+                best = &m;
+                bestDistance = d;
+            }
+        }
+        return *best;
+    }
+
     std::int32_t TwipsPerPixelX() override { return w_.twipsX; }
     std::int32_t TwipsPerPixelY() override { return w_.twipsY; }
 

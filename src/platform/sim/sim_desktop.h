@@ -177,6 +177,8 @@ struct SimWorld {
     // --- screen, input, windows, processes
     std::int32_t screenW = 1024;
     std::int32_t screenH = 768;
+    // The monitors, the primary first; none means one monitor of screenW x screenH with no bars.
+    std::vector<MonitorArea> monitors;
     std::int32_t twipsX = 15;
     std::int32_t twipsY = 15;
     bool swapButtons = false;

@@ -69,6 +69,7 @@ class WinDesktop : public Desktop {
     std::optional<std::intptr_t> SendCopyMessage(Hwnd window) override;
     void KeybdEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) override;
     int GetSystemMetrics(int index) override;
+    MonitorArea MonitorAt(PointPx at) override;
     std::int32_t TwipsPerPixelX() override { return factors_.twipsX; }
     std::int32_t TwipsPerPixelY() override { return factors_.twipsY; }
     std::optional<OsVersionInfo> GetVersionEx() override;

@@ -89,6 +89,19 @@ int WinDesktop::GetSystemMetrics(int index) {
     return ::GetSystemMetrics(index);
 }
 
+MonitorArea WinDesktop::MonitorAt(PointPx at) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    HMONITOR monitor = ::MonitorFromPoint(POINT{at.x, at.y}, MONITOR_DEFAULTTONEAREST);
+    if (monitor == nullptr || !::GetMonitorInfoW(monitor, &info)) {
+        // Only a system without monitors fails here; the primary screen is all there is then.
+        RectPx screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+        return {screen, screen};
+    }
+    auto rect = [](const RECT& r) { return RectPx{r.left, r.top, r.right, r.bottom}; };
+    return {rect(info.rcMonitor), rect(info.rcWork)};
+}
+
 std::optional<OsVersionInfo> WinDesktop::GetVersionEx() {
     OSVERSIONINFOA info{};
     info.dwOSVersionInfoSize = sizeof info;
