@@ -1005,6 +1005,58 @@ int WaitWindow(const Target& t, std::wstring_view what, double seconds, bool nee
     }
 }
 
+// Moves and sizes the first matching top-level window of the process.
+int MoveWindowTo(const Target& t, std::wstring_view what, const RECT& r) {
+    const std::vector<Proc> procs = Resolve(t);
+    for (HWND h : TopWindows()) {
+        if (HasPid(procs, PidOf(h)) && Matches(h, what, false)) {
+            if (!SetWindowPos(h, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                              SWP_NOZORDER | SWP_NOACTIVATE)) {
+                Error("SetWindowPos failed");
+                return kNotFound;
+            }
+            Line("window " + TopFields(h));
+            return kOk;
+        }
+    }
+    Error("no such window");
+    return kNotFound;
+}
+
+// The monitor that shows the point, or the nearest one, and its work area.
+int MonitorOf(LONG x, LONG y) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    HMONITOR m = MonitorFromPoint(POINT{x, y}, MONITOR_DEFAULTTONEAREST);
+    if (m == nullptr || !GetMonitorInfoW(m, &info)) {
+        Error("no monitor");
+        return kNotFound;
+    }
+    Line("monitor rect=" + Rect(info.rcMonitor) + " work=" + Rect(info.rcWork) +
+         " primary=" + Flag((info.dwFlags & MONITORINFOF_PRIMARY) != 0));
+    return kOk;
+}
+
+std::optional<RECT> ParseRect(std::wstring_view s) {
+    long v[4];
+    for (int i = 0; i < 4; ++i) {
+        std::size_t comma = s.find(L',');
+        std::wstring part(i < 3 ? s.substr(0, comma) : s);
+        if ((i < 3 && comma == std::wstring_view::npos) || part.empty()) {
+            return std::nullopt;
+        }
+        wchar_t* end = nullptr;
+        v[i] = std::wcstol(part.c_str(), &end, 10);
+        if (*end != L'\0') {
+            return std::nullopt;
+        }
+        if (i < 3) {
+            s.remove_prefix(comma + 1);
+        }
+    }
+    return RECT{v[0], v[1], v[2], v[3]};
+}
+
 std::vector<HWND> Dialogs(const Target& t) {
     const std::vector<Proc> procs = Resolve(t);
     std::vector<HWND> out;
@@ -1272,7 +1324,10 @@ constexpr const char* kUsageText =
     "                               format=NAME:HEX (NAME #N: a format number) dib=WxH emf\n"
     "  notepad-text                 text and selection of Notepad's edit control\n"
     "  lock PATH SECONDS            holds a file open with no sharing for a while\n"
-    "  rich-colors EXE|pid=N        text colours of the first visible rich edit box, as runs\n";
+    "  rich-colors EXE|pid=N        text colours of the first visible rich edit box, as runs\n"
+    "  move-window EXE|pid=N MATCH L,T,R,B\n"
+    "                               moves and sizes a top-level window whose class or title holds MATCH\n"
+    "  monitor X Y                  the monitor of the point (or the nearest) and its work area\n";
 
 int Usage() {
     WriteHandle(STD_ERROR_HANDLE, kUsageText);
@@ -1327,6 +1382,15 @@ int Run(const std::vector<std::wstring>& a) {
     if (cmd == L"lock" && n == 3) {
         const auto seconds = ParseSeconds(a[2]);
         return seconds ? Lock(a[1], *seconds) : Usage();
+    }
+    if (cmd == L"move-window" && n == 4) {
+        const auto t = ParseTarget(a[1]);
+        const auto r = ParseRect(a[3]);
+        return t && r ? MoveWindowTo(*t, a[2], *r) : Usage();
+    }
+    if (cmd == L"monitor" && n == 3) {
+        const auto r = ParseRect(a[1] + L"," + a[2] + L",0,0");
+        return r ? MonitorOf(r->left, r->top) : Usage();
     }
     if (cmd == L"rich-colors" && n == 2) {
         const auto t = ParseTarget(a[1]);
