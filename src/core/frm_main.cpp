@@ -13,6 +13,7 @@ constexpr std::uint32_t kTrayCallbackMessage = 0x8001;
 constexpr std::size_t kTipChars = 127;  // 128 with the terminating NUL
 constexpr std::size_t kBalloonTitleChars = 63;
 constexpr std::size_t kBalloonTextChars = 255;
+
 }  // namespace
 
 FrmMain::FrmMain(App& app)
