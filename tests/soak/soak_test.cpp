@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <random>
 #include <sstream>
 
@@ -83,6 +85,17 @@ std::string BrokenInvariant(ScenarioRunner& runner, const std::string& userClipb
     }
     if (runner.Value("gliding") != "no") {
         return "a glide is marked as running between steps";
+    }
+    // What is shown lies whole on the screen (one monitor of 1024 x 768, no taskbar).
+    for (std::string window : {"icon", "popup"}) {
+        if (runner.Value(window + ".visible") == "yes") {
+            int l = 0, t = 0, r = 0, b = 0;
+            std::string rect = runner.Value(window + ".rect");
+            if (std::sscanf(rect.c_str(), "%d,%d,%d,%d", &l, &t, &r, &b) != 4 || l < 0 || t < 0 || r > 1024 ||
+                b > 768) {
+                return "the " + window + " at " + rect + " is not whole on the screen";
+            }
+        }
     }
     return "";
 }
