@@ -113,8 +113,9 @@ void LayoutPopup(App& app, const std::u16string& text) {
     auto w = static_cast<std::int32_t>(RoundHalfEven(2 * b.left + b.width));
 
     // 6. Its right edge under the icon's right edge, never left of the selection. An icon that is
-    // no longer on any monitor's work area (its monitor was disconnected) comes back first.
-    if (t.Visible()) {
+    // no longer on any monitor's work area (its monitor was disconnected) comes back first; not
+    // while the tray menu is open, which parks the icon off the screen on purpose.
+    if (t.Visible() && !app.tray.IsInTrayEvent) {
         PointPx corner{RoundHalfEven32(ico.Left() / app.startup.TwipsPerPixelX),
                        RoundHalfEven32(ico.Top() / app.startup.TwipsPerPixelY)};
         PointPx kept = KeepIconOnScreen(app, corner);
