@@ -124,7 +124,8 @@ void TranslateSelection(App& app, std::int32_t x, std::int32_t y, std::int32_t l
     }
     // 11, 12. The icon's place on the selection's monitor, its centre, and how far the pointer
     // is from it now.
-    PointPx corner = KeepIconOnScreen(app, PointPx{x + kIconOffsetX, y + kIconOffsetY});
+    PointPx corner =
+        KeepIconOnScreen(app, SelectionWorkArea(app), PointPx{x + kIconOffsetX, y + kIconOffsetY});
     app.capture.IconAnchorX = corner.x + kIconCentre;
     app.capture.IconAnchorY = corner.y + kIconCentre;
     PointPx at = p.desktop.GetCursorPos();

@@ -75,7 +75,7 @@ void FrmIco::ico_MouseDown(MouseButton button) {
         x = app_.capture.SelectionLeft;
     }
     auto y = static_cast<std::int32_t>(RoundHalfEven(Top() + Height()));
-    KeepPopupOnScreen(app_, x, y, w, h);
+    KeepPopupOnScreen(app_, SelectionWorkArea(app_), x, y, w, h);
     if (transparency) {
         SetTranslucency(app_, t.hWnd(), 255);
     }

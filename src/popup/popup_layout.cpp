@@ -115,10 +115,11 @@ void LayoutPopup(App& app, const std::u16string& text) {
     // 6. Its right edge under the icon's right edge, never left of the selection. An icon that is
     // no longer on any monitor's work area (its monitor was disconnected) comes back first; not
     // while the tray menu is open, which parks the icon off the screen on purpose.
+    RectPx work = SelectionWorkArea(app);
     if (t.Visible() && !app.tray.IsInTrayEvent) {
         PointPx corner{RoundHalfEven32(ico.Left() / app.startup.TwipsPerPixelX),
                        RoundHalfEven32(ico.Top() / app.startup.TwipsPerPixelY)};
-        PointPx kept = KeepIconOnScreen(app, corner);
+        PointPx kept = KeepIconOnScreen(app, work, corner);
         if (!(kept == corner)) {
             ico.SetLeft(static_cast<double>(kept.x) * app.startup.TwipsPerPixelX);
             ico.SetTop(static_cast<double>(kept.y) * app.startup.TwipsPerPixelY);
@@ -131,13 +132,13 @@ void LayoutPopup(App& app, const std::u16string& text) {
     auto top = static_cast<std::int32_t>(RoundHalfEven(t.Top()));
 
     // 7. On the screen.
-    KeepPopupOnScreen(app, l, top, w, h);
+    KeepPopupOnScreen(app, work, l, top, w, h);
 
     // 8, 9. A glide moves the left edge only leftwards, so a popup left of the work area (its
     // monitor gone) is put at its place first.
     t.SetTop(top);
     if (t.Visible()) {
-        if (t.Left() < l && t.Left() < SelectionWorkArea(app).left) {
+        if (t.Left() < l && t.Left() < work.left * app.startup.TwipsPerPixelX) {
             t.SetLeft(l);
         }
         GlideWindow(app, t, w, h, l);
@@ -148,16 +149,15 @@ void LayoutPopup(App& app, const std::u16string& text) {
     }
 }
 
-WorkAreaTwips SelectionWorkArea(App& app) {
-    RectPx work = app.platform.desktop.MonitorAt(app.capture.ReleasePoint).work;
-    std::int32_t tx = app.startup.TwipsPerPixelX;
-    std::int32_t ty = app.startup.TwipsPerPixelY;
-    return {work.left * tx, work.top * ty, work.right * tx, work.bottom * ty};
+RectPx SelectionWorkArea(App& app) {
+    return app.platform.desktop.MonitorAt(app.capture.ReleasePoint).work;
 }
 
-void KeepPopupOnScreen(App& app, std::int32_t& left, std::int32_t& top, std::int32_t width,
-                       std::int32_t height) {
-    WorkAreaTwips area = SelectionWorkArea(app);
+void KeepPopupOnScreen(App& app, const RectPx& work, std::int32_t& left, std::int32_t& top,
+                       std::int32_t width, std::int32_t height) {
+    std::int32_t tx = app.startup.TwipsPerPixelX;
+    std::int32_t ty = app.startup.TwipsPerPixelY;
+    RectPx area{work.left * tx, work.top * ty, work.right * tx, work.bottom * ty};
     // Past the right or bottom edge the popup moves back; the left and top edges come last, so a
     // popup larger than the work area shows its beginning.
     if (left + width > area.right) {
@@ -172,8 +172,7 @@ void KeepPopupOnScreen(App& app, std::int32_t& left, std::int32_t& top, std::int
     top = std::max(top, area.top);
 }
 
-PointPx KeepIconOnScreen(App& app, PointPx corner) {
-    RectPx work = app.platform.desktop.MonitorAt(app.capture.ReleasePoint).work;
+PointPx KeepIconOnScreen(App& app, const RectPx& work, PointPx corner) {
     std::int32_t w = RoundHalfEven32(app.frmico->Width() / app.startup.TwipsPerPixelX);
     std::int32_t h = RoundHalfEven32(app.frmico->Height() / app.startup.TwipsPerPixelY);
     corner.x = std::max(std::min(corner.x, work.right - w), work.left);

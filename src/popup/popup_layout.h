@@ -21,25 +21,20 @@ void LayoutPopup(App& app, const std::u16string& text);
 // "SmoothGlide" is on. A glide only animates growth; a newer glide makes an older one stop.
 void GlideWindow(App& app, Form& form, std::int32_t width, std::int32_t height, std::int32_t left);
 
-// The work area (the monitor less the taskbar and docked bars) of the monitor where the last
-// selection ended, or of the nearest one, in twips. Right and bottom are exclusive.
-struct WorkAreaTwips {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t right = 0;
-    std::int32_t bottom = 0;
-};
-WorkAreaTwips SelectionWorkArea(App& app);
+// The work area (the monitor less the taskbar and docked bars, in pixels) of the monitor where
+// the last selection ended, or of the nearest one. Asked anew each time, since monitors come and
+// go; a placement asks once and hands it to the two rules below.
+RectPx SelectionWorkArea(App& app);
 
-// The popup's screen fit, in twips, on that work area: a popup past its right or bottom edge is
+// The popup's screen fit, in twips, on the work area: a popup past its right or bottom edge is
 // moved back (the icon moving up with it to stay above it), and one left of or above it is moved
 // in; where the popup is larger than the work area, its left and top edges are the ones kept.
-void KeepPopupOnScreen(App& app, std::int32_t& left, std::int32_t& top, std::int32_t width,
-                       std::int32_t height);
+void KeepPopupOnScreen(App& app, const RectPx& work, std::int32_t& left, std::int32_t& top,
+                       std::int32_t width, std::int32_t height);
 
-// The floating icon's top left corner (pixels), moved as little as needed to lie inside that
-// work area.
-PointPx KeepIconOnScreen(App& app, PointPx corner);
+// The floating icon's top left corner (pixels), moved as little as needed to lie inside the work
+// area.
+PointPx KeepIconOnScreen(App& app, const RectPx& work, PointPx corner);
 
 // Hides the floating icon at once and fades the popup out, stopping the result poll. Does nothing
 // while the icon is hidden: the popup is only ever shown together with it.

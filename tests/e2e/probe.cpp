@@ -1037,22 +1037,27 @@ int MonitorOf(LONG x, LONG y) {
     return kOk;
 }
 
+// A whole number, negative too (a coordinate left of or above the primary monitor).
+std::optional<long> ParseLong(std::wstring_view s) {
+    std::wstring text(s);
+    wchar_t* end = nullptr;
+    long v = std::wcstol(text.c_str(), &end, 10);
+    if (text.empty() || *end != L'\0') {
+        return std::nullopt;
+    }
+    return v;
+}
+
 std::optional<RECT> ParseRect(std::wstring_view s) {
     long v[4];
     for (int i = 0; i < 4; ++i) {
-        std::size_t comma = s.find(L',');
-        std::wstring part(i < 3 ? s.substr(0, comma) : s);
-        if ((i < 3 && comma == std::wstring_view::npos) || part.empty()) {
+        std::size_t comma = i < 3 ? s.find(L',') : s.size();
+        auto part = ParseLong(s.substr(0, comma));
+        if (comma == std::wstring_view::npos || !part) {
             return std::nullopt;
         }
-        wchar_t* end = nullptr;
-        v[i] = std::wcstol(part.c_str(), &end, 10);
-        if (*end != L'\0') {
-            return std::nullopt;
-        }
-        if (i < 3) {
-            s.remove_prefix(comma + 1);
-        }
+        v[i] = *part;
+        s.remove_prefix(std::min(comma + 1, s.size()));
     }
     return RECT{v[0], v[1], v[2], v[3]};
 }
@@ -1389,8 +1394,9 @@ int Run(const std::vector<std::wstring>& a) {
         return t && r ? MoveWindowTo(*t, a[2], *r) : Usage();
     }
     if (cmd == L"monitor" && n == 3) {
-        const auto r = ParseRect(a[1] + L"," + a[2] + L",0,0");
-        return r ? MonitorOf(r->left, r->top) : Usage();
+        const auto x = ParseLong(a[1]);
+        const auto y = ParseLong(a[2]);
+        return x && y ? MonitorOf(*x, *y) : Usage();
     }
     if (cmd == L"rich-colors" && n == 2) {
         const auto t = ParseTarget(a[1]);

@@ -47,6 +47,19 @@ std::int64_t ParseNonNegative(const std::string& s, const std::string& what) {
     return v;
 }
 
+// L,T,R,B in pixels; what names the argument in the error ("rect=", "a monitor").
+RectPx ParseRect(const std::string& text, const std::string& what) {
+    auto f = Split(Utf8ToUtf16(text), u',');
+    if (f.size() != 4) {
+        throw ScriptError{what + " takes L,T,R,B"};
+    }
+    std::int32_t v[4];
+    for (std::size_t k = 0; k < 4; ++k) {
+        v[k] = static_cast<std::int32_t>(ParseInt(Utf16ToUtf8(f[k]), "a rectangle's edge"));
+    }
+    return {v[0], v[1], v[2], v[3]};
+}
+
 // Splits a line into blank-separated tokens; a token in double quotes may hold blanks and the
 // escapes \" \\ \n \r \t \uXXXX.
 std::vector<std::pair<std::string, std::pair<bool, std::size_t>>> Tokenize(const std::string& line) {
@@ -256,10 +269,11 @@ void ScenarioRunner::RequireArgs(const std::vector<Token>& t, std::size_t min, s
     }
 }
 
-void ScenarioRunner::RequireStarted() const {
+App& ScenarioRunner::RequireStarted() const {
     if (!app_) {
         throw ScriptError{"the program has not started yet (use start)"};
     }
+    return *app_;
 }
 
 void ScenarioRunner::RequireNotStarted(const std::string& command) const {
@@ -474,15 +488,7 @@ void ScenarioRunner::CmdScreen(const std::string&, const std::vector<Token>& t) 
 void ScenarioRunner::CmdMonitor(const std::string&, const std::vector<Token>& t) {
     auto& w = sim_.world();
     auto rect = [](const std::string& text, const std::string& what) {
-        auto f = Split(Utf8ToUtf16(text), u',');
-        if (f.size() != 4) {
-            throw ScriptError{what + " takes L,T,R,B"};
-        }
-        std::int32_t v[4];
-        for (std::size_t k = 0; k < 4; ++k) {
-            v[k] = static_cast<std::int32_t>(ParseInt(Utf16ToUtf8(f[k]), "a rectangle's edge"));
-        }
-        RectPx r{v[0], v[1], v[2], v[3]};
+        RectPx r = ParseRect(text, what);
         if (r.right <= r.left || r.bottom <= r.top) {
             throw ScriptError{what + " " + text + " is empty: right and bottom must exceed left and top"};
         }
@@ -592,15 +598,7 @@ void ScenarioRunner::CmdApp(const std::string&, const std::vector<Token>& t) {
             }
             copy = it->second;
         } else if (!t[i].quoted && a.rfind("rect=", 0) == 0) {
-            auto f = Split(Utf8ToUtf16(a.substr(5)), u',');
-            if (f.size() != 4) {
-                throw ScriptError{"rect= takes L,T,R,B"};
-            }
-            std::int32_t v[4];
-            for (std::size_t k = 0; k < 4; ++k) {
-                v[k] = static_cast<std::int32_t>(ParseInt(Utf16ToUtf8(f[k]), "a rectangle's edge"));
-            }
-            rect = {v[0], v[1], v[2], v[3]};
+            rect = ParseRect(a.substr(5), "rect=");
         } else if (!t[i].quoted && a.rfind("class=", 0) == 0) {
             cls = Utf8ToUtf16(a.substr(6));
         } else if (!t[i].quoted && a.rfind("watcher=", 0) == 0) {
@@ -1255,46 +1253,39 @@ std::string ScenarioRunner::ShowMenuConnect(const std::string&) {
 }
 
 std::string ScenarioRunner::ShowSetting(const std::string& name) {
-    RequireStarted();
-    App& a = *app_;
+    App& a = RequireStarted();
     auto v = a.startup.Settings.Get(Utf8ToUtf16(name.substr(8)));
     return v ? QuoteText(*v) : "absent";
 }
 
 std::string ScenarioRunner::ShowColors(const std::string&) {
-    RequireStarted();
-    App& a = *app_;
+    App& a = RequireStarted();
     return std::to_string(a.startup.PopupBackColor) + "," + std::to_string(a.startup.PopupTextColor) + "," +
            std::to_string(a.startup.PopupGrayColor);
 }
 
 std::string ScenarioRunner::ShowButtons(const std::string&) {
-    RequireStarted();
-    App& a = *app_;
+    App& a = RequireStarted();
     return std::to_string(a.startup.PrimaryButtonKey) + "," + std::to_string(a.startup.SecondaryButtonKey);
 }
 
 std::string ScenarioRunner::ShowAppVersion(const std::string&) {
-    RequireStarted();
-    App& a = *app_;
+    App& a = RequireStarted();
     return QuoteText(a.startup.AppVersion);
 }
 
 std::string ScenarioRunner::ShowLatestVersion(const std::string&) {
-    RequireStarted();
-    App& a = *app_;
+    App& a = RequireStarted();
     return QuoteText(a.connection.LatestVersion);
 }
 
 std::string ScenarioRunner::ShowDownloadLink(const std::string&) {
-    RequireStarted();
-    App& a = *app_;
+    App& a = RequireStarted();
     return QuoteText(a.connection.DownloadLink);
 }
 
 std::string ScenarioRunner::ShowBalloon(const std::string&) {
-    RequireStarted();
-    App& a = *app_;
+    App& a = RequireStarted();
     auto& w = sim_.world();
     if (!w.tray.present || !w.tray.balloon) {
         return "none";
@@ -1306,20 +1297,17 @@ std::string ScenarioRunner::ShowBalloon(const std::string&) {
 }
 
 std::string ScenarioRunner::ShowConnected(const std::string&) {
-    RequireStarted();
-    App& a = *app_;
+    App& a = RequireStarted();
     return YesNo(a.connection.IsConnected);
 }
 
 std::string ScenarioRunner::ShowEnabled(const std::string&) {
-    RequireStarted();
-    App& a = *app_;
+    App& a = RequireStarted();
     return YesNo(a.IsEnabled());
 }
 
 std::string ScenarioRunner::ShowCurrentExe(const std::string&) {
-    RequireStarted();
-    App& a = *app_;
+    App& a = RequireStarted();
     return QuoteText(a.capture.CurrentExe);
 }
 

@@ -152,7 +152,8 @@ class ScenarioRunner {
     SimUi& ui();
 
     void RequireArgs(const std::vector<Token>& t, std::size_t min, std::size_t max) const;
-    void RequireStarted() const;
+    // The running program; a script error before start.
+    App& RequireStarted() const;
     void RequireNotStarted(const std::string& command) const;
     void SetSetting(const std::string& key, const std::string& value);
     std::vector<std::uint8_t> SettingsBytes() const;
