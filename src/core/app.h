@@ -73,6 +73,12 @@ struct ConnectionState {
     std::u16string LatestVersion;
     std::u16string DownloadLink;
     TranslationCache Translations;  // by GetCacheKey of the source text
+    // The bundled translation server (src/service/local_service.cpp).
+    std::u16string LocalServiceUrl;      // http://127.0.0.1:PORT/key/KEY/ once it told its port
+    std::u16string LocalServiceKey;      // the key of the running one
+    std::string LocalServiceOutput;      // what it said that is not a whole line yet
+    double LocalServiceStartedAt = -1;   // SecondsSinceMidnight of the last start; -1: never
+    std::u16string LocalServiceProblem;  // the problem told last, so that it is told once
 };
 
 // The selection watcher and the capture (src/capture).

@@ -586,6 +586,35 @@ class ProcessEnv {
 };
 
 // ---------------------------------------------------------------------------------------------
+// The translation server that ships beside the program (plv-service.exe), run as its child.
+
+class LocalService {
+  public:
+    virtual ~LocalService() = default;
+    // CreateProcessW(program, its quoted command line, CREATE_SUSPENDED | CREATE_NO_WINDOW), put
+    // in a job that ends it with the program (JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE), then resumed.
+    // Its standard input and output are pipes of ours, handed to it alone
+    // (PROC_THREAD_ATTRIBUTE_HANDLE_LIST); `input` is written to its standard input, which stays
+    // open while it runs; its standard error goes to LogPath(). A child started before is ended
+    // first. onExit runs on the program's thread, from the message loop, once the child has ended
+    // by itself (not after Stop). False, with the reason in *error, when it cannot be started.
+    virtual bool Start(const std::u16string& program, const std::vector<std::u16string>& args,
+                       const std::string& input, std::function<void()> onExit, std::u16string* error) = 0;
+    // PeekNamedPipe + ReadFile: what the child has written to its standard output since the last
+    // call, without waiting.
+    virtual std::string ReadOutput() = 0;
+    // WaitForSingleObject(process, 0) == WAIT_TIMEOUT.
+    virtual bool IsRunning() = 0;
+    // TerminateProcess and CloseHandle of everything; nothing when none runs.
+    virtual void Stop() = 0;
+    // The file the child's standard error goes to (in the user's temporary folder).
+    virtual std::u16string LogPath() = 0;
+    // RtlGenRandom (SystemFunction036): bytes from the system's cryptographic generator; nothing
+    // on failure.
+    virtual std::optional<std::vector<std::uint8_t>> RandomBytes(std::size_t count) = 0;
+};
+
+// ---------------------------------------------------------------------------------------------
 
 // Everything the program is given. The backend owns the objects; they outlive the program.
 struct Platform {
@@ -599,6 +628,7 @@ struct Platform {
     Tray& tray;
     Shell& shell;
     ProcessEnv& env;
+    LocalService& service;
 };
 
 }  // namespace plv

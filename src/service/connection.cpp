@@ -4,13 +4,15 @@
 #include "core/frm_main.h"
 #include "popup/frm_trans.h"
 #include "popup/popup_layout.h"
+#include "service/local_service.h"
 #include "shell/launcher.h"
 
 namespace plv {
 
 std::u16string PageAddress(const App& app) {
-    return app.startup.Settings.Get(u"serviceurl").value_or(u"") + u"?dir=" +
-           app.startup.Settings.Get(u"language").value_or(u"");
+    std::u16string base = UsesLocalService(app) ? app.connection.LocalServiceUrl
+                                                : app.startup.Settings.Get(u"serviceurl").value_or(u"");
+    return base + u"?dir=" + app.startup.Settings.Get(u"language").value_or(u"");
 }
 
 void ConnectService(App& app) {
@@ -20,7 +22,10 @@ void ConnectService(App& app) {
     m.SetMenuConnectItem(u"Connecting...", false);
     // Take the old page's "text" element away, so that the old page cannot pass the ready test.
     browser.SetElementProperty(u"text", u"outerhtml", u"");
-    browser.Navigate(PageAddress(app));
+    // The bundled service may still have to start or tell its port: tmrLoad navigates then.
+    if (!UsesLocalService(app) || EnsureLocalService(app)) {
+        browser.Navigate(PageAddress(app));
+    }
     m.tmrLoad.SetEnabled(true);
     m.SetMenuEnableEnabled(false);
     m.UpdateTrayIcon(true, true);
@@ -41,6 +46,9 @@ void tmrLoad_Timer(App& app) {
     auto& browser = app.platform.browser;
     FrmMain& m = *app.frmMain;
     ReportBrowserProblem(app);
+    if (UsesLocalService(app) && PollLocalService(app)) {
+        browser.Navigate(PageAddress(app));  // the service has just told its port
+    }
     if (auto html = browser.GetElementProperty(u"text", u"outerhtml")) {
         app.connection.IsConnected = !html->empty();
     }

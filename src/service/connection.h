@@ -8,7 +8,7 @@ namespace plv {
 
 class App;
 
-// serviceurl + "?dir=" + language, joined as they stand.
+// serviceurl (or the bundled service's address) + "?dir=" + language, joined as they stand.
 std::u16string PageAddress(const App& app);
 
 void ConnectService(App& app);

@@ -354,6 +354,9 @@ const std::map<std::string, ScenarioRunner::Command>& ScenarioRunner::Commands()
         {"unplug-monitor", {"N", 1, 1, When::AfterStart, &ScenarioRunner::CmdUnplugMonitor}},
         {"select", {"EXE TEXT", 2, 2, When::Any, &ScenarioRunner::CmdSelect}},
         {"select-popup", {"START LENGTH", 2, 2, When::AfterStart, &ScenarioRunner::CmdSelectPopup}},
+        {"service",
+         {"start-fails TEXT | starts | report-after MS | silent | exit", 1, 2, When::Any,
+          &ScenarioRunner::CmdService}},
         {"setting", {"KEY VALUE", 2, 2, When::BeforeStart, &ScenarioRunner::CmdSetting}},
         {"settings-file", {"PATH", 1, 1, When::BeforeStart, &ScenarioRunner::CmdSettingsFile}},
         {"shell", {"TARGET CODE", 2, 2, When::Any, &ScenarioRunner::CmdShell}},
@@ -745,6 +748,44 @@ void ScenarioRunner::CmdPage(const std::string&, const std::vector<Token>& t) {
     // --- running
 }
 
+void ScenarioRunner::CmdService(const std::string&, const std::vector<Token>& t) {
+    auto& w = sim_.world();
+    const std::string& what = t[1].text;
+    auto& service = w.service;
+    if (what == "start-fails") {
+        RequireArgs(t, 2, 2);
+        service.startError = Utf8ToUtf16(t[2].text);
+    } else if (what == "starts") {
+        RequireArgs(t, 1, 1);
+        service.startError.reset();
+        service.silent = false;
+    } else if (what == "report-after") {
+        RequireArgs(t, 2, 2);
+        service.reportAfterMs = static_cast<std::uint32_t>(ParseNonNegative(t[2].text, "MS"));
+        service.silent = false;
+    } else if (what == "silent") {
+        RequireArgs(t, 1, 1);
+        service.silent = true;
+    } else if (what == "exit") {
+        RequireArgs(t, 1, 1);
+        if (!w.ServiceRuns()) {
+            throw ScriptError{"the bundled service does not run"};
+        }
+        // It ends by itself: Windows tells the program through its message loop.
+        service.running = false;
+        w.Trace("service exited");
+        if (auto onExit = std::move(service.onExit)) {
+            w.Schedule(w.now, [&w, onExit] {
+                if (w.Alive()) {
+                    onExit();
+                }
+            });
+        }
+    } else {
+        throw ScriptError{"unknown service command \"" + what + "\""};
+    }
+}
+
 void ScenarioRunner::CmdStart(const std::string&, const std::vector<Token>&) {
     auto& w = sim_.world();
     if (app_) {
@@ -971,6 +1012,7 @@ const std::map<std::string, ScenarioRunner::Observable>& ScenarioRunner::Observa
         {"popup.", {true, &ScenarioRunner::ShowIconOrPopup}},
         {"registry.", {true, &ScenarioRunner::ShowRegistry}},
         {"running", {false, &ScenarioRunner::ShowRunning}},
+        {"service.", {true, &ScenarioRunner::ShowService}},
         {"setting.", {true, &ScenarioRunner::ShowSetting}},
         {"shell", {false, &ScenarioRunner::ShowShellOrStarted}},
         {"started", {false, &ScenarioRunner::ShowShellOrStarted}},
@@ -1294,6 +1336,25 @@ std::string ScenarioRunner::ShowBalloon(const std::string&) {
     std::string kind = b.infoFlags == kNiifError ? "error" : b.infoFlags == kNiifWarning ? "warning" : "info";
     return QuoteText(b.infoTitle) + " " + QuoteText(b.info) + " " + kind + " " +
            Utf16ToUtf8(a.tray.BalloonTag);
+}
+
+// service.running (yes or no), service.starts, service.command, service.input.
+std::string ScenarioRunner::ShowService(const std::string& name) {
+    auto& s = sim_.world().service;
+    std::string what = name.substr(8);
+    if (what == "running") {
+        return sim_.world().ServiceRuns() ? "yes" : "no";
+    }
+    if (what == "starts") {
+        return std::to_string(s.starts);
+    }
+    if (what == "command") {
+        return QuoteText(s.command);
+    }
+    if (what == "input") {
+        return QuoteText(Utf8ToUtf16(s.input));
+    }
+    throw ScriptError{"unknown name \"" + name + "\""};
 }
 
 std::string ScenarioRunner::ShowConnected(const std::string&) {

@@ -93,6 +93,7 @@ class ScenarioRunner {
     void CmdNoHash2(const std::string& raw, const std::vector<Token>& tokens);
     void CmdClipboard(const std::string& raw, const std::vector<Token>& tokens);
     void CmdPage(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdService(const std::string& raw, const std::vector<Token>& tokens);
     void CmdStart(const std::string& raw, const std::vector<Token>& tokens);
     void CmdWait(const std::string& raw, const std::vector<Token>& tokens);
     void CmdForeground(const std::string& raw, const std::vector<Token>& tokens);
@@ -123,6 +124,7 @@ class ScenarioRunner {
     std::string ShowClipboardText(const std::string& name);
     std::string ShowKeys(const std::string& name);
     std::string ShowPageUrl(const std::string& name);
+    std::string ShowService(const std::string& name);
     std::string ShowPageEngine(const std::string& name);
     std::string ShowPageNavigations(const std::string& name);
     std::string ShowPageSent(const std::string& name);

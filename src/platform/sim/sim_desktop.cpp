@@ -48,6 +48,20 @@ SimWindow* SimWorld::Form(const std::string& name) {
     return nullptr;
 }
 
+bool SimWorld::BundledPage(const std::u16string& url, bool* ok) const {
+    const std::u16string host = u"http://127.0.0.1:";
+    auto portOf = [&](std::uint16_t port) { return host + Utf8ToUtf16(std::to_string(port)) + u"/"; };
+    bool ours = false;
+    for (std::uint16_t p : service.ports) {
+        ours = ours || url.rfind(portOf(p), 0) == 0;
+    }
+    if (ours) {
+        std::string key = service.input.substr(0, service.input.find('\n'));
+        *ok = ServiceRuns() && url.rfind(portOf(service.port) + u"key/" + Utf8ToUtf16(key) + u"/", 0) == 0;
+    }
+    return ours;
+}
+
 void SimWorld::Schedule(std::int64_t at, std::function<void()> action) {
     events.push_back(Event{at, eventSeq++, std::move(action)});
 }
@@ -403,7 +417,9 @@ class SimDesktop::BrowserApi : public Browser {
                 return;  // overtaken by a newer navigation
             }
             // A page that cannot be loaded shows the browser's error page: no element of ours.
-            p.document = p.never ? PageDocument{} : ServicePage();
+            bool served = true;
+            w_.BundledPage(p.url, &served);
+            p.document = p.never || !served ? PageDocument{} : ServicePage();
             ++p.clickSerial;
         });
     }
@@ -494,8 +510,10 @@ class SimDesktop::BrowserApi : public Browser {
             answer = *translated;
         }
         w_.Schedule(w_.now + p.answerAfterMs, [this, serial, answer] {
-            if (serial != w_.page.clickSerial) {
-                return;
+            bool served = true;
+            w_.BundledPage(w_.page.url, &served);
+            if (serial != w_.page.clickSerial || !served) {
+                return;  // overtaken, or the service behind the page has ended
             }
             if (auto* out = Find(u"translation")) {
                 out->properties[u"innertext"] = answer;
@@ -1369,6 +1387,82 @@ class SimDesktop::EnvApi : public ProcessEnv {
     std::unique_ptr<ChecksumLibrary> hash2_;
 };
 
+// The bundled service: started at once, telling its port after a scripted delay.
+class SimDesktop::ServiceApi : public LocalService {
+  public:
+    explicit ServiceApi(SimWorld& w) : w_(w) {}
+
+    bool Start(const std::u16string& program, const std::vector<std::u16string>& args,
+               const std::string& input, std::function<void()> onExit, std::u16string* error) override {
+        auto& s = w_.service;
+        Stop();
+        if (s.startError) {
+            *error = *s.startError;
+            w_.Trace("service start failed " + QuoteText(*error));
+            return false;
+        }
+        ++s.starts;
+        std::uint64_t serial = ++s.serial;
+        s.running = true;
+        s.command = program;
+        for (const auto& a : args) {
+            s.command += u" " + a;
+        }
+        s.input = input;
+        s.output.clear();
+        s.onExit = std::move(onExit);
+        s.port = s.nextPort++;
+        s.ports.push_back(s.port);
+        w_.Trace("service start " + QuoteText(s.command));
+        auto report = [this, serial] {
+            auto& svc = w_.service;
+            if (svc.serial == serial && w_.ServiceRuns()) {
+                svc.output += "plv-service: listening on http://127.0.0.1:" + std::to_string(svc.port) + "\n";
+            }
+        };
+        if (s.silent) {
+            return true;
+        }
+        if (s.reportAfterMs == 0) {
+            report();  // already there when the program first reads
+        } else {
+            w_.Schedule(w_.now + s.reportAfterMs, report);
+        }
+        return true;
+    }
+
+    std::string ReadOutput() override {
+        std::string out;
+        out.swap(w_.service.output);
+        return out;
+    }
+
+    bool IsRunning() override { return w_.ServiceRuns(); }
+
+    void Stop() override {
+        if (w_.service.running) {
+            w_.service.running = false;
+            w_.service.onExit = nullptr;
+            w_.Trace("service stopped");
+        }
+    }
+
+    std::u16string LogPath() override { return u"C:\\Users\\user\\AppData\\Local\\Temp\\plv-service.log"; }
+
+    // Not random at all: a scenario must see the same key every run.
+    std::optional<std::vector<std::uint8_t>> RandomBytes(std::size_t count) override {
+        std::vector<std::uint8_t> bytes(count);
+        for (std::size_t i = 0; i < count; ++i) {
+            bytes[i] = static_cast<std::uint8_t>(w_.service.randomDraws * 16 + i);
+        }
+        ++w_.service.randomDraws;
+        return bytes;
+    }
+
+  private:
+    SimWorld& w_;
+};
+
 // ---------------------------------------------------------------------------------------------
 
 SimDesktop::SimDesktop()
@@ -1381,9 +1475,10 @@ SimDesktop::SimDesktop()
       store_(std::make_unique<StoreApi>(world_)),
       tray_(std::make_unique<TrayApi>(world_)),
       shell_(std::make_unique<ShellApi>(world_)),
-      env_(std::make_unique<EnvApi>(world_)) {
+      env_(std::make_unique<EnvApi>(world_)),
+      service_(std::make_unique<ServiceApi>(world_)) {
     platform_ = std::make_unique<Platform>(Platform{*loop_, *desktop_, *ui_, *browser_, *clipboard_,
-                                                    *processes_, *store_, *tray_, *shell_, *env_});
+                                                    *processes_, *store_, *tray_, *shell_, *env_, *service_});
     // The processes every Windows desktop has, and the shell's desktop window in front.
     world_.processes.push_back(SimProcess{0, "[System Process]", ""});
     world_.processes.push_back(SimProcess{4, "System", ""});

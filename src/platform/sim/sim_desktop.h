@@ -117,6 +117,28 @@ struct PageModel {
     std::uint32_t requests = 0;
 };
 
+// The bundled translation server, run by the program as its child, with scripted behaviour. A
+// page under http://127.0.0.1:PORT/ of a port it took loads only while it runs there, and only
+// under /key/KEY/ with the key it was given.
+struct LocalServiceModel {
+    // --- what the script sets up
+    std::optional<std::u16string> startError;  // Start fails with this reason
+    std::uint32_t reportAfterMs = 0;           // it tells its port this long after its start
+    bool silent = false;                       // it never tells its port
+    std::uint16_t nextPort = 49731;            // each start takes the next port from here
+    // --- what happened
+    bool running = false;  // ended by the job too when the program ends (see Running())
+    std::uint32_t starts = 0;
+    std::uint64_t serial = 0;          // which start the running child is
+    std::u16string command;            // program and arguments of the last start, blank-separated
+    std::string input;                 // what the last one was given on its standard input
+    std::string output;                // what it said that the program has not read yet
+    std::uint16_t port = 0;            // where the last one listens
+    std::vector<std::uint16_t> ports;  // every port one of them took
+    std::function<void()> onExit;
+    std::uint32_t randomDraws = 0;
+};
+
 // The clipboard as Windows keeps it: one opener at a time, the formats in the order they were
 // set, global memory blocks, registered format names.
 struct ClipboardState {
@@ -213,6 +235,7 @@ struct SimWorld {
     };
     std::optional<MessageBoxShown> lastMessageBox;
     PageModel page;
+    LocalServiceModel service;
 
     // --- hooks for the driver of the simulation
     // A real translation server (demos only): the translation of a text, nothing on failure;
@@ -233,6 +256,11 @@ struct SimWorld {
     // The process runs code: after EndProgram (PostQuitMessage) it does until its loop has ended,
     // and every system call works as before; after TerminateProcess nothing of it runs.
     bool Runs() const { return state == ProgramState::Running || state == ProgramState::Exited; }
+    // The bundled service runs: started, not ended, and its job not closed with the program.
+    bool ServiceRuns() const { return service.running && Runs(); }
+    // The page at url belongs to a port the bundled service took; *ok says whether it is served
+    // (the service runs there and the key in the path is its own).
+    bool BundledPage(const std::u16string& url, bool* ok) const;
     // A line for the trace. Lines with the same key at the same virtual time replace each other
     // (a window moved and sized in one step is one change to the eye).
     void Trace(const std::string& line, const std::string& key = "");
@@ -314,6 +342,7 @@ class SimDesktop {
     class TrayApi;
     class ShellApi;
     class EnvApi;
+    class ServiceApi;
 
     SimWorld world_;
     std::unique_ptr<Loop> loop_;
@@ -326,6 +355,7 @@ class SimDesktop {
     std::unique_ptr<TrayApi> tray_;
     std::unique_ptr<ShellApi> shell_;
     std::unique_ptr<EnvApi> env_;
+    std::unique_ptr<ServiceApi> service_;
     std::unique_ptr<Platform> platform_;
 };
 

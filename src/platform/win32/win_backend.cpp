@@ -17,10 +17,11 @@ Backend::Backend(HINSTANCE instance)
       store_(MakeUserStore()),
       tray_(std::make_unique<WinTray>(*ui_)),
       shell_(MakeShell()),
-      env_(MakeProcessEnv()) {
+      env_(MakeProcessEnv()),
+      service_(MakeLocalService()) {
     ui_->SetBrowser(browser_.get());
     platform_ = std::make_unique<Platform>(Platform{*loop_, *desktop_, *ui_, *browser_, *clipboard_,
-                                                    *processes_, *store_, *tray_, *shell_, *env_});
+                                                    *processes_, *store_, *tray_, *shell_, *env_, *service_});
 }
 
 Backend::~Backend() {

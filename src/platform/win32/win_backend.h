@@ -215,6 +215,7 @@ class Backend {
     std::unique_ptr<WinTray> tray_;
     std::unique_ptr<Shell> shell_;
     std::unique_ptr<ProcessEnv> env_;
+    std::unique_ptr<LocalService> service_;
     std::unique_ptr<Platform> platform_;
 };
 

@@ -15,5 +15,7 @@ std::unique_ptr<Processes> MakeProcesses();
 std::unique_ptr<UserStore> MakeUserStore();
 std::unique_ptr<Shell> MakeShell();
 std::unique_ptr<ProcessEnv> MakeProcessEnv();
+// The bundled translation server as a child process (win_service.cpp).
+std::unique_ptr<LocalService> MakeLocalService();
 
 }  // namespace plv::win

@@ -1,0 +1,157 @@
+#include "service/local_service.h"
+
+#include <string>
+
+#include "base/text.h"
+#include "core/app.h"
+#include "core/frm_main.h"
+
+namespace plv {
+namespace {
+
+constexpr std::size_t kKeyBytes = 16;
+// What the service may say before its port line; more than this is not a server of ours.
+constexpr std::size_t kMaxPendingOutput = 4096;
+
+std::u16string HexKey(const std::vector<std::uint8_t>& bytes) {
+    static const char16_t kDigits[] = u"0123456789abcdef";
+    std::u16string key;
+    for (std::uint8_t b : bytes) {
+        key += kDigits[b >> 4];
+        key += kDigits[b & 15];
+    }
+    return key;
+}
+
+// A problem with the service is told once in a balloon; the same one again stays quiet.
+void TellProblem(App& app, const std::u16string& problem) {
+    if (problem == app.connection.LocalServiceProblem) {
+        return;
+    }
+    app.connection.LocalServiceProblem = problem;
+    app.frmMain->ShowBalloon(u"Parlevo cannot use its translation service\r\n" + problem, true, false,
+                             u"service");
+}
+
+double SecondsSinceStart(App& app) {
+    double elapsed = app.platform.loop.SecondsSinceMidnight() - app.connection.LocalServiceStartedAt;
+    return elapsed < 0 ? elapsed + 86400 : elapsed;  // across midnight
+}
+
+// The service ended by itself: the page it served is gone with it. The next reconnect attempt
+// starts it again.
+void OnLocalServiceExit(App& app) {
+    auto& c = app.connection;
+    c.LocalServiceUrl.clear();
+    TellProblem(app,
+                u"The translation service (plv-service.exe) has ended; Parlevo starts it again at the next "
+                u"reconnect. Its log: " +
+                    app.platform.service.LogPath());
+    if (c.IsConnected) {
+        c.IsConnected = false;
+        app.frmMain->SetMenuConnectItem(u"Reconnect", true);
+        app.frmMain->UpdateTrayIcon(true, true);
+    }
+}
+
+bool StartLocalService(App& app) {
+    auto& c = app.connection;
+    auto& service = app.platform.service;
+    c.LocalServiceUrl.clear();
+    c.LocalServiceOutput.clear();
+    c.LocalServiceStartedAt = app.platform.loop.SecondsSinceMidnight();
+    auto bytes = service.RandomBytes(kKeyBytes);
+    if (!bytes || bytes->size() != kKeyBytes) {
+        TellProblem(app,
+                    u"The system's random number generator failed, so the translation service was not "
+                    u"started.");
+        return false;
+    }
+    c.LocalServiceKey = HexKey(*bytes);
+    // The key goes over the child's standard input: a command line can be read by every program
+    // of the user. Port 0 lets the service take a free port, which it then tells on its output.
+    std::u16string error;
+    const std::u16string program = app.platform.env.ExeDirectory() + u"\\plv-service.exe";
+    if (!service.Start(
+            program, {u"--port", u"0", u"--api-key-stdin", u"--preload", u"true"},
+            Utf16ToUtf8(c.LocalServiceKey) + "\n", [&app] { OnLocalServiceExit(app); }, &error)) {
+        TellProblem(app, error);
+        return false;
+    }
+    return PollLocalService(app);
+}
+
+}  // namespace
+
+bool UsesLocalService(const App& app) {
+    return ToLower(TrimBlanks(app.startup.Settings.Get(u"serviceurl").value_or(u""))) == u"bundled";
+}
+
+std::optional<std::uint16_t> ParseListeningPort(std::string_view line) {
+    constexpr std::string_view kPrefix = "plv-service: listening on http://127.0.0.1:";
+    if (line.substr(0, kPrefix.size()) != kPrefix) {
+        return std::nullopt;
+    }
+    std::string_view digits = line.substr(kPrefix.size());
+    while (!digits.empty() && (digits.back() == '\r' || digits.back() == ' ')) {
+        digits.remove_suffix(1);
+    }
+    if (digits.empty() || digits.size() > 5) {
+        return std::nullopt;
+    }
+    std::uint32_t port = 0;
+    for (char ch : digits) {
+        if (ch < '0' || ch > '9') {
+            return std::nullopt;
+        }
+        port = port * 10 + static_cast<std::uint32_t>(ch - '0');
+    }
+    if (port < 1 || port > 65535) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint16_t>(port);
+}
+
+bool PollLocalService(App& app) {
+    auto& c = app.connection;
+    if (!c.LocalServiceUrl.empty()) {
+        return false;
+    }
+    c.LocalServiceOutput += app.platform.service.ReadOutput();
+    std::size_t end;
+    while ((end = c.LocalServiceOutput.find('\n')) != std::string::npos) {
+        std::string line = c.LocalServiceOutput.substr(0, end);
+        c.LocalServiceOutput.erase(0, end + 1);
+        if (auto port = ParseListeningPort(line)) {
+            c.LocalServiceUrl =
+                u"http://127.0.0.1:" + Widen(std::to_string(*port)) + u"/key/" + c.LocalServiceKey + u"/";
+            c.LocalServiceOutput.clear();
+            c.LocalServiceProblem.clear();
+            return true;
+        }
+    }
+    if (c.LocalServiceOutput.size() > kMaxPendingOutput) {
+        c.LocalServiceOutput.clear();
+    }
+    return false;
+}
+
+bool EnsureLocalService(App& app) {
+    auto& c = app.connection;
+    auto& service = app.platform.service;
+    if (service.IsRunning()) {
+        if (!c.LocalServiceUrl.empty() || PollLocalService(app)) {
+            return true;
+        }
+        if (SecondsSinceStart(app) < kLocalServiceRestartGapSeconds) {
+            return false;  // still starting
+        }
+        // Running for a while without telling its port: not a service we can use.
+        service.Stop();
+    } else if (c.LocalServiceStartedAt >= 0 && SecondsSinceStart(app) < kLocalServiceRestartGapSeconds) {
+        return false;  // one that ends at once is not started again and again
+    }
+    return StartLocalService(app);
+}
+
+}  // namespace plv
