@@ -45,12 +45,17 @@ std::shared_ptr<httplib::Client> MakeClient(const std::string& url) {
     return cli;
 }
 
+// url may carry a path (http://127.0.0.1:PORT/key/KEY for a server that wants a key in it).
 TranslatorFactory PlvService(const std::string& url) {
-    return [url] {
-        auto cli = MakeClient(url);
-        return [cli](const std::string& text) {
+    const auto host_end = url.find('/', url.find("//") == std::string::npos ? 0 : url.find("//") + 2);
+    const std::string base = url.substr(0, host_end);
+    std::string path = host_end == std::string::npos ? "" : url.substr(host_end);
+    while (!path.empty() && path.back() == '/') path.pop_back();
+    return [base, path] {
+        auto cli = MakeClient(base);
+        return [cli, path](const std::string& text) {
             const nlohmann::json body = {{"q", text}, {"source", "en"}, {"target", "es"}, {"format", "text"}};
-            auto res = cli->Post("/translate", body.dump(), "application/json");
+            auto res = cli->Post(path + "/translate", body.dump(), "application/json");
             if (!res || res->status != 200) throw std::runtime_error("plv-service request failed");
             return nlohmann::json::parse(res->body).at("translatedText").get<std::string>();
         };
@@ -194,7 +199,7 @@ int main(int argc, char** argv) {
             targets.emplace_back(a.substr(0, eq), a.substr(eq + 1));
         } else {
             std::cerr
-                << "usage: plv-service-bench --sentences FILE [--rounds N] plv=URL apy=URL spawn=MODE\n";
+                << "usage: plv-service-bench --sentences FILE [--rounds N] plv=URL bundled=URL apy=URL spawn=MODE\n";
             return 2;
         }
     }
@@ -225,6 +230,9 @@ int main(int argc, char** argv) {
         if (kind == "plv") {
             factory = PlvService(arg);
             name = "plv-service";
+        } else if (kind == "bundled") {
+            factory = PlvService(arg);
+            name = "plv-service.exe (Wine)";
         } else if (kind == "apy") {
             factory = ApertiumApy(arg);
             name = "apertium-apy";
@@ -243,6 +251,14 @@ int main(int argc, char** argv) {
         std::printf("| %-22s | %11.2f | %11.2f | %22.1f | %6d |\n", name.c_str(), f.median_ms, f.p99_ms,
                     f.throughput, f.errors);
         std::fflush(stdout);
+    }
+    // The Windows build runs the same engine on the same data: its answers must be the very same.
+    if (outputs.count("plv") && outputs.count("bundled")) {
+        int same = 0;
+        for (std::size_t i = 0; i < sentences.size(); ++i) same += outputs["plv"][i] == outputs["bundled"][i];
+        std::printf("\nplv-service vs plv-service.exe under Wine: identical translations for %d of %zu sentences\n",
+                    same, sentences.size());
+        if (static_cast<std::size_t>(same) != sentences.size()) ++failures;
     }
     // Same engine underneath, so the answers should agree; a difference points at formatting.
     if (outputs.count("plv") && outputs.count("apy")) {

@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <iterator>
 #include <regex>
 #include <set>
 
 #include "apertium_format.h"
+#include "platform.h"
 
 namespace plv {
 namespace {
@@ -15,8 +18,9 @@ namespace {
 // helpers in the right places: exactly what `apertium -z` runs, minus its format filters. Run
 // without a shell (the mode file's path is the configuration's), its stderr kept apart: a warning
 // there must not become part of the command line.
-std::string NullFlushLine(const std::string& mode_file) {
-    const auto r = RunProgram("apertium-wblank-mode", {"-z", mode_file}, 64 * 1024, std::chrono::seconds(10));
+std::string NullFlushLine(const std::string& mode_file, const LaunchOptions& launch) {
+    const auto r =
+        RunProgram("apertium-wblank-mode", {"-z", mode_file}, 64 * 1024, std::chrono::seconds(10), launch);
     if (r.exit_code != 0 || r.out.empty()) {
         throw std::runtime_error("apertium-wblank-mode -z " + mode_file + " failed (exit code " +
                                  std::to_string(r.exit_code) + (r.timed_out ? ", timed out" : "") +
@@ -26,24 +30,72 @@ std::string NullFlushLine(const std::string& mode_file) {
     return r.out;
 }
 
+// The data files a mode's line names that cannot be read (missing, unreadable, a folder, or
+// empty: no Apertium data file is). A data file is an argument with a folder part and a file
+// name with an extension: options and sed-like expressions are neither. Relative ones are
+// taken from the stages' working directory.
+std::vector<std::string> UnreadableDataFiles(const std::string& mode_file, const std::string& working_dir) {
+    namespace fs = std::filesystem;
+    std::ifstream in(PathFromUtf8(mode_file), std::ios::binary);
+    const std::string line((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    PipelineCommand stages;
+    try {
+        stages = ParsePipelineLine(line, "-n", "");
+    } catch (const std::exception&) {
+        return {};  // reported when the pipeline is started
+    }
+    std::vector<std::string> bad;
+    for (const auto& stage : stages) {
+        for (std::size_t k = 1; k < stage.size(); ++k) {
+            const std::string& arg = stage[k];
+            const auto sep = arg.find_last_of("/\\");
+            if (arg.empty() || arg[0] == '-' || sep == std::string::npos ||
+                arg.find('.', sep + 1) == std::string::npos)
+                continue;
+            fs::path path = PathFromUtf8(arg);
+            if (path.is_relative() && !working_dir.empty()) path = PathFromUtf8(working_dir) / path;
+            std::error_code ec;
+            std::ifstream data(path, std::ios::binary);
+            if (fs::is_directory(path, ec) || !data || data.peek() == std::ifstream::traits_type::eof())
+                bad.push_back(Utf8FromPath(path));
+        }
+    }
+    return bad;
+}
+
 }  // namespace
 
 ApertiumEngine::ApertiumEngine(const std::string& modes_dir, std::chrono::milliseconds timeout,
-                               std::size_t max_waiting)
+                               std::size_t max_waiting, const std::string& engine_program)
     : timeout_(timeout), max_waiting_(std::max<std::size_t>(max_waiting, 1)) {
     namespace fs = std::filesystem;
+    launch_.engine_program = engine_program;
+    fs::path dir = PathFromUtf8(modes_dir);
+#ifdef _WIN32
+    // The Windows modes name their data relative to the engine folder, modes_dir's parent.
+    std::error_code abs_ec;
+    dir = fs::absolute(dir, abs_ec);
+    if (!dir.has_filename()) dir = dir.parent_path();  // a trailing separator
+    launch_.working_dir = Utf8FromPath(dir.parent_path());
+#endif
     static const std::regex kPlainPair("([a-z]{2,3})-([a-z]{2,3})");
     std::error_code ec;
-    for (fs::directory_iterator it(modes_dir, ec), end; !ec && it != end; it.increment(ec)) {
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
         const fs::path& p = it->path();
         if (p.extension() != ".mode") continue;
-        const std::string stem = p.stem().string();
+        const std::string stem = Utf8FromPath(p.stem());
         std::smatch m;
         if (!std::regex_match(stem, m, kPlainPair)) continue;
         const std::string key = ShortLanguageCode(m[1]) + "-" + ShortLanguageCode(m[2]);
         auto slot = std::make_unique<Slot>();
         slot->mode_name = stem;
-        slot->mode_file = p.string();
+        slot->mode_file = Utf8FromPath(p);
+        for (const auto& file : UnreadableDataFiles(slot->mode_file, launch_.working_dir)) {
+            std::cerr << "plv-service: mode " << stem << ": data file '" << file
+                      << "' is missing or unreadable; " << key << " is unavailable\n";
+            slot->missing_data =
+                "translation engine unavailable: the data of " + stem + " is missing or damaged";
+        }
         slots_.emplace(key, std::move(slot));
     }
 }
@@ -77,9 +129,23 @@ void ApertiumEngine::EnsureRunning(Slot& slot) {
     slot.pipeline.reset();  // kills and reaps whatever is left of a broken one
     if (slot.command.empty()) {
         // $1 = -n: generate without '#' marks; $2 (tagger options) empty, as the apertium script does.
-        slot.command = ParsePipelineLine(NullFlushLine(slot.mode_file), "-n", "");
+        slot.command = ParsePipelineLine(NullFlushLine(slot.mode_file, launch_), "-n", "");
     }
-    slot.pipeline = Pipeline::Start(slot.command);
+    slot.pipeline = Pipeline::Start(slot.command, launch_);
+}
+
+void ApertiumEngine::SetFailure(Slot& slot, const std::string& why) {
+    std::lock_guard<std::mutex> lock(slot.state_mu);
+    slot.failure = why;
+}
+
+std::string ApertiumEngine::Unavailable(const std::string& direction) {
+    auto it = slots_.find(direction);
+    if (it == slots_.end()) return {};
+    Slot& slot = *it->second;
+    if (!slot.missing_data.empty()) return slot.missing_data;
+    std::lock_guard<std::mutex> lock(slot.state_mu);
+    return slot.failure;
 }
 
 TranslateResult ApertiumEngine::Translate(const std::string& source, const std::string& target,
@@ -92,6 +158,7 @@ TranslateResult ApertiumEngine::Translate(const std::string& source, const std::
         return {400, "unknown direction " + source + "-" + target + " (available: " + known + ")"};
     }
     Slot& slot = *it->second;
+    if (!slot.missing_data.empty()) return {503, slot.missing_data};
     const std::string encoded = EncodeForApertium(text);
     // Requests for one direction take turns, but none waits for ever behind a slow or hung
     // pipeline, and no more than max_waiting_ wait at once: the rest of the server keeps its
@@ -115,7 +182,9 @@ TranslateResult ApertiumEngine::Translate(const std::string& source, const std::
             EnsureRunning(slot);
         } catch (const std::exception& e) {
             std::cerr << "plv-service: cannot start pipeline " << slot.mode_name << ": " << e.what() << "\n";
-            return {503, "translation engine unavailable: cannot start " + slot.mode_name};
+            const std::string why = "translation engine unavailable: cannot start " + slot.mode_name;
+            SetFailure(slot, why);
+            return {503, why};
         }
         // A superblank with a fresh number closes every request. Apertium passes superblanks
         // through in order, so a complete answer ends with it. When a stage dies mid-request the
@@ -126,6 +195,7 @@ TranslateResult ApertiumEngine::Translate(const std::string& source, const std::
         if (status == Pipeline::Status::kOk && answer.size() >= seal.size() &&
             answer.compare(answer.size() - seal.size(), seal.size(), seal) == 0) {
             answer.resize(answer.size() - seal.size());
+            SetFailure(slot, "");
             return {200, DecodeFromApertium(answer)};
         }
         failure = status == Pipeline::Status::kTimeout    ? "timed out"
@@ -142,8 +212,10 @@ TranslateResult ApertiumEngine::Translate(const std::string& source, const std::
 void ApertiumEngine::Preload() {
     for (auto& [key, slot_ptr] : slots_) {
         Slot* slot = slot_ptr.get();
+        if (!slot_ptr->missing_data.empty()) continue;  // already logged and answered 503
         preloaders_.push_back(std::make_unique<std::thread>([this, slot] {
             std::lock_guard<std::timed_mutex> lock(slot->mu);
+            std::string failed;
             try {
                 EnsureRunning(*slot);
                 // The first exchange waits for every stage to load its data; pay it here.
@@ -151,15 +223,22 @@ void ApertiumEngine::Preload() {
                 if (slot->pipeline->Exchange(EncodeForApertium("ok"), &ignored, timeout_) !=
                     Pipeline::Status::kOk) {
                     slot->pipeline.reset();
+                    failed = "its pipeline did not answer";
                 }
             } catch (const std::exception& e) {
-                std::cerr << "plv-service: preload of " << slot->mode_name << " failed: " << e.what() << "\n";
+                failed = e.what();
+            }
+            if (!failed.empty()) {
+                // Until a request gets through, the page of this direction says why (503).
+                std::cerr << "plv-service: preload of " << slot->mode_name << " failed: " << failed << "\n";
+                SetFailure(*slot,
+                           "translation engine unavailable: " + slot->mode_name + " could not be started");
             }
         }));
     }
 }
 
-std::vector<pid_t> ApertiumEngine::Pids(const std::string& direction) {
+std::vector<ProcessId> ApertiumEngine::Pids(const std::string& direction) {
     auto it = slots_.find(direction);
     if (it == slots_.end()) return {};
     std::unique_lock<std::timed_mutex> lock(it->second->mu, std::defer_lock);

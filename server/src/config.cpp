@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <charconv>
 #include <fstream>
+#include <istream>
 #include <sstream>
 
+#include "platform.h"
 #include "text_util.h"
 
 namespace plv {
@@ -85,6 +87,8 @@ void ApplySetting(const std::string& raw_key, const std::string& value, const st
     } else if (key == "modes_dir") {
         if (value.empty()) Fail(where, key, value, "expected a directory");
         cfg.modes_dir = value;
+    } else if (key == "engine_program") {
+        cfg.engine_program = value;
     } else if (key == "timeout_ms") {
         cfg.timeout_ms = static_cast<int>(ParseInteger(where, key, value, 100, 600'000));
     } else if (key == "preload") {
@@ -101,7 +105,7 @@ void ApplySetting(const std::string& raw_key, const std::string& value, const st
 }
 
 void LoadConfigFile(const std::string& path, Config& cfg) {
-    std::ifstream in(path);
+    std::ifstream in(PathFromUtf8(path));
     if (!in) throw ConfigError("cannot read configuration file '" + path + "'");
     std::string line;
     int lineno = 0;
@@ -139,8 +143,14 @@ void ValidateConfig(const Config& cfg) {
     }
 }
 
-CommandLine ParseCommandLine(const std::vector<std::string>& args) {
+CommandLine ParseCommandLine(const std::vector<std::string>& args, std::istream* key_input) {
     CommandLine cl;
+#ifdef _WIN32
+    // The engine is staged beside the program: <install>\engine\plv-engine.exe and its modes.
+    const std::string engine_dir = ExecutableDir() + "\\engine";
+    cl.config.modes_dir = engine_dir + "\\modes";
+    cl.config.engine_program = engine_dir + "\\plv-engine.exe";
+#endif
     struct Flag {
         std::string key, value, where;
     };
@@ -154,6 +164,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         }
         if (a == "--debug-endpoints") {
             cl.config.debug_endpoints = true;
+            continue;
+        }
+        if (a == "--api-key-stdin") {
+            cl.api_key_stdin = true;
+            cl.config.keyed_paths_only = true;
             continue;
         }
         if (a.rfind("--", 0) != 0 || a.size() == 2) {
@@ -176,20 +191,34 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     }
     if (!config_path.empty()) LoadConfigFile(config_path, cl.config);
     for (const auto& f : flags) ApplySetting(f.key, f.value, f.where, cl.config);
+    if (cl.api_key_stdin && !cl.help) {
+        std::string key;
+        if (key_input == nullptr || !std::getline(*key_input, key)) key.clear();
+        if (!key.empty() && key.back() == '\r') key.pop_back();
+        if (key.empty()) {
+            throw ConfigError(
+                "command line option '--api-key-stdin': expected the api_key as the first line of standard "
+                "input, got an empty line or end of input");
+        }
+        cl.config.api_key = key;
+    }
     ValidateConfig(cl.config);
     return cl;
 }
 
 std::string UsageText() {
-    return "usage: plv-service [--config FILE] [--KEY VALUE | --KEY=VALUE]... [--debug-endpoints]\n"
+    return "usage: plv-service [--config FILE] [--KEY VALUE | --KEY=VALUE]... [--api-key-stdin]\n"
+           "                   [--debug-endpoints]\n"
            "\n"
            "Serves the Parlevo service page at / and translates offline with Apertium, or relays\n"
            "to another server with the same API. Options override the configuration file.\n"
            "\n"
            "keys: address, port, engine (apertium|relay), relay-url, relay-key, api-key,\n"
-           "      version, download, text-limit, modes-dir, timeout-ms, preload, threads,\n"
-           "      max-queued, request-timeout-ms\n"
+           "      version, download, text-limit, modes-dir, engine-program, timeout-ms, preload,\n"
+           "      threads, max-queued, request-timeout-ms\n"
            "\n"
+           "--api-key-stdin    read the api_key from the first line of standard input, and stop\n"
+           "                   when standard input ends\n"
            "--debug-endpoints  expose GET /debug/pids?dir=xx-yy (for tests only)\n";
 }
 

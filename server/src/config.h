@@ -1,6 +1,7 @@
 // Service settings: defaults, the key=value configuration file and command-line overrides.
 #pragma once
 
+#include <iosfwd>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -18,12 +19,18 @@ struct Config {
     std::string download = "https://parlevo.example/download";
     std::size_t text_limit = 10000;  // bytes of q
     std::string modes_dir = "/usr/share/apertium/modes";
+    // When set, the Apertium programs named in the modes (lt-proc, apertium-transfer, ...) all
+    // run as this one multi-call executable, which picks the program by its argv[0]; empty: each
+    // is looked up in PATH. On Windows modes_dir and engine_program default to the engine folder
+    // beside plv-service.exe (see ParseCommandLine).
+    std::string engine_program;
     int timeout_ms = 10000;          // per pipeline exchange, and per relay request
     bool preload = false;            // start every pipeline at start-up instead of on first use
     int threads = 64;                // connections served at once
     int max_queued = 256;            // connections waiting for a thread; one more is answered 503
     int request_timeout_ms = 10000;  // a request's line, headers and body, from its first byte
     bool debug_endpoints = false;    // command line only: exposes /debug/pids for tests
+    bool keyed_paths_only = false;   // set by --api-key-stdin: only /key/KEY/... is answered
 };
 
 // Bad input in the configuration file or on the command line. The message already names the
@@ -47,11 +54,17 @@ void ValidateConfig(const Config& cfg);
 struct CommandLine {
     Config config;
     bool help = false;
+    // --api-key-stdin: the key came as the first line of standard input, the server answers only
+    // under /key/KEY/, and it ends when its standard input does (the parent that started it is
+    // gone).
+    bool api_key_stdin = false;
 };
 
 // Parses argv: --config FILE is loaded first, then every other --key VALUE / --key=VALUE flag
-// overrides the file, whatever the order on the line. Throws ConfigError.
-CommandLine ParseCommandLine(const std::vector<std::string>& args);
+// overrides the file, whatever the order on the line. With --api-key-stdin the api_key is the
+// first line read from key_input (a trailing CR dropped); an empty line or none is an error.
+// Throws ConfigError.
+CommandLine ParseCommandLine(const std::vector<std::string>& args, std::istream* key_input = nullptr);
 
 std::string UsageText();
 

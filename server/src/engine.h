@@ -25,6 +25,10 @@ class Engine {
     // Input has been validated: non-empty, valid UTF-8, within the size limit.
     virtual TranslateResult Translate(const std::string& source, const std::string& target,
                                       const std::string& text) = 0;
+    // Why a direction ("en-es") cannot translate at all (its data is missing, its pipeline could
+    // not be started), or empty. The page of such a direction is answered 503 with this reason,
+    // so a program loading it sees the service as not connected instead of waiting in vain.
+    virtual std::string Unavailable(const std::string& /*direction*/) { return {}; }
 };
 
 // English names and ISO 639-1 codes for the ISO 639-3 codes Apertium pairs use.

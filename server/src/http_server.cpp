@@ -1,15 +1,18 @@
 #include "http_server.h"
 
+#ifndef _WIN32
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netdb.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <condition_variable>
 #include <cstring>
 #include <deque>
@@ -30,6 +33,45 @@ thread_local bool t_rejecting = false;
 // Set by HttpServer::CloseAfterResponse during a request on this worker thread.
 thread_local bool t_close_after_response = false;
 
+// The socket calls that differ between POSIX and Winsock. On Windows there is no per-call
+// MSG_DONTWAIT: a connection's socket is made non-blocking as a whole when we take it over.
+#ifdef _WIN32
+int PollFds(pollfd* fds, std::size_t n, int ms) { return ::WSAPoll(fds, static_cast<ULONG>(n), ms); }
+bool Interrupted() { return false; }
+bool WouldBlock() { return ::WSAGetLastError() == WSAEWOULDBLOCK; }
+constexpr int kNoWait = 0;
+constexpr int kNoSignal = 0;  // Winsock raises no signal on a closed connection
+constexpr int kShutWrite = SD_SEND;
+constexpr int kShutBoth = SD_BOTH;
+void CloseSocket(socket_t s) { ::closesocket(s); }
+void MakeNonBlocking(socket_t s) {
+    u_long on = 1;
+    ::ioctlsocket(s, FIONBIO, &on);
+}
+long Recv(socket_t s, char* buf, std::size_t n, int flags) {
+    return ::recv(s, buf, static_cast<int>(std::min<std::size_t>(n, INT_MAX)), flags);
+}
+long Send(socket_t s, const char* buf, std::size_t n, int flags) {
+    return ::send(s, buf, static_cast<int>(std::min<std::size_t>(n, INT_MAX)), flags);
+}
+#else
+int PollFds(pollfd* fds, std::size_t n, int ms) { return ::poll(fds, static_cast<nfds_t>(n), ms); }
+bool Interrupted() { return errno == EINTR; }
+bool WouldBlock() { return errno == EAGAIN || errno == EWOULDBLOCK; }
+constexpr int kNoWait = MSG_DONTWAIT;
+constexpr int kNoSignal = MSG_NOSIGNAL;
+constexpr int kShutWrite = SHUT_WR;
+constexpr int kShutBoth = SHUT_RDWR;
+void CloseSocket(socket_t s) { ::close(s); }
+void MakeNonBlocking(socket_t) {}
+long Recv(socket_t s, char* buf, std::size_t n, int flags) {
+    return static_cast<long>(::recv(s, buf, n, flags));
+}
+long Send(socket_t s, const char* buf, std::size_t n, int flags) {
+    return static_cast<long>(::send(s, buf, n, flags));
+}
+#endif
+
 // Rounded up: a poll that returned before `until` would look like time left.
 int MillisLeft(Clock::time_point until) {
     const auto left = std::chrono::duration_cast<std::chrono::microseconds>(until - Clock::now()).count();
@@ -38,13 +80,13 @@ int MillisLeft(Clock::time_point until) {
 }
 
 // Waits until fd is ready for events or the time is up; true when ready.
-bool WaitFor(int fd, short events, Clock::time_point until) {
+bool WaitFor(socket_t fd, short events, Clock::time_point until) {
     for (;;) {
         pollfd p{fd, events, 0};
-        const int r = ::poll(&p, 1, MillisLeft(until));
+        const int r = PollFds(&p, 1, MillisLeft(until));
         if (r > 0) return true;
         if (r == 0) return false;
-        if (errno != EINTR) return false;
+        if (!Interrupted()) return false;
     }
 }
 
@@ -134,8 +176,7 @@ class DeadlineStream : public httplib::Stream {
             const auto slice = std::min(until, Clock::now() + milliseconds(50));
             if (WaitFor(sock_, POLLIN, slice)) {
                 char c;
-                const ssize_t n = ::recv(sock_, &c, 1, MSG_PEEK | MSG_DONTWAIT);
-                return n > 0;
+                return Recv(sock_, &c, 1, MSG_PEEK | kNoWait) > 0;
             }
             if (Clock::now() >= until) return false;
         }
@@ -152,13 +193,13 @@ class DeadlineStream : public httplib::Stream {
         if (pos_ >= len_) {
             pos_ = len_ = 0;
             for (;;) {
-                const ssize_t n = ::recv(sock_, buf_, sizeof buf_, MSG_DONTWAIT);
+                const long n = Recv(sock_, buf_, sizeof buf_, kNoWait);
                 if (n >= 0) {
                     len_ = static_cast<std::size_t>(n);
                     break;
                 }
-                if (errno == EINTR) continue;
-                if (errno != EAGAIN && errno != EWOULDBLOCK) return -1;
+                if (Interrupted()) continue;
+                if (!WouldBlock()) return -1;
                 // Past the request's deadline or the per-read time-out the connection is done
                 // for: whatever the parser answers, nothing more is read from it.
                 if (Clock::now() >= read_deadline_ || !WaitFor(sock_, POLLIN, ReadUntil())) {
@@ -177,10 +218,10 @@ class DeadlineStream : public httplib::Stream {
     ssize_t write(const char* ptr, size_t size) override {
         if (!write_deadline_) write_deadline_ = Clock::now() + write_timeout_;
         for (;;) {
-            const ssize_t n = ::send(sock_, ptr, size, MSG_DONTWAIT | MSG_NOSIGNAL);
+            const long n = Send(sock_, ptr, size, kNoWait | kNoSignal);
             if (n >= 0) return n;
-            if (errno == EINTR) continue;
-            if (errno != EAGAIN && errno != EWOULDBLOCK) return -1;
+            if (Interrupted()) continue;
+            if (!WouldBlock()) return -1;
             if (!WaitFor(sock_, POLLOUT, *write_deadline_)) return -1;
         }
     }
@@ -229,7 +270,9 @@ class DeadlineStream : public httplib::Stream {
 class Linger {
   public:
     Linger() {
+#ifndef _WIN32
         if (::pipe2(wake_, O_CLOEXEC | O_NONBLOCK) != 0) wake_[0] = wake_[1] = -1;
+#endif
         thread_ = std::thread([this] { Run(); });
     }
     ~Linger() {
@@ -239,21 +282,23 @@ class Linger {
         }
         Wake();
         thread_.join();
-        for (const auto& e : entries_) ::close(e.fd);
+        for (const auto& e : entries_) CloseSocket(e.fd);
+#ifndef _WIN32
         if (wake_[0] >= 0) ::close(wake_[0]);
         if (wake_[1] >= 0) ::close(wake_[1]);
+#endif
     }
 
-    void Add(int fd) {
+    void Add(socket_t fd) {
         {
             std::lock_guard<std::mutex> lock(mu_);
-            if (!stop_ && wake_[0] >= 0 && entries_.size() + added_.size() < kMaxEntries) {
+            if (!stop_ && CanWake() && entries_.size() + added_.size() < kMaxEntries) {
                 added_.push_back({fd, Clock::now() + kGrace, 0});
                 Wake();
                 return;
             }
         }
-        ::close(fd);
+        CloseSocket(fd);
     }
 
   private:
@@ -261,53 +306,74 @@ class Linger {
     static constexpr milliseconds kGrace{2000};
     static constexpr std::size_t kMaxDrained = 16 << 20;
     struct Entry {
-        int fd;
+        socket_t fd;
         Clock::time_point until;
         std::size_t drained;
     };
 
+    // Winsock cannot poll a pipe: on Windows the thread waits on cv_ while it has nothing to
+    // watch, and polls its sockets in short slices otherwise, so a new entry waits at most one.
+#ifdef _WIN32
+    static constexpr milliseconds kSlice{50};
+    bool CanWake() const { return true; }
+    void Wake() { cv_.notify_one(); }
+#else
+    bool CanWake() const { return wake_[0] >= 0; }
     void Wake() {
         if (wake_[1] >= 0) {
             const char c = 0;
             [[maybe_unused]] const ssize_t n = ::write(wake_[1], &c, 1);
         }
     }
+#endif
 
     void Run() {
         std::vector<pollfd> fds;
         char buf[16384];
         for (;;) {
             {
+#ifdef _WIN32
+                std::unique_lock<std::mutex> lock(mu_);
+                cv_.wait(lock, [&] { return stop_ || !added_.empty() || !entries_.empty(); });
+#else
                 std::lock_guard<std::mutex> lock(mu_);
+#endif
                 if (stop_) return;
                 for (auto& e : added_) entries_.push_back(e);
                 added_.clear();
             }
             auto until = Clock::now() + std::chrono::seconds(60);
             fds.clear();
+#ifdef _WIN32
+            until = Clock::now() + kSlice;
+#else
             fds.push_back({wake_[0], POLLIN, 0});
+#endif
+            const std::size_t first = fds.size();
             for (const auto& e : entries_) {
                 fds.push_back({e.fd, POLLIN, 0});
                 until = std::min(until, e.until);
             }
-            const int r = ::poll(fds.data(), fds.size(), MillisLeft(until) + 1);
-            if (r < 0 && errno != EINTR) return;
+            const int r = PollFds(fds.data(), fds.size(), MillisLeft(until) + 1);
+            if (r < 0 && !Interrupted()) return;
+#ifndef _WIN32
             if (fds[0].revents & POLLIN) {
                 while (::read(wake_[0], buf, sizeof buf) > 0) {
                 }
             }
+#endif
             const auto now = Clock::now();
             std::vector<Entry> kept;
             for (std::size_t i = 0; i < entries_.size(); ++i) {
                 Entry& e = entries_[i];
                 bool done = now >= e.until;
-                if (!done && (fds[i + 1].revents & (POLLIN | POLLERR | POLLHUP))) {
-                    const ssize_t n = ::recv(e.fd, buf, sizeof buf, MSG_DONTWAIT);
+                if (!done && (fds[i + first].revents & (POLLIN | POLLERR | POLLHUP))) {
+                    const long n = Recv(e.fd, buf, sizeof buf, kNoWait);
                     if (n > 0) e.drained += static_cast<std::size_t>(n);
-                    done = n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR) || e.drained > kMaxDrained;
+                    done = n == 0 || (n < 0 && !WouldBlock() && !Interrupted()) || e.drained > kMaxDrained;
                 }
                 if (done) {
-                    ::close(e.fd);
+                    CloseSocket(e.fd);
                 } else {
                     kept.push_back(e);
                 }
@@ -320,7 +386,11 @@ class Linger {
     bool stop_ = false;
     std::vector<Entry> added_;    // under mu_
     std::vector<Entry> entries_;  // the thread's own
+#ifdef _WIN32
+    std::condition_variable cv_;
+#else
     int wake_[2] = {-1, -1};
+#endif
     std::thread thread_;
 };
 
@@ -339,13 +409,13 @@ void HttpServer::Reject(socket_t sock) {
         "Content-Length: " +
         std::to_string(kBody.size()) + "\r\nConnection: close\r\nRetry-After: 1\r\n\r\n" + kBody;
     // The socket buffer of a new connection has room for this: the write never blocks.
-    [[maybe_unused]] const ssize_t n =
-        ::send(sock, kResponse.data(), kResponse.size(), MSG_DONTWAIT | MSG_NOSIGNAL);
+    MakeNonBlocking(sock);
+    [[maybe_unused]] const long n = Send(sock, kResponse.data(), kResponse.size(), kNoWait | kNoSignal);
     CloseGracefully(sock);
 }
 
 void HttpServer::CloseGracefully(socket_t sock) {
-    ::shutdown(sock, SHUT_WR);
+    ::shutdown(sock, kShutWrite);
     linger_->Add(sock);
 }
 
@@ -354,6 +424,7 @@ bool HttpServer::process_and_close_socket(socket_t sock) {
         Reject(sock);
         return false;
     }
+    MakeNonBlocking(sock);
     const auto seconds = [](time_t s, time_t us) { return milliseconds(s * 1000 + us / 1000); };
     DeadlineStream strm(sock, seconds(read_timeout_sec_, read_timeout_usec_),
                         seconds(write_timeout_sec_, write_timeout_usec_));
@@ -378,8 +449,8 @@ bool HttpServer::process_and_close_socket(socket_t sock) {
     if (graceful) {
         CloseGracefully(sock);
     } else {
-        ::shutdown(sock, SHUT_RDWR);
-        ::close(sock);
+        ::shutdown(sock, kShutBoth);
+        CloseSocket(sock);
     }
     return ret;
 }

@@ -1,7 +1,19 @@
 // plv-service: serves the Parlevo service page and translates offline (Apertium) or by relay.
 #include <httplib.h>
-#include <signal.h>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <cstdio>
+#else
+#include <signal.h>
+#include <unistd.h>
+#endif
+
+#include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <iostream>
 #include <memory>
@@ -10,13 +22,65 @@
 #include "apertium_engine.h"
 #include "config.h"
 #include "http_server.h"
+#include "platform.h"
 #include "relay_engine.h"
 #include "service.h"
 
+namespace {
+
+// Reads standard input to its end past the C library, whose stream lock a thread blocked in it
+// would hold while exit() wants it to flush.
+void WaitForEndOfInput() {
+    char buf[4096];
+#ifdef _WIN32
+    const HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
+    DWORD n = 0;
+    while (ReadFile(in, buf, sizeof buf, &n, nullptr) && n > 0) {
+    }
+#else
+    while (true) {
+        const ssize_t n = ::read(0, buf, sizeof buf);
+        if (n > 0 || (n < 0 && errno == EINTR)) continue;
+        break;
+    }
+#endif
+}
+
+}  // namespace
+
+#ifdef _WIN32
+namespace {
+
+// Set before the console handler can run; the handler only asks the server to stop.
+std::atomic<plv::HttpServer*> g_server{nullptr};
+
+BOOL WINAPI OnConsoleEvent(DWORD) {
+    if (auto* svr = g_server.load()) svr->stop();
+    return TRUE;
+}
+
+}  // namespace
+#endif
+
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    (void)argc;
+    (void)argv;
+    // main's argv is in the ANSI code page; paths (a modes_dir under a user's name) may not be.
+    const std::vector<std::string> args = plv::Utf8Arguments();
+    // The "listening on" line ends in "\n" alone, as on Linux: the parent reads it.
+    _setmode(_fileno(stdout), _O_BINARY);
+    WSADATA wsa;
+    if (WSAStartup(MAKEWORD(2, 2), &wsa) != 0) {
+        std::cerr << "plv-service: cannot start Winsock\n";
+        return 1;
+    }
+#else
+    const std::vector<std::string> args(argv + 1, argv + argc);
+#endif
     plv::CommandLine cl;
     try {
-        cl = plv::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+        cl = plv::ParseCommandLine(args, &std::cin);
     } catch (const plv::ConfigError& e) {
         std::cerr << "plv-service: " << e.what() << "\n";
         return 2;
@@ -27,6 +91,7 @@ int main(int argc, char** argv) {
     }
     const plv::Config& cfg = cl.config;
 
+#ifndef _WIN32
     // A client that hangs up must not kill us, and a stage of a pipeline that dies must show
     // up as EPIPE on our write, not as a signal.
     ::signal(SIGPIPE, SIG_IGN);
@@ -37,6 +102,7 @@ int main(int argc, char** argv) {
     sigaddset(&stop_signals, SIGINT);
     sigaddset(&stop_signals, SIGTERM);
     ::pthread_sigmask(SIG_BLOCK, &stop_signals, nullptr);
+#endif
 
     std::unique_ptr<plv::Engine> engine;
     plv::ApertiumEngine* apertium = nullptr;
@@ -45,8 +111,8 @@ int main(int argc, char** argv) {
         engine = std::make_unique<plv::RelayEngine>(cfg.relay_url, cfg.relay_key, timeout);
     } else {
         // Half the threads at most may wait for one direction: a hung one cannot take them all.
-        auto a = std::make_unique<plv::ApertiumEngine>(cfg.modes_dir, timeout,
-                                                       static_cast<std::size_t>(cfg.threads / 2));
+        auto a = std::make_unique<plv::ApertiumEngine>(
+            cfg.modes_dir, timeout, static_cast<std::size_t>(cfg.threads / 2), cfg.engine_program);
         if (a->Directions().empty()) {
             std::cerr << "plv-service: warning: no Apertium modes found in " << cfg.modes_dir
                       << " (install e.g. apertium-eng-spa); translations will fail\n";
@@ -78,6 +144,26 @@ int main(int argc, char** argv) {
     // Tests and scripts read this line to learn the port when it was picked by the system.
     std::cout << "plv-service: listening on http://" << cfg.address << ":" << port << std::endl;
 
+    if (cl.api_key_stdin) {
+        // The parent keeps our standard input open for as long as it wants us: its end of the
+        // pipe closes when it exits, however it exits, and then so do we. Detached: it may still
+        // be blocked in its read when the server stops for another reason.
+        std::thread([&svr] {
+            WaitForEndOfInput();
+            std::cerr << "plv-service: standard input closed; stopping\n";
+            // Input may end before the server runs, when stop() would do nothing.
+            for (int i = 0; i < 1000 && !svr.is_running(); ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            svr.stop();
+        }).detach();
+    }
+#ifdef _WIN32
+    g_server = &svr;
+    SetConsoleCtrlHandler(OnConsoleEvent, TRUE);
+    const bool ok = svr.listen_after_bind();
+    SetConsoleCtrlHandler(OnConsoleEvent, FALSE);
+    g_server = nullptr;
+#else
     std::thread stopper([&svr, stop_signals] {
         int sig = 0;
         sigwait(&stop_signals, &sig);
@@ -85,9 +171,11 @@ int main(int argc, char** argv) {
     });
     const bool ok = svr.listen_after_bind();
     if (stopper.joinable()) {
-        // listen_after_bind only returns early on failure; wake the stopper so it can end.
-        if (!ok) ::kill(::getpid(), SIGTERM);
+        // listen_after_bind returns early on failure, or when standard input ended: wake the
+        // stopper so it can end (a signal it already took leaves this one pending, and blocked).
+        if (!ok || cl.api_key_stdin) ::kill(::getpid(), SIGTERM);
         stopper.join();
     }
+#endif
     return ok ? 0 : 1;
 }

@@ -1,3 +1,4 @@
+// The POSIX pipeline: fork/exec, a process group, non-blocking pipes and poll.
 #include "pipeline.h"
 
 #include <fcntl.h>
@@ -18,8 +19,19 @@ namespace {
 
 // Resolved before fork: the child may only make async-signal-safe calls, and execvp's PATH
 // walk is not guaranteed to be one.
-std::string ResolveProgram(const std::string& name) {
-    if (name.find('/') != std::string::npos) return name;
+bool IsExecutable(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(path.c_str(), X_OK) == 0;
+}
+
+std::string ResolveProgram(const std::string& name, const LaunchOptions& options) {
+    std::string given;
+    if (name.find('/') != std::string::npos) given = name;
+    if (given.empty() && !options.engine_program.empty()) given = options.engine_program;
+    if (!given.empty()) {
+        if (!IsExecutable(given)) throw std::runtime_error("program not found: " + given);
+        return given;
+    }
     const char* path = std::getenv("PATH");
     std::string dirs = path ? path : "/usr/local/bin:/usr/bin:/bin";
     std::size_t start = 0;
@@ -30,11 +42,7 @@ std::string ResolveProgram(const std::string& name) {
         std::string candidate = end > start ? dirs.substr(start, end - start) : std::string(1, '.');
         candidate += '/';
         candidate += name;
-        struct stat st {};
-        if (::stat(candidate.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
-            ::access(candidate.c_str(), X_OK) == 0) {
-            return candidate;
-        }
+        if (IsExecutable(candidate)) return candidate;
         start = end + 1;
     }
     throw std::runtime_error("program not found: " + name);
@@ -48,8 +56,10 @@ void CloseFd(int& fd) {
 }  // namespace
 
 ProgramOutput RunProgram(const std::string& program, const std::vector<std::string>& args,
-                         std::size_t max_bytes, std::chrono::milliseconds timeout) {
-    const std::string path = ResolveProgram(program);
+                         std::size_t max_bytes, std::chrono::milliseconds timeout,
+                         const LaunchOptions& options) {
+    const std::string path = ResolveProgram(program, options);
+    const char* dir = options.working_dir.empty() ? nullptr : options.working_dir.c_str();
     std::vector<std::string> all{program};
     all.insert(all.end(), args.begin(), args.end());
     std::vector<char*> argv;
@@ -80,6 +90,7 @@ ProgramOutput RunProgram(const std::string& program, const std::vector<std::stri
         sigemptyset(&none);
         ::sigprocmask(SIG_SETMASK, &none, nullptr);
         ::close_range(3, ~0U, 0);
+        if (dir != nullptr && ::chdir(dir) != 0) ::_exit(127);
         ::execv(path.c_str(), argv.data());
         ::_exit(127);
     }
@@ -141,68 +152,15 @@ ProgramOutput RunProgram(const std::string& program, const std::vector<std::stri
     return r;
 }
 
-PipelineCommand ParsePipelineLine(std::string_view line, const std::string& arg1, const std::string& arg2) {
-    PipelineCommand stages(1);
-    std::string word;
-    bool in_word = false;  // a word was started, even if empty ('' counts)
-    auto finish_word = [&] {
-        if (in_word) stages.back().push_back(word);
-        word.clear();
-        in_word = false;
-    };
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
-            finish_word();
-        } else if (c == '|') {
-            finish_word();
-            if (stages.back().empty()) throw std::runtime_error("empty stage in pipeline");
-            stages.emplace_back();
-        } else if (c == '\'') {
-            auto end = line.find('\'', i + 1);
-            if (end == std::string_view::npos) throw std::runtime_error("unterminated quote in pipeline");
-            word.append(line.substr(i + 1, end - i - 1));
-            in_word = true;
-            i = end;
-        } else if (c == '"') {
-            std::size_t j = i + 1;
-            for (; j < line.size() && line[j] != '"'; ++j) {
-                if (line[j] == '\\' && j + 1 < line.size()) ++j;
-                if (line[j] == '$' || line[j] == '`')
-                    throw std::runtime_error("expansion inside quotes in pipeline");
-                word += line[j];
-            }
-            if (j >= line.size()) throw std::runtime_error("unterminated quote in pipeline");
-            in_word = true;
-            i = j;
-        } else if (c == '\\' && i + 1 < line.size()) {
-            word += line[++i];
-            in_word = true;
-        } else if (c == '$' && i + 1 < line.size() && (line[i + 1] == '1' || line[i + 1] == '2')) {
-            const std::string& v = line[i + 1] == '1' ? arg1 : arg2;
-            word += v;
-            if (!v.empty()) in_word = true;
-            ++i;
-        } else if (std::strchr("$`;&<>(){}*?~", c) != nullptr) {
-            throw std::runtime_error(std::string("unsupported shell syntax '") + c + "' in pipeline");
-        } else {
-            word += c;
-            in_word = true;
-        }
-    }
-    finish_word();
-    if (stages.back().empty()) throw std::runtime_error("empty stage in pipeline");
-    return stages;
-}
-
-std::unique_ptr<Pipeline> Pipeline::Start(const PipelineCommand& command) {
+std::unique_ptr<Pipeline> Pipeline::Start(const PipelineCommand& command, const LaunchOptions& options) {
     if (command.empty()) throw std::runtime_error("empty pipeline");
     // Everything the children need is prepared here, before any fork.
     std::vector<std::string> programs;
     std::vector<std::vector<char*>> argvs;
     for (const auto& stage : command) {
-        programs.push_back(ResolveProgram(stage.at(0)));
+        programs.push_back(ResolveProgram(stage.at(0), options));
     }
+    const char* dir = options.working_dir.empty() ? nullptr : options.working_dir.c_str();
     for (std::size_t k = 0; k < command.size(); ++k) {
         std::vector<char*> argv;
         for (const auto& a : command[k]) argv.push_back(const_cast<char*>(a.c_str()));
@@ -242,6 +200,7 @@ std::unique_ptr<Pipeline> Pipeline::Start(const PipelineCommand& command) {
             sigemptyset(&none);
             ::sigprocmask(SIG_SETMASK, &none, nullptr);
             ::close_range(3, ~0U, 0);  // no stray copy of a pipe end may keep a stage alive
+            if (dir != nullptr && ::chdir(dir) != 0) ::_exit(127);
             ::execv(programs[k].c_str(), argvs[k].data());
             ::_exit(127);
         }

@@ -2,7 +2,9 @@
 // request is written followed by a NUL, and its answer is everything read up to the next NUL.
 #pragma once
 
+#ifndef _WIN32
 #include <sys/types.h>
+#endif
 
 #include <chrono>
 #include <memory>
@@ -14,6 +16,24 @@ namespace plv {
 
 // One argv per stage; stage k's stdout feeds stage k+1's stdin.
 using PipelineCommand = std::vector<std::vector<std::string>>;
+
+// A process id as the system gives it (a pid on POSIX, a process id from CreateProcess on Windows).
+#ifdef _WIN32
+using ProcessId = unsigned long;
+#else
+using ProcessId = pid_t;
+#endif
+
+// How the programs of a pipeline (and RunProgram's) are started.
+struct LaunchOptions {
+    // When set, a program named without a directory ("lt-proc") runs as this executable, with
+    // the name as its argv[0]: the Windows engine is one multi-call program that picks what it
+    // does by that name. Empty: the name is looked up in PATH.
+    std::string engine_program;
+    // The started processes' working directory; empty keeps ours. The Windows mode files name
+    // their data relative to the engine folder.
+    std::string working_dir;
+};
 
 // Splits a mode file's shell line ("prog 'arg' | prog $1 ...") into stages, expanding $1 and $2
 // to the given values (an empty expansion drops the word, as unquoted $2 does in the shell).
@@ -29,19 +49,21 @@ struct ProgramOutput {
     bool too_large = false;  // stdout or stderr passed max_bytes; the program was killed
 };
 
-// Runs program (looked up in PATH) with args, without a shell, its stdin empty and its stdout and
-// stderr captured apart, each up to max_bytes. Killed after timeout. Throws std::runtime_error
-// when it cannot be started.
+// Runs program (looked up in PATH, or as options.engine_program) with args, without a shell, its stdin empty
+// and its stdout and stderr captured apart, each up to max_bytes. Killed after timeout. Throws
+// std::runtime_error when it cannot be started.
 ProgramOutput RunProgram(const std::string& program, const std::vector<std::string>& args,
-                         std::size_t max_bytes, std::chrono::milliseconds timeout);
+                         std::size_t max_bytes, std::chrono::milliseconds timeout,
+                         const LaunchOptions& options = {});
 
 class Pipeline {
   public:
     enum class Status { kOk, kDied, kTimeout, kTooLarge };
 
-    // Starts every stage in one new process group. Throws std::runtime_error when a program
-    // cannot be found or a process cannot be created.
-    static std::unique_ptr<Pipeline> Start(const PipelineCommand& command);
+    // Starts every stage in one new process group (on Windows: one job object that kills them
+    // all when it is closed). Throws std::runtime_error when a program cannot be found or a
+    // process cannot be created.
+    static std::unique_ptr<Pipeline> Start(const PipelineCommand& command, const LaunchOptions& options = {});
     ~Pipeline();
     Pipeline(const Pipeline&) = delete;
     Pipeline& operator=(const Pipeline&) = delete;
@@ -54,7 +76,7 @@ class Pipeline {
 
     static constexpr std::size_t kDefaultMaxAnswer = 16u << 20;
 
-    const std::vector<pid_t>& pids() const { return pids_; }
+    const std::vector<ProcessId>& pids() const { return pids_; }
     bool usable() const { return usable_; }
 
   private:
@@ -65,11 +87,23 @@ class Pipeline {
     // (truncated) answer.
     bool StageExited();
 
-    std::vector<pid_t> pids_;  // stages not yet reaped
+    std::vector<ProcessId> pids_;  // stages not yet reaped (Windows: not yet found exited)
+    bool usable_ = true;
+#ifdef _WIN32
+    // HANDLEs, kept as void* so that this header does not pull in <windows.h>.
+    std::vector<void*> processes_;  // beside pids_
+    void* job_ = nullptr;
+    void* to_ = nullptr;    // our end of the first stage's stdin (overlapped named pipe)
+    void* from_ = nullptr;  // our end of the last stage's stdout (overlapped named pipe)
+    void* write_event_ = nullptr;
+    void* read_event_ = nullptr;
+    std::string out_;  // the request being written; it must outlive a pending write
+    std::vector<char> in_;
+#else
     pid_t pgid_ = 0;
     int to_fd_ = -1;    // our end of the first stage's stdin
     int from_fd_ = -1;  // our end of the last stage's stdout
-    bool usable_ = true;
+#endif
 };
 
 }  // namespace plv

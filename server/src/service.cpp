@@ -1,6 +1,8 @@
 #include "service.h"
 
+#ifndef _WIN32
 #include <netinet/tcp.h>
+#endif
 
 #include <charconv>
 #include <iostream>
@@ -69,7 +71,7 @@ std::string DescribeDirection(const std::string& source, const std::string& targ
 Service::Service(const Config& cfg, Engine& engine, ApertiumEngine* apertium)
     : cfg_(cfg), engine_(engine), apertium_(apertium) {}
 
-std::string Service::RenderPage(const std::string& requested_dir) {
+std::string Service::RenderPage(const std::string& requested_dir, std::string* shown_dir) {
     std::string error;
     const auto languages = engine_.Languages(&error);
     std::vector<std::pair<std::string, std::string>> directions;  // key, description
@@ -89,6 +91,7 @@ std::string Service::RenderPage(const std::string& requested_dir) {
         }
         if (dir.empty() && !directions.empty()) dir = directions.front().first;
     }
+    if (shown_dir != nullptr) *shown_dir = dir;
     std::string fromto, options;
     bool known = false;
     for (const auto& [key, desc] : directions) {
@@ -200,7 +203,7 @@ void Service::WidenBacklog() const {
     // The library listens with a backlog of 5; a burst of parallel requests then overflows the
     // accept queue and some clients get their connection reset. Listening again on the bound
     // socket only raises the backlog.
-    if (listen_socket_ >= 0) ::listen(listen_socket_, SOMAXCONN);
+    if (listen_socket_ != INVALID_SOCKET) ::listen(listen_socket_, SOMAXCONN);
 }
 
 void Service::Install(httplib::Server& svr) {
@@ -212,29 +215,51 @@ void Service::Install(httplib::Server& svr) {
     // and take half the requests. SO_REUSEADDR alone still allows a quick restart.
     svr.set_socket_options([this](socket_t sock) {
         int yes = 1;
+#ifdef _WIN32
+        // On Windows SO_REUSEADDR would let another program take over our port; exclusive use
+        // is what keeps a second instance out there.
+        ::setsockopt(sock, SOL_SOCKET, SO_EXCLUSIVEADDRUSE, reinterpret_cast<const char*>(&yes), sizeof yes);
+        ::setsockopt(sock, IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&yes), sizeof yes);
+#else
         ::setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
         // Accepted sockets inherit this. Without it, a response written as headers then body
         // waits on the client's delayed ACK: some 40 ms on every keep-alive request.
         ::setsockopt(sock, IPPROTO_TCP, TCP_NODELAY, &yes, sizeof yes);
+#endif
         listen_socket_ = sock;
     });
 
     // DNS rebinding: a web page on any site can have its own host name resolve to 127.0.0.1
     // and then talk to us as a same-origin page. Its requests still carry its host name, so a
     // loopback listener answers only requests that name it as loopback.
-    if (IsLoopbackAddress(cfg_.address)) {
-        svr.set_pre_routing_handler([](const httplib::Request& req, httplib::Response& res) {
+    // A server that took its key from its parent serves that parent alone: nothing outside
+    // /key/KEY/ is answered, not even the page or the languages.
+    const bool loopback = IsLoopbackAddress(cfg_.address);
+    if (loopback || cfg_.keyed_paths_only) {
+        svr.set_pre_routing_handler([this, loopback](const httplib::Request& req, httplib::Response& res) {
             const std::string host = req.get_header_value("Host");
-            if (req.get_header_value_count("Host") == 1 && IsLoopbackHostHeader(host))
-                return httplib::Server::HandlerResponse::Unhandled;
-            HttpServer::CloseAfterResponse();  // a body, if any, is left unread
-            SendError(res, 403, "forbidden: the Host header must name a loopback address or localhost");
-            return httplib::Server::HandlerResponse::Handled;
+            if (loopback && (req.get_header_value_count("Host") != 1 || !IsLoopbackHostHeader(host))) {
+                HttpServer::CloseAfterResponse();  // a body, if any, is left unread
+                SendError(res, 403, "forbidden: the Host header must name a loopback address or localhost");
+                return httplib::Server::HandlerResponse::Handled;
+            }
+            if (cfg_.keyed_paths_only && req.path.rfind("/key/", 0) != 0) {
+                HttpServer::CloseAfterResponse();
+                SendError(res, 403, "forbidden: this service answers only under its key");
+                return httplib::Server::HandlerResponse::Handled;
+            }
+            return httplib::Server::HandlerResponse::Unhandled;
         });
     }
     const auto page = [this](const httplib::Request& req, httplib::Response& res) {
         res.set_header("Cache-Control", "no-store");
-        res.set_content(RenderPage(req.get_param_value("dir")), "text/html; charset=utf-8");
+        std::string dir;
+        std::string html = RenderPage(req.get_param_value("dir"), &dir);
+        // A direction that cannot translate at all (its data missing, its engine not starting)
+        // gets no page: a program loading it then shows the service as not connected at once.
+        const std::string unavailable = dir.empty() ? std::string() : engine_.Unavailable(dir);
+        if (!unavailable.empty()) return SendError(res, 503, unavailable);
+        res.set_content(std::move(html), "text/html; charset=utf-8");
     };
     const auto script = [](const httplib::Request&, httplib::Response& res) {
         res.set_header("Cache-Control", "no-store");

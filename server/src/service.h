@@ -25,7 +25,8 @@ class Service {
 
     // The page for a direction such as "en-es" (empty: the default one), with the configured
     // version and download values, the direction chooser and its description filled in.
-    std::string RenderPage(const std::string& dir);
+    // *shown_dir, when given, receives the direction the page is for.
+    std::string RenderPage(const std::string& dir, std::string* shown_dir = nullptr);
 
     // The largest request body /translate reads; a larger one is answered 413.
     std::size_t BodyLimit() const;
@@ -38,7 +39,7 @@ class Service {
     const Config& cfg_;
     Engine& engine_;
     ApertiumEngine* apertium_;
-    int listen_socket_ = -1;
+    socket_t listen_socket_ = INVALID_SOCKET;
 };
 
 // "English » Spanish" for en-es; codes the engine does not name are shown as they are.

@@ -1,6 +1,11 @@
 #include "text_util.h"
 
+#ifdef _WIN32
+#include <winsock2.h>
+#include <ws2tcpip.h>
+#else
 #include <arpa/inet.h>
+#endif
 
 #include <cctype>
 #include <string>

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <sstream>
 
 #include "server_process.h"
 
@@ -151,6 +152,32 @@ TEST(CommandLine, ANonLoopbackAddressNeedsAnApiKey) {
     EXPECT_EQ(ParseCommandLine({"--address", "::1"}).config.address, "::1");
     EXPECT_EQ(ParseCommandLine({"--address", "127.0.0.2"}).config.address, "127.0.0.2");
     EXPECT_EQ(ParseCommandLine({"--address", "localhost"}).config.address, "localhost");
+}
+
+TEST(CommandLine, ApiKeyFromInput) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string input, key;  // key empty: refused
+    };
+    const std::vector<Case> cases = {
+        {{"--api-key-stdin"}, "k1\n", "k1"},
+        {{"--api-key-stdin"}, "k2\r\nmore\n", "k2"},
+        {{"--api-key-stdin"}, "k3", "k3"},
+        {{"--api-key-stdin", "--address", "0.0.0.0"}, "k4\n", "k4"},  // the key counts for the address rule
+        {{"--api-key-stdin"}, "", ""},
+        {{"--api-key-stdin"}, "\r\nk\n", ""},
+    };
+    for (const auto& c : cases) {
+        std::istringstream in(c.input);
+        try {
+            const auto cl = ParseCommandLine(c.args, &in);
+            EXPECT_TRUE(cl.api_key_stdin);
+            EXPECT_EQ(cl.config.api_key, c.key) << c.input;
+        } catch (const ConfigError& e) {
+            EXPECT_TRUE(c.key.empty()) << c.input << ": " << e.what();
+            EXPECT_NE(std::string(e.what()).find("--api-key-stdin"), std::string::npos) << e.what();
+        }
+    }
 }
 
 TEST(CommandLine, Rejects) {

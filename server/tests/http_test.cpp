@@ -279,7 +279,8 @@ TEST(Http, ApiKeyIsRequiredWhenConfigured) {
 
     // The key in the path, for the page a team's programs load from /key/KEY/.
     const std::string form = Form({{"q", "the house"}, {"source", "en"}, {"target", "es"}});
-    EXPECT_NE(Translation(Send(s.port(), form, kForm, "/key/s3cret/translate")).find("casa"), std::string::npos);
+    EXPECT_NE(Translation(Send(s.port(), form, kForm, "/key/s3cret/translate")).find("casa"),
+              std::string::npos);
     httplib::Client cli("127.0.0.1", s.port());
     auto page = cli.Get("/key/s3cret/?dir=en-es");
     ASSERT_TRUE(page);
@@ -413,6 +414,48 @@ TEST(Http, BrokenEngineAnswers503) {
         }
         std::filesystem::remove_all(dir);
     }
+}
+
+TEST(Http, ADirectionThatCannotRunIsNamedInTheLogAndItsPageIs503) {
+    // A data file the mode names is missing: found at start-up, logged once with its path.
+    char tmpl[] = "/tmp/plv-modes-XXXXXX";
+    const std::string dir = mkdtemp(tmpl);
+    const std::string gone = dir + "/eng-spa.gone.bin";
+    std::ofstream(dir + "/eng-spa.mode") << "cat '" << dir << "/eng-spa.mode' | cat '" << gone << "'\n";
+    std::filesystem::copy_file("/usr/share/apertium/modes/spa-eng.mode", dir + "/spa-eng.mode");
+    {
+        ServerProcess s({"--modes-dir", dir}, {false, "", dir + "/log"});
+        ASSERT_NE(s.port(), 0);
+        httplib::Client cli("127.0.0.1", s.port());
+        for (const char* path : {"/", "/?dir=en-es"}) {
+            auto page = cli.Get(path);
+            ASSERT_TRUE(page);
+            EXPECT_EQ(page->status, 503) << path;
+            EXPECT_EQ(page->body.find(gone), std::string::npos) << "paths go to the log only";
+        }
+        EXPECT_EQ(TranslateJson(s.port(), "the house", "en", "es").status, 503);
+        EXPECT_EQ(cli.Get("/?dir=es-en")->status, 200);  // the other direction is whole
+        EXPECT_NE(Translation(TranslateJson(s.port(), "la casa", "es", "en")).find("house"),
+                  std::string::npos);
+        std::ifstream log(dir + "/log");
+        const std::string text((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
+        EXPECT_NE(text.find(gone), std::string::npos) << text;
+    }
+    // A direction whose preload fails: its page is 503 once that is known.
+    std::filesystem::remove_all(dir);
+    const std::string broken = FakeModesDir("plv-no-such-program 'x'");
+    {
+        ServerProcess s({"--modes-dir", broken, "--preload", "true"});
+        ASSERT_NE(s.port(), 0);
+        httplib::Client cli("127.0.0.1", s.port());
+        EXPECT_TRUE(PollUntil(
+            [&] {
+                auto page = cli.Get("/");
+                return page && page->status == 503;
+            },
+            std::chrono::seconds(10)));
+    }
+    std::filesystem::remove_all(broken);
 }
 
 TEST(Http, HungEngineTimesOutWith503) {
@@ -749,6 +792,28 @@ TEST(Lifecycle, StopsCleanlyOnSigtermAndTakesItsPipelinesAlong) {
         std::chrono::seconds(20)));
     EXPECT_EQ(s.Stop(), 0);
     for (pid_t pid : pids) EXPECT_NE(kill(pid, 0), 0) << "stage " << pid << " outlived the server";
+}
+
+TEST(Lifecycle, ApiKeyFromStandardInputAndStoppingWhenItEnds) {
+    ServerProcess s({"--api-key-stdin", "--address", "127.0.0.1"}, {true, "k3y\r\n", ""});
+    ASSERT_NE(s.port(), 0);
+    const std::string form = Form({{"q", "the house"}, {"source", "en"}, {"target", "es"}});
+    EXPECT_EQ(Send(s.port(), form, kForm).status, 403);
+    EXPECT_NE(Translation(Send(s.port(), form, kForm, "/key/k3y/translate")).find("casa"), std::string::npos);
+    httplib::Client cli("127.0.0.1", s.port());
+    EXPECT_EQ(cli.Get("/key/k3y/?dir=en-es")->status, 200);
+    // Its parent alone uses it: nothing is answered outside the key's path.
+    for (const char* path : {"/", "/?dir=en-es", "/page.js", "/languages"})
+        EXPECT_EQ(cli.Get(path)->status, 403) << path;
+    // The parent is gone: the server ends, cleanly.
+    s.CloseStdin();
+    EXPECT_EQ(s.WaitForExit(std::chrono::seconds(10)), 0);
+
+    for (const std::string input : {"", "\n", "\r\nk3y\n"}) {
+        const auto r = RunService({"--api-key-stdin"}, std::chrono::seconds(10), {true, input, ""});
+        EXPECT_EQ(r.exit_code, 2) << input;
+        EXPECT_NE(r.err.find("--api-key-stdin"), std::string::npos) << r.err;
+    }
 }
 
 TEST(Lifecycle, ANonLoopbackAddressWithoutApiKeyIsRefused) {

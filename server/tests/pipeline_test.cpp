@@ -1,14 +1,28 @@
+// The pipeline's contract, the same on POSIX and on Windows (cross-built, run under Wine by
+// tests/run-wine). The stages are our own stage_prog (see there), built beside this test.
 #include "pipeline.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <stdexcept>
+
+#ifdef _WIN32
+#include <windows.h>
+
+#include "platform.h"
+#else
+#include <signal.h>
+#include <unistd.h>
+#endif
 
 namespace plv {
 namespace {
 
 using std::chrono::milliseconds;
+using Clock = std::chrono::steady_clock;
 
 TEST(ParsePipelineLine, SplitsStagesAndWords) {
     struct Case {
@@ -36,44 +50,162 @@ TEST(ParsePipelineLine, RefusesWhatItCannotRunWithoutAShell) {
     }
 }
 
-// GNU sed in NUL-separated, unbuffered mode behaves like an Apertium stage in null-flush mode:
-// it answers each NUL-terminated record as soon as it arrives.
-PipelineCommand SedChain() { return {{"sed", "-u", "-z", "s/a/b/g"}, {"sed", "-u", "-z", "s/b/c/g"}}; }
+std::string TestDir() {
+#ifdef _WIN32
+    return ExecutableDir();
+#else
+    return std::filesystem::read_symlink("/proc/self/exe").parent_path().string();
+#endif
+}
+
+// The stage program, by its full path.
+std::string Stage() {
+#ifdef _WIN32
+    return TestDir() + "\\plv_stage_prog.exe";
+#else
+    return TestDir() + "/plv_stage_prog";
+#endif
+}
+
+PipelineCommand Chain(const std::vector<std::vector<std::string>>& stages) {
+    PipelineCommand c;
+    for (auto s : stages) {
+        s.insert(s.begin(), Stage());
+        c.push_back(s);
+    }
+    return c;
+}
+
+// Watches a process by id from before a test ends it (on Windows through a handle, so that the
+// id cannot be reused meanwhile).
+class ProcessWatch {
+  public:
+#ifdef _WIN32
+    explicit ProcessWatch(ProcessId pid)
+        : h_(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid)) {}
+    ~ProcessWatch() {
+        if (h_ != nullptr) CloseHandle(h_);
+    }
+    bool alive() const { return h_ != nullptr && WaitForSingleObject(h_, 0) == WAIT_TIMEOUT; }
+    // Kills it and waits (bounded) until it is gone.
+    void Kill() {
+        TerminateProcess(h_, 9);
+        WaitForSingleObject(h_, 5000);
+    }
+
+  private:
+    HANDLE h_;
+#else
+    explicit ProcessWatch(ProcessId pid) : pid_(pid) {}
+    // Reaped, not just killed, once the pipeline is done with it: a zombie would still answer.
+    bool alive() const { return ::kill(pid_, 0) == 0; }
+    void Kill() { ::kill(pid_, SIGKILL); }
+
+  private:
+    ProcessId pid_;
+#endif
+};
+
+std::string Upper(std::string s) {
+    for (char& c : s) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return s;
+}
 
 TEST(Pipeline, ExchangesManyRequestsOverOneChain) {
-    auto p = Pipeline::Start(SedChain());
-    ASSERT_EQ(p->pids().size(), 2u);
+    auto p = Pipeline::Start(Chain({{"upper"}, {"echo"}, {"echo"}}));
+    ASSERT_EQ(p->pids().size(), 3u);
+    std::vector<std::string> requests{"banana", "", "abc\nabc", std::string(1 << 20, 'a')};
+    for (int i = 0; i < 200; ++i) requests.push_back("sentence " + std::to_string(i));
     std::string answer;
-    for (const std::string& in :
-         std::vector<std::string>{"banana", "", "abc\nabc", std::string(200000, 'a')}) {
-        ASSERT_EQ(p->Exchange(in, &answer, milliseconds(5000)), Pipeline::Status::kOk);
-        std::string expected = in;
-        for (char& ch : expected) {
-            if (ch == 'a' || ch == 'b') ch = 'c';
-        }
-        EXPECT_EQ(answer, expected);
+    for (const auto& in : requests) {
+        ASSERT_EQ(p->Exchange(in, &answer, milliseconds(10000)), Pipeline::Status::kOk) << in.substr(0, 20);
+        ASSERT_EQ(answer, Upper(in));
     }
     EXPECT_TRUE(p->usable());
 }
 
+TEST(Pipeline, BytesComeBackUnchanged) {
+    std::string every_byte;
+    for (int b = 1; b < 256; ++b) every_byte += static_cast<char>(b);
+    auto p = Pipeline::Start(Chain({{"echo"}, {"echo"}}));
+    std::string answer;
+    for (const std::string& in :
+         {every_byte, std::string("\x1A"), std::string("a\rb"), std::string("\n"), std::string("x\r\ny\r"),
+          std::string("\xF0\x9F\x98\x80 \xF0\x9D\x84\x9E \xC3\xBC")}) {
+        ASSERT_EQ(p->Exchange(in, &answer, milliseconds(5000)), Pipeline::Status::kOk);
+        EXPECT_EQ(answer, in);
+    }
+}
+
+TEST(Pipeline, EngineProgramRunsBareNamesUnderTheirOwnNameInTheWorkingDirectory) {
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("plv-pipeline-test-" + std::to_string(Clock::now().time_since_epoch().count()));
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / "x.mode") << "lt-proc -z data/x.bin | upper\n";
+    const LaunchOptions engine{Stage(), dir.string()};
+    {
+        // The engine program picks its part by argv[0]: "upper" upper-cases, "echo" copies.
+        auto p = Pipeline::Start({{"upper"}, {"echo"}}, engine);
+        std::string answer;
+        EXPECT_EQ(p->Exchange("abc", &answer, milliseconds(5000)), Pipeline::Status::kOk);
+        EXPECT_EQ(answer, "ABC");
+    }  // its stages gone: Windows keeps a folder that is a process's working directory
+    // A relative file is found in the working directory.
+    const auto mode = RunProgram("apertium-wblank-mode", {"-z", "x.mode"}, 1024, milliseconds(10000), engine);
+    EXPECT_EQ(mode.exit_code, 0) << mode.err;
+    EXPECT_EQ(mode.out, "lt-proc -z data/x.bin | upper\n");
+    // Each argument arrives as one, whatever it holds: blanks, quotes, backslashes (before a
+    // quote and at the end), an empty one, shell syntax, non-ASCII.
+    const std::vector<std::string> args{"a b",
+                                        "",
+                                        "q\"uote",
+                                        "back\\",
+                                        "two\\\\",
+                                        "b\\\"q",
+                                        "tab\tx",
+                                        "it's $(x) `y`; z",
+                                        "\xC3\xBC \xF0\x9F\x98\x80"};
+    const auto echoed = RunProgram("args", args, 4096, milliseconds(10000), engine);
+    std::string expected;
+    for (const auto& a : args) expected += a + "|";
+    EXPECT_EQ(echoed.out, expected);
+    std::error_code ec;
+    std::filesystem::remove_all(dir, ec);
+    EXPECT_FALSE(ec) << ec.message();
+}
+
 TEST(Pipeline, ReportsAKilledStageOfAnyPosition) {
-    for (std::size_t victim = 0; victim < 2; ++victim) {
-        auto p = Pipeline::Start(SedChain());
+    for (std::size_t victim = 0; victim < 3; ++victim) {
+        auto p = Pipeline::Start(Chain({{"echo"}, {"upper"}, {"echo"}}));
         std::string answer;
         ASSERT_EQ(p->Exchange("a", &answer, milliseconds(5000)), Pipeline::Status::kOk);
-        ASSERT_EQ(kill(p->pids()[victim], SIGKILL), 0);
+        ProcessWatch(p->pids()[victim]).Kill();
         EXPECT_EQ(p->Exchange("a", &answer, milliseconds(5000)), Pipeline::Status::kDied)
             << "stage " << victim;
         EXPECT_FALSE(p->usable());
     }
 }
 
-TEST(Pipeline, TimesOutOnAStageThatNeverAnswers) {
-    auto p = Pipeline::Start({{"sed", "-u", "-z", "s/a/b/"}, {"sleep", "30"}});
+TEST(Pipeline, AStageDyingMidRequestGivesNoAnswer) {
+    auto p = Pipeline::Start(Chain({{"echo"}, {"exit-after", "1"}, {"upper"}}));
     std::string answer;
-    const auto t0 = std::chrono::steady_clock::now();
+    ASSERT_EQ(p->Exchange("first", &answer, milliseconds(5000)), Pipeline::Status::kOk);
+    // The stages after the dead one flush and add a NUL at end of input: whatever comes back,
+    // it is not the answer.
+    const auto status = p->Exchange("second", &answer, milliseconds(5000));
+    EXPECT_TRUE(status != Pipeline::Status::kOk || answer != "SECOND") << answer;
+    EXPECT_NE(p->Exchange("third", &answer, milliseconds(5000)), Pipeline::Status::kOk);
+    EXPECT_FALSE(p->usable());
+}
+
+TEST(Pipeline, TimesOutOnAStageThatNeverAnswers) {
+    auto p = Pipeline::Start(Chain({{"echo"}, {"hang"}}));
+    std::string answer;
+    const auto t0 = Clock::now();
     EXPECT_EQ(p->Exchange("a", &answer, milliseconds(300)), Pipeline::Status::kTimeout);
-    const auto took = std::chrono::steady_clock::now() - t0;
+    const auto took = Clock::now() - t0;
     EXPECT_GE(took, milliseconds(250));
     EXPECT_LT(took, milliseconds(3000));
     EXPECT_FALSE(p->usable());
@@ -82,43 +214,65 @@ TEST(Pipeline, TimesOutOnAStageThatNeverAnswers) {
 TEST(Pipeline, AnAnswerIsReadNoFurtherThanItsCap) {
     // A stage that talks without end (and never sends the NUL) must not fill our memory until
     // the time-out.
-    auto p = Pipeline::Start({{"yes", "a long line of output"}});
+    auto p = Pipeline::Start(Chain({{"flood"}}));
     std::string answer;
-    const auto t0 = std::chrono::steady_clock::now();
+    const auto t0 = Clock::now();
     EXPECT_EQ(p->Exchange("a", &answer, milliseconds(20000), 1 << 20), Pipeline::Status::kTooLarge);
-    EXPECT_LT(std::chrono::steady_clock::now() - t0, milliseconds(5000));
+    EXPECT_LT(Clock::now() - t0, milliseconds(5000));
     EXPECT_LE(answer.size(), 1u << 20);
     EXPECT_FALSE(p->usable());
 }
 
-TEST(RunProgram, KeepsStdoutAndStderrApartAndRunsNoShell) {
-    const auto r = RunProgram("sh", {"-c", "echo out; echo err >&2; exit 3"}, 1024, milliseconds(5000));
-    EXPECT_EQ(r.exit_code, 3);
-    EXPECT_EQ(r.out, "out\n");
-    EXPECT_EQ(r.err, "err\n");
-    // An argument is one argument, whatever it holds.
-    const auto q = RunProgram("printf", {"%s|", "it's $(x) `y`; z"}, 1024, milliseconds(5000));
-    EXPECT_EQ(q.out, "it's $(x) `y`; z|");
-    const auto big = RunProgram("yes", {}, 4096, milliseconds(5000));
-    EXPECT_TRUE(big.too_large);
-    EXPECT_LE(big.out.size(), 4097u);
-    const auto slow = RunProgram("sleep", {"30"}, 1024, milliseconds(300));
-    EXPECT_TRUE(slow.timed_out);
-}
-
-TEST(Pipeline, DestructionKillsAndReapsEveryStage) {
-    std::vector<pid_t> pids;
+TEST(Pipeline, DestructionKillsEveryStage) {
+    std::vector<std::unique_ptr<ProcessWatch>> watches;
     {
-        auto p = Pipeline::Start({{"sleep", "30"}, {"sleep", "30"}, {"cat"}});
-        pids = p->pids();
-        for (pid_t pid : pids) ASSERT_EQ(kill(pid, 0), 0);
+        auto p = Pipeline::Start(Chain({{"hang"}, {"hang"}, {"echo"}}));
+        for (ProcessId pid : p->pids()) {
+            watches.push_back(std::make_unique<ProcessWatch>(pid));
+            ASSERT_TRUE(watches.back()->alive()) << pid;
+        }
     }
-    // Reaped, not just killed: a zombie would still answer kill(pid, 0).
-    for (pid_t pid : pids) EXPECT_NE(kill(pid, 0), 0) << pid;
+    for (const auto& w : watches) EXPECT_FALSE(w->alive());
 }
 
 TEST(Pipeline, UnknownProgramIsAnError) {
-    EXPECT_THROW(Pipeline::Start({{"cat"}, {"plv-no-such-program-anywhere"}}), std::runtime_error);
+    EXPECT_THROW(Pipeline::Start({{Stage(), "echo"}, {"plv-no-such-program-anywhere"}}), std::runtime_error);
+    EXPECT_THROW(Pipeline::Start({{TestDir() + "/plv-no-such-program"}}), std::runtime_error);
+    EXPECT_THROW(RunProgram("plv-no-such-program-anywhere", {}, 1024, milliseconds(1000)),
+                 std::runtime_error);
+}
+
+TEST(RunProgram, KeepsStdoutAndStderrApartWithTheExitCode) {
+    const auto r = RunProgram(Stage(), {"run", "out\n", "err\n", "3"}, 1024, milliseconds(10000));
+    EXPECT_EQ(r.exit_code, 3);
+    EXPECT_EQ(r.out, "out\n");
+    EXPECT_EQ(r.err, "err\n");
+    const auto big = RunProgram(Stage(), {"flood"}, 4096, milliseconds(10000));
+    EXPECT_TRUE(big.too_large);
+    EXPECT_LE(big.out.size(), 4097u);
+    const auto t0 = Clock::now();
+    const auto slow = RunProgram(Stage(), {"hang"}, 1024, milliseconds(300));
+    EXPECT_TRUE(slow.timed_out);
+    EXPECT_EQ(slow.exit_code, -1);
+    EXPECT_LT(Clock::now() - t0, milliseconds(5000));
+}
+
+TEST(RunProgram, FindsABareNameInPath) {
+    const char* old = std::getenv("PATH");
+    const std::string saved = old ? old : "";
+#ifdef _WIN32
+    _putenv_s("PATH", (TestDir() + ";" + saved).c_str());
+#else
+    setenv("PATH", (TestDir() + ":" + saved).c_str(), 1);
+#endif
+    const auto r = RunProgram("plv_stage_prog", {"run", "found", "", "0"}, 1024, milliseconds(10000));
+#ifdef _WIN32
+    _putenv_s("PATH", saved.c_str());
+#else
+    setenv("PATH", saved.c_str(), 1);
+#endif
+    EXPECT_EQ(r.out, "found");
+    EXPECT_EQ(r.exit_code, 0);
 }
 
 }  // namespace

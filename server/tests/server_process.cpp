@@ -13,9 +13,11 @@
 namespace plv::test {
 namespace {
 
-pid_t Spawn(const std::vector<std::string>& args, int* out_fd, int* err_fd) {
-    int out[2], err[2];
+pid_t Spawn(const std::vector<std::string>& args, int* out_fd, int* err_fd, const ServerOptions& options = {},
+            int* in_fd = nullptr) {
+    int out[2], err[2], in[2] = {-1, -1};
     if (pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0) return -1;
+    if (options.stdin_pipe && pipe2(in, O_CLOEXEC) != 0) return -1;
     std::vector<std::string> all{ServiceBinary()};
     all.insert(all.end(), args.begin(), args.end());
     std::vector<char*> argv;
@@ -25,11 +27,24 @@ pid_t Spawn(const std::vector<std::string>& args, int* out_fd, int* err_fd) {
     if (pid == 0) {
         dup2(out[1], 1);
         if (err_fd != nullptr) dup2(err[1], 2);
+        if (in[0] >= 0) dup2(in[0], 0);
+        if (!options.stderr_path.empty()) {
+            const int f = open(options.stderr_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            if (f >= 0) dup2(f, 2);
+        }
         execv(argv[0], argv.data());
         _exit(127);
     }
     close(out[1]);
     close(err[1]);
+    if (in[0] >= 0) {
+        close(in[0]);
+        // Small enough for the pipe's buffer: the write cannot block.
+        if (!options.stdin_text.empty() &&
+            write(in[1], options.stdin_text.data(), options.stdin_text.size()) < 0)
+            ADD_FAILURE() << "cannot write the server's standard input";
+        *in_fd = in[1];
+    }
     *out_fd = out[0];
     if (err_fd != nullptr) {
         *err_fd = err[0];
@@ -61,10 +76,10 @@ std::string ReadUntil(int fd, Pred pred, std::chrono::steady_clock::time_point e
 
 std::string ServiceBinary() { return PLV_SERVICE_BIN; }
 
-ServerProcess::ServerProcess(const std::vector<std::string>& args) {
+ServerProcess::ServerProcess(const std::vector<std::string>& args, const ServerOptions& options) {
     std::vector<std::string> all{"--port", "0"};
     all.insert(all.end(), args.begin(), args.end());
-    pid_ = Spawn(all, &stdout_fd_, nullptr);
+    pid_ = Spawn(all, &stdout_fd_, nullptr, options, &stdin_fd_);
     if (pid_ <= 0) {
         ADD_FAILURE() << "cannot start " << ServiceBinary();
         return;
@@ -84,6 +99,24 @@ ServerProcess::ServerProcess(const std::vector<std::string>& args) {
 ServerProcess::~ServerProcess() {
     if (pid_ > 0) Stop();
     if (stdout_fd_ >= 0) close(stdout_fd_);
+    CloseStdin();
+}
+
+void ServerProcess::CloseStdin() {
+    if (stdin_fd_ >= 0) close(stdin_fd_);
+    stdin_fd_ = -1;
+}
+
+int ServerProcess::WaitForExit(std::chrono::milliseconds deadline) {
+    if (pid_ <= 0) return -1;
+    int status = 0;
+    const bool exited = PollUntil([&] { return waitpid(pid_, &status, WNOHANG) == pid_; }, deadline);
+    if (!exited) {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, &status, 0);
+    }
+    pid_ = -1;
+    return exited && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 int ServerProcess::Stop(std::chrono::milliseconds deadline) {
@@ -101,11 +134,13 @@ int ServerProcess::Stop(std::chrono::milliseconds deadline) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-RunResult RunService(const std::vector<std::string>& args, std::chrono::milliseconds deadline) {
+RunResult RunService(const std::vector<std::string>& args, std::chrono::milliseconds deadline,
+                     const ServerOptions& options) {
     RunResult r;
-    int out_fd = -1, err_fd = -1;
-    const pid_t pid = Spawn(args, &out_fd, &err_fd);
+    int out_fd = -1, err_fd = -1, in_fd = -1;
+    const pid_t pid = Spawn(args, &out_fd, &err_fd, options, &in_fd);
     if (pid <= 0) return r;
+    if (in_fd >= 0) close(in_fd);
     const auto end = std::chrono::steady_clock::now() + deadline;
     // The outputs are small; reading one to EOF and then the other cannot fill a pipe.
     r.out = ReadUntil(

@@ -12,11 +12,17 @@ namespace plv::test {
 // The plv-service binary under test (set by the build).
 std::string ServiceBinary();
 
+struct ServerOptions {
+    bool stdin_pipe = false;  // its standard input a pipe, open until CloseStdin (else ours)
+    std::string stdin_text;   // written to that pipe at the start
+    std::string stderr_path;  // its stderr goes to this file (else ours)
+};
+
 class ServerProcess {
   public:
     // Starts plv-service --port 0 ARGS... and waits (bounded) for its "listening on" line.
     // Fails the current test (and leaves port() == 0) when it does not come up.
-    explicit ServerProcess(const std::vector<std::string>& args);
+    explicit ServerProcess(const std::vector<std::string>& args, const ServerOptions& options = {});
     ~ServerProcess();
     ServerProcess(const ServerProcess&) = delete;
     ServerProcess& operator=(const ServerProcess&) = delete;
@@ -26,11 +32,15 @@ class ServerProcess {
     std::string url() const { return "http://127.0.0.1:" + std::to_string(port_); }
     // Sends SIGTERM and waits for the exit; returns the exit status, or -1 after a forced kill.
     int Stop(std::chrono::milliseconds deadline = std::chrono::seconds(10));
+    void CloseStdin();
+    // Waits for it to exit by itself; returns its exit code, or -1 after a forced kill.
+    int WaitForExit(std::chrono::milliseconds deadline);
 
   private:
     pid_t pid_ = -1;
     int port_ = 0;
     int stdout_fd_ = -1;
+    int stdin_fd_ = -1;
 };
 
 struct RunResult {
@@ -39,8 +49,10 @@ struct RunResult {
 };
 
 // Runs plv-service with args to completion (bounded by deadline) and collects its output.
+// With options.stdin_pipe its standard input gets options.stdin_text and then end of input.
 RunResult RunService(const std::vector<std::string>& args,
-                     std::chrono::milliseconds deadline = std::chrono::seconds(10));
+                     std::chrono::milliseconds deadline = std::chrono::seconds(10),
+                     const ServerOptions& options = {});
 
 // Polls cond every few milliseconds until it holds or the deadline passes.
 template <typename F>
