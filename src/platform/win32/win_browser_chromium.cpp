@@ -17,6 +17,7 @@
 
 #include "base/text.h"
 #include "platform/win32/win_devtools.h"
+#include "platform/win32/win_system.h"
 #include "platform/win32/win_text.h"
 
 namespace plv::win {
@@ -516,12 +517,7 @@ class ChromiumEngine : public BrowserEngine {
 
     HANDLE Job() {
         if (job_ == nullptr) {
-            job_ = CreateJobObjectW(nullptr, nullptr);
-            if (job_ != nullptr) {
-                JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
-                limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-                SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &limits, sizeof limits);
-            }
+            job_ = MakeKillOnCloseJob();
         }
         return job_;
     }

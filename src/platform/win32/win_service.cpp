@@ -214,12 +214,7 @@ class WinLocalService : public LocalService {
 
     HANDLE Job() {
         if (job_ == nullptr) {
-            job_ = CreateJobObjectW(nullptr, nullptr);
-            if (job_ != nullptr) {
-                JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
-                limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-                SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &limits, sizeof limits);
-            }
+            job_ = MakeKillOnCloseJob();
         }
         return job_;
     }

@@ -215,4 +215,14 @@ std::unique_ptr<Shell> MakeShell() {
     return std::make_unique<WinShell>();
 }
 
+HANDLE MakeKillOnCloseJob() {
+    HANDLE job = CreateJobObjectW(nullptr, nullptr);
+    if (job != nullptr) {
+        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+        SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+    }
+    return job;
+}
+
 }  // namespace plv::win

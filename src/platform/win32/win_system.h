@@ -3,6 +3,8 @@
 // per-user store, the shell and the process environment. Each class implements one interface of
 // platform.h over the Windows calls its comments name.
 
+#include "platform/win32/win_api.h"
+
 #include <memory>
 
 #include "platform/platform.h"
@@ -15,6 +17,10 @@ std::unique_ptr<Processes> MakeProcesses();
 std::unique_ptr<UserStore> MakeUserStore();
 std::unique_ptr<Shell> MakeShell();
 std::unique_ptr<ProcessEnv> MakeProcessEnv();
+// A job that ends every process in it when its last handle closes, which happens when the program
+// ends, however it ends (the task manager too, when no destructor runs); null when none can be
+// made.
+HANDLE MakeKillOnCloseJob();
 // The bundled translation server as a child process (win_service.cpp).
 std::unique_ptr<LocalService> MakeLocalService();
 
