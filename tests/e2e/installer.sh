@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The per-user installer under Wine: plv-<version>-x64.msi installs plv.exe, hash2.dll and
-# plv.ini into %LOCALAPPDATA%\Programs\Parlevo with a Start menu shortcut and a Run value; the
-# installed plv.exe runs; a newer installer, run while that plv.exe runs, ends it, replaces the
+# The per-user installer under Wine: plv-<version>-x64.msi installs plv.exe, hash2.dll, plv.ini,
+# the translation service and its engine into %LOCALAPPDATA%\Programs\Parlevo with a Start menu
+# shortcut and a Run value; the installed plv.exe runs and translates with its own service (no
+# Linux plv-service runs); a newer installer, run while that plv.exe runs, ends it, replaces the
 # program and keeps the plv.ini the user changed; uninstalling removes the files, the shortcut and
 # the Run value and keeps the choices of where Parlevo is enabled.
 # usage: tests/e2e/installer.sh BIN_FOLDER WORK_FOLDER (the packages are made here with
@@ -13,6 +14,8 @@ bin=$(cd "$1" && pwd)
 work=$(mkdir -p "$2" && cd "$2" && pwd)
 # shellcheck source=wine-env.sh
 . "$here/wine-env.sh"
+# shellcheck source=services.sh
+. "$here/services.sh"
 # shellcheck source=scenario.sh
 . "$here/scenario.sh"
 
@@ -53,10 +56,19 @@ if msiexec /i "$work/old/plv-$version-x64.msi" "$work/install.log"; then
 else
     fail "msiexec /i ended with $?"
 fi
-for f in plv.exe hash2.dll plv.ini readme.txt LICENSE.txt; do
+for f in plv.exe hash2.dll plv.ini readme.txt LICENSE.txt plv-service.exe engine/plv-engine.exe \
+    engine/modes/eng-spa.mode engine/modes/spa-eng.mode engine/apertium-eng-spa/eng-spa.automorf.bin; do
     [ -f "$local_dir/$f" ] || fail "$f is not in %LOCALAPPDATA%\\Programs\\Parlevo"
 done
-[ -f "$local_dir/plv.exe" ] && pass "the program's files are in %LOCALAPPDATA%\\Programs\\Parlevo"
+[ -f "$local_dir/plv.exe" ] && pass "the program's files are in %LOCALAPPDATA%\\Programs\\Parlevo, \
+$(du -sk "$local_dir" | cut -f1) KiB in all"
+licences=$(ls "$local_dir/engine/licenses" 2>/dev/null | tr '\n' ' ')
+if grep -qs "GNU GENERAL PUBLIC LICENSE" "$local_dir"/engine/licenses/*COPYING* &&
+    [ -s "$local_dir/engine/licenses/README.txt" ]; then
+    pass "the engine's licences are installed: $licences"
+else
+    fail "no GPL texts or no README.txt in engine\\licenses: $licences"
+fi
 [ -f "$menu" ] && pass "the Start menu has Parlevo" || fail "no Start menu shortcut at $menu"
 value=$(run_value)
 if [ "$value" = "\"C:\\users\\$(id -un)\\AppData\\Local\\Programs\\Parlevo\\plv.exe\"" ]; then
@@ -65,8 +77,15 @@ else
     fail "the Run value is \"$value\""
 fi
 
-# 2. The installed program runs; the user changes a setting and enables an application.
+# 2. The installed program runs with the shipped settings and its own service, and translates
+#    (Chromium shows the page: Wine has no HTML engine); the user changes a setting and enables
+#    an application.
 PLV_PROBE="$app/plv-probe.exe"
+chromium_up "$work" || fail "Chromium did not start"
+printf 'browser=%s\r\n' "$DEVTOOLS" | iconv -f UTF-8 -t UTF-16LE >>"$local_dir/plv.ini"
+e2e_enable notepad.exe
+pgrep -x plv-service >/dev/null && fail "a Linux plv-service runs: the installed program must do without"
+wine_notepad "The house is big." >/dev/null || fail "Notepad did not open"
 wine_bg "$work/plv.log" "$(winepath_w "$local_dir")\\plv.exe"
 plv_pid=$!
 if probe wait-window plv.exe Parlevo 30 >/dev/null; then
@@ -74,8 +93,14 @@ if probe wait-window plv.exe Parlevo 30 >/dev/null; then
 else
     fail "the installed plv.exe made no main window"
 fi
+wine_wait_pixel 1263 790 60 "#F0AA00" "#00A8FF" >/dev/null
+text=$(e2e_translate 140 "$work/installed.windows" "La casa es grande.*")
+case "$text" in
+"La casa es grande."*) pass "the installed program translates with its own service: \"$text\"" ;;
+*) fail "the installed program did not translate (\"$text\")" ;;
+esac
+wine_press 500 400
 printf '# changed by the user\r\nhideiconinterval=4\r\n' | iconv -f UTF-8 -t UTF-16LE >>"$local_dir/plv.ini"
-e2e_enable notepad.exe
 
 # 3. A newer installer while Parlevo runs: the running copy is asked to end, the program is
 #    replaced, the changed settings stay.

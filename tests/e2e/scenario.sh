@@ -102,3 +102,19 @@ e2e_popup_still() {
     done
     return 1
 }
+
+# e2e_translate X2 FILE PATTERN: a drag across Notepad's first line from its start to X2, a press
+# on the floating icon that appears (10 right of the release), and a wait (10 s at most) for a
+# popup whose text matches PATTERN; prints the text it had last, FILE keeps what the probe saw.
+e2e_translate() {
+    local x2=$1
+    wine_press 300 300
+    sleep 1
+    wine_drag 12 52 "$x2" 52
+    for _ in $(seq 1 30); do
+        probe windows plv.exe | grep -qE "^window .*title=\"\" rect=$((x2 + 10)),47,$((x2 + 26)),63 visible=1" && break
+        sleep 0.1
+    done
+    wine_press $((x2 + 18)) 55
+    e2e_wait_popup "$2" "$3"
+}

@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+# Parlevo as a Windows user gets it: plv.exe with the shipped settings ("serviceurl=bundled")
+# starts plv-service.exe from its own folder with the offline engine beside it, and no Linux
+# translation server runs. A Notepad selection is translated ("The house is big." gives "La casa
+# es grande."); the service took a port of its own and its key is on no command line; a second
+# plv.exe starts no second service; when the service is killed the tray icon greys at once and
+# the next reconnect starts it again, translating; when plv.exe ends, the service ends with it.
+# usage: tests/e2e/bundled.sh BIN_FOLDER WORK_FOLDER (BIN_FOLDER also holds plv-service.exe and
+# engine\, as scripts/stage-windows puts them there)
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+bin=$(cd "${1:-$here/../../build/mingw-x64/bin}" && pwd)
+work=${2:-$(mktemp -d /tmp/plv-bundled.XXXXXX)}
+source "$here/wine-env.sh"
+source "$here/services.sh"
+source "$here/scenario.sh"
+
+e2e_begin bundled plv-service.exe
+cp -r "$bin/engine" "$app/" || fail "$bin/engine is missing"
+chromium_up "$work" || fail "Chromium did not start"
+# The shipped settings as they are, with Chromium to show the page (Wine has no HTML engine).
+e2e_ini "s/^CheckConnectionInterval=[^\r]*/CheckConnectionInterval=3/" "browser=$DEVTOOLS"
+e2e_enable notepad.exe
+if pgrep -x plv-service >/dev/null; then
+    fail "a Linux plv-service runs: this test is about the bundled one alone"
+fi
+
+# The Unix pids of the bundled service's processes (Wine names them by their Windows path).
+service_pids() { pgrep -f 'Parlevo.plv-service\.exe' || true; }
+wine_notepad "The house is big." >/dev/null || fail "Notepad did not open"
+start=$(date +%s%N)
+wine_bg "$work/plv.log" 'C:\Parlevo\plv.exe'
+plv_pid=$!
+probe wait-window plv.exe Parlevo 30 >/dev/null || fail "plv.exe made no main window"
+colour=$(wine_wait_pixel 1263 790 60 "#F0AA00" "#00A8FF")
+ms=$((($(date +%s%N) - start) / 1000000))
+case "$colour" in
+"#F0AA00" | "#00A8FF") pass "the tray icon turns to the connected colour $ms ms after plv.exe started" ;;
+*) fail "the tray icon is $colour, not the connected colour (the service's log: $(cat "$WINEPREFIX"/drive_c/users/*/AppData/Local/Temp/plv-service.log 2>/dev/null | tail -n 5))" ;;
+esac
+
+# 1. What runs: one service, on a port it chose, with no key on its command line.
+pids=$(service_pids)
+if [ "$(wc -w <<<"$pids")" -ne 1 ]; then
+    fail "not one plv-service.exe runs: ${pids:-none}"
+else
+    cmdline=$(tr '\0' ' ' </proc/"$pids"/cmdline)
+    if grep -qE '[0-9a-f]{32}' <<<"$cmdline"; then
+        fail "the key is on the service's command line: $cmdline"
+    else
+        pass "plv-service.exe runs with no key on its command line ($cmdline)"
+    fi
+fi
+ports=$(ss -ltnpH 2>/dev/null | grep -c ":8723 " || true)
+[ "$ports" -eq 0 ] || fail "something listens on the old fixed port 8723"
+
+# 2. A selection is translated by the bundled engine.
+text=$(e2e_translate 140 "$work/first.windows" "La casa es grande.*")
+wine_shot "$work/1-translated.png"
+case "$text" in
+"La casa es grande."*) pass "the popup shows \"$text\"" ;;
+*)
+    fail "no translation in the popup (\"$text\")"
+    cat "$work/first.windows"
+    ;;
+esac
+wine_press 500 400
+
+# 3. A second plv.exe ends at once and starts no second service.
+timeout 60 "$WINE64" 'C:\Parlevo\plv.exe' >"$work/second.log" 2>&1
+sleep 1
+[ "$(service_pids | wc -w)" -eq 1 ] && pass "a second plv.exe starts no second service" ||
+    fail "a second plv.exe left $(service_pids | wc -w) services running"
+
+# 4. The service is killed: the icon greys at once; the next reconnect starts a new one.
+kill -9 $(service_pids) 2>/dev/null
+gone=
+for _ in $(seq 1 25); do
+    colour=$(wine_pixel 1263 790)
+    case "$colour" in
+    "#F0AA00" | "#00A8FF") sleep 0.2 ;;
+    *) gone=$colour && break ;;
+    esac
+done
+[ -n "$gone" ] && pass "the tray icon leaves the connected colour when the service ends ($gone)" ||
+    fail "the tray icon stays $colour after the service ended"
+wine_shot "$work/2-service-gone.png"
+colour=$(wine_wait_pixel 1263 790 40 "#F0AA00" "#00A8FF")
+case "$colour" in
+"#F0AA00" | "#00A8FF") pass "a new service is started and connected ($(service_pids | wc -w) running)" ;;
+*) fail "no reconnection after the service ended: the tray icon is $colour" ;;
+esac
+text=$(e2e_translate 140 "$work/again.windows" "La casa es grande.*")
+case "$text" in
+"La casa es grande."*) pass "the new service translates: \"$text\"" ;;
+*) fail "no translation from the new service (\"$text\")" ;;
+esac
+wine_press 500 400
+
+# 5. plv.exe ends: its job takes the service with it.
+kill "$plv_pid" 2>/dev/null
+wine_wait_gone "$plv_pid" 20
+for _ in $(seq 1 100); do
+    [ -z "$(service_pids)" ] && break
+    sleep 0.1
+done
+if [ -z "$(service_pids)" ]; then
+    pass "the service ends with plv.exe"
+else
+    fail "plv-service.exe outlived plv.exe: $(service_pids)"
+fi
