@@ -97,15 +97,17 @@ case "$text" in
 esac
 wine_press 500 400
 
-# 5. plv.exe ends: its job takes the service with it.
+# 5. plv.exe ends: its job takes the service with it, and the service's jobs its engine.
+engine_pids() { pgrep -f '^(lt-proc|lrx-proc|apertium-[a-z-]+) ' || true; }
+[ -n "$(engine_pids)" ] || fail "no engine process ran before the end"
 kill "$plv_pid" 2>/dev/null
 wine_wait_gone "$plv_pid" 20
 for _ in $(seq 1 100); do
-    [ -z "$(service_pids)" ] && break
+    [ -z "$(service_pids)$(engine_pids)" ] && break
     sleep 0.1
 done
-if [ -z "$(service_pids)" ]; then
-    pass "the service ends with plv.exe"
+if [ -z "$(service_pids)$(engine_pids)" ]; then
+    pass "the service and its engine's processes end with plv.exe"
 else
-    fail "plv-service.exe outlived plv.exe: $(service_pids)"
+    fail "outlived plv.exe: service $(service_pids), engine $(engine_pids)"
 fi

@@ -212,9 +212,12 @@ class WinLocalService : public LocalService {
         return log == INVALID_HANDLE_VALUE ? nullptr : log;
     }
 
+    // The service keeps each chain of its engine's processes in a job of its own. Before Windows
+    // 8 a process belongs to one job only, so those processes must not join ours: they still end
+    // with the service, whose jobs close when it ends.
     HANDLE Job() {
         if (job_ == nullptr) {
-            job_ = MakeKillOnCloseJob();
+            job_ = MakeKillOnCloseJob(JOB_OBJECT_LIMIT_SILENT_BREAKAWAY_OK);
         }
         return job_;
     }

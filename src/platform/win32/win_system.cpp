@@ -215,11 +215,11 @@ std::unique_ptr<Shell> MakeShell() {
     return std::make_unique<WinShell>();
 }
 
-HANDLE MakeKillOnCloseJob() {
+HANDLE MakeKillOnCloseJob(DWORD extraLimits) {
     HANDLE job = CreateJobObjectW(nullptr, nullptr);
     if (job != nullptr) {
         JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
-        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE | extraLimits;
         SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
     }
     return job;

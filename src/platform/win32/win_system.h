@@ -19,8 +19,8 @@ std::unique_ptr<Shell> MakeShell();
 std::unique_ptr<ProcessEnv> MakeProcessEnv();
 // A job that ends every process in it when its last handle closes, which happens when the program
 // ends, however it ends (the task manager too, when no destructor runs); null when none can be
-// made.
-HANDLE MakeKillOnCloseJob();
+// made. extraLimits are more JOB_OBJECT_LIMIT_ flags.
+HANDLE MakeKillOnCloseJob(DWORD extraLimits = 0);
 // The bundled translation server as a child process (win_service.cpp).
 std::unique_ptr<LocalService> MakeLocalService();
 
