@@ -122,16 +122,7 @@ int ServerProcess::WaitForExit(std::chrono::milliseconds deadline) {
 int ServerProcess::Stop(std::chrono::milliseconds deadline) {
     if (pid_ <= 0) return -1;
     kill(pid_, SIGTERM);
-    int status = 0;
-    const bool exited = PollUntil([&] { return waitpid(pid_, &status, WNOHANG) == pid_; }, deadline);
-    if (!exited) {
-        kill(pid_, SIGKILL);
-        waitpid(pid_, &status, 0);
-        pid_ = -1;
-        return -1;
-    }
-    pid_ = -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return WaitForExit(deadline);
 }
 
 RunResult RunService(const std::vector<std::string>& args, std::chrono::milliseconds deadline,

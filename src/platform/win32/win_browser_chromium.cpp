@@ -424,12 +424,7 @@ class ChromiumEngine : public BrowserEngine {
         // handle to the job closes, which also happens when Parlevo is ended at once (Exit
         // without /t, the task manager), when no destructor runs. Where a job cannot be had
         // (an older system with the browser in a job already) the close below still ends it.
-        if (Job() != nullptr) {
-            AssignProcessToJobObject(job_, info.hProcess);
-        }
-        ResumeThread(info.hThread);
-        CloseHandle(info.hThread);
-        process_ = info.hProcess;
+        process_ = RunInJob(Job(), info);
         return true;
     }
 

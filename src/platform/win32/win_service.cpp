@@ -130,12 +130,7 @@ class WinLocalService : public LocalService {
             return false;
         }
         // The job ends the service with Parlevo, however Parlevo ends (the task manager too).
-        if (Job() != nullptr) {
-            AssignProcessToJobObject(job_, info.hProcess);
-        }
-        ResumeThread(info.hThread);
-        CloseHandle(info.hThread);
-        process_ = info.hProcess;
+        process_ = RunInJob(Job(), info);
         // A few dozen bytes: they fit in the pipe's buffer, so this never waits for the child.
         DWORD written = 0;
         WriteFile(stdin_, input.data(), static_cast<DWORD>(input.size()), &written, nullptr);

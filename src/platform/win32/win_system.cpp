@@ -225,4 +225,13 @@ HANDLE MakeKillOnCloseJob(DWORD extraLimits) {
     return job;
 }
 
+HANDLE RunInJob(HANDLE job, const PROCESS_INFORMATION& info) {
+    if (job != nullptr) {
+        AssignProcessToJobObject(job, info.hProcess);
+    }
+    ResumeThread(info.hThread);
+    CloseHandle(info.hThread);
+    return info.hProcess;
+}
+
 }  // namespace plv::win

@@ -21,6 +21,9 @@ std::unique_ptr<ProcessEnv> MakeProcessEnv();
 // ends, however it ends (the task manager too, when no destructor runs); null when none can be
 // made. extraLimits are more JOB_OBJECT_LIMIT_ flags.
 HANDLE MakeKillOnCloseJob(DWORD extraLimits = 0);
+// A process created suspended goes into job (where there is one) and runs; its thread's handle
+// is closed and its process handle returned.
+HANDLE RunInJob(HANDLE job, const PROCESS_INFORMATION& info);
 // The bundled translation server as a child process (win_service.cpp).
 std::unique_ptr<LocalService> MakeLocalService();
 
