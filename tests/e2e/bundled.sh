@@ -51,8 +51,6 @@ else
         pass "plv-service.exe runs with no key on its command line ($cmdline)"
     fi
 fi
-ports=$(ss -ltnpH 2>/dev/null | grep -c ":8723 " || true)
-[ "$ports" -eq 0 ] || fail "something listens on the old fixed port 8723"
 
 # 2. A selection is translated by the bundled engine.
 text=$(e2e_translate 140 "$work/first.windows" "La casa es grande.*")
