@@ -87,7 +87,10 @@ class WinLocalService : public LocalService {
         HANDLE log = OpenLog();
         // Only the child's three ends are inheritable, and the handle list hands exactly those to
         // it: a stray copy of our pipe ends in another child would keep the pipes open for ever.
-        HANDLE handles[] = {inRead, outWrite, log};
+        std::vector<HANDLE> handles = {inRead, outWrite};
+        if (log != nullptr) {
+            handles.push_back(log);  // else the child has no standard error
+        }
         for (HANDLE h : handles) {
             SetHandleInformation(h, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
         }
@@ -96,8 +99,8 @@ class WinLocalService : public LocalService {
         std::vector<unsigned char> attributes(size);
         auto* list = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(attributes.data());
         bool listed = InitializeProcThreadAttributeList(list, 1, 0, &size) &&
-                      UpdateProcThreadAttribute(list, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, handles,
-                                                sizeof handles, nullptr, nullptr);
+                      UpdateProcThreadAttribute(list, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, handles.data(),
+                                                handles.size() * sizeof(HANDLE), nullptr, nullptr);
         STARTUPINFOEXW startup{};
         startup.StartupInfo.cb = sizeof startup;
         startup.StartupInfo.dwFlags = STARTF_USESTDHANDLES;
