@@ -99,6 +99,33 @@ class StartupValues {
         return static_cast<std::uint32_t>(ms);
     }
 
+    // "bundled" (the service that ships beside the program), or the address of a plv-service
+    // elsewhere: http:// or https:// and a host, without blanks or control characters (the value
+    // is used as it stands). Anything else, a file: address among them, would be opened in the
+    // browser engine as the service page.
+    void ServiceUrl() {
+        auto value = app_.startup.Settings.Get(u"serviceurl");
+        if (!value || ToLower(TrimBlanks(*value)) == u"bundled") {
+            return;  // absent: no page, as ever
+        }
+        std::u16string v = ToLower(*value);
+        bool ok = false;
+        for (std::u16string scheme : {u"http://", u"https://"}) {
+            if (v.rfind(scheme, 0) == 0) {
+                std::u16string host =
+                    v.substr(scheme.size(), v.find_first_of(u"/?#", scheme.size()) - scheme.size());
+                ok = !host.empty() && host[0] != u':' && host.find(u'@') == std::u16string::npos;
+            }
+        }
+        for (char16_t c : v) {
+            ok = ok && c > u' ' && c != 0x7F;
+        }
+        if (!ok) {
+            Bad(u"serviceurl", *value,
+                u"bundled, or the http:// or https:// address of a translation service");
+        }
+    }
+
     // The engine that shows the service page (optional key; the system's browser control when
     // absent). A DevTools address must be on this computer: one elsewhere would hand the browser,
     // and with it what the user translates, to another machine.
@@ -243,6 +270,7 @@ void Main(App& app) {
         reconnectMs = values.IntervalMs(u"CheckConnectionInterval");
         timeoutMs = values.IntervalMs(u"servertimeout");
         browser = values.Browser();
+        values.ServiceUrl();
     }
     if (values.error) {
         p.shell.MessageBox(values.error->text, u"Parlevo", kMbOk | kMbIconError);

@@ -29,11 +29,16 @@ std::u16string DecodeUtf16Le(const std::vector<std::uint8_t>& bytes) {
 }
 
 void ParseSettingsText(std::u16string_view text, SettingsCollection& settings) {
+    // A line ends at CR LF, or at a lone LF or CR: some editors save so, and a line run into the
+    // next would hide that key and change this one's value without a word.
     std::size_t start = 0;
     while (start <= text.size()) {
-        std::size_t end = text.find(u"\r\n", start);
+        std::size_t end = text.find_first_of(u"\r\n", start);
+        std::size_t next = end == std::u16string_view::npos ? text.size() + 1 : end + 1;
         if (end == std::u16string_view::npos) {
             end = text.size();
+        } else if (text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n') {
+            next = end + 2;
         }
         std::u16string_view line = text.substr(start, end - start);
         if (!line.empty() && line[0] != u'#') {
@@ -42,7 +47,7 @@ void ParseSettingsText(std::u16string_view text, SettingsCollection& settings) {
                 settings.Add(std::u16string(line.substr(0, eq)), std::u16string(line.substr(eq + 1)));
             }
         }
-        start = end + 2;
+        start = next;
     }
 }
 

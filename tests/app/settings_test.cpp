@@ -56,9 +56,14 @@ TEST(SettingsFile, LineRules) {
         {u" #c=1", u" #c", u"1"},
         // Keys ignore letter case; the last of two lines counts.
         {u"FontSize=8\r\nfontsize=12", u"FONTSIZE", u"12"},
-        // LF alone does not end a line: the rest of the file is the value.
-        {u"a=1\nb=2\nc=3", u"a", u"1\nb=2\nc=3"},
-        {u"a=1\nb=2\nc=3", u"b", std::nullopt},
+        // A lone LF or CR ends a line too; CR CR LF is a line, an empty one, then the next.
+        {u"a=1\nb=2\rc=3\r\nd=4", u"a", u"1"},
+        {u"a=1\nb=2\rc=3\r\nd=4", u"b", u"2"},
+        {u"a=1\nb=2\rc=3\r\nd=4", u"c", u"3"},
+        {u"a=1\nb=2\rc=3\r\nd=4", u"d", u"4"},
+        {u"a=1\r\r\nb=2", u"a", u"1"},
+        {u"a=1\r\r\nb=2", u"b", u"2"},
+        {u"a=1\n\rb=2\r", u"b", u"2"},
         // An empty value is a value.
         {u"TransStr=\r\n", u"TransStr", u""},
     };
@@ -68,6 +73,7 @@ TEST(SettingsFile, LineRules) {
     EXPECT_EQ(Parse(u"").Count(), 0u);
     EXPECT_EQ(Parse(u"\r\n\r\n").Count(), 0u);
     EXPECT_EQ(Parse(u"a=1\r\nA=2\r\nb=3\r\n").Count(), 2u);
+    EXPECT_EQ(Parse(u"a=1\nb=2\rc=3\r\nd=4\n").Count(), 4u);
 }
 
 TEST(SettingsFile, ArrayUpperBound) {

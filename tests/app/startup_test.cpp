@@ -62,6 +62,19 @@ TEST(Startup, BadSettingsStopTheProgramWithOneClearMessage) {
         {Encode(DefaultWith(u"servertimeout", u"1e30")), "the key \"servertimeout\" has the value \"1e30\""},
         {Encode(DefaultWith(u"CheckConnectionInterval", u"-1")), "the key \"CheckConnectionInterval\""},
         {Encode(DefaultWith(u"CheckConnectionInterval", u"1,5")), "the key \"CheckConnectionInterval\""},
+        {Encode(DefaultWith(u"serviceurl", u"file:///C:/windows/win.ini")),
+         "the key \"serviceurl\" has the value \"file:///C:/windows/win.ini\", where bundled, or the http:// "
+         "or "
+         "https:// address of a translation service is expected."},
+        {Encode(DefaultWith(u"serviceurl", u"ftp://127.0.0.1/")),
+         "the key \"serviceurl\" has the value \"ftp:"},
+        {Encode(DefaultWith(u"serviceurl", u"translator")),
+         "the key \"serviceurl\" has the value \"translator\""},
+        {Encode(DefaultWith(u"serviceurl", u"http://")), "the key \"serviceurl\" has the value \"http://\""},
+        {Encode(DefaultWith(u"serviceurl", u"https:///key/")), "the key \"serviceurl\""},
+        {Encode(DefaultWith(u"serviceurl", u"http://user@evil/")), "the key \"serviceurl\""},
+        {Encode(DefaultWith(u"serviceurl", u"http://127.0.0.1:8723/\tlanguage=en-es")),
+         "the key \"serviceurl\""},
     };
     for (const Case& c : cases) {
         ProgramOnSim r(c.file);
@@ -79,13 +92,21 @@ TEST(Startup, BadSettingsStopTheProgramWithOneClearMessage) {
         EXPECT_TRUE(w.registry.empty()) << c.expected;
         EXPECT_FALSE(w.tray.present) << c.expected;
         EXPECT_EQ(w.page.navigations, 0u) << c.expected;
+        EXPECT_EQ(w.service.starts, 0u) << c.expected;
     }
 }
 
 TEST(Startup, BoundaryValuesAreAccepted) {
     const std::pair<std::u16string, std::u16string> cases[] = {
-        {u"servertimeout", u"0.001"}, {u"servertimeout", u"65.535"}, {u"servertimeout", u"0.0015"},
-        {u"Color", u"-1,-2,-3"},      {u"Color", u"999, 999 ,999"},  {u"Gray", u"1,2,3,4,5"},
+        {u"servertimeout", u"0.001"},
+        {u"servertimeout", u"65.535"},
+        {u"servertimeout", u"0.0015"},
+        {u"Color", u"-1,-2,-3"},
+        {u"Color", u"999, 999 ,999"},
+        {u"Gray", u"1,2,3,4,5"},
+        {u"serviceurl", u" BUNDLED "},
+        {u"serviceurl", u"HTTPS://team.example:8723/key/K/"},
+        {u"serviceurl", u"http://127.0.0.1:8723/"},
     };
     for (const auto& [key, value] : cases) {
         ProgramOnSim r(Encode(DefaultWith(key, value)));

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# plv.exe under Wine with bad input: a settings file with a missing key, a bad colour, or locked
-# by another program gives one message box naming the file, the key and the value, and exit code
+# plv.exe under Wine with bad input: a settings file with a missing key, a bad colour, a service
+# address that is not http(s), or locked by another program gives one message box naming the file, the key and the value, and exit code
 # 2 once it is pressed; a missing checksum library, or one without its export, changes nothing a
 # user sees (the program runs and offers its icon). Watched from outside by the probe.
 # usage: tests/e2e/bad_input.sh [BIN_FOLDER] [WORK_FOLDER]
@@ -60,6 +60,10 @@ expect_box "bad colour" 'C:\\Parlevo\\plv.ini' 'the key \"TextColor\" has the va
 install
 e2e_ini 's/^servertimeout=[^\r]*/servertimeout=1e30/'
 expect_box "huge number" 'the key \"servertimeout\" has the value \"1e30\"'
+
+install
+e2e_ini 's|^serviceurl=[^\r]*|serviceurl=file:///C:/windows/win.ini|'
+expect_box "file address" 'the key \"serviceurl\" has the value \"file:///C:/windows/win.ini\"'
 
 install
 e2e_ini
