@@ -333,7 +333,8 @@ void Service::Install(httplib::Server& svr) {
             what = e.what();
         } catch (...) {
         }
-        std::cerr << "plv-service: internal error in " << req.method << " " << req.path << ": " << what
+        // Not the path: a key may travel in it.
+        std::cerr << "plv-service: internal error in a " << req.method << " request: " << what
                   << "\n";
         SendError(res, 500, "internal error");
     });

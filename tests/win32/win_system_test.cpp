@@ -12,6 +12,7 @@
 
 #include "base/text.h"
 #include "platform/hash2_loader.h"
+#include "platform/win32/win_devtools.h"
 #include "platform/win32/win_system.h"
 #include "platform/win32/win_text.h"
 
@@ -230,6 +231,24 @@ TEST(WinShell, ShellExecuteStartCommandLineAndMessageBox) {
     EXPECT_EQ(shell->MessageBox(u"Answer no.", u"plv test box", MB_YESNO | MB_ICONEXCLAMATION), IDNO);
     WaitForSingleObject(watcher, 10000);
     CloseHandle(watcher);
+}
+
+// An attach address on this computer: localhost is taken as 127.0.0.1 (WinHTTP would try ::1
+// first, where Chromium does not listen); anything elsewhere is refused.
+TEST(WinDevTools, AttachAddresses) {
+    const std::pair<const char16_t*, const wchar_t*> cases[] = {
+        {u"http://localhost:9222", L"127.0.0.1"}, {u"http://localhost:9222/", L"127.0.0.1"},
+        {u"http://127.0.0.2:9222", L"127.0.0.2"}, {u"http://[::1]:9222", L"[::1]"},
+        {u"http://example.org:9222", nullptr},    {u"http://localhost:0", nullptr},
+    };
+    for (const auto& [text, host] : cases) {
+        auto at = win::ParseDevToolsAddress(text);
+        ASSERT_EQ(at.has_value(), host != nullptr) << Utf16ToUtf8(text);
+        if (at) {
+            EXPECT_EQ(at->host, host) << Utf16ToUtf8(text);
+            EXPECT_EQ(at->port, 9222) << Utf16ToUtf8(text);
+        }
+    }
 }
 
 }  // namespace

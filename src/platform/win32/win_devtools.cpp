@@ -368,6 +368,11 @@ std::optional<DevToolsAddress> ParseDevToolsAddress(const std::u16string& text) 
     if (!loopback || port == 0 || port > 65535) {
         return std::nullopt;
     }
+    // WinHTTP tries ::1 first for localhost, where Chromium does not listen, and Windows retries
+    // a refused connection for about 2 s: every attempt would freeze the program that long.
+    if (host == u"localhost") {
+        host = u"127.0.0.1";
+    }
     return DevToolsAddress{std::wstring(host.begin(), host.end()), static_cast<INTERNET_PORT>(port)};
 }
 
