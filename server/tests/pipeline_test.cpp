@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
+#include <string>
+#include <thread>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -99,7 +101,21 @@ class ProcessWatch {
     explicit ProcessWatch(ProcessId pid) : pid_(pid) {}
     // Reaped, not just killed, once the pipeline is done with it: a zombie would still answer.
     bool alive() const { return ::kill(pid_, 0) == 0; }
-    void Kill() { ::kill(pid_, SIGKILL); }
+    // Returns once the process has ended (a zombie until the pipeline reaps it): SIGKILL is only
+    // delivered, and a stage whose pipes closed but which is not yet a zombie would race the
+    // pipeline's check of its stages.
+    void Kill() {
+        ::kill(pid_, SIGKILL);
+        const std::string stat = "/proc/" + std::to_string(pid_) + "/stat";
+        for (int i = 0; i < 500; ++i) {
+            std::ifstream in(stat);
+            std::string line;
+            if (!std::getline(in, line)) return;  // reaped
+            const auto close = line.rfind(')');
+            if (close != std::string::npos && close + 2 < line.size() && line[close + 2] == 'Z') return;
+            std::this_thread::sleep_for(milliseconds(10));
+        }
+    }
 
   private:
     ProcessId pid_;
