@@ -1,6 +1,9 @@
 #include "capture/text_capture.h"
 
+#include <algorithm>
+
 #include "base/text.h"
+#include "capture/cls_proccess.h"
 #include "clipboard/cls_clipboard.h"
 #include "core/app.h"
 #include "core/frm_main.h"
@@ -11,8 +14,12 @@ namespace {
 constexpr std::uint8_t kVkControl = 0x11;
 constexpr std::uint8_t kVkInsert = 0x2D;
 constexpr std::uint8_t kVkC = 0x43;
-// Every keystroke carries this scan code and the extended-key flag.
-constexpr std::uint8_t kScanCode = 0x45;
+// Keys the user may still hold from the drag (Alt+drag selects a column in many editors): with
+// any of them down, Ctrl+C would arrive as Ctrl+Alt+C (AltGr+C, a character typed over the
+// selection on Polish and similar layouts) or Ctrl+Shift+C (a browser's inspector).
+constexpr int kHeldKeys[] = {0x10, 0x11, 0x12, 0x5B, 0x5C};  // Shift, Ctrl, Alt, the Windows keys
+constexpr int kHeldKeyPolls = 30;
+constexpr std::uint32_t kHeldKeyPollMs = 10;
 constexpr std::uint32_t kChordSleepMs = 30;
 constexpr int kLateCopyPolls = 11;
 constexpr std::uint32_t kLateCopyPollMs = 10;
@@ -50,18 +57,67 @@ std::u16string ReadCopiedText(App& app) {
     return GetClipboardText(app);
 }
 
-// Ctrl and the key down, a pause with messages pumped, both up, another pause.
+// Waits a few hundred milliseconds at most for the user to let go of every modifier key; false
+// when one is still down then.
+bool HeldKeysReleased(App& app) {
+    for (int poll = 0;; ++poll) {
+        bool held = false;
+        for (int vk : kHeldKeys) {
+            held = held || (app.platform.desktop.GetAsyncKeyState(vk) & 0x8000) != 0;
+        }
+        if (!held) {
+            return true;
+        }
+        if (poll == kHeldKeyPolls) {
+            return false;
+        }
+        app.platform.loop.Sleep(kHeldKeyPollMs);
+        app.platform.loop.PumpMessages();
+    }
+}
+
+// Ctrl and the key down, a pause with messages pumped, both up, another pause. Each keystroke
+// carries its own scan code (remote-desktop and virtual machine clients pass those on); Insert is
+// the extended key of the arrow block, not the one on the number pad.
 void SendChord(App& app, std::uint8_t key) {
     auto& d = app.platform.desktop;
     auto& loop = app.platform.loop;
-    d.KeybdEvent(kVkControl, kScanCode, kKeyEventExtendedKey);
-    d.KeybdEvent(key, kScanCode, kKeyEventExtendedKey);
+    auto ctrlScan = static_cast<std::uint8_t>(d.ScanCodeOf(kVkControl));
+    auto keyScan = static_cast<std::uint8_t>(d.ScanCodeOf(key));
+    std::uint32_t keyFlags = key == kVkInsert ? kKeyEventExtendedKey : 0;
+    d.KeybdEvent(kVkControl, ctrlScan, 0);
+    d.KeybdEvent(key, keyScan, keyFlags);
     loop.Sleep(kChordSleepMs);
     loop.PumpMessages();
-    d.KeybdEvent(key, kScanCode, kKeyEventExtendedKey | kKeyEventKeyUp);
-    d.KeybdEvent(kVkControl, kScanCode, kKeyEventExtendedKey | kKeyEventKeyUp);
+    d.KeybdEvent(key, keyScan, keyFlags | kKeyEventKeyUp);
+    d.KeybdEvent(kVkControl, ctrlScan, kKeyEventKeyUp);
     loop.Sleep(kChordSleepMs);
     loop.PumpMessages();
+}
+
+// The executables of terminals whose window class is their own toolkit's: Ctrl+C interrupts the
+// program running in them just as in a console. Compared by the start of the name, so that
+// "MobaXterm_Personal_24.2.exe" and "ConEmu64.exe" count.
+bool IsTerminalExecutable(const std::u16string& exe) {
+    std::u16string name = ToLower(exe);
+    for (const char16_t* t : {u"windowsterminal", u"alacritty", u"wezterm", u"mintty", u"conemu",
+                              u"mobaxterm", u"kitty", u"tabby"}) {
+        if (name.rfind(t, 0) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool IsTerminalWindow(App& app, Hwnd window) {
+    if (IsTerminalWindowClass(app.platform.desktop.GetClassName(window))) {
+        return true;
+    }
+    if (!app.capture.ProcessObject) {
+        app.capture.ProcessObject = MakeOwned<clsProccess>(app.platform.processes);
+    }
+    std::u16string path;
+    return IsTerminalExecutable(app.capture.ProcessObject->GetExeByHwnd(app.platform.desktop, window, path));
 }
 
 }  // namespace
@@ -103,7 +159,15 @@ RestoreResult RestoreClipboard(App& app, const SavedClipboard& saved, int attemp
     }
     cb.EmptyClipboard();
     bool ok = true;
-    for (const auto& [format, bytes] : saved.formats) {
+    // Clipboard history and the cloud clipboard have this content already, from when the user
+    // copied it: marked, it is not recorded a second time.
+    auto formats = saved.formats;
+    std::uint32_t exclude = cb.RegisterClipboardFormat("ExcludeClipboardContentFromMonitorProcessing");
+    if (!formats.empty() && exclude != 0 &&
+        std::none_of(formats.begin(), formats.end(), [&](const auto& f) { return f.first == exclude; })) {
+        formats.emplace_back(exclude, std::vector<std::uint8_t>{0, 0, 0, 0});
+    }
+    for (const auto& [format, bytes] : formats) {
         MemHandle h = cb.GlobalAlloc(kGmemMoveable, bytes.size());
         if (h == 0) {
             ok = false;
@@ -137,6 +201,11 @@ void RetryOwedRestore(App& app) {
 std::u16string CaptureSelection(App& app, Hwnd window) {
     auto& loop = app.platform.loop;
     auto& clipboard = app.platform.clipboard;
+    // Windows drops what the program sends an elevated window, copy message and keys alike:
+    // emptying and rewriting the user's clipboard for it would be for nothing.
+    if (app.platform.desktop.IsWindowAboveOwnIntegrity(window)) {
+        return {};
+    }
     // What the user had on the clipboard comes back afterwards; if it cannot be saved, copying
     // over it would lose it, so nothing is captured. While an earlier capture still owes the
     // user's clipboard, the clipboard holds only what that capture copied: the owed content is
@@ -156,16 +225,18 @@ std::u16string CaptureSelection(App& app, Hwnd window) {
     if (app.platform.desktop.SendCopyMessage(window) == std::optional<std::intptr_t>(0)) {
         text = ReadCopiedText(app);
     }
-    if (text.empty()) {
+    // Keystrokes only once the user's modifier keys are up; else none at all.
+    bool keysSent = text.empty() && HeldKeysReleased(app);
+    if (keysSent) {
         SendChord(app, kVkInsert);
         text = ReadCopiedText(app);
     }
     // Ctrl+C in a console or terminal interrupts the program running there; never send it.
-    if (text.empty() && !IsTerminalWindowClass(app.platform.desktop.GetClassName(window))) {
+    if (keysSent && text.empty() && !IsTerminalWindow(app, window)) {
         SendChord(app, kVkC);
         text = ReadCopiedText(app);
     }
-    if (text.empty()) {
+    if (text.empty() && keysSent) {
         // A copy that arrives only now is too late to be trusted as this selection: wait for it
         // so that it does not land on the restored clipboard, but do not use it.
         for (int poll = 0; poll < kLateCopyPolls; ++poll) {

@@ -47,7 +47,8 @@ bool IsCursorInRect(App& app, RectPx r) {
 }
 
 bool IsCursorInWindow(App& app, Hwnd window) {
-    if (window == 0) {
+    // A hidden window keeps its rectangle, but no press lands in it.
+    if (window == 0 || !app.platform.ui.IsWindowVisible(window)) {
         return false;
     }
     auto r = app.platform.desktop.GetWindowRect(window);

@@ -128,6 +128,15 @@ class Desktop {
     virtual std::optional<std::intptr_t> SendCopyMessage(Hwnd window) = 0;
     // keybd_event(vk, scan, flags, 0).
     virtual void KeybdEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) = 0;
+    // MapVirtualKeyW(vk, MAPVK_VK_TO_VSC): the key's scan code in the current layout, 0 when it
+    // has none. Remote-desktop and virtual machine clients forward scan codes, not virtual keys.
+    virtual std::uint32_t ScanCodeOf(std::uint8_t virtualKey) = 0;
+    // OpenProcess + OpenProcessToken + GetTokenInformation(TokenIntegrityLevel) of the window's
+    // process against the program's own: true when that process runs at a higher integrity level
+    // (elevated), where Windows silently drops the program's messages and keystrokes. A process
+    // whose token is refused to the program counts as higher; a window that is gone, or a process
+    // that cannot be opened at all, as not.
+    virtual bool IsWindowAboveOwnIntegrity(Hwnd window) = 0;
     // GetSystemMetrics.
     virtual int GetSystemMetrics(int index) = 0;
     // MonitorFromPoint(at, MONITOR_DEFAULTTONEAREST) and GetMonitorInfoW: the monitor that shows

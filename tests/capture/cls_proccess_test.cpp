@@ -75,6 +75,8 @@ class FakeDesktop : public Desktop {
     std::u16string GetClassName(Hwnd) override { return {}; }
     std::optional<std::intptr_t> SendCopyMessage(Hwnd) override { return 1; }
     void KeybdEvent(std::uint8_t, std::uint8_t, std::uint32_t) override {}
+    std::uint32_t ScanCodeOf(std::uint8_t) override { return 0; }
+    bool IsWindowAboveOwnIntegrity(Hwnd) override { return false; }
     int GetSystemMetrics(int) override { return 0; }
     MonitorArea MonitorAt(PointPx) override { return {}; }
     std::int32_t TwipsPerPixelX() override { return 15; }

@@ -3,8 +3,9 @@
 // key message and copy request it receives, one line each, to a log file, so that a test can see
 // which keystrokes the program sent while it tried to copy a selection from it:
 //   ready hwnd=0x...             once the window is shown
-//   keydown vk=0x2d ctrl=1       WM_KEYDOWN / WM_SYSKEYDOWN, the virtual key, whether Ctrl was down
-//   keyup vk=0x2d ctrl=1         WM_KEYUP / WM_SYSKEYUP
+//   keydown vk=0x2d ctrl=1 scan=0x52 ext=1   WM_KEYDOWN / WM_SYSKEYDOWN: the virtual key, whether
+//                                Ctrl was down, the scan code and the extended-key bit
+//   keyup vk=0x2d ctrl=1 scan=0x52 ext=1     WM_KEYUP / WM_SYSKEYUP
 //   copy                         WM_COPY (answered with 0, as a window that copies nothing)
 // It copies nothing on any of them: a copy would stop the program's attempts early, and the test
 // is about the attempts it makes.
@@ -28,11 +29,12 @@ void Log(const std::string& line) {
     WriteFile(g_log, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
 }
 
-std::string KeyLine(const char* what, WPARAM vk) {
-    char buf[64];
+std::string KeyLine(const char* what, WPARAM vk, LPARAM lp) {
+    char buf[96];
     const bool ctrl = GetKeyState(VK_CONTROL) < 0;
-    std::snprintf(buf, sizeof buf, "%s vk=0x%02x ctrl=%d", what, static_cast<unsigned>(vk & 0xffff),
-                  ctrl ? 1 : 0);
+    const auto bits = static_cast<unsigned long>(lp);
+    std::snprintf(buf, sizeof buf, "%s vk=0x%02x ctrl=%d scan=0x%02lx ext=%lu", what,
+                  static_cast<unsigned>(vk & 0xffff), ctrl ? 1 : 0, (bits >> 16) & 0xff, (bits >> 24) & 1);
     return buf;
 }
 
@@ -40,11 +42,11 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
-            Log(KeyLine("keydown", wp));
+            Log(KeyLine("keydown", wp, lp));
             return 0;
         case WM_KEYUP:
         case WM_SYSKEYUP:
-            Log(KeyLine("keyup", wp));
+            Log(KeyLine("keyup", wp, lp));
             return 0;
         case WM_COPY:
             Log("copy");

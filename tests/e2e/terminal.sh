@@ -4,6 +4,8 @@
 # plv.exe try to copy the selection: the log shows the copy message and Ctrl+Insert, and never
 # Ctrl+C, which would interrupt the program running in a terminal. The same program with a
 # window class of an ordinary editor does get Ctrl+C, which shows that the log would catch it.
+# The same program under a terminal's executable name (alacritty.exe) with a class of its own gets no
+# Ctrl+C either. Every key carries its own scan code (Insert 0x52, extended; Ctrl 0x1D; C 0x2E).
 # No engine is needed (browser=none): the capture comes before any translation.
 # usage: tests/e2e/terminal.sh [BIN_FOLDER] [WORK_FOLDER]
 set -uo pipefail
@@ -21,15 +23,17 @@ fi
 e2e_begin terminal fake_terminal.exe
 e2e_ini "" "browser=none"
 e2e_enable fake_terminal.exe
+e2e_enable alacritty.exe
+cp "$app/fake_terminal.exe" "$app/alacritty.exe"
 wine_bg "$work/plv.log" 'C:\Parlevo\plv.exe'
 probe wait-window plv.exe Parlevo 30 >/dev/null || fail "plv.exe made no main window"
 
-# capture NAME CLASS: starts the fake terminal with that window class, brings it to the front
+# capture NAME CLASS [EXE]: starts the fake terminal (or its copy EXE) with that window class, brings it to the front
 # (the program sends its keystrokes to the window in front), drags across its line of text and
 # waits until the program has made all its attempts; the log is $app/NAME.log.
 capture() {
-    local name=$1 class=$2 pid
-    wine_bg "$work/$name.out" 'C:\Parlevo\fake_terminal.exe' "C:\\Parlevo\\$name.log" "$class"
+    local name=$1 class=$2 exe=${3:-fake_terminal.exe} pid
+    wine_bg "$work/$name.out" "C:\\Parlevo\\$exe" "C:\\Parlevo\\$name.log" "$class"
     pid=$!
     if ! wine_wait_file "$app/$name.log" 30; then
         fail "$name: fake_terminal.exe did not start"
@@ -57,7 +61,7 @@ capture() {
 # 1. The terminal: the copy message and Ctrl+Insert arrive, Ctrl+C never does.
 capture terminal ConsoleWindowClass
 log="$app/terminal.log"
-if grep -q '^copy$' "$log" && grep -q '^keydown vk=0x2d ctrl=1$' "$log" && ! grep -q '^keydown vk=0x43 ctrl=1$' "$log"; then
+if grep -q '^copy$' "$log" && grep -q '^keydown vk=0x2d ctrl=1 scan=0x52 ext=1$' "$log" && ! grep -q '^keydown vk=0x43 ctrl=1 ' "$log"; then
     pass "a terminal gets the copy message and Ctrl+Insert, and no Ctrl+C"
 else
     fail "what the terminal received:"
@@ -67,9 +71,25 @@ fi
 # 2. The same program as an ordinary window: after Ctrl+Insert comes Ctrl+C.
 capture editor FakeEditor
 log="$app/editor.log"
-if grep -q '^keydown vk=0x2d ctrl=1$' "$log" && grep -q '^keydown vk=0x43 ctrl=1$' "$log"; then
+if grep -q '^keydown vk=0x2d ctrl=1 scan=0x52 ext=1$' "$log" && grep -q '^keydown vk=0x43 ctrl=1 scan=0x2e ext=0$' "$log"; then
     pass "an ordinary window gets Ctrl+Insert and then Ctrl+C"
 else
     fail "what the ordinary window received:"
     cat "$log"
+fi
+
+# 3. A terminal known by its executable, whatever its window class: no Ctrl+C.
+capture alacritty AlacrittyWindow alacritty.exe
+log="$app/alacritty.log"
+if grep -q '^keydown vk=0x2d ctrl=1 ' "$log" && ! grep -q '^keydown vk=0x43 ctrl=1 ' "$log"; then
+    pass "alacritty.exe gets Ctrl+Insert and no Ctrl+C"
+else
+    fail "what alacritty.exe received:"
+    cat "$log"
+fi
+if grep -q '^keydown vk=0x11 ctrl=1 scan=0x1d ext=0$' "$app/editor.log"; then
+    pass "Ctrl, Insert and C carry their own scan codes"
+else
+    fail "the scan codes the keys arrived with:"
+    grep '^key' "$app/editor.log"
 fi

@@ -323,8 +323,10 @@ const std::map<std::string, ScenarioRunner::Command>& ScenarioRunner::Commands()
     static const std::map<std::string, Command> table = {
         {"another-instance", {"", 0, 0, When::BeforeStart, &ScenarioRunner::CmdAnotherInstance}},
         {"app",
-         {"EXE [copy=message|insert|ctrl-c|late|none|hang] [rect=L,T,R,B] [class=NAME] [watcher=MS] [TEXT]",
-          1, 6, When::Any, &ScenarioRunner::CmdApp}},
+         {"EXE [copy=message|insert|ctrl-c|late|none|hang] [rect=L,T,R,B] [class=NAME] [watcher=MS] "
+          "[elevated] "
+          "[TEXT]",
+          1, 7, When::Any, &ScenarioRunner::CmdApp}},
         {"args", {"TEXT", 1, 1, When::BeforeStart, &ScenarioRunner::CmdArgs}},
         {"click", {"TARGET [BUTTON]", 1, 2, When::AfterStart, &ScenarioRunner::CmdClick}},
         {"clipboard",
@@ -335,6 +337,7 @@ const std::map<std::string, ScenarioRunner::Command>& ScenarioRunner::Commands()
         {"exe", {"NAME", 1, 1, When::BeforeStart, &ScenarioRunner::CmdExe}},
         {"expect", {"NAME VALUE", 1, 1000, When::Any, &ScenarioRunner::CmdObserve}},
         {"foreground", {"EXE|none", 1, 1, When::Any, &ScenarioRunner::CmdForeground}},
+        {"key", {"down|up shift|ctrl|alt|win [MS]", 2, 3, When::Any, &ScenarioRunner::CmdKey}},
         {"menu",
          {"enable|open|connect|about|exit|dismiss", 1, 1, When::AfterStart, &ScenarioRunner::CmdMenu}},
         {"move", {"X Y", 2, 2, When::Any, &ScenarioRunner::CmdMove}},
@@ -587,6 +590,7 @@ void ScenarioRunner::CmdApp(const std::string&, const std::vector<Token>& t) {
     std::u16string cls = u"SimAppWindow";
     std::u16string text;
     std::uint32_t watcherMs = 0;
+    bool elevated = false;
     bool haveText = false;
     for (std::size_t i = 2; i < t.size(); ++i) {
         const std::string& a = t[i].text;
@@ -606,6 +610,8 @@ void ScenarioRunner::CmdApp(const std::string&, const std::vector<Token>& t) {
             cls = Utf8ToUtf16(a.substr(6));
         } else if (!t[i].quoted && a.rfind("watcher=", 0) == 0) {
             watcherMs = static_cast<std::uint32_t>(ParseNonNegative(a.substr(8), "watcher="));
+        } else if (!t[i].quoted && a == "elevated") {
+            elevated = true;
         } else if (!haveText) {
             text = Utf8ToUtf16(a);
             haveText = true;
@@ -613,7 +619,31 @@ void ScenarioRunner::CmdApp(const std::string&, const std::vector<Token>& t) {
             throw ScriptError{"app takes one selection text; quote a text that holds blanks"};
         }
     }
-    sim_.AddApp(Utf8ToUtf16(t[1].text), copy, rect, cls, text).watcherMs = watcherMs;
+    SimApp& app = sim_.AddApp(Utf8ToUtf16(t[1].text), copy, rect, cls, text);
+    app.watcherMs = watcherMs;
+    app.elevated = elevated;
+}
+
+// A key the user holds down, or lets go; with MS it goes up by itself that much later.
+void ScenarioRunner::CmdKey(const std::string&, const std::vector<Token>& t) {
+    static const std::map<std::string, int> keys = {
+        {"shift", 0xA0}, {"ctrl", 0xA2}, {"alt", 0xA4}, {"win", 0x5B}};
+    auto it = keys.find(t[2].text);
+    if (it == keys.end() || (t[1].text != "down" && t[1].text != "up") ||
+        (t.size() > 3 && t[1].text == "up")) {
+        throw ScriptError{"key takes down or up, then shift, ctrl, alt or win (and MS after down only)"};
+    }
+    auto& w = sim_.world();
+    int vk = it->second;
+    if (t[1].text == "up") {
+        w.userKeys.erase(vk);
+        return;
+    }
+    w.userKeys.insert(vk);
+    if (t.size() > 3) {
+        w.Schedule(w.now + ParseNonNegative(t[3].text, "the time the key stays down"),
+                   [&w, vk] { w.userKeys.erase(vk); });
+    }
 }
 
 void ScenarioRunner::CmdShell(const std::string&, const std::vector<Token>& t) {
@@ -989,6 +1019,7 @@ const std::map<std::string, ScenarioRunner::Observable>& ScenarioRunner::Observa
         {"cache.count", {false, &ScenarioRunner::ShowCacheCount}},
         {"clipboard", {false, &ScenarioRunner::ShowClipboard}},
         {"clipboard.text", {false, &ScenarioRunner::ShowClipboardText}},
+        {"clipboard.sequence", {false, &ScenarioRunner::ShowClipboardSequence}},
         {"colors", {false, &ScenarioRunner::ShowColors}},
         {"connected", {false, &ScenarioRunner::ShowConnected}},
         {"current-exe", {false, &ScenarioRunner::ShowCurrentExe}},
@@ -1098,6 +1129,10 @@ std::string ScenarioRunner::ShowClipboard(const std::string&) {
 std::string ScenarioRunner::ShowClipboardText(const std::string&) {
     auto& w = sim_.world();
     return QuoteText(SimClipboardText(w));
+}
+
+std::string ScenarioRunner::ShowClipboardSequence(const std::string&) {
+    return std::to_string(sim_.world().clipboard.sequence);
 }
 
 std::string ScenarioRunner::ShowKeys(const std::string&) {

@@ -87,6 +87,7 @@ class ScenarioRunner {
     void CmdTimeOfDay(const std::string& raw, const std::vector<Token>& tokens);
     void CmdRegistry(const std::string& raw, const std::vector<Token>& tokens);
     void CmdApp(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdKey(const std::string& raw, const std::vector<Token>& tokens);
     void CmdShell(const std::string& raw, const std::vector<Token>& tokens);
     void CmdClick(const std::string& raw, const std::vector<Token>& tokens);
     void CmdSelect(const std::string& raw, const std::vector<Token>& tokens);
@@ -122,6 +123,7 @@ class ScenarioRunner {
     std::string ShowMessagebox(const std::string& name);
     std::string ShowClipboard(const std::string& name);
     std::string ShowClipboardText(const std::string& name);
+    std::string ShowClipboardSequence(const std::string& name);
     std::string ShowKeys(const std::string& name);
     std::string ShowPageUrl(const std::string& name);
     std::string ShowService(const std::string& name);

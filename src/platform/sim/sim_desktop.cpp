@@ -247,7 +247,29 @@ class SimDesktop::DesktopApi : public Desktop {
         if (index >= 0 && w_.buttonDown[index]) {
             return std::numeric_limits<std::int16_t>::min();
         }
-        return 0;
+        // Shift, Ctrl and Alt are down when either of their keys is.
+        static const std::map<int, std::vector<int>> sides = {
+            {0x10, {0xA0, 0xA1}}, {0x11, {0xA2, 0xA3}}, {0x12, {0xA4, 0xA5}}};
+        bool down = w_.userKeys.count(vk) > 0;
+        if (auto it = sides.find(vk); it != sides.end()) {
+            for (int side : it->second) {
+                down = down || w_.userKeys.count(side) > 0;
+            }
+        }
+        return down ? std::numeric_limits<std::int16_t>::min() : std::int16_t{0};
+    }
+
+    // The scan codes of an English (US) keyboard.
+    std::uint32_t ScanCodeOf(std::uint8_t vk) override {
+        static const std::map<std::uint8_t, std::uint32_t> codes = {{0x10, 0x2A}, {0x11, 0x1D}, {0x12, 0x38},
+                                                                    {0x2D, 0x52}, {0x43, 0x2E}, {0x45, 0x12}};
+        auto it = codes.find(vk);
+        return it != codes.end() ? it->second : 0;
+    }
+
+    bool IsWindowAboveOwnIntegrity(Hwnd window) override {
+        SimApp* app = w_.AppByWindow(window);
+        return app != nullptr && app->elevated;
     }
 
     std::optional<RectPx> GetWindowRect(Hwnd window) override {
@@ -272,6 +294,9 @@ class SimDesktop::DesktopApi : public Desktop {
     // running meanwhile.
     std::optional<std::intptr_t> SendCopyMessage(Hwnd window) override {
         SimApp* app = w_.AppByWindow(window);
+        if (app && app->elevated) {
+            return std::nullopt;  // refused at once: ERROR_ACCESS_DENIED
+        }
         if (app && app->copy == CopyBehaviour::Hang) {
             advance_(w_.now + kSendTimeoutMs);
             return std::nullopt;
@@ -293,13 +318,21 @@ class SimDesktop::DesktopApi : public Desktop {
             return;
         }
         SimApp* app = w_.AppByWindow(w_.foreground);
-        if (!down || !w_.ctrlDown || app == nullptr) {
+        if (!down || !w_.ctrlDown || app == nullptr || app->elevated) {
             return;
+        }
+        // The user's Shift, Alt or Windows key makes another chord of it, which copies nothing.
+        for (int held : {0x10, 0x12, 0x5B, 0x5C, 0xA0, 0xA1, 0xA4, 0xA5}) {
+            if (w_.userKeys.count(held) > 0) {
+                ++app->garbledChords;
+                w_.Trace(QuoteText(app->exe) + " got a chord with a held key");
+                return;
+            }
         }
         if (vk == 0x2D && app->copy == CopyBehaviour::Insert) {
             w_.AppCopies(*app);
         } else if (vk == 0x43) {
-            if (IsConsoleClass(app->className)) {
+            if (IsConsoleClass(app->className) || IsTerminalExe(app->exe)) {
                 ++app->interrupts;
                 w_.Trace(QuoteText(app->exe) + " interrupted by Ctrl+C");
             } else if (app->copy == CopyBehaviour::CtrlC) {
@@ -321,6 +354,17 @@ class SimDesktop::DesktopApi : public Desktop {
         for (const char16_t* c : {u"ConsoleWindowClass", u"CASCADIA_HOSTING_WINDOW_CLASS", u"mintty",
                                   u"PuTTY", u"VirtualConsoleClass"}) {
             if (cls == c) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    static bool IsTerminalExe(const std::u16string& exe) {
+        std::u16string name = ToLower(exe);
+        for (const char16_t* t : {u"windowsterminal.exe", u"alacritty.exe", u"wezterm-gui.exe", u"mintty.exe",
+                                  u"conemu64.exe", u"mobaxterm.exe", u"kitty.exe", u"tabby.exe"}) {
+            if (name == t) {
                 return true;
             }
         }

@@ -35,6 +35,12 @@ struct SimApp {
     std::u16string selection;
     std::u16string className;
     int interrupts = 0;  // Ctrl+C received by a console or terminal window
+    // Runs elevated: Windows drops the messages and keystrokes a program of lower integrity
+    // sends it, without telling the sender.
+    bool elevated = false;
+    // Chords that arrived with a key the user held still down (Ctrl+Alt+C types a character over
+    // the selection on many layouts, Ctrl+Shift+C opens a browser's inspector).
+    int garbledChords = 0;
     // A clipboard watcher (a clipboard manager): after every change of the clipboard it holds it
     // open for this long, reading it.
     std::uint32_t watcherMs = 0;
@@ -216,6 +222,7 @@ struct SimWorld {
     std::vector<SimApp> apps;
     std::vector<std::string> keys;  // injected keystrokes, "VK/SCAN/FLAGS" in hexadecimal
     bool ctrlDown = false;
+    std::set<int> userKeys;  // keys the user holds down (virtual-key codes)
     ClipboardState clipboard;
     bool hash2Missing = false;
 

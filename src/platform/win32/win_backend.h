@@ -68,6 +68,8 @@ class WinDesktop : public Desktop {
     std::u16string GetClassName(Hwnd window) override;
     std::optional<std::intptr_t> SendCopyMessage(Hwnd window) override;
     void KeybdEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) override;
+    std::uint32_t ScanCodeOf(std::uint8_t virtualKey) override;
+    bool IsWindowAboveOwnIntegrity(Hwnd window) override;
     int GetSystemMetrics(int index) override;
     MonitorArea MonitorAt(PointPx at) override;
     std::int32_t TwipsPerPixelX() override { return factors_.twipsX; }

@@ -1,6 +1,9 @@
 // Input, the screen and the windows of other applications.
 
 #include "platform/win32/win_backend.h"
+// (the backend's Windows headers first)
+
+#include <vector>
 
 namespace plv::win {
 namespace {
@@ -83,6 +86,60 @@ std::optional<std::intptr_t> WinDesktop::SendCopyMessage(Hwnd window) {
 
 void WinDesktop::KeybdEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) {
     keybd_event(virtualKey, scanCode, flags, 0);
+}
+
+std::uint32_t WinDesktop::ScanCodeOf(std::uint8_t virtualKey) {
+    return MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
+}
+
+namespace {
+
+// The integrity level of a token: the last sub-authority of its label's SID.
+std::optional<DWORD> IntegrityLevel(HANDLE token) {
+    DWORD bytes = 0;
+    GetTokenInformation(token, TokenIntegrityLevel, nullptr, 0, &bytes);
+    if (bytes == 0) {
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> buffer(bytes);
+    if (!GetTokenInformation(token, TokenIntegrityLevel, buffer.data(), bytes, &bytes)) {
+        return std::nullopt;
+    }
+    PSID sid = reinterpret_cast<TOKEN_MANDATORY_LABEL*>(buffer.data())->Label.Sid;
+    UCHAR count = *GetSidSubAuthorityCount(sid);
+    if (count == 0) {
+        return std::nullopt;
+    }
+    return *GetSidSubAuthority(sid, count - 1);
+}
+
+}  // namespace
+
+bool WinDesktop::IsWindowAboveOwnIntegrity(Hwnd window) {
+    DWORD pid = 0;
+    if (::GetWindowThreadProcessId(ToHwnd(window), &pid) == 0 || pid == 0) {
+        return false;
+    }
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+    if (process == nullptr) {
+        return false;
+    }
+    HANDLE token = nullptr;
+    BOOL opened = OpenProcessToken(process, TOKEN_QUERY, &token);
+    DWORD error = GetLastError();
+    CloseHandle(process);
+    if (!opened) {
+        return error == ERROR_ACCESS_DENIED;
+    }
+    auto theirs = IntegrityLevel(token);
+    CloseHandle(token);
+    HANDLE ownToken = nullptr;
+    if (!theirs || !OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &ownToken)) {
+        return false;
+    }
+    auto ours = IntegrityLevel(ownToken);
+    CloseHandle(ownToken);
+    return ours && *theirs > *ours;
 }
 
 int WinDesktop::GetSystemMetrics(int index) {
