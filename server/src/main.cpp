@@ -12,6 +12,7 @@
 #include <unistd.h>
 #endif
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -108,7 +109,10 @@ int main(int argc, char** argv) {
     plv::ApertiumEngine* apertium = nullptr;
     const std::chrono::milliseconds timeout(cfg.timeout_ms);
     if (cfg.engine == "relay") {
-        engine = std::make_unique<plv::RelayEngine>(cfg.relay_url, cfg.relay_key, timeout);
+        // Room for a translation of the longest text many times over, escaped as JSON; an
+        // upstream that sends more is broken or hostile, and is not held in memory.
+        const std::size_t max_answer = std::max<std::size_t>(1 << 20, cfg.text_limit * 64);
+        engine = std::make_unique<plv::RelayEngine>(cfg.relay_url, cfg.relay_key, timeout, max_answer);
     } else {
         // Half the threads at most may wait for one direction: a hung one cannot take them all.
         auto a = std::make_unique<plv::ApertiumEngine>(

@@ -9,20 +9,21 @@
 namespace plv {
 namespace {
 
-std::string ErrorText(const httplib::Result& res) {
+std::string ErrorText(const std::string& body) {
     try {
-        auto j = nlohmann::json::parse(res->body);
+        auto j = nlohmann::json::parse(body);
         if (j.is_object() && j.contains("error") && j["error"].is_string())
             return j["error"].get<std::string>();
     } catch (const std::exception&) {
     }
-    return res->body.substr(0, 200);
+    return body.substr(0, 200);
 }
 
 }  // namespace
 
-RelayEngine::RelayEngine(const std::string& url, std::string api_key, std::chrono::milliseconds timeout)
-    : api_key_(std::move(api_key)), timeout_(timeout) {
+RelayEngine::RelayEngine(const std::string& url, std::string api_key, std::chrono::milliseconds timeout,
+                         std::size_t max_answer)
+    : api_key_(std::move(api_key)), timeout_(timeout), max_answer_(max_answer) {
     const std::string scheme = "http://";
     if (url.rfind(scheme, 0) != 0 || url.size() == scheme.size()) {
         throw std::invalid_argument("relay address must look like http://host:port, got '" + url + "'");
@@ -35,22 +36,57 @@ RelayEngine::RelayEngine(const std::string& url, std::string api_key, std::chron
     }
 }
 
-std::vector<Language> RelayEngine::Languages(std::string* error) {
+// The body is gathered as it arrives and the reading stops once it passes the limit, whatever
+// the upstream's Content-Length says or leaves out.
+RelayEngine::Answer RelayEngine::Send(httplib::Request request) {
+    Answer a;
+    request.content_receiver = [&a, this](const char* data, std::size_t n, std::uint64_t, std::uint64_t) {
+        if (a.body.size() + n > max_answer_) {
+            a.too_large = true;
+            return false;
+        }
+        a.body.append(data, n);
+        return true;
+    };
+    // A client per request: httplib serialises requests on one client, and the relay should
+    // pass concurrent requests on concurrently.
     httplib::Client cli(host_port_);
     cli.set_connection_timeout(timeout_);
     cli.set_read_timeout(timeout_);
-    auto res = cli.Get(base_ + "/languages");
-    if (!res) {
-        *error = "relay unreachable at " + host_port_ + ": " + httplib::to_string(res.error());
+    cli.set_write_timeout(timeout_);
+    cli.set_tcp_nodelay(true);
+    auto result = cli.send(request);
+    a.error = result.error();
+    a.status = result && !a.too_large ? result->status : 0;
+    return a;
+}
+
+namespace {
+
+std::string Unreachable(const std::string& host_port, httplib::Error error, bool too_large,
+                        std::size_t max_answer) {
+    if (too_large) return "relay answer over " + std::to_string(max_answer) + " bytes from " + host_port;
+    return "relay unreachable at " + host_port + ": " + httplib::to_string(error);
+}
+
+}  // namespace
+
+std::vector<Language> RelayEngine::Languages(std::string* error) {
+    httplib::Request request;
+    request.method = "GET";
+    request.path = base_ + "/languages";
+    Answer a = Send(std::move(request));
+    if (a.status == 0) {
+        *error = Unreachable(host_port_, a.error, a.too_large, max_answer_);
         return {};
     }
-    if (res->status != 200) {
-        *error = "relay answered " + std::to_string(res->status) + ": " + ErrorText(res);
+    if (a.status != 200) {
+        *error = "relay answered " + std::to_string(a.status) + ": " + ErrorText(a.body);
         return {};
     }
     std::vector<Language> out;
     try {
-        for (const auto& l : nlohmann::json::parse(res->body)) {
+        for (const auto& l : nlohmann::json::parse(a.body)) {
             Language lang;
             lang.code = l.at("code").get<std::string>();
             lang.name = l.value("name", lang.code);
@@ -69,21 +105,19 @@ TranslateResult RelayEngine::Translate(const std::string& source, const std::str
                                        const std::string& text) {
     nlohmann::json body = {{"q", text}, {"source", source}, {"target", target}, {"format", "text"}};
     if (!api_key_.empty()) body["api_key"] = api_key_;
-    // A client per request: httplib serialises requests on one client, and the relay should
-    // pass concurrent requests on concurrently.
-    httplib::Client cli(host_port_);
-    cli.set_connection_timeout(timeout_);
-    cli.set_read_timeout(timeout_);
-    cli.set_write_timeout(timeout_);
-    cli.set_tcp_nodelay(true);
-    auto res = cli.Post(base_ + "/translate", body.dump(), "application/json");
-    if (!res) {
-        return {503, "translation engine unavailable: relay unreachable at " + host_port_ + ": " +
-                         httplib::to_string(res.error())};
+    httplib::Request request;
+    request.method = "POST";
+    request.path = base_ + "/translate";
+    request.headers.emplace("Content-Type", "application/json");
+    request.body = body.dump();
+    Answer a = Send(std::move(request));
+    if (a.status == 0) {
+        return {503, "translation engine unavailable: " +
+                         Unreachable(host_port_, a.error, a.too_large, max_answer_)};
     }
-    if (res->status == 200) {
+    if (a.status == 200) {
         try {
-            auto j = nlohmann::json::parse(res->body);
+            auto j = nlohmann::json::parse(a.body);
             return {200, j.at("translatedText").get<std::string>()};
         } catch (const std::exception& e) {
             std::cerr << "plv-service: relay answer unreadable: " << e.what() << "\n";
@@ -92,8 +126,8 @@ TranslateResult RelayEngine::Translate(const std::string& source, const std::str
     }
     // The client's own mistakes keep their status; anything else (a refused key, an overloaded
     // or broken upstream) is the relay being unavailable from the client's point of view.
-    const int status = (res->status == 400 || res->status == 413) ? res->status : 503;
-    return {status, "relay answered " + std::to_string(res->status) + ": " + ErrorText(res)};
+    const int status = (a.status == 400 || a.status == 413) ? a.status : 503;
+    return {status, "relay answered " + std::to_string(a.status) + ": " + ErrorText(a.body)};
 }
 
 }  // namespace plv

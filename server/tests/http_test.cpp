@@ -748,6 +748,37 @@ TEST(Relay, UnavailableUpstreamIs503) {
     EXPECT_EQ(cli.Get("/languages")->status, 503);
 }
 
+// An upstream that answers without end is cut off at the relay's limit (here 1 MiB): a 503,
+// never the whole answer held in memory.
+TEST(Relay, AnOversizedAnswerIsRefused) {
+    httplib::Server upstream;
+    const std::string huge = R"({"translatedText":")" + std::string(8 << 20, 'x') + "\"}";
+    upstream.Post("/translate", [&](const httplib::Request&, httplib::Response& res) {
+        res.set_content(huge, "application/json");
+    });
+    upstream.Get("/languages", [&](const httplib::Request&, httplib::Response& res) {
+        res.set_chunked_content_provider("application/json", [](std::size_t, httplib::DataSink& sink) {
+            static const std::string block(64 << 10, ' ');
+            return sink.write(block.data(), block.size());  // until the reader stops
+        });
+    });
+    const int port = upstream.bind_to_any_port("127.0.0.1");
+    std::thread serving([&] { upstream.listen_after_bind(); });
+    {
+        ServerProcess relay({"--engine", "relay", "--relay-url", "http://127.0.0.1:" + std::to_string(port),
+                             "--timeout-ms", "5000"});
+        ASSERT_NE(relay.port(), 0);
+        const auto a = TranslateJson(relay.port(), "the house", "en", "es");
+        EXPECT_EQ(a.status, 503) << a.body.dump().substr(0, 200);
+        EXPECT_NE(a.body.dump().find("over 1048576 bytes"), std::string::npos)
+            << a.body.dump().substr(0, 200);
+        httplib::Client cli("127.0.0.1", relay.port());
+        EXPECT_EQ(cli.Get("/languages")->status, 503);
+    }
+    upstream.stop();
+    serving.join();
+}
+
 TEST(Page, ServesThePageWithEscapedSettings) {
     ServerProcess s({"--version", "2.0<b>\"x\"", "--download", "http://h/d?a=1&b='2'"});
     ASSERT_NE(s.port(), 0);

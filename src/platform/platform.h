@@ -323,7 +323,9 @@ class Ui {
                                   double widthTwips) = 0;
 
     // --- the rich text box (a rich edit control, UTF-16 code page 1200)
-    // EM_SETTEXTEX with flags 0 (replace all) or 2 (replace the selection) and code page 1200.
+    // EM_STREAMIN of UTF-16 plain text (SF_TEXT | SF_UNICODE), of the whole text or (SFF_SELECTION)
+    // the selection: as EM_SETTEXTEX with code page 1200 would, except that a text beginning with
+    // "{\rtf" stays that text rather than being read as RTF.
     virtual void RichSetTextEx(Hwnd form, ControlId box, const std::u16string& text,
                                bool replaceSelection) = 0;
     // EM_GETTEXTEX with code page 1200, no line-end translation, into a buffer of maxChars.

@@ -106,6 +106,14 @@ TYPED_TEST_P(UiContract, RichTextKeepsUtf16AndCountsUnits) {
     EXPECT_EQ(start + length, ui.RichGetTextLength(form, box)) << "the end is clamped to the text";
     ui.RichSetTextEx(form, box, u"", false);
     EXPECT_EQ(ui.RichGetTextLength(form, box), 0u);
+    // Text is text: RTF markup is shown as it is, whole or in place of the selection, and a
+    // paragraph end is kept as one CR.
+    const std::u16string rtf = u"{\\rtf1\\ansi {\\b bold}\\v hidden}";
+    ui.RichSetTextEx(form, box, rtf, false);
+    EXPECT_EQ(ui.RichGetTextEx(form, box, 1000), rtf);
+    ui.RichSetSelection(form, box, 0, 1000);
+    ui.RichSetTextEx(form, box, rtf + u"\r\nx\ny", true);
+    EXPECT_EQ(ui.RichGetTextEx(form, box, 1000), rtf + u"\rx\ry");
     ui.DestroyForm(form);
 }
 

@@ -2,9 +2,10 @@
 # The per-user installer under Wine: plv-<version>-x64.msi installs plv.exe, hash2.dll, plv.ini,
 # the translation service and its engine into %LOCALAPPDATA%\Programs\Parlevo with a Start menu
 # shortcut and a Run value; the installed plv.exe runs and translates with its own service (no
-# Linux plv-service runs); a newer installer, run while that plv.exe runs, ends it, replaces the
-# program and keeps the plv.ini the user changed; uninstalling removes the files, the shortcut and
-# the Run value and keeps the choices of where Parlevo is enabled.
+# Linux plv-service runs); a newer installer, run while that plv.exe runs, ends it (and no other
+# program called plv.exe), replaces the program, keeps the plv.ini the user changed and starts the
+# new one; uninstalling ends it, removes the files, the shortcut, the Run value and the browser
+# profile, and keeps the choices of where Parlevo is enabled.
 # usage: tests/e2e/installer.sh BIN_FOLDER WORK_FOLDER (the packages are made here with
 # scripts/package from the build of BIN_FOLDER's preset)
 set -uo pipefail
@@ -29,7 +30,7 @@ e2e_begin installer
 # The 32-bit installer cannot run on this machine; it is checked for what makes it one.
 x86="$work/old/plv-$version-x86.msi"
 if msiinfo suminfo "$x86" | grep -q 'Template: Intel;' &&
-    msiinfo export "$x86" InstallExecuteSequence | grep -q CloseRunningParlevo &&
+    msiinfo export "$x86" InstallExecuteSequence | grep -q EndParlevo &&
     [ -f "$work/old/plv-$version-x64.zip" ] && [ -f "$work/old/plv-$version-x86.zip" ]; then
     pass "plv-$version-x86.msi is a 32-bit installer like the x64 one; both zips are made"
 else
@@ -103,7 +104,14 @@ wine_press 500 400
 printf '# changed by the user\r\nhideiconinterval=4\r\n' | iconv -f UTF-8 -t UTF-16LE >>"$local_dir/plv.ini"
 
 # 3. A newer installer while Parlevo runs: the running copy is asked to end, the program is
-#    replaced, the changed settings stay.
+#    replaced, the changed settings stay, and the new one is started. Another program that is
+#    also called plv.exe (a window of its own, elsewhere) is left alone, and so is the profile.
+mkdir -p "$WINEPREFIX/drive_c/Other" "$profile/AppData/Local/Parlevo/browser/Default/Cache"
+echo x >"$profile/AppData/Local/Parlevo/browser/Default/Cache/data_0"
+cp "$bin/fake_terminal.exe" "$WINEPREFIX/drive_c/Other/plv.exe"
+wine_bg "$work/other.out" 'C:\Other\plv.exe' 'C:\Other\other.log' OtherPlv
+other_pid=$!
+wine_wait_file "$WINEPREFIX/drive_c/Other/other.log" 30 || fail "the other plv.exe did not start"
 if msiexec /i "$work/new/plv-$newer-x64.msi" "$work/upgrade.log"; then
     pass "plv-$newer-x64.msi installs over plv-$version while plv.exe runs"
 else
@@ -120,6 +128,14 @@ ini_has 'hideiconinterval=4' && pass "the plv.ini the user changed is kept" || f
 [ -f "$menu" ] && [ -n "$(run_value)" ] || fail "the shortcut or the Run value went with the upgrade"
 count=$(timeout 60 "$WINE64" reg query 'HKCU\Software\Microsoft\Installer\Products' 2>/dev/null | grep -c 'Products\\')
 [ "$count" -le 1 ] || fail "$count products are registered after the upgrade"
+if probe wait-window plv.exe Parlevo 30 >/dev/null; then
+    pass "the upgraded Parlevo is started again"
+else
+    fail "no Parlevo runs after the upgrade"
+fi
+kill -0 "$other_pid" 2>/dev/null && pass "another program called plv.exe is left running" ||
+    fail "the upgrade ended another program called plv.exe"
+[ -f "$profile/AppData/Local/Parlevo/browser/Default/Cache/data_0" ] || fail "the upgrade removed the browser profile"
 
 # 4. Uninstall.
 if msiexec /x "$work/new/plv-$newer-x64.msi" "$work/uninstall.log"; then
@@ -127,6 +143,11 @@ if msiexec /x "$work/new/plv-$newer-x64.msi" "$work/uninstall.log"; then
 else
     fail "msiexec /x ended with $?"
 fi
+probe windows plv.exe | grep -q 'class="ParlevoForm"' && fail "Parlevo still runs (or was started again) after the uninstall"
+[ ! -e "$profile/AppData/Local/Parlevo" ] && pass "the browser profile is gone" ||
+    fail "left of the browser profile: $(find "$profile/AppData/Local/Parlevo" | head -5)"
+kill "$other_pid" 2>/dev/null
+wine_wait_gone "$other_pid" 10
 left=$(ls "$local_dir" 2>/dev/null)
 [ -z "$left" ] && pass "the program's files are gone" || fail "left in the program's folder: $left"
 [ ! -e "$menu" ] || fail "the Start menu shortcut is still there"

@@ -6,6 +6,8 @@
 // WM_MOUSEACTIVATE with MA_NOACTIVATE, and showing them never activates them, so that the
 // application the user selected in keeps the keyboard focus.
 
+#include <cstring>
+
 #include "base/numbers.h"
 #include "platform/win32/res/resource_ids.h"
 #include "platform/win32/win_backend.h"
@@ -533,8 +535,28 @@ void WinUi::RichSetTextEx(Hwnd form, ControlId box, const std::u16string& text, 
     if (c == nullptr) {
         return;
     }
-    SETTEXTEX st{static_cast<DWORD>(replaceSelection ? ST_SELECTION : ST_DEFAULT), 1200};
-    SendMessageW(c->hwnd, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&st), reinterpret_cast<LPARAM>(W(text)));
+    // Streamed in as plain text: EM_SETTEXTEX (and WM_SETTEXT) read a text that begins with
+    // "{\rtf" as RTF, which would let a translation, or a selection passed through unchanged,
+    // put formatting, hidden text or pictures into the popup.
+    struct Source {
+        const std::u16string& text;
+        std::size_t at = 0;  // bytes given so far
+    } source{text};
+    EDITSTREAM stream{};
+    stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
+    stream.pfnCallback = [](DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* given) -> DWORD {
+        auto* s = reinterpret_cast<Source*>(cookie);
+        std::size_t total = s->text.size() * sizeof(char16_t);
+        // Whole UTF-16 units only.
+        std::size_t n =
+            std::min(total - s->at, static_cast<std::size_t>(size > 0 ? size : 0) & ~std::size_t{1});
+        std::memcpy(buffer, reinterpret_cast<const std::uint8_t*>(s->text.data()) + s->at, n);
+        s->at += n;
+        *given = static_cast<LONG>(n);
+        return 0;
+    };
+    WPARAM format = SF_TEXT | SF_UNICODE | (replaceSelection ? SFF_SELECTION : 0);
+    SendMessageW(c->hwnd, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&stream));
 }
 
 std::u16string WinUi::RichGetTextEx(Hwnd form, ControlId box, std::size_t maxChars) {
