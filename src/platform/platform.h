@@ -387,6 +387,10 @@ class Browser {
                                     const std::u16string& value) = 0;
     // The same with DISPATCH_METHOD and no arguments; false on any failure.
     virtual bool CallElementMethod(const std::u16string& id, const std::u16string& name) = 0;
+    // Whether the engine that showed the page is gone (a browser of our own has ended, the
+    // DevTools connection has broken): the page will answer nothing until the next Navigate
+    // brings the engine back. The engine in the program's own process is never gone.
+    virtual bool EngineGone() = 0;
 };
 
 // ---------------------------------------------------------------------------------------------

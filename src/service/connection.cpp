@@ -2,6 +2,7 @@
 
 #include "core/app.h"
 #include "core/frm_main.h"
+#include "core/setting_values.h"
 #include "popup/frm_trans.h"
 #include "popup/popup_layout.h"
 #include "service/local_service.h"
@@ -40,6 +41,25 @@ void ReportBrowserProblem(App& app) {
         app.frmMain->ShowBalloon(u"Parlevo cannot reach the service page\r\n" + problem, true, false,
                                  u"browser");
     }
+}
+
+bool NoticeEngineGone(App& app) {
+    if (!app.platform.browser.EngineGone()) {
+        return false;
+    }
+    FrmMain& m = *app.frmMain;
+    m.tmrTrans.SetEnabled(false);
+    m.tmrTimeOut.SetEnabled(false);
+    if (app.connection.IsConnected) {
+        app.connection.IsConnected = false;
+        m.SetMenuConnectItem(u"Reconnect", true);
+        m.UpdateTrayIcon(true, true);
+    }
+    ReportBrowserProblem(app);
+    if (auto note = SettingText(app, u"NotConnectedStr")) {
+        LayoutPopup(app, *note);
+    }
+    return true;
 }
 
 void tmrLoad_Timer(App& app) {

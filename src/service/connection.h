@@ -17,6 +17,13 @@ void WireConnectionTimers(App& app);
 // Until the service page tells of a newer version, the latest one known is the program's own.
 void TakeOwnVersionAsLatest(App& app);
 
+// An element operation failed: when the browser engine is gone (it was killed, its connection
+// broke), the page can answer nothing any more, and rather than let every selection wait for the
+// time-out while the tray says "connected", the connection drops: grey icon, the not-connected
+// note in the popup, and the usual reconnect attempts bring the engine and the page back. True
+// when it did.
+bool NoticeEngineGone(App& app);
+
 void tmrLoad_Timer(App& app);
 void tmrReconnect_Timer(App& app);
 // A click on the tray balloon: the download when the balloon announced a new version.

@@ -7,6 +7,7 @@
 #include "core/setting_values.h"
 #include "popup/frm_trans.h"
 #include "popup/popup_layout.h"
+#include "service/connection.h"
 
 namespace plv {
 namespace {
@@ -24,7 +25,11 @@ void tmrTrans_Timer(App& app) {
     auto& browser = app.platform.browser;
     FrmMain& m = *app.frmMain;
     FrmTrans& t = *app.frmTrans;
-    std::u16string text = browser.GetElementProperty(u"translation", u"innerTEXT").value_or(u"");
+    auto answer = browser.GetElementProperty(u"translation", u"innerTEXT");
+    if (!answer && NoticeEngineGone(app)) {
+        return;
+    }
+    std::u16string text = answer.value_or(u"");
     if (text.empty()) {
         return;
     }

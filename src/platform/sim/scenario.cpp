@@ -346,7 +346,7 @@ const std::map<std::string, ScenarioRunner::Command>& ScenarioRunner::Commands()
         {"os", {"N", 1, 1, When::BeforeStart, &ScenarioRunner::CmdOs}},
         {"page",
          {"ready [MS] | never | answer-after MS | answer TEXT | silent | fromto TEXT | version V | download "
-          "URL | engine URL | missing ID | problem TEXT",
+          "URL | engine URL | missing ID | problem TEXT | engine-dies",
           1, 2, When::Any, &ScenarioRunner::CmdPage}},
         {"press", {"BUTTON", 1, 1, When::Any, &ScenarioRunner::CmdPressOrRelease}},
         {"print", {"NAME", 1, 1, When::Any, &ScenarioRunner::CmdObserve}},
@@ -771,6 +771,11 @@ void ScenarioRunner::CmdPage(const std::string&, const std::vector<Token>& t) {
     } else if (what == "problem") {
         RequireArgs(t, 2, 2);
         page.problems.push_back(Utf8ToUtf16(t[2].text));
+    } else if (what == "engine-dies") {
+        RequireArgs(t, 1, 1);
+        page.engineGone = true;
+        page.document.reset();
+        sim_.world().Trace("page engine died");
     } else {
         throw ScriptError{"unknown page command \"" + what + "\""};
     }

@@ -450,6 +450,7 @@ class SimDesktop::BrowserApi : public Browser {
             return;
         }
         auto& page = w_.page;
+        page.engineGone = false;
         page.url = url;
         ++page.navigations;
         std::uint64_t serial = ++page.navigationSerial;
@@ -517,9 +518,11 @@ class SimDesktop::BrowserApi : public Browser {
         return true;
     }
 
+    bool EngineGone() override { return w_.page.engineGone; }
+
   private:
     PageElement* Find(const std::u16string& id) {
-        if (!w_.page.document) {
+        if (!w_.page.document || w_.page.engineGone) {
             return nullptr;
         }
         auto it = w_.page.document->elements.find(id);

@@ -111,6 +111,7 @@ struct PageModel {
     std::vector<std::u16string> missing;   // element ids the page lacks
     std::string engineUrl;                 // requests go to a translation server there
     std::vector<std::u16string> problems;  // what the engine has to say, in turn
+    bool engineGone = false;               // the browser has died; the next navigation restarts it
     // --- what the program chose
     std::optional<BrowserChoice> engine;
     // --- what happened

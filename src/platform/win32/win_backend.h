@@ -99,6 +99,7 @@ class WinBrowser : public Browser {
     bool SetElementProperty(const std::u16string& id, const std::u16string& name,
                             const std::u16string& value) override;
     bool CallElementMethod(const std::u16string& id, const std::u16string& name) override;
+    bool EngineGone() override;
 
     // From the forms: the browser area's window, its size, and whether its form is shown.
     void HostCreated(HWND host);

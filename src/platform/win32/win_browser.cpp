@@ -65,6 +65,10 @@ bool WinBrowser::CallElementMethod(const std::u16string& id, const std::u16strin
     return engine_ && engine_->CallElementMethod(id, name);
 }
 
+bool WinBrowser::EngineGone() {
+    return engine_ && engine_->Gone();
+}
+
 void WinBrowser::HostCreated(HWND host) {
     if (engine_) {
         engine_->HostCreated(host);

@@ -26,6 +26,8 @@ class BrowserEngine {
     // A problem that keeps the engine from showing pages (no browser found, it exited, its
     // endpoint refuses), each said once; empty when there is nothing new to say.
     virtual std::u16string TakeProblem() { return {}; }
+    // Whether the engine has been found gone (see Browser::EngineGone); cheap, never waits.
+    virtual bool Gone() { return false; }
     // The main form's browser area: its window (a child of the main form, made once before the
     // first navigation), its new client size in pixels, and whether the main form is shown.
     virtual void HostCreated(HWND /*host*/) {}
