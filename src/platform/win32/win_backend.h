@@ -105,6 +105,7 @@ class WinBrowser : public Browser {
     void HostCreated(HWND host);
     void HostResized(int width, int height);
     void HostShown(bool shown);
+    void HostDestroying();
 
   private:
     std::unique_ptr<BrowserEngine> engine_;

@@ -87,4 +87,10 @@ void WinBrowser::HostShown(bool shown) {
     }
 }
 
+void WinBrowser::HostDestroying() {
+    if (engine_) {
+        engine_->HostDestroying();
+    }
+}
+
 }  // namespace plv::win

@@ -33,6 +33,8 @@ class BrowserEngine {
     virtual void HostCreated(HWND /*host*/) {}
     virtual void HostResized(int /*width*/, int /*height*/) {}
     virtual void HostShown(bool /*shown*/) {}
+    // The browser area's window is about to be destroyed (the program is ending).
+    virtual void HostDestroying() {}
 };
 
 // The system's web browser control (IWebBrowser2), hosted in place in the browser area.

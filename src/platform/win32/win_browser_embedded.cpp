@@ -12,9 +12,13 @@
 #include <mshtmhst.h>
 #include <mshtml.h>
 #include <ole2.h>
+#include <servprov.h>
+#include <urlmon.h>
+#include <wctype.h>
 
 #include <climits>
 #include <cstddef>
+#include <cstring>
 #include <memory>
 #include <new>
 #include <optional>
@@ -192,7 +196,26 @@ class Frame final : public IOleInPlaceFrame {
 
 // The control's client site, in-place site and document host: where the control sits (the
 // browser area), and how its page behaves there.
-class Site final : public IOleClientSite, public IOleInPlaceSite, public IDocHostUIHandler {
+// The scheme, host and port of an address ("http://127.0.0.1:8723"), in lower case; empty when it
+// has none.
+std::wstring Origin(const std::wstring& url) {
+    std::size_t scheme = url.find(L"://");
+    if (scheme == std::wstring::npos || scheme == 0) {
+        return {};
+    }
+    std::size_t end = url.find_first_of(L"/?#\\", scheme + 3);
+    std::wstring origin = url.substr(0, end);
+    for (wchar_t& c : origin) {
+        c = static_cast<wchar_t>(::towlower(c));
+    }
+    return origin;
+}
+
+class Site final : public IOleClientSite,
+                   public IOleInPlaceSite,
+                   public IDocHostUIHandler,
+                   public IServiceProvider,
+                   public IInternetSecurityManager {
   public:
     // Made with one reference, the engine's.
     explicit Site(HWND host) : host_(host) {}
@@ -210,6 +233,8 @@ class Site final : public IOleClientSite, public IOleInPlaceSite, public IDocHos
             *out = static_cast<IOleInPlaceSite*>(this);
         } else if (iid == __uuidof(IDocHostUIHandler)) {
             *out = static_cast<IDocHostUIHandler*>(this);
+        } else if (iid == __uuidof(IServiceProvider)) {
+            *out = static_cast<IServiceProvider*>(this);
         } else {
             *out = nullptr;
             return E_NOINTERFACE;
@@ -360,12 +385,79 @@ class Site final : public IOleClientSite, public IOleInPlaceSite, public IDocHos
         return S_FALSE;  // the data goes out as it is
     }
 
+    // The origin of the service page, the one whose script is allowed whatever the zone's
+    // settings say.
+    void AllowScriptFor(const std::wstring& url) { scriptOrigin_ = Origin(url); }
+
+    // IServiceProvider: the control asks its host for a security manager before its own. Under
+    // Enhanced Security Configuration, or a policy that turns scripting off, the service page's
+    // script would never run and every translation would time out with no sign why.
+    HRESULT STDMETHODCALLTYPE QueryService(REFGUID service, REFIID iid, void** out) override {
+        if (out == nullptr) {
+            return E_POINTER;
+        }
+        *out = nullptr;
+        if (service != SID_SInternetSecurityManager || iid != __uuidof(IInternetSecurityManager)) {
+            return E_NOINTERFACE;
+        }
+        *out = static_cast<IInternetSecurityManager*>(this);
+        AddRef();
+        return S_OK;
+    }
+
+    // IInternetSecurityManager: script (and only script) of the service page's origin is
+    // allowed; every other question goes to the system's own manager (INET_E_DEFAULT_ACTION).
+    HRESULT STDMETHODCALLTYPE SetSecuritySite(IInternetSecurityMgrSite* /*site*/) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE GetSecuritySite(IInternetSecurityMgrSite** site) override {
+        if (site != nullptr) {
+            *site = nullptr;
+        }
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE MapUrlToZone(LPCWSTR /*url*/, DWORD* /*zone*/, DWORD /*flags*/) override {
+        return INET_E_DEFAULT_ACTION;
+    }
+    HRESULT STDMETHODCALLTYPE GetSecurityId(LPCWSTR /*url*/, BYTE* /*id*/, DWORD* /*size*/,
+                                            DWORD_PTR /*reserved*/) override {
+        return INET_E_DEFAULT_ACTION;
+    }
+    HRESULT STDMETHODCALLTYPE ProcessUrlAction(LPCWSTR url, DWORD action, BYTE* policy, DWORD policySize,
+                                               BYTE* /*context*/, DWORD /*contextSize*/, DWORD /*flags*/,
+                                               DWORD /*reserved*/) override {
+        bool script = action >= URLACTION_SCRIPT_MIN && action <= URLACTION_SCRIPT_MAX;
+        if (!script || url == nullptr || scriptOrigin_.empty() || Origin(url) != scriptOrigin_ ||
+            policy == nullptr || policySize < sizeof(DWORD)) {
+            return INET_E_DEFAULT_ACTION;
+        }
+        DWORD allow = URLPOLICY_ALLOW;
+        std::memcpy(policy, &allow, sizeof allow);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE QueryCustomPolicy(LPCWSTR /*url*/, REFGUID /*key*/, BYTE** /*policy*/,
+                                                DWORD* /*size*/, BYTE* /*context*/, DWORD /*contextSize*/,
+                                                DWORD /*reserved*/) override {
+        return INET_E_DEFAULT_ACTION;
+    }
+    HRESULT STDMETHODCALLTYPE SetZoneMapping(DWORD /*zone*/, LPCWSTR /*pattern*/, DWORD /*flags*/) override {
+        return INET_E_DEFAULT_ACTION;
+    }
+    HRESULT STDMETHODCALLTYPE GetZoneMappings(DWORD /*zone*/, IEnumString** mappings,
+                                              DWORD /*flags*/) override {
+        if (mappings != nullptr) {
+            *mappings = nullptr;
+        }
+        return INET_E_DEFAULT_ACTION;
+    }
+
   private:
     // Only Release deletes a site.
     ~Site() = default;
 
     ULONG references_ = 1;
     HWND host_;
+    std::wstring scriptOrigin_;
     Frame frame_{*this};
 };
 
@@ -508,6 +600,7 @@ class EmbeddedEngine final : public BrowserEngine {
         if (!address) {
             return;
         }
+        site_->AllowScriptFor(std::wstring(W(url), url.size()));
         VARIANT target;
         ::VariantInit(&target);
         target.vt = VT_BSTR;
@@ -553,6 +646,9 @@ class EmbeddedEngine final : public BrowserEngine {
             Navigate(url);
         }
     }
+
+    // The control is deactivated and closed while its container window still exists.
+    void HostDestroying() override { Destroy(); }
 
     void HostResized(int width, int height) override {
         if (!object_) {

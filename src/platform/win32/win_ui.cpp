@@ -304,6 +304,10 @@ void WinUi::DestroyForm(Hwnd form) {
     forms_.erase(it);
     f->events = nullptr;
     SetWindowLongPtrW(f->hwnd, GWLP_USERDATA, 0);
+    // The browser control goes first, while the window it lives in is still there.
+    if (f->hasBrowser && browser_ != nullptr) {
+        browser_->HostDestroying();
+    }
     for (auto& c : f->controls) {
         if (c->design.kind == ControlKind::Label || c->design.kind == ControlKind::Image ||
             c->design.kind == ControlKind::PictureBox) {

@@ -17,9 +17,10 @@
 // says what happened: 0 done (or nothing to do), 1 the running Parlevo did not end in time,
 // 2 a usage error.
 
+#include <windows.h>
+// (windows.h before the shell's headers)
 #include <shellapi.h>
 #include <shlobj.h>
-#include <windows.h>
 
 #include <optional>
 #include <string>
