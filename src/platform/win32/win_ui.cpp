@@ -534,6 +534,26 @@ SizeTwips WinUi::MeasureText(const std::u16string& text, const FontSpec& font, b
 
 // --- the rich text box
 
+namespace {
+
+struct PlainTextSource {
+    const std::u16string& text;
+    std::size_t at;  // bytes given so far
+};
+
+// EM_STREAMIN's reader: the next bytes of the text, whole UTF-16 units only.
+DWORD CALLBACK GivePlainText(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* given) {
+    auto* s = reinterpret_cast<PlainTextSource*>(cookie);
+    std::size_t total = s->text.size() * sizeof(char16_t);
+    std::size_t n = std::min(total - s->at, static_cast<std::size_t>(size > 0 ? size : 0) & ~std::size_t{1});
+    std::memcpy(buffer, reinterpret_cast<const std::uint8_t*>(s->text.data()) + s->at, n);
+    s->at += n;
+    *given = static_cast<LONG>(n);
+    return 0;
+}
+
+}  // namespace
+
 void WinUi::RichSetTextEx(Hwnd form, ControlId box, const std::u16string& text, bool replaceSelection) {
     WinControl* c = Find(form, box);
     if (c == nullptr) {
@@ -542,23 +562,10 @@ void WinUi::RichSetTextEx(Hwnd form, ControlId box, const std::u16string& text, 
     // Streamed in as plain text: EM_SETTEXTEX (and WM_SETTEXT) read a text that begins with
     // "{\rtf" as RTF, which would let a translation, or a selection passed through unchanged,
     // put formatting, hidden text or pictures into the popup.
-    struct Source {
-        const std::u16string& text;
-        std::size_t at = 0;  // bytes given so far
-    } source{text};
+    PlainTextSource source{text, 0};
     EDITSTREAM stream{};
     stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
-    stream.pfnCallback = [](DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* given) -> DWORD {
-        auto* s = reinterpret_cast<Source*>(cookie);
-        std::size_t total = s->text.size() * sizeof(char16_t);
-        // Whole UTF-16 units only.
-        std::size_t n =
-            std::min(total - s->at, static_cast<std::size_t>(size > 0 ? size : 0) & ~std::size_t{1});
-        std::memcpy(buffer, reinterpret_cast<const std::uint8_t*>(s->text.data()) + s->at, n);
-        s->at += n;
-        *given = static_cast<LONG>(n);
-        return 0;
-    };
+    stream.pfnCallback = GivePlainText;
     WPARAM format = SF_TEXT | SF_UNICODE | (replaceSelection ? SFF_SELECTION : 0);
     SendMessageW(c->hwnd, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&stream));
 }
