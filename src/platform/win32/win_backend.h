@@ -98,10 +98,12 @@ class WinBrowser : public Browser {
                             const std::u16string& value) override;
     bool CallElementMethod(const std::u16string& id, const std::u16string& name) override;
 
-    // From the forms: the browser area's window, its size, and whether its form is shown.
+    // From the forms: the browser area's window, its size, whether its form is shown, and that
+    // its form has moved.
     void HostCreated(HWND host);
     void HostResized(int width, int height);
     void HostShown(bool shown);
+    void HostMoved();
 
   private:
     std::unique_ptr<BrowserEngine> engine_;

@@ -83,4 +83,10 @@ void WinBrowser::HostShown(bool shown) {
     }
 }
 
+void WinBrowser::HostMoved() {
+    if (engine_) {
+        engine_->HostMoved();
+    }
+}
+
 }  // namespace plv::win

@@ -31,6 +31,11 @@ class BrowserEngine {
     virtual void HostCreated(HWND /*host*/) {}
     virtual void HostResized(int /*width*/, int /*height*/) {}
     virtual void HostShown(bool /*shown*/) {}
+    // The main form has moved on the screen.
+    virtual void HostMoved() {}
+    // Whether the engine has found its browser gone (ended, or no longer answering): the
+    // program may then start it again or say so. Never waits while the browser is well.
+    virtual bool Gone() { return false; }
 };
 
 // The system's web browser control (IWebBrowser2), hosted in place in the browser area.
