@@ -12,8 +12,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <functional>
 #include <vector>
 
+#include "base/text.h"
 #include "contract/browser_contract.h"
 #include "platform/win32/win_browser.h"
 #include "platform/win32/win_devtools.h"
@@ -92,11 +95,36 @@ class LoopbackPorts {
     unsigned hanging_ = 0;
 };
 
-class ChromiumBrowserEnv {
+// Where the engine would find an installed Edge or Chrome, which these cases must not start.
+bool BrowserInstalled() {
+    for (const wchar_t* exe : {L"msedge.exe", L"chrome.exe"}) {
+        std::wstring key = std::wstring(L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\") + exe;
+        for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
+            HKEY k = nullptr;
+            if (RegOpenKeyExW(root, key.c_str(), 0, KEY_QUERY_VALUE, &k) == ERROR_SUCCESS) {
+                RegCloseKey(k);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// The stand-in browser that the engine starts as a browser of its own (tests/win32/pipe_browser.cpp).
+std::u16string StandInPath() {
+    return win::U16((wintest::ExeFolder() + L"\\plv_pipe_browser.exe").c_str());
+}
+
+// The Chromium engine with the Linux Chromium: attached to its endpoint over a WebSocket, or
+// (kOwn) with a browser of its own over a pipe, played by the stand-in that relays its pipe to the
+// same Chromium.
+template <bool kOwn>
+class ChromiumEnv {
   public:
-    ChromiumBrowserEnv() : devtools_(Variable(L"PLV_DEVTOOLS")), service_(Variable(L"PLV_SERVICE_URL")) {
+    ChromiumEnv() : devtools_(Variable(L"PLV_DEVTOOLS")), service_(Variable(L"PLV_SERVICE_URL")) {
         if (Unavailable().empty()) {
-            browser_.UseEngine({BrowserEngineKind::Attach, devtools_, u""});
+            browser_.UseEngine(kOwn ? BrowserChoice{BrowserEngineKind::Chromium, u"", StandInPath()}
+                                    : BrowserChoice{BrowserEngineKind::Attach, devtools_, u""});
         }
     }
     Browser& browser() { return browser_; }
@@ -114,12 +142,14 @@ class ChromiumBrowserEnv {
     void Pass(std::int64_t ms) { Sleep(static_cast<DWORD>(ms)); }
     std::string Unavailable() {
         if (devtools_.empty() || service_.empty()) {
-            return "no browser to attach to: PLV_DEVTOOLS and PLV_SERVICE_URL are not set "
-                   "(tests/win32/run-browser sets "
+            return "no Chromium: PLV_DEVTOOLS and PLV_SERVICE_URL are not set (tests/win32/run-browser sets "
                    "them)";
         }
         if (ports_.closed() == 0 || ports_.hanging() == 0) {
             return "no loopback ports for the pages that do not load";
+        }
+        if (kOwn && BrowserInstalled()) {
+            return "Edge or Chrome is installed here, and the engine would start it";
         }
         return {};
     }
@@ -132,8 +162,25 @@ class ChromiumBrowserEnv {
     win::WinBrowser browser_;
 };
 
-using Envs = ::testing::Types<ChromiumBrowserEnv>;
+using Envs = ::testing::Types<ChromiumEnv<false>, ChromiumEnv<true>>;
 INSTANTIATE_TYPED_TEST_SUITE_P(Chromium, BrowserContract, Envs);
+
+bool Within(std::int64_t boundMs, const std::function<bool()>& condition) {
+    return PollWithin(boundMs, condition, [](std::int64_t ms) { Sleep(static_cast<DWORD>(ms)); });
+}
+
+bool Load(Browser& b, const std::u16string& url, const char16_t* value) {
+    b.Navigate(url);
+    return Within(kLoadBoundMs, [&] { return b.GetElementProperty(u"text", u"value") == value; });
+}
+
+// How long an operation took, in milliseconds.
+template <typename Fn>
+std::uint64_t Timed(Fn fn) {
+    std::uint64_t start = GetTickCount64();
+    fn();
+    return GetTickCount64() - start;
+}
 
 // A page of our own, as a data: address.
 std::u16string DataPage(const std::string& html) {
@@ -160,39 +207,25 @@ std::u16string SlowPage(int ms) {
         std::to_string(ms) + "){}return 'slow';}});</script>");
 }
 
+template <typename Env>
 class ChromiumBrowser : public ::testing::Test {
   protected:
     void SetUp() override {
-        if (std::string why = env.Unavailable(); !why.empty()) {
+        if (std::string why = env_.Unavailable(); !why.empty()) {
             GTEST_SKIP() << why;
         }
     }
 
-    bool Within(std::int64_t boundMs, const std::function<bool()>& condition) {
-        return PollWithin(boundMs, condition, [](std::int64_t ms) { Sleep(static_cast<DWORD>(ms)); });
-    }
-
-    bool Load(const std::u16string& url, const char16_t* value) {
-        b.Navigate(url);
-        return Within(kLoadBoundMs, [&] { return b.GetElementProperty(u"text", u"value") == value; });
-    }
-
-    // How long an operation took, in milliseconds.
-    template <typename Fn>
-    std::uint64_t Timed(Fn fn) {
-        std::uint64_t start = GetTickCount64();
-        fn();
-        return GetTickCount64() - start;
-    }
-
-    ChromiumBrowserEnv env;
-    Browser& b = env.browser();
+    Env env_;
 };
+TYPED_TEST_SUITE(ChromiumBrowser, Envs);
 
 // An answer that comes after the bound is dropped when it arrives; the next operation gets its
 // own answer, never the late one.
-TEST_F(ChromiumBrowser, ALateAnswerIsNeverTakenForAnother) {
-    ASSERT_TRUE(Load(SlowPage(700), u"quick"));
+TYPED_TEST(ChromiumBrowser, ALateAnswerIsNeverTakenForAnother) {
+    auto& env = this->env_;
+    Browser& b = env.browser();
+    ASSERT_TRUE(Load(b, SlowPage(700), u"quick"));
     std::optional<std::u16string> slow = u"unset";
     std::uint64_t took = Timed([&] { slow = b.GetElementProperty(u"text", u"slow"); });
     EXPECT_EQ(slow, std::nullopt);
@@ -206,8 +239,10 @@ TEST_F(ChromiumBrowser, ALateAnswerIsNeverTakenForAnother) {
 
 // A page that stops answering costs the bound a few times; then the operations give nothing at
 // once, and the next navigation connects again.
-TEST_F(ChromiumBrowser, AHungPageCostsTheBoundOnlyAFewTimes) {
-    ASSERT_TRUE(Load(SlowPage(3000), u"quick"));
+TYPED_TEST(ChromiumBrowser, AHungPageCostsTheBoundOnlyAFewTimes) {
+    auto& env = this->env_;
+    Browser& b = env.browser();
+    ASSERT_TRUE(Load(b, SlowPage(3000), u"quick"));
     std::uint64_t first = Timed([&] {
         EXPECT_EQ(b.GetElementProperty(u"text", u"slow"), std::nullopt);
         EXPECT_EQ(b.GetElementProperty(u"text", u"value"), std::nullopt);
@@ -220,15 +255,17 @@ TEST_F(ChromiumBrowser, AHungPageCostsTheBoundOnlyAFewTimes) {
         EXPECT_FALSE(b.CallElementMethod(u"text", u"focus"));
     });
     EXPECT_LT(then, 50u) << "no wait once the browser counts as hung";
-    ASSERT_TRUE(Load(env.PageUrl(PageKind::Service), u""));
+    ASSERT_TRUE(Load(b, env.PageUrl(PageKind::Service), u""));
     EXPECT_TRUE(b.SetElementProperty(u"text", u"value", u"again"));
 }
 
 // The tab goes away (closed by the user, or the browser ends): nothing at once, and the next
 // navigation opens a new tab.
-TEST_F(ChromiumBrowser, AClosedTabGivesNothingAtOnceUntilTheNextNavigation) {
+TYPED_TEST(ChromiumBrowser, AClosedTabGivesNothingAtOnceUntilTheNextNavigation) {
+    auto& env = this->env_;
+    Browser& b = env.browser();
     std::u16string marker = u"#closed-tab-" + Number(GetCurrentProcessId());
-    ASSERT_TRUE(Load(env.PageUrl(PageKind::Service) + marker, u""));
+    ASSERT_TRUE(Load(b, env.PageUrl(PageKind::Service) + marker, u""));
     auto at = win::ParseDevToolsAddress(env.devtools());
     ASSERT_TRUE(at);
     auto list = win::DevToolsRequest(*at, L"GET", L"/json/list", 2000);
@@ -254,13 +291,15 @@ TEST_F(ChromiumBrowser, AClosedTabGivesNothingAtOnceUntilTheNextNavigation) {
         }
     });
     EXPECT_LT(took, 50u);
-    ASSERT_TRUE(Load(env.PageUrl(PageKind::Service), u""));
+    ASSERT_TRUE(Load(b, env.PageUrl(PageKind::Service), u""));
 }
 
 // DevTools holds back what is meant for the page while a navigation is under way, so the engine
 // sends nothing then: the program's polls cost no time while a page loads slowly.
-TEST_F(ChromiumBrowser, WhileANavigationIsUnderWayOperationsReturnAtOnce) {
-    ASSERT_TRUE(Load(env.PageUrl(PageKind::Service), u""));
+TYPED_TEST(ChromiumBrowser, WhileANavigationIsUnderWayOperationsReturnAtOnce) {
+    auto& env = this->env_;
+    Browser& b = env.browser();
+    ASSERT_TRUE(Load(b, env.PageUrl(PageKind::Service), u""));
     b.Navigate(env.PageUrl(PageKind::Hanging));
     Sleep(300);
     std::uint64_t took = Timed([&] {
@@ -270,12 +309,14 @@ TEST_F(ChromiumBrowser, WhileANavigationIsUnderWayOperationsReturnAtOnce) {
         }
     });
     EXPECT_LT(took, 100u);
-    ASSERT_TRUE(Load(env.PageUrl(PageKind::Service), u""));
+    ASSERT_TRUE(Load(b, env.PageUrl(PageKind::Service), u""));
 }
 
 // The round trip of an element read, for choosing the bound: printed, and well inside it.
-TEST_F(ChromiumBrowser, ElementReadRoundTrip) {
-    ASSERT_TRUE(Load(env.PageUrl(PageKind::Service), u""));
+TYPED_TEST(ChromiumBrowser, ElementReadRoundTrip) {
+    auto& env = this->env_;
+    Browser& b = env.browser();
+    ASSERT_TRUE(Load(b, env.PageUrl(PageKind::Service), u""));
     ASSERT_TRUE(b.SetElementProperty(u"text", u"value", u"the house"));
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
@@ -294,110 +335,128 @@ TEST_F(ChromiumBrowser, ElementReadRoundTrip) {
     double p99 = ms[ms.size() * 99 / 100];
     std::printf("element read round trip over %zu reads: median %.3f ms, p99 %.3f ms, max %.3f ms\n",
                 ms.size(), median, p99, ms.back());
-    RecordProperty("median_us", static_cast<int>(median * 1000));
-    RecordProperty("p99_us", static_cast<int>(p99 * 1000));
+    this->RecordProperty("median_us", static_cast<int>(median * 1000));
+    this->RecordProperty("p99_us", static_cast<int>(p99 * 1000));
     EXPECT_EQ(missing, 0);
     EXPECT_LT(p99, 100.0);
 }
 
 // --- a browser of our own
 
-// A browser of our own that runs already (left by an earlier run of the program) is taken over
-// through the port file in its profile; it lies over the main form's browser area while the form is
-// shown and off the screen otherwise, and is closed with the engine. run-browser starts a second
-// Chromium for this and names its profile folder in PLV_OWN_PROFILE.
-TEST(ChromiumBrowserOwn, TakesOverItsBrowserPlacesItsWindowAndClosesIt) {
-    std::u16string profile = Variable(L"PLV_OWN_PROFILE");
-    std::u16string service = Variable(L"PLV_SERVICE_URL");
-    if (profile.empty() || service.empty()) {
-        GTEST_SKIP() << "no browser of our own: PLV_OWN_PROFILE and PLV_SERVICE_URL are not set "
-                        "(tests/win32/run-browser "
-                        "sets them)";
-    }
-    HWND host = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"host", WS_POPUP | WS_VISIBLE, 100, 120, 640,
-                                480, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    ASSERT_NE(host, nullptr);
-    auto engine = win::MakeChromiumEngine({u"", u"", profile});
-    engine->HostCreated(host);
-    engine->Navigate(service);
-    EXPECT_EQ(engine->TakeProblem(), u"");
-    bool ready = false;
-    for (int i = 0; i < 200 && !ready; ++i) {
-        ready = engine->GetElementProperty(u"text", u"value") == u"";
-        Sleep(ready ? 0 : 50);
-    }
-    ASSERT_TRUE(ready);
-
-    // The browser's own view of its window, through a connection of the test's.
-    std::wstring portFile(win::W(profile));
-    portFile += L"\\DevToolsActivePort";
-    char text[16] = {};
-    DWORD got = 0;
-    HANDLE file =
-        CreateFileW(portFile.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    ReadFile(file, text, sizeof text - 1, &got, nullptr);
-    CloseHandle(file);
-    win::DevToolsAddress at{L"127.0.0.1", static_cast<INTERNET_PORT>(std::atoi(text))};
-    auto list = win::DevToolsRequest(at, L"GET", L"/json/list", 2000);
-    ASSERT_TRUE(list);
-    auto targets = nlohmann::json::parse(*list, nullptr, false);
-    std::string path;
-    for (const auto& t : targets) {
-        if (t.is_object() && t.value("type", "") == "page" && path.empty()) {
-            path = "/devtools/page/" + t.value("id", "");
-        }
-    }
-    auto session = win::DevToolsSession::Open(at, std::wstring(path.begin(), path.end()), 2000);
-    ASSERT_TRUE(session);
-    auto bounds = [&] {
-        auto w = session->Call("Browser.getWindowForTarget", nlohmann::json::object(), 1000);
-        return w && w->contains("bounds") ? (*w)["bounds"] : nlohmann::json();
-    };
-
-    engine->HostShown(true);
-    RECT r{};
-    GetWindowRect(host, &r);
-    HDC screen = GetDC(nullptr);
-    int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    auto shown = bounds();
-    EXPECT_EQ(shown.value("left", 0), MulDiv(r.left, 96, dpi)) << shown.dump();
-    EXPECT_EQ(shown.value("top", 0), MulDiv(r.top, 96, dpi)) << shown.dump();
-    EXPECT_EQ(shown.value("width", 0), MulDiv(r.right - r.left, 96, dpi)) << shown.dump();
-    EXPECT_EQ(shown.value("height", 0), MulDiv(r.bottom - r.top, 96, dpi)) << shown.dump();
-    engine->HostShown(false);
-    auto hidden = bounds();
-    EXPECT_LT(hidden.value("left", 0), -10000) << hidden.dump();
-    session.reset();
-
-    engine.reset();
-    bool closed = false;
-    for (int i = 0; i < 100 && !closed; ++i) {
-        closed = !win::DevToolsRequest(at, L"GET", L"/json/version", 500);
-        Sleep(closed ? 0 : 50);
-    }
-    EXPECT_TRUE(closed) << "the browser is closed with the engine";
-    DestroyWindow(host);
-}
-
-// --- problems, with no browser needed
-
-// Where the engine would find an installed Edge or Chrome, which these cases must not start.
-bool BrowserInstalled() {
-    for (const wchar_t* exe : {L"msedge.exe", L"chrome.exe"}) {
-        std::wstring key = std::wstring(L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\") + exe;
-        for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
-            HKEY k = nullptr;
-            if (RegOpenKeyExW(root, key.c_str(), 0, KEY_QUERY_VALUE, &k) == ERROR_SUCCESS) {
-                RegCloseKey(k);
-                return true;
-            }
+// Whether `upper` comes before `lower` in the z-order of the top-level windows.
+bool Above(HWND upper, HWND lower) {
+    for (HWND w = GetTopWindow(nullptr); w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
+        if (w == upper || w == lower) {
+            return w == upper;
         }
     }
     return false;
 }
+
+// The stand-in browser's window (tests/win32/pipe_browser.cpp) and its process id.
+HWND StandIn(DWORD& pid) {
+    HWND w = FindWindowW(L"PlvPipeBrowser", nullptr);
+    pid = 0;
+    if (w != nullptr) {
+        GetWindowThreadProcessId(w, &pid);
+    }
+    return w;
+}
+
+// A browser of our own, played by a stand-in that relays its pipe to the Linux Chromium: the
+// engine speaks to it over that pipe alone, makes its window an owned tool window of the main form
+// that lies over the browser area and follows the form, sees it gone when it is ended, starts it
+// again at the next navigation, and ends it with itself.
+TEST(ChromiumBrowserOwn, SpeaksOverItsPipeOwnsItsWindowAndEndsIt) {
+    std::u16string service = Variable(L"PLV_SERVICE_URL");
+    if (Variable(L"PLV_DEVTOOLS").empty() || service.empty()) {
+        GTEST_SKIP()
+            << "no Chromium for the stand-in to relay to: PLV_DEVTOOLS and PLV_SERVICE_URL are not set "
+               "(tests/win32/run-browser sets them)";
+    }
+    if (BrowserInstalled()) {
+        GTEST_SKIP() << "Edge or Chrome is installed here, and the engine would start it";
+    }
+    std::wstring folder = wintest::NewTempFolder();
+    std::wstring commandLine = folder + L"\\command-line";
+    wintest::ScopedEnvironment log(L"PLV_PIPE_BROWSER_LOG", commandLine);
+    // The main form, and its browser area.
+    HWND form = CreateWindowExW(0, L"STATIC", L"form", WS_POPUP | WS_VISIBLE, 100, 120, 640, 480, nullptr,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND host = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 20, 30, 600, 400, form, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(host, nullptr);
+    std::wstring standIn = wintest::ExeFolder() + L"\\plv_pipe_browser.exe";
+    auto engine =
+        win::MakeChromiumEngine({u"", win::U16(standIn.c_str()), win::U16((folder + L"\\profile").c_str())});
+    engine->HostCreated(host);
+    engine->HostShown(true);
+    auto load = [&] {
+        engine->Navigate(service);
+        return Within(10000, [&] { return engine->GetElementProperty(u"text", u"value") == u""; });
+    };
+    ASSERT_TRUE(load()) << Utf16ToUtf8(engine->TakeProblem());
+    EXPECT_EQ(engine->TakeProblem(), u"");
+    EXPECT_TRUE(engine->SetElementProperty(u"text", u"value", u"over the pipe"));
+    EXPECT_EQ(engine->GetElementProperty(u"text", u"value"), u"over the pipe");
+
+    std::string line;
+    std::getline(std::ifstream(commandLine.c_str()), line);
+    EXPECT_NE(line.find(" --remote-debugging-pipe"), std::string::npos) << line;
+    EXPECT_EQ(line.find("--remote-debugging-port"), std::string::npos);
+    EXPECT_NE(line.find(" --hide-crash-restore-bubble"), std::string::npos);
+    EXPECT_NE(line.find(" --noerrdialogs"), std::string::npos);
+
+    // Its window: no taskbar button, no Alt+Tab entry, above the form, over the browser area.
+    DWORD pid = 0;
+    HWND window = nullptr;
+    ASSERT_TRUE(Within(5000, [&] {
+        window = StandIn(pid);
+        return window != nullptr && GetWindow(window, GW_OWNER) == form;
+    }));
+    LONG_PTR ex = GetWindowLongPtrW(window, GWL_EXSTYLE);
+    EXPECT_NE(ex & WS_EX_TOOLWINDOW, 0);
+    EXPECT_EQ(ex & WS_EX_APPWINDOW, 0);
+    auto placed = [&](const std::function<bool(const RECT&)>& where) {
+        return Within(5000, [&] {
+            RECT r{};
+            return GetWindowRect(window, &r) && where(r);
+        });
+    };
+    auto overArea = [&](const RECT& r) {
+        RECT area{};
+        GetWindowRect(host, &area);
+        return EqualRect(&r, &area) != FALSE;
+    };
+    EXPECT_TRUE(placed(overArea));
+    SetWindowPos(form, nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    engine->HostMoved();
+    EXPECT_TRUE(placed(overArea)) << "it follows the form";
+    SetWindowPos(form, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    EXPECT_TRUE(Above(window, form)) << "the form brought forward leaves it above";
+    engine->HostShown(false);
+    EXPECT_TRUE(placed([](const RECT& r) { return r.left < -10000; })) << "off the screen";
+
+    // Gone, started again at the next navigation, and ended with the engine.
+    EXPECT_FALSE(engine->Gone());
+    HANDLE first = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
+    ASSERT_NE(first, nullptr);
+    TerminateProcess(first, 1);
+    EXPECT_EQ(WaitForSingleObject(first, 5000), WAIT_OBJECT_0);
+    CloseHandle(first);
+    EXPECT_TRUE(Within(2000, [&] { return engine->Gone(); }));
+    ASSERT_TRUE(load()) << Utf16ToUtf8(engine->TakeProblem());
+    EXPECT_FALSE(engine->Gone());
+    ASSERT_TRUE(Within(5000, [&] { return StandIn(pid) != nullptr; }));
+    HANDLE second = OpenProcess(SYNCHRONIZE, FALSE, pid);
+    ASSERT_NE(second, nullptr);
+    engine.reset();
+    EXPECT_EQ(WaitForSingleObject(second, 5000), WAIT_OBJECT_0) << "the browser ends with the engine";
+    CloseHandle(second);
+    DestroyWindow(form);
+}
+
+// --- problems, with no browser needed
 
 TEST(ChromiumBrowserProblems, AnEndpointThatDoesNotAnswerIsSaidOnce) {
     LoopbackPorts ports;

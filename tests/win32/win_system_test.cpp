@@ -7,8 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fstream>
 #include <memory>
+#include <vector>
 
 #include "base/text.h"
 #include "platform/hash2_loader.h"
@@ -247,6 +249,33 @@ TEST(WinDevTools, AttachAddresses) {
         if (at) {
             EXPECT_EQ(at->host, host) << Utf16ToUtf8(text);
             EXPECT_EQ(at->port, 9222) << Utf16ToUtf8(text);
+        }
+    }
+}
+
+// The C runtime block that hands a browser its pipe: a 32-bit program starting a 64-bit browser
+// writes 8-byte handles (and the other way round), as the child reads them at its own width.
+TEST(WinSystem, InheritedDescriptorsAtTheChildsWidth) {
+    auto* fd3 = reinterpret_cast<HANDLE>(std::intptr_t{0x1234});
+    auto* fd4 = reinterpret_cast<HANDLE>(std::intptr_t{0x5678});
+    for (std::size_t width : {std::size_t{4}, std::size_t{8}}) {
+        std::vector<unsigned char> block = win::InheritedDescriptors(fd3, fd4, width);
+        ASSERT_EQ(block.size(), 4 + 5 * (1 + width));
+        std::int32_t count = 0;
+        std::memcpy(&count, block.data(), 4);
+        EXPECT_EQ(count, 5);
+        const std::int64_t handles[] = {-1, -1, -1, 0x1234, 0x5678};
+        for (std::size_t fd = 0; fd < 5; ++fd) {
+            EXPECT_EQ(block[4 + fd], fd >= 3 ? 0x09 : 0x00) << "flags of " << fd;
+            std::int64_t value = 0;
+            if (width == 4) {
+                std::int32_t narrow = 0;
+                std::memcpy(&narrow, block.data() + 9 + fd * width, 4);
+                value = narrow;
+            } else {
+                std::memcpy(&value, block.data() + 9 + fd * width, 8);
+            }
+            EXPECT_EQ(value, handles[fd]) << "handle of " << fd << " at width " << width;
         }
     }
 }

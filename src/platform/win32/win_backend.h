@@ -101,11 +101,13 @@ class WinBrowser : public Browser {
     bool CallElementMethod(const std::u16string& id, const std::u16string& name) override;
     bool EngineGone() override;
 
-    // From the forms: the browser area's window, its size, and whether its form is shown.
+    // From the forms: the browser area's window, its size, whether its form is shown, and that
+    // its form has moved.
     void HostCreated(HWND host);
     void HostResized(int width, int height);
     void HostShown(bool shown);
     void HostDestroying();
+    void HostMoved();
 
   private:
     std::unique_ptr<BrowserEngine> engine_;

@@ -93,4 +93,10 @@ void WinBrowser::HostDestroying() {
     }
 }
 
+void WinBrowser::HostMoved() {
+    if (engine_) {
+        engine_->HostMoved();
+    }
+}
+
 }  // namespace plv::win

@@ -26,8 +26,6 @@ class BrowserEngine {
     // A problem that keeps the engine from showing pages (no browser found, it exited, its
     // endpoint refuses), each said once; empty when there is nothing new to say.
     virtual std::u16string TakeProblem() { return {}; }
-    // Whether the engine has been found gone (see Browser::EngineGone); cheap, never waits.
-    virtual bool Gone() { return false; }
     // The main form's browser area: its window (a child of the main form, made once before the
     // first navigation), its new client size in pixels, and whether the main form is shown.
     virtual void HostCreated(HWND /*host*/) {}
@@ -35,6 +33,11 @@ class BrowserEngine {
     virtual void HostShown(bool /*shown*/) {}
     // The browser area's window is about to be destroyed (the program is ending).
     virtual void HostDestroying() {}
+    // The main form has moved on the screen.
+    virtual void HostMoved() {}
+    // Whether the engine has found its browser gone (ended, or no longer answering): the
+    // program may then start it again or say so. Never waits while the browser is well.
+    virtual bool Gone() { return false; }
 };
 
 // The system's web browser control (IWebBrowser2), hosted in place in the browser area.

@@ -1,7 +1,8 @@
 // The Chromium engine: a Chromium-family browser (Edge, Chrome) shows the service page, and the
 // program reaches the page's elements over the browser's DevTools protocol. Either a browser of our
-// own, started with a private profile and kept off the screen while the main form is hidden, or
-// one the user runs with a DevTools endpoint, in a tab of our own.
+// own, started with a private profile, spoken to over a pipe only it has, its window owned by the
+// main form and kept off the screen while the form is hidden; or one the user runs with a DevTools
+// endpoint, in a tab of our own, over a WebSocket.
 //
 // Every operation runs on the program's one thread and waits a bounded time without pumping
 // window messages. An element operation is one Runtime.evaluate of a small function; its answer
@@ -12,8 +13,12 @@
 #include "platform/win32/win_browser.h"
 // (the backend's Windows headers first)
 
+#include <ntsecapi.h>
+
+#include <cstdint>
 #include <deque>
 #include <utility>
+#include <vector>
 
 #include "base/text.h"
 #include "platform/win32/win_devtools.h"
@@ -27,11 +32,12 @@ using nlohmann::json;
 
 constexpr DWORD kAnswerMs = 250;     // one command's answer
 constexpr DWORD kEndpointMs = 2000;  // one request to the HTTP endpoint, or the WebSocket handshake
-// A browser of our own opening its endpoint. One that takes longer is kept and waited for again at
-// the next navigation, rather than started twice.
+// A browser of our own answering on its pipe for the first time. One that takes longer is kept and
+// waited for again at the next navigation, rather than started twice.
 constexpr DWORD kStartMs = 5000;
 constexpr DWORD kCloseMs = 3000;         // a browser of our own ending after Browser.close
 constexpr int kMaxValueUnits = 1 << 20;  // UTF-16 units of one value read
+constexpr DWORD kLookMs = 250;           // between two looks for the window of a browser of our own
 
 // Finds the element by id and the member by name, the exact name first and else any whose name
 // differs only in letter case; then gets it as a string, sets it or calls it. Null for a missing
@@ -147,6 +153,67 @@ std::wstring AppPath(const wchar_t* exe) {
     return {};
 }
 
+// One direction of the browser's pipe: our end, for overlapped I/O, and the browser's end, plain
+// (Chromium reads and writes it with blocking calls on threads of its own). The name is
+// unguessable, and the pipe has one instance, made by us: nobody else can make it first or
+// connect to it before the browser's end is open, and once it is nobody can at all.
+bool MakePipe(bool weRead, HANDLE& ours, HANDLE& theirs) {
+    ours = theirs = nullptr;
+    unsigned char random[16] = {};
+    if (!RtlGenRandom(random, sizeof random)) {
+        return false;
+    }
+    std::wstring name = L"\\\\.\\pipe\\parlevo-devtools-" + std::to_wstring(GetCurrentProcessId()) + L"-";
+    for (unsigned char b : random) {
+        name += L"0123456789abcdef"[b >> 4];
+        name += L"0123456789abcdef"[b & 15];
+    }
+    constexpr DWORD kPipeBytes = 64 * 1024;
+    ours = CreateNamedPipeW(name.c_str(),
+                            (weRead ? PIPE_ACCESS_INBOUND : PIPE_ACCESS_OUTBOUND) | FILE_FLAG_OVERLAPPED |
+                                FILE_FLAG_FIRST_PIPE_INSTANCE,
+                            PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1,
+                            kPipeBytes, kPipeBytes, 0, nullptr);
+    if (ours == INVALID_HANDLE_VALUE) {
+        ours = nullptr;
+        return false;
+    }
+    theirs = CreateFileW(name.c_str(), weRead ? GENERIC_WRITE : GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
+                         nullptr);
+    if (theirs == INVALID_HANDLE_VALUE) {
+        CloseHandle(ours);
+        ours = theirs = nullptr;
+        return false;
+    }
+    return true;
+}
+
+// How wide the browser's handles are: its C runtime reads the inherited ones as its intptr_t.
+std::size_t HandleBytes(const std::wstring& exe) {
+    DWORD type = 0;
+    if (!GetBinaryTypeW(exe.c_str(), &type)) {
+        return sizeof(void*);
+    }
+    return type == SCS_64BIT_BINARY ? 8 : 4;
+}
+
+// The browser's window: a visible top-level window of its process that nobody owns.
+struct WindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindBrowserWindow(HWND hwnd, LPARAM lp) {
+    auto* search = reinterpret_cast<WindowSearch*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == search->processId && IsWindowVisible(hwnd) && GetWindow(hwnd, GW_OWNER) == nullptr) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 class ChromiumEngine : public BrowserEngine {
   public:
     explicit ChromiumEngine(const ChromiumOptions& options) : options_(options) {
@@ -158,12 +225,13 @@ class ChromiumEngine : public BrowserEngine {
 
     ~ChromiumEngine() override {
         // A browser of our own is asked to close, so that its profile is left in order; one that
-        // cannot be asked, or does not go in time, is ended.
-        bool asked = own_ && Connected();
+        // cannot be asked, or does not go in time, is ended. Closing our ends of its pipe ends it
+        // too, as Chromium closes when its pipe does.
+        bool asked = own_ && session_ && !session_->Ended();
         if (asked) {
-            // The answer may not come before the connection ends with the browser; the request is
-            // out by then either way.
-            session_->Call("Browser.close", json::object(), kAnswerMs);
+            // The answer may not come before the pipe ends with the browser; the request is out by
+            // then either way.
+            session_->Call("Browser.close", json::object(), kAnswerMs, DevToolsTo::Browser);
         }
         session_.reset();
         if (!own_ && attach_ && !targetId_.empty()) {
@@ -233,8 +301,25 @@ class ChromiumEngine : public BrowserEngine {
         PlaceWindow();
     }
 
+    void HostMoved() override {
+        if (shown_) {
+            PlaceWindow();
+        }
+    }
+
+    bool Gone() override {
+        if (own_) {
+            // Both looks return at once.
+            return process_ != nullptr &&
+                   (WaitForSingleObject(process_, 0) != WAIT_TIMEOUT || !session_ || session_->Ended());
+        }
+        // The page is lost with its session, whether the browser ended (and may have been started
+        // again since) or only our tab was closed: only a new navigation brings one back.
+        return gone_ || (session_ && session_->Broken());
+    }
+
   private:
-    bool Connected() const { return session_ && !session_->Broken(); }
+    bool Connected() { return session_ && !session_->Broken() && (!own_ || attached_); }
 
     // Says a problem once; the same one again only after things have worked in between.
     void Problem(const std::u16string& text) {
@@ -245,27 +330,8 @@ class ChromiumEngine : public BrowserEngine {
     }
 
     bool Connect() {
-        session_.reset();
         navigation_ = 0;
-        if (!HaveWebSocketClient()) {
-            Problem(u"The Chromium engine needs the WebSocket client of Windows 8 or later.");
-            return false;
-        }
-        std::optional<DevToolsAddress> at;
-        if (own_) {
-            at = OwnEndpoint();
-        } else if (attach_) {
-            at = attach_;
-        } else {
-            Problem(u"The DevTools address " + options_.attachAddress +
-                    u" is not an http://HOST:PORT address on this computer.");
-        }
-        if (!at) {
-            return false;
-        }
-        std::wstring path;
-        if (!FindTarget(*at, path) || !(session_ = DevToolsSession::Open(*at, path, kEndpointMs))) {
-            Problem(u"The browser's DevTools endpoint at " + at->Text() + u" does not answer.");
+        if (!(own_ ? ConnectOwn() : ConnectAttached())) {
             return false;
         }
         lastProblem_.clear();
@@ -273,26 +339,42 @@ class ChromiumEngine : public BrowserEngine {
         return true;
     }
 
-    // The page target to drive: the one used before if it is still there; else, in a browser of
-    // our own, its first page (the app window), and in the user's browser a new tab.
+    bool ConnectAttached() {
+        session_.reset();
+        if (!HaveWebSocketClient()) {
+            Problem(u"The Chromium engine needs the WebSocket client of Windows 8 or later.");
+            return false;
+        }
+        if (!attach_) {
+            Problem(u"The DevTools address " + options_.attachAddress +
+                    u" is not an http://HOST:PORT address on this computer.");
+            return false;
+        }
+        std::wstring path;
+        if (!FindTarget(*attach_, path) || !(session_ = DevToolsSession::Open(*attach_, path, kEndpointMs))) {
+            Problem(u"The browser's DevTools endpoint at " + attach_->Text() + u" does not answer.");
+            return false;
+        }
+        gone_ = false;
+        return true;
+    }
+
+    // The page target to drive in the user's browser: the tab used before if it is still there,
+    // else a new tab.
     bool FindTarget(const DevToolsAddress& at, std::wstring& path) {
         auto list = DevToolsRequest(at, L"GET", L"/json/list", kEndpointMs);
         if (!list) {
+            gone_ = true;
             return false;
         }
         json targets = json::parse(*list, nullptr, false);
         json target;
         if (targets.is_array()) {
             for (const json& t : targets) {
-                if (!t.is_object() || Field(t, "type") != "page") {
-                    continue;
-                }
-                if (!targetId_.empty() && Field(t, "id") == targetId_) {
+                if (t.is_object() && Field(t, "type") == "page" && !targetId_.empty() &&
+                    Field(t, "id") == targetId_) {
                     target = t;
                     break;
-                }
-                if (own_ && target.is_null()) {
-                    target = t;
                 }
             }
         }
@@ -312,50 +394,73 @@ class ChromiumEngine : public BrowserEngine {
         return true;
     }
 
-    // The endpoint of the browser of our own: the running one's, or a new one's once it has
-    // written its port into the profile.
-    std::optional<DevToolsAddress> OwnEndpoint() {
+    // A browser of our own: the running one, or a new one when it has gone (or its pipe broke),
+    // and its page attached again after it went away or stopped answering.
+    bool ConnectOwn() {
         if (options_.profileFolder.empty()) {
             Problem(u"There is no folder for the browser's profile.");
-            return std::nullopt;
-        }
-        if (!Running()) {
-            // One left from an earlier run of the program still answers: take it over.
-            if (auto left = PortFile(); left && DevToolsRequest(*left, L"GET", L"/json/version", kAnswerMs)) {
-                return left;
-            }
-            if (!StartBrowser()) {
-                return std::nullopt;
-            }
-        }
-        std::uint64_t deadline = GetTickCount64() + kStartMs;
-        for (;;) {
-            if (auto at = PortFile()) {
-                return at;
-            }
-            if (!Running()) {
-                Problem(u"The browser exited at once.");
-                return std::nullopt;
-            }
-            if (GetTickCount64() >= deadline) {
-                Problem(u"The browser did not open its DevTools endpoint within " +
-                        U16(std::to_wstring(kStartMs / 1000).c_str()) + u" seconds.");
-                return std::nullopt;
-            }
-            Sleep(100);
-        }
-    }
-
-    bool Running() {
-        if (process_ == nullptr) {
             return false;
         }
-        if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
+        if (!session_ || session_->Ended() || process_ == nullptr ||
+            WaitForSingleObject(process_, 0) != WAIT_TIMEOUT) {
+            EndBrowser();
+            if (!StartBrowser()) {
+                return false;
+            }
+        }
+        // A browser that has not answered yet may still be starting.
+        if (AttachPage(answered_ ? kAnswerMs : kStartMs)) {
+            answered_ = true;
             return true;
         }
-        CloseHandle(process_);
-        process_ = nullptr;
+        if (session_->Ended() && WaitForSingleObject(process_, kCloseMs) == WAIT_OBJECT_0) {
+            Problem(u"The browser exited at once.");
+        } else if (!answered_) {
+            // It is kept, and waited for again at the next navigation, rather than started twice.
+            Problem(u"The browser did not answer on its DevTools pipe within " +
+                    U16(std::to_wstring(kStartMs / 1000).c_str()) + u" seconds.");
+        } else {
+            Problem(u"The browser does not answer on its DevTools pipe.");
+        }
         return false;
+    }
+
+    // The page to drive: the one used before if it is still there, else the first page (the app
+    // window), else a new one; attached with flatten, so that its commands and answers travel
+    // on the browser's pipe with its sessionId.
+    bool AttachPage(DWORD ms) {
+        attached_ = false;
+        auto list = session_->Call("Target.getTargets", json::object(), ms, DevToolsTo::Browser);
+        if (!list || !list->is_object() || !(*list)["targetInfos"].is_array()) {
+            return false;
+        }
+        std::string id;
+        for (const json& t : (*list)["targetInfos"]) {
+            if (!t.is_object() || Field(t, "type") != "page") {
+                continue;
+            }
+            if (id.empty() || Field(t, "targetId") == targetId_) {
+                id = Field(t, "targetId");
+            }
+        }
+        if (id.empty()) {
+            auto made = session_->Call("Target.createTarget", {{"url", "about:blank"}}, kAnswerMs,
+                                       DevToolsTo::Browser);
+            id = made && made->is_object() ? Field(*made, "targetId") : std::string();
+        }
+        auto attached = id.empty()
+                            ? std::nullopt
+                            : session_->Call("Target.attachToTarget", {{"targetId", id}, {"flatten", true}},
+                                             kAnswerMs, DevToolsTo::Browser);
+        std::string sessionId =
+            attached && attached->is_object() ? Field(*attached, "sessionId") : std::string();
+        if (sessionId.empty()) {
+            return false;
+        }
+        targetId_ = id;
+        session_->UsePage(sessionId);
+        attached_ = true;
+        return true;
     }
 
     std::wstring ProfileFolder() const {
@@ -364,30 +469,6 @@ class ChromiumEngine : public BrowserEngine {
             folder.pop_back();
         }
         return folder;
-    }
-
-    // The port in DevToolsActivePort: its first line, complete once the second one has begun.
-    std::optional<DevToolsAddress> PortFile() const {
-        HANDLE file = CreateFileW((ProfileFolder() + L"\\DevToolsActivePort").c_str(), GENERIC_READ,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE) {
-            return std::nullopt;
-        }
-        char text[64] = {};
-        DWORD got = 0;
-        BOOL read = ReadFile(file, text, sizeof text - 1, &got, nullptr);
-        CloseHandle(file);
-        unsigned long port = 0;
-        DWORD i = 0;
-        for (; read && i < got && text[i] >= '0' && text[i] <= '9' && port <= 65535; ++i) {
-            port = port * 10 + static_cast<unsigned long>(text[i] - '0');
-        }
-        if (!read || i == 0 || i >= got || (text[i] != '\n' && text[i] != '\r') || port == 0 ||
-            port > 65535) {
-            return std::nullopt;
-        }
-        return DevToolsAddress{L"127.0.0.1", static_cast<INTERNET_PORT>(port)};
     }
 
     bool StartBrowser() {
@@ -404,19 +485,43 @@ class ChromiumEngine : public BrowserEngine {
                 u"plv.ini.");
             return false;
         }
-        // A port file left behind would be taken for the new browser's.
-        DeleteFileW((ProfileFolder() + L"\\DevToolsActivePort").c_str());
-        // Off the screen until the main form is shown; the program moves it over the form then.
+        // DevTools over a pipe that only the browser has, never over a port that any program on the
+        // computer could reach: the browser reads our commands on its descriptor 3 and writes its
+        // answers on 4. Off the screen until the main form is shown; the program moves it over the
+        // form then. It must not take the focus, nor stop at a dialog of its own.
         std::wstring command = L"\"" + exe + L"\" --user-data-dir=\"" + ProfileFolder() +
-                               L"\" --remote-debugging-port=0 --no-first-run --no-default-browser-check"
+                               L"\" --remote-debugging-pipe --no-first-run --no-default-browser-check"
+                               L" --hide-crash-restore-bubble --noerrdialogs"
                                L" --app=about:blank --window-position=-32000,-32000";
+        HANDLE commandsOurs = nullptr;
+        HANDLE commandsTheirs = nullptr;
+        HANDLE answersOurs = nullptr;
+        HANDLE answersTheirs = nullptr;
+        if (!MakePipe(false, commandsOurs, commandsTheirs)) {
+            Problem(u"No pipe could be made for the browser.");
+            return false;
+        }
+        if (!MakePipe(true, answersOurs, answersTheirs)) {
+            CloseHandle(commandsOurs);
+            CloseHandle(commandsTheirs);
+            Problem(u"No pipe could be made for the browser.");
+            return false;
+        }
+        std::vector<unsigned char> descriptors =
+            InheritedDescriptors(commandsTheirs, answersTheirs, HandleBytes(exe));
         STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESHOWWINDOW;
         startup.wShowWindow = SW_SHOWNOACTIVATE;
+        startup.cbReserved2 = static_cast<WORD>(descriptors.size());
+        startup.lpReserved2 = descriptors.data();
         PROCESS_INFORMATION info{};
-        if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
-                            nullptr, &startup, &info)) {
+        bool started = CreateInheriting(exe, command, startup, 0, {commandsTheirs, answersTheirs}, info);
+        // Only the browser may hold its ends: the pipe breaks when it ends.
+        CloseHandle(commandsTheirs);
+        CloseHandle(answersTheirs);
+        if (!started) {
+            CloseHandle(commandsOurs);
+            CloseHandle(answersOurs);
             Problem(u"The browser " + U16(exe.c_str()) + u" could not be started.");
             return false;
         }
@@ -425,13 +530,32 @@ class ChromiumEngine : public BrowserEngine {
         // without /t, the task manager), when no destructor runs. Where a job cannot be had
         // (an older system with the browser in a job already) the close below still ends it.
         process_ = RunInJob(Job(), info);
+        session_ = std::make_unique<DevToolsSession>(MakeDevToolsPipe(answersOurs, commandsOurs));
+        answered_ = false;
         return true;
+    }
+
+    // Lets go of a browser of our own that has gone, or whose pipe broke (it is ended then).
+    void EndBrowser() {
+        session_.reset();
+        attached_ = false;
+        window_ = nullptr;
+        if (process_ != nullptr) {
+            TerminateProcess(process_, 0);
+            CloseHandle(process_);
+            process_ = nullptr;
+        }
     }
 
     std::optional<json> Element(const char* op, const std::u16string& id, const std::u16string& name,
                                 const std::u16string& value) {
         if (!Connected()) {
             return std::nullopt;  // at once: the next navigation connects again
+        }
+        // The program polls the page all the time: the browser's window is taken as soon as it
+        // is there, whether or not the main form is shown.
+        if (own_ && window_ == nullptr && BrowserWindow() != nullptr) {
+            PlaceWindow();
         }
         // While a navigation is under way, DevTools holds back what is meant for the page and
         // hands it to the new document once that is committed: an operation on the old document
@@ -463,13 +587,70 @@ class ChromiumEngine : public BrowserEngine {
         return std::move(*v);
     }
 
+    // The browser's window, once it has one, made an owned tool window of the main form: no
+    // button on the taskbar, no entry in Alt+Tab, and always above the form. It may come a while
+    // after the start, so it is looked for again at later calls, at most every kLookMs.
+    HWND BrowserWindow() {
+        if (window_ != nullptr && IsWindow(window_)) {
+            return window_;
+        }
+        window_ = nullptr;
+        std::uint64_t now = GetTickCount64();
+        if (process_ == nullptr || host_ == nullptr || now < nextLook_) {
+            return nullptr;
+        }
+        nextLook_ = now + kLookMs;
+        WindowSearch search{GetProcessId(process_), nullptr};
+        EnumWindows(FindBrowserWindow, reinterpret_cast<LPARAM>(&search));
+        HWND root = GetAncestor(host_, GA_ROOT);
+        // Changing another program's window waits for its thread: a browser that is hung is left
+        // alone, and looked at again later.
+        if (search.found == nullptr || root == nullptr ||
+            !SendMessageTimeoutW(search.found, WM_NULL, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, kAnswerMs,
+                                 nullptr)) {
+            return nullptr;
+        }
+        HWND w = search.found;
+        // The taskbar looks at a window's styles when it is shown: hidden, changed, shown again.
+        // Only the style changes wait for the browser's thread, which has just answered.
+        ShowWindowAsync(w, SW_HIDE);
+        SetWindowLongPtrW(w, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(root));
+        LONG_PTR ex = GetWindowLongPtrW(w, GWL_EXSTYLE);
+        SetWindowLongPtrW(w, GWL_EXSTYLE, (ex | WS_EX_TOOLWINDOW) & ~static_cast<LONG_PTR>(WS_EX_APPWINDOW));
+        SetWindowPos(
+            w, nullptr, 0, 0, 0, 0,
+            SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_ASYNCWINDOWPOS);
+        ShowWindowAsync(w, SW_SHOWNOACTIVATE);
+        window_ = w;
+        return w;
+    }
+
     // A browser of our own lies over the main form's browser area while the form is shown, and
-    // off the screen otherwise. DevTools takes window bounds in device-independent pixels.
+    // off the screen otherwise: its window is moved in pixels once it is known (without waiting
+    // for the browser's thread), and through DevTools in device-independent pixels before.
     void PlaceWindow() {
-        if (!own_ || !Connected()) {
+        if (!own_) {
             return;
         }
-        auto window = session_->Call("Browser.getWindowForTarget", {{"targetId", targetId_}}, kAnswerMs);
+        RECT r{};
+        bool over = shown_ && host_ != nullptr && GetWindowRect(host_, &r);
+        if (HWND w = BrowserWindow()) {
+            if (IsIconic(w) || IsZoomed(w)) {
+                ShowWindowAsync(w, SW_SHOWNOACTIVATE);  // a window takes no position until it is normal
+            }
+            UINT flags = SWP_NOACTIVATE | SWP_NOZORDER | SWP_ASYNCWINDOWPOS | (over ? 0 : SWP_NOSIZE);
+            if (over) {
+                SetWindowPos(w, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, flags);
+            } else {
+                SetWindowPos(w, nullptr, -32000, -32000, 0, 0, flags);
+            }
+            return;
+        }
+        if (!Connected()) {
+            return;
+        }
+        auto window = session_->Call("Browser.getWindowForTarget", {{"targetId", targetId_}}, kAnswerMs,
+                                     DevToolsTo::Browser);
         if (!window || !window->is_object()) {
             return;
         }
@@ -478,8 +659,7 @@ class ChromiumEngine : public BrowserEngine {
             return;
         }
         json bounds = {{"left", -32000}, {"top", -32000}};
-        RECT r{};
-        if (shown_ && host_ != nullptr && GetWindowRect(host_, &r)) {
+        if (over) {
             HDC screen = GetDC(nullptr);
             int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
             if (screen != nullptr) {
@@ -493,22 +673,11 @@ class ChromiumEngine : public BrowserEngine {
         }
         // A minimised or maximised window takes no position until it is normal again.
         session_->Call("Browser.setWindowBounds",
-                       {{"windowId", *id}, {"bounds", {{"windowState", "normal"}}}}, kAnswerMs);
+                       {{"windowId", *id}, {"bounds", {{"windowState", "normal"}}}}, kAnswerMs,
+                       DevToolsTo::Browser);
         session_->Call("Browser.setWindowBounds", {{"windowId", *id}, {"bounds", std::move(bounds)}},
-                       kAnswerMs);
-        if (shown_) {
-            session_->Call("Page.bringToFront", json::object(), kAnswerMs);
-        }
+                       kAnswerMs, DevToolsTo::Browser);
     }
-
-    ChromiumOptions options_;
-    bool own_ = true;
-    std::optional<DevToolsAddress> attach_;
-    std::unique_ptr<DevToolsSession> session_;
-    std::string targetId_;
-    std::int64_t navigation_ = 0;  // the Page.navigate whose answer is still to come
-    HANDLE process_ = nullptr;
-    HANDLE job_ = nullptr;  // ends our browser with Parlevo
 
     HANDLE Job() {
         if (job_ == nullptr) {
@@ -516,6 +685,22 @@ class ChromiumEngine : public BrowserEngine {
         }
         return job_;
     }
+
+    ChromiumOptions options_;
+    bool own_ = true;
+    std::optional<DevToolsAddress> attach_;
+    // The WebSocket to our tab in the user's browser, or the pipe of a browser of our own.
+    std::unique_ptr<DevToolsSession> session_;
+    std::string targetId_;
+    std::int64_t navigation_ = 0;  // the Page.navigate whose answer is still to come
+    bool gone_ = false;            // the user's browser no longer answers
+    // A browser of our own.
+    HANDLE process_ = nullptr;
+    HANDLE job_ = nullptr;   // ends our browser with Parlevo
+    bool attached_ = false;  // a page is attached on its pipe
+    bool answered_ = false;  // it has answered on its pipe since its start
+    HWND window_ = nullptr;  // its window, once found and made ours
+    std::uint64_t nextLook_ = 0;
     HWND host_ = nullptr;
     bool shown_ = false;
     std::deque<std::u16string> problems_;

@@ -1,11 +1,12 @@
-// The DevTools endpoint over WinHTTP. The WebSocket runs in WinHTTP's asynchronous mode: a receive
-// is always outstanding, its completions (on WinHTTP's threads) queue whole messages, and the
-// program's thread waits for the answer it wants on an event, never longer than it was told. A
-// handle closed while a receive is outstanding cancels it; in synchronous mode Wine would leave
-// the receive blocked for ever.
+// The DevTools endpoint over WinHTTP, the browser's pipe, and the session over either. The
+// WebSocket runs in WinHTTP's asynchronous mode: a receive is always outstanding, its completions
+// (on WinHTTP's threads) queue whole messages, and the program's thread waits for the answer it
+// wants on an event, never longer than it was told. A handle closed while a receive is
+// outstanding cancels it; in synchronous mode Wine would leave the receive blocked for ever.
 
 #include "platform/win32/win_devtools.h"
 
+#include <cstring>
 #include <deque>
 #include <utility>
 #include <vector>
@@ -420,106 +421,326 @@ bool HaveWebSocketClient() {
     return Api().receive != nullptr;
 }
 
-std::unique_ptr<DevToolsSession> DevToolsSession::Open(const DevToolsAddress& at, const std::wstring& path,
-                                                       DWORD timeoutMs) {
+namespace {
+
+// A WebSocket over WinHTTP: the handles of its session, connection and socket, and the channel
+// its completions report to.
+class SocketTransport : public DevToolsTransport {
+  public:
+    SocketTransport() : channel_(new DevToolsChannel) {}
+    ~SocketTransport() override {
+        // Closing the socket cancels its outstanding receive; the channel goes with its last handle.
+        for (HINTERNET h : {socket_, connection_, session_}) {
+            if (h != nullptr) {
+                WinHttpCloseHandle(h);
+            }
+        }
+        channel_->Release();
+    }
+    SocketTransport(const SocketTransport&) = delete;
+    SocketTransport& operator=(const SocketTransport&) = delete;
+
+    bool Open(const DevToolsAddress& at, const std::wstring& path, DWORD timeoutMs) {
+        std::uint64_t deadline = Now() + timeoutMs;
+        DevToolsChannel& ch = *channel_;
+        session_ = OpenAsyncSession();
+        connection_ = session_ != nullptr ? WinHttpConnect(session_, at.host.c_str(), at.port, 0) : nullptr;
+        if (connection_ == nullptr) {
+            return false;
+        }
+        OwnedHandle request(WinHttpOpenRequest(connection_, L"GET", path.c_str(), nullptr, WINHTTP_NO_REFERER,
+                                               WINHTTP_DEFAULT_ACCEPT_TYPES, 0));
+        if (request.get() == nullptr || !Attach(request.get(), &ch) ||
+            !WinHttpSetOption(request.get(), WINHTTP_OPTION_UPGRADE_TO_WEB_SOCKET, nullptr, 0) ||
+            Exchange(request.get(), ch, deadline) != 101) {
+            return false;
+        }
+        auto context = reinterpret_cast<DWORD_PTR>(&ch);
+        ch.AddRef();  // the socket's own reference, given back when its closing is reported
+        socket_ = Api().completeUpgrade(request.get(), context);
+        if (socket_ == nullptr) {
+            ch.Release();
+            return false;
+        }
+        {
+            Lock l(ch.lock);
+            ch.socket = socket_;
+        }
+        return ch.Receive(socket_);
+    }
+
+    bool Send(const std::string& text, std::uint64_t deadline) override {
+        DevToolsChannel& ch = *channel_;
+        // One write at a time: the one before has to be done with its buffer.
+        for (;;) {
+            {
+                Lock l(ch.lock);
+                if (ch.broken) {
+                    return false;
+                }
+                if (!ch.writing) {
+                    ch.outgoing = text;
+                    ch.writing = true;
+                    break;
+                }
+            }
+            DWORD left = Remaining(deadline);
+            if (left == 0) {
+                return false;
+            }
+            WaitForSingleObject(ch.signal, left);
+        }
+        if (Api().send(socket_, WINHTTP_WEB_SOCKET_UTF8_MESSAGE_BUFFER_TYPE, ch.outgoing.data(),
+                       static_cast<DWORD>(ch.outgoing.size())) != NO_ERROR) {
+            Lock l(ch.lock);
+            ch.writing = false;
+            ch.broken = true;
+            return false;
+        }
+        return true;
+    }
+
+    void Receive(std::deque<std::string>& into) override {
+        Lock l(channel_->lock);
+        for (std::string& m : channel_->messages) {
+            into.push_back(std::move(m));
+        }
+        channel_->messages.clear();
+    }
+
+    void Wait(DWORD ms) override { WaitForSingleObject(channel_->signal, ms); }
+
+    bool Ended() override {
+        Lock l(channel_->lock);
+        return channel_->broken;
+    }
+
+  private:
+    DevToolsChannel* channel_;
+    HINTERNET session_ = nullptr;
+    HINTERNET connection_ = nullptr;
+    HINTERNET socket_ = nullptr;
+};
+
+// The browser's pipe. The program's thread keeps one overlapped read outstanding and takes its
+// completion whenever it looks (Receive, Wait, Ended): nothing runs on another thread. A finished
+// read keeps its event set until the next read begins, so nothing that arrives between a look
+// and a wait is missed.
+class PipeTransport : public DevToolsTransport {
+  public:
+    PipeTransport(HANDLE in, HANDLE out)
+        : in_(in),
+          out_(out),
+          readEvent_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+          writeEvent_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+        ended_ = readEvent_ == nullptr || writeEvent_ == nullptr || !Read();
+    }
+    ~PipeTransport() override {
+        if (reading_) {
+            // The read writes into our buffer until it is over.
+            CancelIoEx(in_, &read_);
+            DWORD got = 0;
+            GetOverlappedResult(in_, &read_, &got, TRUE);
+        }
+        for (HANDLE h : {in_, out_, readEvent_, writeEvent_}) {
+            if (h != nullptr && h != INVALID_HANDLE_VALUE) {
+                CloseHandle(h);
+            }
+        }
+    }
+    PipeTransport(const PipeTransport&) = delete;
+    PipeTransport& operator=(const PipeTransport&) = delete;
+
+    bool Send(const std::string& text, std::uint64_t deadline) override {
+        if (Ended()) {
+            return false;
+        }
+        std::string message = text;
+        message.push_back('\0');
+        OVERLAPPED write{};
+        write.hEvent = writeEvent_;
+        if (!WriteFile(out_, message.data(), static_cast<DWORD>(message.size()), nullptr, &write) &&
+            GetLastError() != ERROR_IO_PENDING) {
+            ended_ = true;
+            return false;
+        }
+        // A browser that takes nothing more is hung. Half a message cannot be taken back, so a
+        // write cut off at the deadline ends the connection.
+        if (WaitForSingleObject(writeEvent_, Remaining(deadline)) != WAIT_OBJECT_0) {
+            CancelIoEx(out_, &write);
+        }
+        DWORD written = 0;
+        if (!GetOverlappedResult(out_, &write, &written, TRUE) || written != message.size()) {
+            ended_ = true;
+            return false;
+        }
+        return true;
+    }
+
+    void Receive(std::deque<std::string>& into) override {
+        Pump();
+        for (std::string& m : messages_) {
+            into.push_back(std::move(m));
+        }
+        messages_.clear();
+    }
+
+    void Wait(DWORD ms) override {
+        Pump();
+        if (messages_.empty() && !ended_) {
+            WaitForSingleObject(readEvent_, ms);
+            Pump();
+        }
+    }
+
+    bool Ended() override {
+        Pump();
+        return ended_;
+    }
+
+  private:
+    bool Read() {
+        read_ = OVERLAPPED{};
+        read_.hEvent = readEvent_;
+        if (!ReadFile(in_, buffer_.data(), static_cast<DWORD>(buffer_.size()), nullptr, &read_) &&
+            GetLastError() != ERROR_IO_PENDING) {
+            return false;
+        }
+        reading_ = true;
+        return true;
+    }
+
+    // Takes the reads that have finished, starting the next one after each. A failed read is
+    // the browser's end of the pipe closing: the browser has gone.
+    void Pump() {
+        while (reading_) {
+            DWORD got = 0;
+            if (!GetOverlappedResult(in_, &read_, &got, FALSE)) {
+                if (GetLastError() == ERROR_IO_INCOMPLETE) {
+                    return;
+                }
+                reading_ = false;
+                ended_ = true;
+                return;
+            }
+            reading_ = false;
+            Split(got);
+            if (!Read()) {
+                ended_ = true;
+            }
+        }
+    }
+
+    // Each message ends with a NUL byte.
+    void Split(DWORD got) {
+        const char* p = buffer_.data();
+        const char* end = p + got;
+        while (p < end) {
+            const auto* nul =
+                static_cast<const char*>(std::memchr(p, '\0', static_cast<std::size_t>(end - p)));
+            const char* stop = nul != nullptr ? nul : end;
+            auto size = static_cast<std::size_t>(stop - p);
+            if (!oversized_ && partial_.size() + size > kMaxMessageBytes) {
+                oversized_ = true;
+                partial_.clear();
+            }
+            if (!oversized_) {
+                partial_.append(p, size);
+            }
+            if (nul == nullptr) {
+                break;
+            }
+            if (!oversized_) {
+                if (messages_.size() >= kMaxQueuedMessages) {
+                    messages_.pop_front();
+                }
+                messages_.push_back(std::move(partial_));
+            }
+            partial_.clear();
+            oversized_ = false;
+            p = nul + 1;
+        }
+    }
+
+    HANDLE in_;
+    HANDLE out_;
+    HANDLE readEvent_;   // manual-reset: set while a read has finished and not been taken
+    HANDLE writeEvent_;  // manual-reset
+    OVERLAPPED read_{};
+    bool reading_ = false;
+    bool ended_ = false;
+    std::vector<char> buffer_ = std::vector<char>(64 * 1024);
+    std::string partial_;
+    bool oversized_ = false;
+    std::deque<std::string> messages_;
+};
+
+}  // namespace
+
+std::unique_ptr<DevToolsTransport> OpenDevToolsSocket(const DevToolsAddress& at, const std::wstring& path,
+                                                      DWORD timeoutMs) {
     if (!HaveWebSocketClient()) {
         return nullptr;
     }
-    std::uint64_t deadline = Now() + timeoutMs;
-    std::unique_ptr<DevToolsSession> s(new DevToolsSession);
-    s->channel_ = new DevToolsChannel;
-    DevToolsChannel& ch = *s->channel_;
-    s->session_ = OpenAsyncSession();
-    if (s->session_ == nullptr) {
+    auto socket = std::make_unique<SocketTransport>();
+    if (!socket->Open(at, path, timeoutMs)) {
         return nullptr;
     }
-    s->connection_ = WinHttpConnect(s->session_, at.host.c_str(), at.port, 0);
-    if (s->connection_ == nullptr) {
-        return nullptr;
-    }
-    OwnedHandle request(WinHttpOpenRequest(s->connection_, L"GET", path.c_str(), nullptr, WINHTTP_NO_REFERER,
-                                           WINHTTP_DEFAULT_ACCEPT_TYPES, 0));
-    if (request.get() == nullptr || !Attach(request.get(), &ch) ||
-        !WinHttpSetOption(request.get(), WINHTTP_OPTION_UPGRADE_TO_WEB_SOCKET, nullptr, 0)) {
-        return nullptr;
-    }
-    if (Exchange(request.get(), ch, deadline) != 101) {
-        return nullptr;
-    }
-    auto context = reinterpret_cast<DWORD_PTR>(&ch);
-    ch.AddRef();  // the socket's own reference, given back when its closing is reported
-    s->socket_ = Api().completeUpgrade(request.get(), context);
-    if (s->socket_ == nullptr) {
-        ch.Release();
-        return nullptr;
-    }
-    {
-        Lock l(ch.lock);
-        ch.socket = s->socket_;
-    }
-    if (!ch.Receive(s->socket_)) {
-        return nullptr;
-    }
-    return s;
+    return socket;
 }
 
-DevToolsSession::~DevToolsSession() {
-    // Closing the socket cancels its outstanding receive; the channel goes with its last handle.
-    for (HINTERNET h : {socket_, connection_, session_}) {
-        if (h != nullptr) {
-            WinHttpCloseHandle(h);
-        }
-    }
-    if (channel_ != nullptr) {
-        channel_->Release();
-    }
+std::unique_ptr<DevToolsTransport> MakeDevToolsPipe(HANDLE in, HANDLE out) {
+    return std::make_unique<PipeTransport>(in, out);
 }
 
-bool DevToolsSession::Broken() const {
-    Lock l(channel_->lock);
-    return channel_->broken;
+DevToolsSession::DevToolsSession(std::unique_ptr<DevToolsTransport> transport)
+    : transport_(std::move(transport)) {}
+
+DevToolsSession::~DevToolsSession() = default;
+
+std::unique_ptr<DevToolsSession> DevToolsSession::Open(const DevToolsAddress& at, const std::wstring& path,
+                                                       DWORD timeoutMs) {
+    auto socket = OpenDevToolsSocket(at, path, timeoutMs);
+    return socket ? std::make_unique<DevToolsSession>(std::move(socket)) : nullptr;
 }
 
-std::int64_t DevToolsSession::Send(const char* method, json params, std::uint64_t deadline) {
-    DevToolsChannel& ch = *channel_;
-    // One write at a time: the one before has to be done with its buffer.
-    for (;;) {
-        {
-            Lock l(ch.lock);
-            if (ch.broken) {
-                return 0;
-            }
-            if (!ch.writing) {
-                break;
-            }
-        }
-        DWORD left = Remaining(deadline);
-        if (left == 0) {
-            return 0;
-        }
-        WaitForSingleObject(ch.signal, left);
+bool DevToolsSession::Ended() {
+    return transport_->Ended();
+}
+
+bool DevToolsSession::Broken() {
+    return hung_ || pageGone_ || Ended();
+}
+
+void DevToolsSession::UsePage(const std::string& sessionId) {
+    if (!page_.empty() && page_ != sessionId && !pageGone_) {
+        // The browser would go on keeping the old session for us.
+        Post("Target.detachFromTarget", {{"sessionId", page_}}, DevToolsTo::Browser);
+    }
+    page_ = sessionId;
+    pageGone_ = false;
+    hung_ = false;
+}
+
+std::int64_t DevToolsSession::Send(const char* method, json params, DevToolsTo to, std::uint64_t deadline) {
+    if (to == DevToolsTo::Page && (hung_ || pageGone_)) {
+        return 0;
     }
     std::int64_t id = ++nextId_;
     json message = {{"id", id}, {"method", method}, {"params", std::move(params)}};
-    {
-        Lock l(ch.lock);
-        // ASCII only: the text the page gets is escaped, whatever its characters.
-        ch.outgoing = message.dump(-1, ' ', true, json::error_handler_t::replace);
-        ch.writing = true;
+    if (to == DevToolsTo::Page && !page_.empty()) {
+        message["sessionId"] = page_;
     }
-    if (Api().send(socket_, WINHTTP_WEB_SOCKET_UTF8_MESSAGE_BUFFER_TYPE, ch.outgoing.data(),
-                   static_cast<DWORD>(ch.outgoing.size())) != NO_ERROR) {
-        Lock l(ch.lock);
-        ch.writing = false;
-        ch.broken = true;
+    // ASCII only: the text the page gets is escaped, whatever its characters.
+    if (!transport_->Send(message.dump(-1, ' ', true, json::error_handler_t::replace), deadline)) {
         return 0;
     }
     return id;
 }
 
-std::int64_t DevToolsSession::Post(const char* method, json params) {
-    // A write on the loopback interface is done at once; a browser that takes longer is hung.
-    std::int64_t id = Send(method, std::move(params), Now() + 250);
+std::int64_t DevToolsSession::Post(const char* method, json params, DevToolsTo to) {
+    // A write to a browser on this computer is done at once; a browser that takes longer is hung.
+    std::int64_t id = Send(method, std::move(params), to, Now() + 250);
     if (id != 0) {
         if (posted_.size() >= kMaxPosted) {
             posted_.erase(posted_.begin());
@@ -537,15 +758,21 @@ bool DevToolsSession::Answered(std::int64_t id) {
 
 std::optional<json> DevToolsSession::Take(std::int64_t wanted, bool& found) {
     std::deque<std::string> arrived;
-    {
-        Lock l(channel_->lock);
-        arrived.swap(channel_->messages);
-    }
+    transport_->Receive(arrived);
     std::optional<json> result;
     for (const std::string& text : arrived) {
         json answer = json::parse(text, nullptr, false);
-        auto it = answer.is_object() ? answer.find("id") : answer.end();
+        if (!answer.is_object()) {
+            continue;
+        }
+        auto it = answer.find("id");
         if (it == answer.end() || !it->is_number_integer()) {
+            // An event. The one that matters: the page we use has gone (its tab was closed).
+            auto params = answer.find("params");
+            if (!page_.empty() && answer.value("method", "") == "Target.detachedFromTarget" &&
+                params != answer.end() && params->is_object() && params->value("sessionId", "") == page_) {
+                pageGone_ = true;
+            }
             continue;
         }
         std::int64_t id = it->get<std::int64_t>();
@@ -562,9 +789,9 @@ std::optional<json> DevToolsSession::Take(std::int64_t wanted, bool& found) {
     return result;
 }
 
-std::optional<json> DevToolsSession::Call(const char* method, json params, DWORD timeoutMs) {
+std::optional<json> DevToolsSession::Call(const char* method, json params, DWORD timeoutMs, DevToolsTo to) {
     std::uint64_t deadline = Now() + timeoutMs;
-    std::int64_t id = Send(method, std::move(params), deadline);
+    std::int64_t id = Send(method, std::move(params), to, deadline);
     while (id != 0) {
         bool found = false;
         auto result = Take(id, found);
@@ -573,14 +800,13 @@ std::optional<json> DevToolsSession::Call(const char* method, json params, DWORD
             return result;
         }
         DWORD left = Remaining(deadline);
-        if (Broken() || left == 0) {
+        if (left == 0 || Ended()) {
             break;
         }
-        WaitForSingleObject(channel_->signal, left);
+        transport_->Wait(left);
     }
     if (++unanswered_ >= kMaxUnanswered) {
-        Lock l(channel_->lock);
-        channel_->broken = true;
+        hung_ = true;
     }
     return std::nullopt;
 }

@@ -85,43 +85,25 @@ class WinLocalService : public LocalService {
             return false;
         }
         HANDLE log = OpenLog();
-        // Only the child's three ends are inheritable, and the handle list hands exactly those to
-        // it: a stray copy of our pipe ends in another child would keep the pipes open for ever.
+        // Only the child's ends go to it: a stray copy of our pipe ends in another child would
+        // keep the pipes open for ever.
         std::vector<HANDLE> handles = {inRead, outWrite};
         if (log != nullptr) {
             handles.push_back(log);  // else the child has no standard error
         }
-        for (HANDLE h : handles) {
-            SetHandleInformation(h, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
-        }
-        SIZE_T size = 0;
-        InitializeProcThreadAttributeList(nullptr, 1, 0, &size);
-        std::vector<unsigned char> attributes(size);
-        auto* list = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(attributes.data());
-        bool listed = InitializeProcThreadAttributeList(list, 1, 0, &size) &&
-                      UpdateProcThreadAttribute(list, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, handles.data(),
-                                                handles.size() * sizeof(HANDLE), nullptr, nullptr);
-        STARTUPINFOEXW startup{};
-        startup.StartupInfo.cb = sizeof startup;
-        startup.StartupInfo.dwFlags = STARTF_USESTDHANDLES;
-        startup.StartupInfo.hStdInput = inRead;
-        startup.StartupInfo.hStdOutput = outWrite;
-        startup.StartupInfo.hStdError = log;
-        startup.lpAttributeList = list;
+        STARTUPINFOW startup{};
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdInput = inRead;
+        startup.hStdOutput = outWrite;
+        startup.hStdError = log;
         std::wstring exe = W(program);
         std::wstring line = QuoteArgument(exe);
         for (const auto& a : args) {
             line += L" " + QuoteArgument(W(a));
         }
         PROCESS_INFORMATION info{};
-        bool started =
-            listed && CreateProcessW(exe.c_str(), line.data(), nullptr, nullptr, TRUE,
-                                     CREATE_SUSPENDED | CREATE_NO_WINDOW | EXTENDED_STARTUPINFO_PRESENT,
-                                     nullptr, nullptr, &startup.StartupInfo, &info);
+        bool started = CreateInheriting(exe, line, startup, CREATE_NO_WINDOW, handles, info);
         DWORD failure = GetLastError();
-        if (listed) {
-            DeleteProcThreadAttributeList(list);
-        }
         Close(inRead);
         Close(outWrite);
         Close(log);

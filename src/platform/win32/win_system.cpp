@@ -234,4 +234,53 @@ HANDLE RunInJob(HANDLE job, const PROCESS_INFORMATION& info) {
     return info.hProcess;
 }
 
+bool CreateInheriting(const std::wstring& exe, std::wstring commandLine, STARTUPINFOW startup, DWORD flags,
+                      std::vector<HANDLE> handles, PROCESS_INFORMATION& info) {
+    for (HANDLE h : handles) {
+        SetHandleInformation(h, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
+    }
+    // Inheritance must be on for the child to get any handle, and then it would get every
+    // inheritable handle of ours (a pipe end of another child among them, which would then stay
+    // open for ever): the list hands it exactly these.
+    SIZE_T size = 0;
+    InitializeProcThreadAttributeList(nullptr, 1, 0, &size);
+    std::vector<unsigned char> attributes(size);
+    auto* list = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(attributes.data());
+    bool listed = InitializeProcThreadAttributeList(list, 1, 0, &size) &&
+                  UpdateProcThreadAttribute(list, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, handles.data(),
+                                            handles.size() * sizeof(HANDLE), nullptr, nullptr);
+    STARTUPINFOEXW extended{};
+    extended.StartupInfo = startup;
+    extended.StartupInfo.cb = sizeof extended;
+    extended.lpAttributeList = list;
+    bool started = listed && CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
+                                            flags | CREATE_SUSPENDED | EXTENDED_STARTUPINFO_PRESENT, nullptr,
+                                            nullptr, &extended.StartupInfo, &info);
+    DWORD failure = GetLastError();
+    if (listed) {
+        DeleteProcThreadAttributeList(list);
+    }
+    SetLastError(failure);
+    return started;
+}
+
+std::vector<unsigned char> InheritedDescriptors(HANDLE fd3, HANDLE fd4, std::size_t handleBytes) {
+    // { int count; unsigned char flags[count]; intptr_t handles[count]; } without padding.
+    constexpr std::int32_t kCount = 5;
+    constexpr unsigned char kOpenPipe = 0x01 | 0x08;  // FOPEN | FPIPE
+    std::vector<unsigned char> block(sizeof kCount + kCount * (1 + handleBytes));
+    std::memcpy(block.data(), &kCount, sizeof kCount);
+    unsigned char* flags = block.data() + sizeof kCount;
+    unsigned char* handles = flags + kCount;
+    for (std::int32_t fd = 0; fd < kCount; ++fd) {
+        HANDLE h = fd == 3 ? fd3 : fd == 4 ? fd4 : INVALID_HANDLE_VALUE;
+        flags[fd] = fd >= 3 ? kOpenPipe : 0;
+        // Sign-extended, so that INVALID_HANDLE_VALUE stays -1 at any width; little-endian, so
+        // the low bytes come first.
+        auto value = static_cast<std::int64_t>(reinterpret_cast<std::intptr_t>(h));
+        std::memcpy(handles + static_cast<std::size_t>(fd) * handleBytes, &value, handleBytes);
+    }
+    return block;
+}
+
 }  // namespace plv::win

@@ -760,6 +760,12 @@ LRESULT WinUi::OnFormMessage(WinForm& f, HWND hwnd, UINT msg, WPARAM wp, LPARAM 
                 browser_->HostShown(wp != 0);
             }
             break;
+        case WM_MOVE:
+            // A browser window of its own lies over the browser area, and follows the form.
+            if (f.hasBrowser && browser_ != nullptr) {
+                browser_->HostMoved();
+            }
+            break;
         case WM_ERASEBKGND: {
             RECT r;
             ::GetClientRect(hwnd, &r);
