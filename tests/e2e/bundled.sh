@@ -4,7 +4,9 @@
 # translation server runs. A Notepad selection is translated ("The house is big." gives "La casa
 # es grande."); the service took a port of its own and its key is on no command line; a second
 # plv.exe starts no second service; when the service is killed the tray icon greys at once and
-# the next reconnect starts it again, translating; when plv.exe ends, the service ends with it.
+# the next reconnect starts it again, translating; when the browser showing the page is killed and
+# started again, the next selection says "not connected" at once and the next reconnect brings the
+# page back; when plv.exe ends, the service ends with it.
 # usage: tests/e2e/bundled.sh BIN_FOLDER WORK_FOLDER (BIN_FOLDER also holds plv-service.exe and
 # engine\, as scripts/stage-windows puts them there)
 set -uo pipefail
@@ -95,7 +97,36 @@ case "$text" in
 esac
 wine_press 500 400
 
-# 5. plv.exe ends: its job takes the service with it, and the service's jobs its engine.
+# 5. The browser that shows the page is killed and started again on its port: the next selection
+#    finds the page gone, the tray icon leaves the connected colour at once (not after the
+#    time-out), the popup says so, and the next reconnect brings the page back.
+port=${DEVTOOLS##*:}
+kill -9 "$CHROMIUM_PID" 2>/dev/null
+wine_wait_gone "$CHROMIUM_PID" 10
+chromium_up "$work" "$port" || fail "Chromium did not start again on $port"
+case "$(wine_pixel 1263 790)" in
+"#F0AA00" | "#00A8FF") ;;
+*) fail "the tray icon is not the connected colour before the selection" ;;
+esac
+note=$(printf '%s\n' "$ini_text" | tr -d '\r' | sed -n 's/^NotConnectedStr=//p')
+# A part of the line, so that the translation is not in the program's cache.
+text=$(e2e_translate 100 "$work/engine-gone.windows" "$note")
+colour=$(wine_pixel 1263 790)
+if [ "$text" = "$note" ] && [ "$colour" != "#F0AA00" ] && [ "$colour" != "#00A8FF" ]; then
+    pass "a page whose browser died is noticed: \"$text\", the tray icon $colour"
+else
+    fail "after the browser died: the popup shows \"$text\", the tray icon is $colour"
+fi
+wine_press 500 400
+colour=$(wine_wait_pixel 1263 790 40 "#F0AA00" "#00A8FF")
+text=$(e2e_translate 100 "$work/engine-back.windows" "*[Cc]asa*")
+case "$colour $text" in
+"#F0AA00 "*[Cc]asa* | "#00A8FF "*[Cc]asa*) pass "reconnected to the new browser, which translates: \"$text\"" ;;
+*) fail "after the browser came back: the tray icon is $colour, the popup shows \"$text\"" ;;
+esac
+wine_press 500 400
+
+# 6. plv.exe ends: its job takes the service with it, and the service's jobs its engine.
 engine_pids() { pgrep -f '^(lt-proc|lrx-proc|apertium-[a-z-]+) ' || true; }
 [ -n "$(engine_pids)" ] || fail "no engine process ran before the end"
 kill "$plv_pid" 2>/dev/null

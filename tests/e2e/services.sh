@@ -51,22 +51,27 @@ service_up() {
     return 1
 }
 
-# chromium_up DIR: headless Chromium with its DevTools endpoint on a loopback port it picks; sets
-# DEVTOOLS (http://127.0.0.1:PORT).
+# chromium_up DIR [PORT]: headless Chromium with its DevTools endpoint on a loopback port it picks
+# (or on PORT); sets DEVTOOLS (http://127.0.0.1:PORT) and CHROMIUM_PID.
 chromium_up() {
-    local dir=$1 profile="$1/chromium-profile"
+    local dir=$1 profile="$1/chromium-profile" want=${2:-0}
     rm -rf "$profile"
     mkdir -p "$profile"
     chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
         --disable-background-networking --disable-component-update --disable-sync \
-        --user-data-dir="$profile" --remote-debugging-address=127.0.0.1 --remote-debugging-port=0 \
+        --user-data-dir="$profile" --remote-debugging-address=127.0.0.1 --remote-debugging-port="$want" \
         about:blank >"$dir/chromium.log" 2>&1 &
+    CHROMIUM_PID=$!
     wine_pids+=($!)
     [ -n "${wine_dir:-}" ] && echo "$!" >>"$wine_dir/pids"
     local port=
     for _ in $(seq 1 300); do
-        port=$(head -n 1 "$profile/DevToolsActivePort" 2>/dev/null || true)
-        [ -n "$port" ] && break
+        if [ "$want" != 0 ]; then
+            curl -s -o /dev/null "http://127.0.0.1:$want/json/version" && port=$want && break
+        else
+            port=$(head -n 1 "$profile/DevToolsActivePort" 2>/dev/null || true)
+            [ -n "$port" ] && break
+        fi
         sleep 0.1
     done
     if [ -z "$port" ]; then
