@@ -1,5 +1,6 @@
 // Start-up: everything the program does once, in order, before it lives in its message loop.
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
@@ -290,8 +291,8 @@ void Main(App& app) {
     app.startup.PopupTextColor = text;
     app.startup.PopupGrayColor = gray;
     // 6.
-    app.startup.TwipsPerPixelX = p.desktop.TwipsPerPixelX();
-    app.startup.TwipsPerPixelY = p.desktop.TwipsPerPixelY();
+    app.startup.TwipsPerPixelX = 1440.0 / std::max(p.desktop.DpiX(), 1);
+    app.startup.TwipsPerPixelY = 1440.0 / std::max(p.desktop.DpiY(), 1);
     // 7. Taken once; a later change of the mouse setting is not followed.
     if (AreMouseButtonsSwapped(app)) {
         app.startup.PrimaryButtonKey = 2;

@@ -18,11 +18,12 @@
 namespace plv {
 namespace {
 
-// A release this far from the press (pixels) is a drag that selected something; a click is not.
+// A release this far from the press (pixels at 96 DPI) is a drag that selected something; a
+// click is not.
 constexpr int kDragMinDy = 10;
 constexpr int kDragMinDx = 30;
-// The pointer may wander this far (pixels) beyond where it started from the icon before the
-// offer is withdrawn.
+// The pointer may wander this far (pixels at 96 DPI) beyond where it started from the icon
+// before the offer is withdrawn.
 constexpr double kIconLeaveMargin = 50;
 
 // The foreground application: when another window comes to the front, find its executable, load
@@ -78,8 +79,8 @@ void WatchButtons(App& app) {
             }
             app.capture.PressX = at.x;
             app.capture.PressY = at.y;
-        } else if (std::abs(app.capture.PressY - at.y) > kDragMinDy ||
-                   std::abs(app.capture.PressX - at.x) > kDragMinDx) {
+        } else if (std::abs(app.capture.PressY - at.y) > app.startup.ScreenPxY(kDragMinDy) ||
+                   std::abs(app.capture.PressX - at.x) > app.startup.ScreenPxX(kDragMinDx)) {
             TranslateSelection(app, at.x, at.y, std::min(app.capture.PressX, at.x));
         }
     }
@@ -123,7 +124,8 @@ void tmrOut_Timer(App& app) {
     PointPx at = app.platform.desktop.GetCursorPos();
     double dy = static_cast<double>(app.capture.IconAnchorY - at.y);
     double dx = static_cast<double>(app.capture.IconAnchorX - at.x);
-    if (std::sqrt(dy * dy + dx * dx) > app.capture.IconInitialDistance + kIconLeaveMargin) {
+    double margin = kIconLeaveMargin * kTwipsPer96DpiPixel / app.startup.TwipsPerPixelX;
+    if (std::sqrt(dy * dy + dx * dx) > app.capture.IconInitialDistance + margin) {
         app.frmMain->tmrOut.SetEnabled(false);
         HidePopups(app);
     }

@@ -20,7 +20,7 @@ constexpr char16_t kSeparators[] = {u' ', u'.', u',', u'-', u'!', u';', u':', u'
 // The floating icon, 16 pixels square, sits 10 right of and 5 above the release point; its
 // centre, from which the pointer's distance is measured, is 8 pixels right of and below its
 // corner (18 right of and 3 below the release point where the icon is not moved to stay on the
-// monitor).
+// monitor). Pixels at 96 DPI, scaled with the screen's DPI.
 constexpr std::int32_t kIconOffsetX = 10;
 constexpr std::int32_t kIconOffsetY = -5;
 constexpr std::int32_t kIconCentre = 8;
@@ -58,7 +58,7 @@ void TranslateSelection(App& app, std::int32_t x, std::int32_t y, std::int32_t l
     FrmIco& ico = *app.frmico;
 
     // 1-3.
-    app.capture.SelectionLeft = leftX * app.startup.TwipsPerPixelX;
+    app.capture.SelectionLeft = RoundHalfEven32(leftX * app.startup.TwipsPerPixelX);
     app.capture.ReleasePoint = PointPx{x, y};
     app.capture.CaptureWindow = p.desktop.GetForegroundWindow();
     std::u16string text = TrimBlanks(CaptureSelection(app, app.capture.CaptureWindow));
@@ -124,10 +124,11 @@ void TranslateSelection(App& app, std::int32_t x, std::int32_t y, std::int32_t l
     }
     // 11, 12. The icon's place on the selection's monitor, its centre, and how far the pointer
     // is from it now.
-    PointPx corner =
-        KeepIconOnScreen(app, SelectionWorkArea(app), PointPx{x + kIconOffsetX, y + kIconOffsetY});
-    app.capture.IconAnchorX = corner.x + kIconCentre;
-    app.capture.IconAnchorY = corner.y + kIconCentre;
+    PointPx corner = KeepIconOnScreen(
+        app, SelectionWorkArea(app),
+        PointPx{x + app.startup.ScreenPxX(kIconOffsetX), y + app.startup.ScreenPxY(kIconOffsetY)});
+    app.capture.IconAnchorX = corner.x + app.startup.ScreenPxX(kIconCentre);
+    app.capture.IconAnchorY = corner.y + app.startup.ScreenPxY(kIconCentre);
     PointPx at = p.desktop.GetCursorPos();
     double dx = static_cast<double>(app.capture.IconAnchorX - at.x);
     double dy = static_cast<double>(app.capture.IconAnchorY - at.y);

@@ -2,11 +2,20 @@
 
 #include <algorithm>
 
+#include "base/numbers.h"
 #include "base/text.h"
 #include "clipboard/cls_clipboard.h"
 #include "core/frm_main.h"
 
 namespace plv {
+
+std::int32_t StartupState::ScreenPxX(double px96) const {
+    return RoundHalfEven32(px96 * kTwipsPer96DpiPixel / TwipsPerPixelX);
+}
+
+std::int32_t StartupState::ScreenPxY(double px96) const {
+    return RoundHalfEven32(px96 * kTwipsPer96DpiPixel / TwipsPerPixelY);
+}
 
 App::App(Platform& p) : platform(p) {}
 

@@ -42,6 +42,11 @@ Owned<T> MakeOwned(Args&&... args) {
     return Owned<T>(new T(std::forward<Args>(args)...), LateDeleter<T>{[](T* p) { delete p; }});
 }
 
+// The program's own lengths in pixels ("transwidth", the icon's size and its place beside the
+// pointer, the drag thresholds, the popup's gaps) are pixels at 96 DPI, so that at 150 % scaling
+// everything keeps its proportions. In twips such a pixel is 15 at every DPI.
+constexpr double kTwipsPer96DpiPixel = 15.0;
+
 // Start-up and settings (src/app/startup.cpp, src/core/setting_values.cpp): set once at start,
 // read everywhere.
 struct StartupState {
@@ -49,8 +54,13 @@ struct StartupState {
     std::int32_t OsVersion = 0;         // major * 100 + minor
     std::uint8_t PrimaryButtonKey = 1;  // 1 left, 2 right (swapped buttons)
     std::uint8_t SecondaryButtonKey = 2;
-    std::int32_t TwipsPerPixelX = 15;
-    std::int32_t TwipsPerPixelY = 15;
+    // 1440 / DPI, exact: 15 at 96 DPI, 10 at 144, 7.5 at 192 (a rounded 8 would make every
+    // length given in twips 6 % short at 200 % scaling).
+    double TwipsPerPixelX = 15;
+    double TwipsPerPixelY = 15;
+    // A length in 96-DPI pixels, in the screen's pixels (rounded).
+    std::int32_t ScreenPxX(double px96) const;
+    std::int32_t ScreenPxY(double px96) const;
     Rgb PopupBackColor = 0;
     Rgb PopupGrayColor = 0;
     Rgb PopupTextColor = 0;

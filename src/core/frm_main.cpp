@@ -195,8 +195,8 @@ void FrmMain::Resize() {
         return;
     }
     RectPx client = app_.platform.ui.GetClientRect(hWnd());
-    SetBounds(WB, {0, 0, static_cast<double>(client.Width() * app_.startup.TwipsPerPixelX),
-                   static_cast<double>(client.Height() * app_.startup.TwipsPerPixelY)});
+    SetBounds(WB, {0, 0, client.Width() * app_.startup.TwipsPerPixelX,
+                   client.Height() * app_.startup.TwipsPerPixelY});
 }
 
 void FrmMain::StopTimers() {

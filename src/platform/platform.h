@@ -142,10 +142,10 @@ class Desktop {
     // MonitorFromPoint(at, MONITOR_DEFAULTTONEAREST) and GetMonitorInfoW: the monitor that shows
     // the point, or the nearest one when none does (a point in a gap, or a monitor just gone).
     virtual MonitorArea MonitorAt(PointPx at) = 0;
-    // 1440 / GetDeviceCaps(screen DC, LOGPIXELSX), rounded.
-    virtual std::int32_t TwipsPerPixelX() = 0;
-    // 1440 / GetDeviceCaps(screen DC, LOGPIXELSY), rounded.
-    virtual std::int32_t TwipsPerPixelY() = 0;
+    // The system DPI, across and down: GetDpiForSystem where Windows has it, else
+    // GetDeviceCaps(screen DC, LOGPIXELSX / LOGPIXELSY). 96 at 100 % scaling, 144 at 150 %.
+    virtual std::int32_t DpiX() = 0;
+    virtual std::int32_t DpiY() = 0;
     // GetVersionExA with the 148-byte structure; nothing when the call fails.
     virtual std::optional<OsVersionInfo> GetVersionEx() = 0;
     // SetForegroundWindow.

@@ -15,6 +15,9 @@ namespace {
 // Left alone, the icon fades from 100 to fully transparent in 5 steps.
 constexpr std::int32_t kIconFadeFrom = 100;
 constexpr std::int32_t kIconFadeSteps = 5;
+// The icon is 16 pixels square at 96 DPI: 24 at 150 %, 32 at 200 %, the sizes Windows asks of a
+// small icon there, so that its picture is drawn for the size rather than stretched.
+constexpr double kIconSide = 16;
 
 }  // namespace
 
@@ -39,8 +42,8 @@ void FrmIco::Load() {
 }
 
 void FrmIco::Form_Load() {
-    SetWidth(16.0 * app_.startup.TwipsPerPixelX);
-    SetHeight(16.0 * app_.startup.TwipsPerPixelY);
+    SetWidth(kIconSide * kTwipsPer96DpiPixel);
+    SetHeight(kIconSide * kTwipsPer96DpiPixel);
     for (ControlRef c : {ico, icocls}) {
         RectTwips b = control(c).state.bounds;
         SetBounds(c, {0, 0, b.width, b.height});
@@ -68,8 +71,8 @@ void FrmIco::ico_MouseDown(MouseButton button) {
     // The popup was laid out while hidden; it grows out of a small box below the icon.
     auto w = static_cast<std::int32_t>(RoundHalfEven(t.Width()));
     auto h = static_cast<std::int32_t>(RoundHalfEven(t.Height()));
-    t.SetWidth(16.0 * app_.startup.TwipsPerPixelX);
-    t.SetHeight(30.0 * app_.startup.TwipsPerPixelY);
+    t.SetWidth(16.0 * kTwipsPer96DpiPixel);
+    t.SetHeight(30.0 * kTwipsPer96DpiPixel);
     auto x = static_cast<std::int32_t>(RoundHalfEven(Left() + Width() - w));
     if (x < app_.capture.SelectionLeft) {
         x = app_.capture.SelectionLeft;
@@ -81,7 +84,7 @@ void FrmIco::ico_MouseDown(MouseButton button) {
     }
     SetWindowTopmost(app_, t.hWnd(), true, true,
                      PointPx{RoundHalfEven32(Left() / app_.startup.TwipsPerPixelX),
-                             RoundHalfEven32(y / static_cast<double>(app_.startup.TwipsPerPixelY))});
+                             RoundHalfEven32(y / app_.startup.TwipsPerPixelY)});
     if (transparency) {
         SetTranslucency(app_, t.hWnd(), *transparency);
     }

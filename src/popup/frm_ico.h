@@ -1,6 +1,6 @@
 #pragma once
-// The floating icon: a 16 x 16 pixel borderless window beside the pointer, holding the emblem
-// `ico` or, once the popup is open, the close cross `icocls`.
+// The floating icon: a borderless window beside the pointer, 16 x 16 pixels at 96 DPI (24 x 24 at
+// 150 % scaling), holding the emblem `ico` or, once the popup is open, the close cross `icocls`.
 
 #include "core/forms.h"
 

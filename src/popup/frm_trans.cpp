@@ -57,7 +57,7 @@ void FrmTrans::Form_Resize() {
     if (!IsLoaded()) {
         return;
     }
-    const double gap = 10.0 * app_.startup.TwipsPerPixelX;
+    const double gap = 10.0 * kTwipsPer96DpiPixel;
     RectTwips text = control(lblText).state.bounds;
     RectTwips link = control(google).state.bounds;
     RectTwips copy = control(lblCopy).state.bounds;

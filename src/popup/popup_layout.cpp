@@ -18,6 +18,9 @@ namespace {
 
 constexpr std::size_t kFormattedChars = 10000;
 constexpr std::uint32_t kGlideStepMs = 30;
+// A glide ends once a step would be less than a pixel at 96 DPI, so that it takes as many steps
+// at any scaling.
+constexpr double kGlideLeastStep = kTwipsPer96DpiPixel;
 // Closing, the popup fades from 20 to fully transparent in 3 steps.
 constexpr std::int32_t kPopupFadeFrom = 20;
 constexpr std::int32_t kPopupFadeSteps = 3;
@@ -89,7 +92,7 @@ void LayoutPopup(App& app, const std::u16string& text) {
     t.SetAutoSize(t.lbl, true);
     t.SetCaption(t.lbl, u"");
     std::int64_t oneLine = RoundHalfEven(t.control(t.lbl).state.bounds.height);
-    t.SetControlWidth(t.lbl, static_cast<double>(TransWidth(app)) * app.startup.TwipsPerPixelX);
+    t.SetControlWidth(t.lbl, static_cast<double>(TransWidth(app)) * kTwipsPer96DpiPixel);
     t.SetCaption(t.lbl, text);
     if (static_cast<double>(oneLine) == t.control(t.lbl).state.bounds.height) {
         t.SetCaption(t.lbl, u"");
@@ -101,7 +104,7 @@ void LayoutPopup(App& app, const std::u16string& text) {
     // 4. The text box fits the measured text.
     RectTwips measured = t.control(t.lbl).state.bounds;
     RectTwips b = t.control(t.lblText).state.bounds;
-    b.width = measured.width + 5.0 * app.startup.TwipsPerPixelX;
+    b.width = measured.width + 5.0 * kTwipsPer96DpiPixel;
     b.height = measured.height;
     t.SetBounds(t.lblText, b);
 
@@ -138,7 +141,7 @@ void LayoutPopup(App& app, const std::u16string& text) {
     // monitor gone) is put at its place first.
     t.SetTop(top);
     if (t.Visible()) {
-        if (t.Left() < l && t.Left() < work.left * app.startup.TwipsPerPixelX) {
+        if (t.Left() < l && t.Left() < static_cast<double>(work.left) * app.startup.TwipsPerPixelX) {
             t.SetLeft(l);
         }
         GlideWindow(app, t, w, h, l);
@@ -155,9 +158,9 @@ RectPx SelectionWorkArea(App& app) {
 
 void KeepPopupOnScreen(App& app, const RectPx& work, std::int32_t& left, std::int32_t& top,
                        std::int32_t width, std::int32_t height) {
-    std::int32_t tx = app.startup.TwipsPerPixelX;
-    std::int32_t ty = app.startup.TwipsPerPixelY;
-    RectPx area{work.left * tx, work.top * ty, work.right * tx, work.bottom * ty};
+    auto twipsX = [&](std::int32_t px) { return RoundHalfEven32(px * app.startup.TwipsPerPixelX); };
+    auto twipsY = [&](std::int32_t px) { return RoundHalfEven32(px * app.startup.TwipsPerPixelY); };
+    RectPx area{twipsX(work.left), twipsY(work.top), twipsX(work.right), twipsY(work.bottom)};
     // Past the right or bottom edge the popup moves back; the left and top edges come last, so a
     // popup larger than the work area shows its beginning.
     if (left + width > area.right) {
@@ -200,8 +203,7 @@ void GlideWindow(App& app, Form& form, std::int32_t width, std::int32_t height, 
     if (dw != 0) {
         double sw = 1000;
         double sl = 1000;
-        while (
-            !(form.Width() >= width || sw < app.startup.TwipsPerPixelX || sl < app.startup.TwipsPerPixelX)) {
+        while (!(form.Width() >= width || sw < kGlideLeastStep || sl < kGlideLeastStep)) {
             if (overtaken()) {
                 return;
             }
@@ -225,7 +227,7 @@ void GlideWindow(App& app, Form& form, std::int32_t width, std::int32_t height, 
 
     if (dh != 0) {
         double sh = 1000;
-        while (!(form.Height() >= height || sh < app.startup.TwipsPerPixelY)) {
+        while (!(form.Height() >= height || sh < kGlideLeastStep)) {
             if (overtaken()) {
                 return;
             }

@@ -79,8 +79,8 @@ class FakeDesktop : public Desktop {
     bool IsWindowAboveOwnIntegrity(Hwnd) override { return false; }
     int GetSystemMetrics(int) override { return 0; }
     MonitorArea MonitorAt(PointPx) override { return {}; }
-    std::int32_t TwipsPerPixelX() override { return 15; }
-    std::int32_t TwipsPerPixelY() override { return 15; }
+    std::int32_t DpiX() override { return 96; }
+    std::int32_t DpiY() override { return 96; }
     std::optional<OsVersionInfo> GetVersionEx() override { return std::nullopt; }
     bool SetForegroundWindow(Hwnd) override { return false; }
     void SetActiveWindow(Hwnd) override {}

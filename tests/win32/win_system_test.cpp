@@ -280,5 +280,28 @@ TEST(WinSystem, InheritedDescriptorsAtTheChildsWidth) {
     }
 }
 
+// plv.exe's small icons (the tray's three, the floating icon's emblem and close cross) hold a
+// drawing of each size Windows asks for from 100 to 300 % scaling, so that none is stretched.
+TEST(Resources, EverySmallIconIsDrawnAtEachScalingsSize) {
+    std::wstring exe = wintest::ExeFolder() + L"\\plv.exe";
+    HMODULE plv =
+        LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(plv, nullptr) << "plv.exe beside the tests";
+    for (int group : {101, 102, 103, 104, 105}) {
+        HRSRC found = FindResourceW(plv, MAKEINTRESOURCEW(group), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
+        ASSERT_NE(found, nullptr) << "icon " << group;
+        auto* directory = static_cast<BYTE*>(LockResource(LoadResource(plv, found)));
+        for (int size : {16, 20, 24, 32, 40, 48}) {
+            int id = LookupIconIdFromDirectoryEx(directory, TRUE, size, size, LR_DEFAULTCOLOR);
+            HRSRC image = FindResourceW(plv, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(3));  // RT_ICON
+            ASSERT_NE(image, nullptr) << "icon " << group << " at " << size;
+            const auto* header = static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(plv, image)));
+            EXPECT_EQ(header->biWidth, size) << "icon " << group;
+            EXPECT_EQ(header->biHeight, 2 * size) << "icon " << group << ": the picture and its mask";
+        }
+    }
+    FreeLibrary(plv);
+}
+
 }  // namespace
 }  // namespace plv

@@ -369,6 +369,7 @@ const std::map<std::string, ScenarioRunner::Command>& ScenarioRunner::Commands()
         {"time-of-day", {"HH:MM:SS[.mmm]", 1, 1, When::BeforeStart, &ScenarioRunner::CmdTimeOfDay}},
         {"tray", {"CODE", 1, 1, When::AfterStart, &ScenarioRunner::CmdTray}},
         {"twips", {"TX TY", 2, 2, When::BeforeStart, &ScenarioRunner::CmdTwips}},
+        {"dpi", {"N", 1, 1, When::BeforeStart, &ScenarioRunner::CmdDpi}},
         {"version", {"A.B.C.D", 1, 1, When::BeforeStart, &ScenarioRunner::CmdVersion}},
         {"wait", {"MS", 1, 1, When::Any, &ScenarioRunner::CmdWait}},
     };
@@ -546,11 +547,24 @@ void ScenarioRunner::CmdUnplugMonitor(const std::string&, const std::vector<Toke
 
 void ScenarioRunner::CmdTwips(const std::string&, const std::vector<Token>& t) {
     auto& w = sim_.world();
-    w.twipsX = static_cast<std::int32_t>(ParseNonNegative(t[1].text, "twips per pixel"));
-    w.twipsY = static_cast<std::int32_t>(ParseNonNegative(t[2].text, "twips per pixel"));
-    if (w.twipsX == 0 || w.twipsY == 0) {
+    // The DPI whose twips per pixel these are (1440 / TX), the nearest one where TX does not
+    // divide 1440.
+    auto x = ParseNonNegative(t[1].text, "twips per pixel");
+    auto y = ParseNonNegative(t[2].text, "twips per pixel");
+    if (x == 0 || y == 0) {
         throw ScriptError{"twips per pixel must be at least 1"};
     }
+    w.dpiX = RoundHalfEven32(1440.0 / static_cast<double>(x));
+    w.dpiY = RoundHalfEven32(1440.0 / static_cast<double>(y));
+}
+
+void ScenarioRunner::CmdDpi(const std::string&, const std::vector<Token>& t) {
+    auto& w = sim_.world();
+    auto dpi = ParseNonNegative(t[1].text, "the DPI");
+    if (dpi < 24 || dpi > 960) {
+        throw ScriptError{"the DPI must be from 24 to 960: " + t[1].text};
+    }
+    w.dpiX = w.dpiY = static_cast<std::int32_t>(dpi);
 }
 
 void ScenarioRunner::CmdSwapButtons(const std::string&, const std::vector<Token>&) {
@@ -1265,8 +1279,11 @@ std::string ScenarioRunner::ShowIconOrPopup(const std::string& name) {
         return "none";
     }
     if (part == "twips") {
-        return std::to_string(r.left * w.twipsX) + "," + std::to_string(r.top * w.twipsY) + "," +
-               std::to_string(r.Width() * w.twipsX) + "," + std::to_string(r.Height() * w.twipsY);
+        auto twips = [](std::int32_t px, double factor) {
+            return std::to_string(RoundHalfEven(px * factor));
+        };
+        return twips(r.left, w.TwipsX()) + "," + twips(r.top, w.TwipsY()) + "," +
+               twips(r.Width(), w.TwipsX()) + "," + twips(r.Height(), w.TwipsY());
     }
     SimControl* box = ui().FindControl("frmTrans", "lblText");
     if (part == "text") {

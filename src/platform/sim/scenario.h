@@ -82,6 +82,7 @@ class ScenarioRunner {
     void CmdMonitor(const std::string& raw, const std::vector<Token>& tokens);
     void CmdUnplugMonitor(const std::string& raw, const std::vector<Token>& tokens);
     void CmdTwips(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdDpi(const std::string& raw, const std::vector<Token>& tokens);
     void CmdSwapButtons(const std::string& raw, const std::vector<Token>& tokens);
     void CmdOs(const std::string& raw, const std::vector<Token>& tokens);
     void CmdTimeOfDay(const std::string& raw, const std::vector<Token>& tokens);

@@ -404,8 +404,8 @@ class SimDesktop::DesktopApi : public Desktop {
         return *best;
     }
 
-    std::int32_t TwipsPerPixelX() override { return w_.twipsX; }
-    std::int32_t TwipsPerPixelY() override { return w_.twipsY; }
+    std::int32_t DpiX() override { return w_.dpiX; }
+    std::int32_t DpiY() override { return w_.dpiY; }
 
     std::optional<OsVersionInfo> GetVersionEx() override {
         return OsVersionInfo{w_.osVersion / 100, w_.osVersion % 100};

@@ -208,8 +208,11 @@ struct SimWorld {
     std::int32_t screenH = 768;
     // The monitors, the primary first; none means one monitor of screenW x screenH with no bars.
     std::vector<MonitorArea> monitors;
-    std::int32_t twipsX = 15;
-    std::int32_t twipsY = 15;
+    // The system DPI; twips per pixel follow from it, exactly.
+    std::int32_t dpiX = 96;
+    std::int32_t dpiY = 96;
+    double TwipsX() const { return 1440.0 / dpiX; }
+    double TwipsY() const { return 1440.0 / dpiY; }
     bool swapButtons = false;
     std::uint32_t osVersion = 501;
     PointPx cursor{512, 384};

@@ -121,8 +121,8 @@ std::pair<Hwnd, ControlId> SimUi::HitTest(PointPx at) {
                 continue;
             }
             Frame f = FrameOfWindow(w);
-            double x = static_cast<double>(at.x - r.left - f.side) * w_.twipsX;
-            double y = static_cast<double>(at.y - r.top - f.top) * w_.twipsY;
+            double x = static_cast<double>(at.x - r.left - f.side) * w_.TwipsX();
+            double y = static_cast<double>(at.y - r.top - f.top) * w_.TwipsY();
             // Controls made later lie on top.
             for (auto it = w.controls.rbegin(); it != w.controls.rend(); ++it) {
                 const RectTwips& b = it->design.bounds;
@@ -145,8 +145,8 @@ std::optional<PointPx> SimUi::ControlCentre(Hwnd form, ControlId control) {
     }
     Frame f = FrameOfWindow(*w);
     const RectTwips& b = c->design.bounds;
-    PointPx at{w->rect.left + f.side + RoundHalfEven32((b.left + b.width / 2) / w_.twipsX),
-               w->rect.top + f.top + RoundHalfEven32((b.top + b.height / 2) / w_.twipsY)};
+    PointPx at{w->rect.left + f.side + RoundHalfEven32((b.left + b.width / 2) / w_.TwipsX()),
+               w->rect.top + f.top + RoundHalfEven32((b.top + b.height / 2) / w_.TwipsY())};
     if (at.x < w->rect.left || at.x >= w->rect.right || at.y < w->rect.top || at.y >= w->rect.bottom) {
         return std::nullopt;
     }
@@ -200,8 +200,8 @@ Hwnd SimUi::CreateForm(const FormDesign& design, WindowEvents* events) {
     w.events = events;
     w.backColor = design.backColor;
     Frame f = FrameOf(design.border);
-    std::int32_t width = RoundHalfEven32(design.clientWidthTwips / w_.twipsX) + 2 * f.side;
-    std::int32_t height = RoundHalfEven32(design.clientHeightTwips / w_.twipsY) + f.top + f.side;
+    std::int32_t width = RoundHalfEven32(design.clientWidthTwips / w_.TwipsX()) + 2 * f.side;
+    std::int32_t height = RoundHalfEven32(design.clientHeightTwips / w_.TwipsY()) + f.top + f.side;
     // Windows places a window without a position of its own near the top-left corner.
     std::int32_t left = 26;
     std::int32_t top = 26;

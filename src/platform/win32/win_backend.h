@@ -24,11 +24,12 @@ inline Hwnd FromHwnd(HWND h) {
     return ToSeam(h);
 }
 
-// Screen factors taken once: twips per pixel from the screen's logical resolution.
+// Screen factors taken once: the system DPI, and twips per pixel (1440 / DPI) from it.
 struct ScreenFactors {
-    std::int32_t twipsX = 15;
-    std::int32_t twipsY = 15;
+    std::int32_t dpiX = 96;
     std::int32_t dpiY = 96;
+    double TwipsX() const { return 1440.0 / dpiX; }
+    double TwipsY() const { return 1440.0 / dpiY; }
     static ScreenFactors Read();
 };
 
@@ -72,8 +73,8 @@ class WinDesktop : public Desktop {
     bool IsWindowAboveOwnIntegrity(Hwnd window) override;
     int GetSystemMetrics(int index) override;
     MonitorArea MonitorAt(PointPx at) override;
-    std::int32_t TwipsPerPixelX() override { return factors_.twipsX; }
-    std::int32_t TwipsPerPixelY() override { return factors_.twipsY; }
+    std::int32_t DpiX() override { return factors_.dpiX; }
+    std::int32_t DpiY() override { return factors_.dpiY; }
     std::optional<OsVersionInfo> GetVersionEx() override;
     bool SetForegroundWindow(Hwnd window) override;
     void SetActiveWindow(Hwnd window) override;

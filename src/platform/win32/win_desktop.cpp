@@ -16,23 +16,24 @@ constexpr UINT kCopyTimeoutMs = 200;
 
 ScreenFactors ScreenFactors::Read() {
     ScreenFactors f;
+    // Windows 10 1607 and later say the system DPI directly; earlier ones through the screen's
+    // device context, which gives the same number to a DPI-aware program.
+    using DpiForSystem = UINT(WINAPI*)();
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    auto forSystem = user32 != nullptr ? reinterpret_cast<DpiForSystem>(reinterpret_cast<void (*)()>(
+                                             GetProcAddress(user32, "GetDpiForSystem")))
+                                       : nullptr;
+    if (UINT dpi = forSystem != nullptr ? forSystem() : 0; dpi > 0) {
+        f.dpiX = f.dpiY = static_cast<std::int32_t>(dpi);
+        return f;
+    }
     HDC dc = GetDC(nullptr);
     if (dc != nullptr) {
         int dpiX = GetDeviceCaps(dc, LOGPIXELSX);
         int dpiY = GetDeviceCaps(dc, LOGPIXELSY);
         ReleaseDC(nullptr, dc);
         if (dpiX > 0 && dpiY > 0) {
-            // 1440 / dpi, rounded half to even: 15 at 96 dpi, 12 at 120, 10 at 144.
-            auto round = [](int dpi) {
-                int q = 1440 / dpi;
-                int r = 1440 % dpi;
-                if (2 * r > dpi || (2 * r == dpi && (q % 2) == 1)) {
-                    ++q;
-                }
-                return q;
-            };
-            f.twipsX = round(dpiX);
-            f.twipsY = round(dpiY);
+            f.dpiX = dpiX;
             f.dpiY = dpiY;
         }
     }

@@ -62,9 +62,9 @@ int ResourceId(Picture p) {
         case Picture::TrayGrey:
             return IDI_TRAY_GREY;
         case Picture::Emblem:
-            return IDB_EMBLEM;
+            return IDI_EMBLEM;
         case Picture::CloseCross:
-            return IDB_CLOSE;
+            return IDI_CLOSE;
         case Picture::Logo:
             return IDB_LOGO;
         case Picture::None:
@@ -73,8 +73,10 @@ int ResourceId(Picture p) {
     return 0;
 }
 
+// Icons hold one drawing per size and are loaded at the size they are shown; only the logo is a
+// bitmap.
 bool IsIcon(Picture p) {
-    return p == Picture::TrayOrange || p == Picture::TrayBlue || p == Picture::TrayGrey;
+    return p != Picture::Logo && p != Picture::None;
 }
 
 // Labels draw with these flags and are measured with the same ones, so that a label sized to its
@@ -147,11 +149,11 @@ WinUi::~WinUi() {
 }
 
 int WinUi::ToPxX(double twips) const {
-    return RoundHalfEven32(twips / factors_.twipsX);
+    return RoundHalfEven32(twips / factors_.TwipsX());
 }
 
 int WinUi::ToPxY(double twips) const {
-    return RoundHalfEven32(twips / factors_.twipsY);
+    return RoundHalfEven32(twips / factors_.TwipsY());
 }
 
 WinForm* WinUi::Find(Hwnd form) {
@@ -528,8 +530,8 @@ SizeTwips WinUi::MeasureText(const std::u16string& text, const FontSpec& font, b
     }
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
-    return {static_cast<double>(r.right - r.left) * factors_.twipsX,
-            static_cast<double>(r.bottom - r.top) * factors_.twipsY};
+    return {static_cast<double>(r.right - r.left) * factors_.TwipsX(),
+            static_cast<double>(r.bottom - r.top) * factors_.TwipsY()};
 }
 
 // --- the rich text box

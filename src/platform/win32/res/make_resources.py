@@ -25,9 +25,13 @@ WHITE = (0xFF, 0xFF, 0xFF)
 CLOSE_BACK = (0xF0, 0xF0, 0xF0)
 CLOSE_CROSS = (0x40, 0x40, 0x40)
 
-# Every drawing is made on a 16 by 16 grid and scaled; edges that lie on whole grid units stay
-# sharp at 16 px, where the tray shows the icon.
+# Every drawing is made on a 16 by 16 grid and drawn again for each size; edges that lie on whole
+# grid units stay sharp at 16 px, where the tray shows the icon at 100 % scaling.
 GRID = 16.0
+
+# The sizes Windows asks for a small icon (tray, floating icon) at 100, 125, 150, 200, 250 and
+# 300 % scaling. Each is drawn for its size, so that nothing is stretched on the screen.
+SMALL_SIZES = (16, 20, 24, 32, 40, 48)
 
 # Each pixel is the mean of SAMPLES x SAMPLES points, which smooths slanted edges.
 SAMPLES = 8
@@ -41,7 +45,8 @@ GLYPH = [ARROW_RIGHT, ARROW_LEFT]
 # The tray and application icons are rounded squares; the corners around them are see-through.
 CORNER_RADIUS = 2.5
 
-# The close cross, drawn pixel by pixel so that its strokes stay sharp at this small size.
+# The close cross at 16 px, drawn pixel by pixel so that its strokes stay sharp at this small
+# size; the larger sizes are drawn from the same two strokes (CLOSE_STROKES, in grid units).
 CLOSE = [
     "................",
     "................",
@@ -60,6 +65,9 @@ CLOSE = [
     "................",
     "................",
 ]
+
+CLOSE_STROKES = [((4.5, 4.5), (11.5, 11.5)), ((11.5, 4.5), (4.5, 11.5))]
+CLOSE_HALF_WIDTH = 0.75
 
 # The pointing hand, drawn pixel by pixel: X outline, o fill, . see-through. The tip of the
 # finger is the hot spot, so that the click lands where the finger points.
@@ -169,10 +177,22 @@ def draw_glyph(size, back, rounded):
     return picture
 
 
-def draw_close():
-    colours = {".": CLOSE_BACK + (255,), "X": CLOSE_CROSS + (255,)}
-    assert len(CLOSE) == 16 and all(len(line) == 16 for line in CLOSE)
-    return [[colours[c] for c in line] for line in CLOSE]
+def near_stroke(x, y):
+    for (x1, y1), (x2, y2) in CLOSE_STROKES:
+        dx, dy = x2 - x1, y2 - y1
+        t = ((x - x1) * dx + (y - y1) * dy) / (dx * dx + dy * dy)
+        if 0 <= t <= 1 and abs((x - x1) * dy - (y - y1) * dx) / (dx * dx + dy * dy) ** 0.5 <= CLOSE_HALF_WIDTH:
+            return True
+    return False
+
+
+def draw_close(size):
+    if size == 16:
+        colours = {".": CLOSE_BACK + (255,), "X": CLOSE_CROSS + (255,)}
+        assert len(CLOSE) == 16 and all(len(line) == 16 for line in CLOSE)
+        return [[colours[c] for c in line] for line in CLOSE]
+    cross = coverage(size, near_stroke)
+    return [[mix(CLOSE_BACK, CLOSE_CROSS, cross[py][px]) + (255,) for px in range(size)] for py in range(size)]
 
 
 def draw_hand():
@@ -275,16 +295,17 @@ def main():
 
     tray = {}
     for name, colour in (("orange", ORANGE), ("blue", BLUE), ("grey", GREY)):
-        tray[name] = [draw_glyph(size, colour, rounded=True) for size in (16, 32)]
+        tray[name] = [draw_glyph(size, colour, rounded=True) for size in SMALL_SIZES]
         write(HERE, f"tray_{name}.ico", icon_file(tray[name]))
-    app = tray["orange"] + [draw_glyph(48, ORANGE, rounded=True)]
+    app = tray["orange"] + [draw_glyph(size, ORANGE, rounded=True) for size in (64,)]
     write(HERE, "plv.ico", icon_file(app))
 
-    emblem = draw_glyph(16, ORANGE, rounded=False)
-    close = draw_close()
+    # The floating icon's emblem and close cross fill the icon's window: opaque squares.
+    emblem = [draw_glyph(size, ORANGE, rounded=False) for size in SMALL_SIZES]
+    close = [draw_close(size) for size in SMALL_SIZES]
     logo = draw_glyph(144, ORANGE, rounded=False)
-    write(HERE, "emblem.bmp", bmp_file(emblem))
-    write(HERE, "close.bmp", bmp_file(close))
+    write(HERE, "emblem.ico", icon_file(emblem))
+    write(HERE, "close.ico", icon_file(close))
     write(HERE, "logo.bmp", bmp_file(logo))
 
     hand = draw_hand()
@@ -295,9 +316,10 @@ def main():
         for name, pictures in tray.items():
             for picture in pictures:
                 write(args.preview, f"tray_{name}_{len(picture)}.png", png_file(picture, 256 // len(picture)))
-        write(args.preview, "plv_48.png", png_file(app[2], 4))
-        write(args.preview, "emblem.png", png_file(emblem, 8))
-        write(args.preview, "close.png", png_file(close, 8))
+        write(args.preview, "plv_48.png", png_file(app[SMALL_SIZES.index(48)], 4))
+        for picture in emblem + close:
+            kind = "emblem" if picture in emblem else "close"
+            write(args.preview, f"{kind}_{len(picture)}.png", png_file(picture, 192 // len(picture)))
         write(args.preview, "logo.png", png_file(logo, 1))
         write(args.preview, "hand.png", png_file(hand, 8))
 

@@ -6,14 +6,16 @@
 // The program's icon; the lowest number, so that Explorer shows it for plv.exe.
 #define IDI_APP 1
 
-// Tray icons, 16 and 32 px: connected and on, connected and off, connecting.
+// Tray icons: connected and on, connected and off, connecting; and the floating icon's emblem and
+// close cross. Each is drawn at 16, 20, 24, 32, 40 and 48 px, the sizes of a small icon from
+// 100 to 300 % scaling.
 #define IDI_TRAY_ORANGE 101
 #define IDI_TRAY_BLUE 102
 #define IDI_TRAY_GREY 103
+#define IDI_EMBLEM 104
+#define IDI_CLOSE 105
 
-// The floating icon's 16 x 16 emblem and close cross, and the About window's 144 x 144 logo.
-#define IDB_EMBLEM 201
-#define IDB_CLOSE 202
+// The About window's 144 x 144 logo.
 #define IDB_LOGO 203
 
 // The pointing hand shown over things that can be clicked; its hot spot is the finger's tip.

@@ -25,7 +25,7 @@ set(PLV_WIN32_RESOURCES ${PLV_WIN32_RES_DIR}/plv.rc)
 # Nothing scans the pictures and the manifest that plv.rc names, so they are listed here for an
 # edit to any of them to rebuild the resources.
 set(plv_resource_inputs resource_ids.h plv.manifest plv.ico tray_orange.ico tray_blue.ico
-    tray_grey.ico emblem.bmp close.bmp logo.bmp hand.cur)
+    tray_grey.ico emblem.ico close.ico logo.bmp hand.cur)
 list(TRANSFORM plv_resource_inputs PREPEND ${PLV_WIN32_RES_DIR}/)
 list(APPEND plv_resource_inputs ${PLV_WIN32_GENERATED_DIR}/plv_version.h)
 
