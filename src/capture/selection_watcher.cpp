@@ -7,6 +7,7 @@
 #include "capture/translate.h"
 #include "core/app.h"
 #include "core/frm_main.h"
+#include "core/trace.h"
 #include "core/window_effects.h"
 #include "popup/frm_ico.h"
 #include "popup/frm_trans.h"
@@ -81,6 +82,10 @@ void WatchButtons(App& app) {
             app.capture.PressY = at.y;
         } else if (std::abs(app.capture.PressY - at.y) > app.startup.ScreenPxY(kDragMinDy) ||
                    std::abs(app.capture.PressX - at.x) > app.startup.ScreenPxX(kDragMinDx)) {
+            if (Tracing(app)) {
+                Trace(app,
+                      "watcher: a drag released at " + std::to_string(at.x) + "," + std::to_string(at.y));
+            }
             TranslateSelection(app, at.x, at.y, std::min(app.capture.PressX, at.x));
         }
     }

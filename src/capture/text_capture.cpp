@@ -7,6 +7,7 @@
 #include "clipboard/cls_clipboard.h"
 #include "core/app.h"
 #include "core/frm_main.h"
+#include "core/trace.h"
 
 namespace plv {
 namespace {
@@ -214,7 +215,11 @@ std::u16string CaptureSelection(App& app, Hwnd window) {
                      clipboard.GetClipboardSequenceNumber() == app.capture.OwedClipboard->sequence;
     auto saved = SaveClipboard(app);
     if (!saved) {
+        Trace(app, "capture: the clipboard could not be saved");
         return {};
+    }
+    if (Tracing(app)) {
+        Trace(app, "capture: clipboard saved, " + std::to_string(saved->formats.size()) + " formats");
     }
     if (stillOwed && app.capture.OwedClipboard) {
         saved = std::move(app.capture.OwedClipboard->saved);
@@ -223,18 +228,22 @@ std::u16string CaptureSelection(App& app, Hwnd window) {
     std::u16string text;
     // A window that is hung, or too slow to answer, counts as one that did not copy.
     if (app.platform.desktop.SendCopyMessage(window) == std::optional<std::intptr_t>(0)) {
+        Trace(app, "capture: copy message answered");
         text = ReadCopiedText(app);
+        Trace(app, "capture: copied text read");
     }
     // Keystrokes only once the user's modifier keys are up; else none at all.
     bool keysSent = text.empty() && HeldKeysReleased(app);
     if (keysSent) {
         SendChord(app, kVkInsert);
         text = ReadCopiedText(app);
+        Trace(app, "capture: Ctrl+Insert sent and the clipboard read");
     }
     // Ctrl+C in a console or terminal interrupts the program running there; never send it.
     if (keysSent && text.empty() && !IsTerminalWindow(app, window)) {
         SendChord(app, kVkC);
         text = ReadCopiedText(app);
+        Trace(app, "capture: Ctrl+C sent and the clipboard read");
     }
     if (text.empty() && keysSent) {
         // A copy that arrives only now is too late to be trusted as this selection: wait for it
@@ -253,6 +262,8 @@ std::u16string CaptureSelection(App& app, Hwnd window) {
         app.capture.OwedClipboard =
             OwedClipboardContent{std::move(*saved), clipboard.GetClipboardSequenceNumber()};
     }
+    Trace(app, app.capture.OwedClipboard ? "capture: the clipboard is still held; owed"
+                                         : "capture: clipboard given back");
     return text;
 }
 

@@ -8,6 +8,7 @@
 #include "core/app.h"
 #include "core/frm_main.h"
 #include "core/setting_values.h"
+#include "core/trace.h"
 #include "core/window_effects.h"
 #include "popup/frm_ico.h"
 #include "popup/frm_trans.h"
@@ -65,6 +66,9 @@ void TranslateSelection(App& app, std::int32_t x, std::int32_t y, std::int32_t l
     if (app.HasEnded()) {
         return;
     }
+    if (Tracing(app)) {
+        Trace(app, "capture: " + std::to_string(text.size()) + " characters");
+    }
 
     // 4. Cut a long text; the remainder is appended in grey to the translation.
     CutResult cut = CutText(text, MaxTransLen(app));
@@ -84,6 +88,7 @@ void TranslateSelection(App& app, std::int32_t x, std::int32_t y, std::int32_t l
     if (auto key = GetCacheKey(app, text)) {
         cached = app.connection.Translations.Find(*key, text).value_or(u"");
     }
+    Trace(app, cached.empty() ? "cache: not found" : "cache: found");
 
     // 8. Lay out the popup (still hidden): the translation, or the placeholder while the page
     // translates, or the note that the service is not connected. An earlier request's answer
@@ -102,6 +107,7 @@ void TranslateSelection(App& app, std::int32_t x, std::int32_t y, std::int32_t l
         m.tmrTimeOut.SetEnabled(true);
         p.browser.SetElementProperty(u"text", u"Value", text);
         p.browser.CallElementMethod(u"btn", u"click");
+        Trace(app, "page: asked");
         m.tmrTrans.SetInterval(100);
         m.tmrTrans.SetEnabled(true);
     } else if (auto note = SettingText(app, u"NotConnectedStr")) {
@@ -135,6 +141,9 @@ void TranslateSelection(App& app, std::int32_t x, std::int32_t y, std::int32_t l
     app.capture.IconInitialDistance = std::sqrt(dx * dx + dy * dy);
     // 13. Beside the pointer, above everything, without taking the focus.
     SetWindowTopmost(app, ico.hWnd(), true, true, corner);
+    if (Tracing(app)) {
+        Trace(app, "icon: shown at " + std::to_string(corner.x) + "," + std::to_string(corner.y));
+    }
     // 14. An interval that cannot be read or set leaves the one before.
     if (auto seconds = SettingNumber(app, u"hideiconinterval")) {
         std::int64_t ms = RoundHalfEven(*seconds * 1000.0);

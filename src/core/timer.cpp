@@ -36,6 +36,13 @@ void Timer::Restart() {
     Apply();
 }
 
+void Timer::TickNow() {
+    if (enabled_ && interval_ > 0 && !stopped_ && onTick_) {
+        auto tick = onTick_;
+        tick();
+    }
+}
+
 void Timer::Stop() {
     stopped_ = true;
     loop_.SetTimer(id_, interval_, false);

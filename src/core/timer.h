@@ -29,6 +29,8 @@ class Timer {
     void SetEnabled(bool enabled);
     // On, with a full interval from now.
     void Restart();
+    // While on: the handler runs now, as at a tick; the count to the next tick goes on as it was.
+    void TickNow();
     // The timer no longer ticks and ignores every later change (its form has been unloaded).
     void Stop();
 

@@ -18,6 +18,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace plv {
@@ -90,6 +91,11 @@ class EventLoop {
     virtual void Sleep(std::uint32_t ms) = 0;
     // GetLocalTime: seconds since local midnight, with milliseconds.
     virtual double SecondsSinceMidnight() = 0;
+    // A developer's trace of the program's steps, each written with the time it was taken (on
+    // Windows PLV_TRACE=FILE in the environment turns it on). While it is off Tracing() is false
+    // and nothing is written.
+    virtual bool Tracing() { return false; }
+    virtual void Trace(std::string_view step) { static_cast<void>(step); }
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -122,9 +128,11 @@ class Desktop {
     virtual std::uint32_t GetWindowProcessId(Hwnd window) = 0;
     // GetClassNameW; empty for an invalid handle.
     virtual std::u16string GetClassName(Hwnd window) = 0;
-    // SendMessageTimeoutW(window, WM_COPY, 0, 0, SMTO_ABORTIFHUNG, 200 ms): the window's answer;
-    // nothing when the window is hung or does not answer in time. A plain SendMessage would wait
-    // for ever on a hung application, and the program has only one thread.
+    // SendMessageTimeoutW(target, WM_COPY, 0, 0, SMTO_ABORTIFHUNG, 200 ms): the answer; nothing
+    // when the target is hung or does not answer in time. A plain SendMessage would wait for ever
+    // on a hung application, and the program has only one thread. The target is the control that
+    // has the keyboard focus in the window's thread (GetGUIThreadInfo) when it lies inside the
+    // window, else the window itself.
     virtual std::optional<std::intptr_t> SendCopyMessage(Hwnd window) = 0;
     // keybd_event(vk, scan, flags, 0).
     virtual void KeybdEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) = 0;

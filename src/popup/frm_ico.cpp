@@ -4,6 +4,7 @@
 #include "core/app.h"
 #include "core/frm_main.h"
 #include "core/setting_values.h"
+#include "core/trace.h"
 #include "core/window_effects.h"
 #include "popup/frm_trans.h"
 #include "popup/popup_layout.h"
@@ -65,14 +66,20 @@ void FrmIco::ico_MouseDown(MouseButton button) {
     if (transparency) {
         SetTranslucency(app_, hWnd(), *transparency);
     }
+    Trace(app_, "icon: pressed");
     m.tmrHideIco.SetEnabled(false);
     SetVisible(ico, false);
     SetVisible(icocls, true);
+    // A translation that has come since the last poll is laid out now, so that the popup opens
+    // at its size with it rather than with the placeholder the next poll would replace.
+    m.tmrTrans.TickNow();
+    if (app_.HasEnded()) {
+        return;
+    }
     // The popup was laid out while hidden; it grows out of a small box below the icon.
     auto w = static_cast<std::int32_t>(RoundHalfEven(t.Width()));
     auto h = static_cast<std::int32_t>(RoundHalfEven(t.Height()));
-    t.SetWidth(16.0 * kTwipsPer96DpiPixel);
-    t.SetHeight(30.0 * kTwipsPer96DpiPixel);
+    t.Move(t.Left(), t.Top(), 16.0 * kTwipsPer96DpiPixel, 30.0 * kTwipsPer96DpiPixel);
     auto x = static_cast<std::int32_t>(RoundHalfEven(Left() + Width() - w));
     if (x < app_.capture.SelectionLeft) {
         x = app_.capture.SelectionLeft;
@@ -89,6 +96,7 @@ void FrmIco::ico_MouseDown(MouseButton button) {
         SetTranslucency(app_, t.hWnd(), *transparency);
     }
     GlideWindow(app_, t, w, h, x);
+    Trace(app_, "popup: open");
 }
 
 void FrmIco::icocls_Click() {

@@ -8,6 +8,7 @@
 #include "core/app.h"
 #include "core/frm_main.h"
 #include "core/setting_values.h"
+#include "core/trace.h"
 #include "core/window_effects.h"
 #include "popup/frm_ico.h"
 #include "popup/frm_trans.h"
@@ -64,6 +65,9 @@ std::u16string GetRichTextUnicode(App& app, Form& form, ControlRef box, bool sel
 }
 
 void LayoutPopup(App& app, const std::u16string& text) {
+    if (Tracing(app)) {
+        Trace(app, "layout: " + std::to_string(text.size()) + " characters");
+    }
     auto& ui = app.platform.ui;
     FrmTrans& t = *app.frmTrans;
     FrmIco& ico = *app.frmico;
@@ -150,6 +154,9 @@ void LayoutPopup(App& app, const std::u16string& text) {
         t.SetLeft(ico.Left());
         t.Move(ico.Left(), top, w, h);
     }
+    if (Tracing(app)) {
+        Trace(app, "layout: done, " + std::to_string(w) + " x " + std::to_string(h) + " twips");
+    }
 }
 
 RectPx SelectionWorkArea(App& app) {
@@ -187,12 +194,12 @@ void GlideWindow(App& app, Form& form, std::int32_t width, std::int32_t height, 
     auto& loop = app.platform.loop;
     std::int32_t pace = SmoothGlide(app);
     if (pace == 0) {
-        form.SetWidth(width);
-        form.SetHeight(height);
-        form.SetLeft(left);
+        // One move rather than three: each is a resize of the window and its labels on the screen.
+        form.Move(left, form.Top(), width, height);
         return;
     }
     GlideMark mark(app);
+    Trace(app, "glide: begins");
     // Each step covers 1/D of the way left: 20 gives 3, 50 gives 6.
     double d = pace / 10.0 + 1.0;
     std::uint64_t g = ++app.popup.GlideGeneration;
@@ -208,21 +215,22 @@ void GlideWindow(App& app, Form& form, std::int32_t width, std::int32_t height, 
                 return;
             }
             sw = static_cast<double>(RoundHalfEven(std::fabs(width - form.Width()) / d));
-            form.SetWidth(form.Width() + sw);
-            if (form.Left() > left) {
-                sl = static_cast<double>(RoundHalfEven(std::fabs(form.Left() - left) / d));
-                form.SetLeft(form.Left() - sl);
+            Trace(app, "glide: a step across");
+            // The new width and left edge in one move: two would resize the window and its
+            // labels on the screen twice a step.
+            double stepLeft = form.Left();
+            if (stepLeft > left) {
+                sl = static_cast<double>(RoundHalfEven(std::fabs(stepLeft - left) / d));
+                stepLeft -= sl;
             }
+            form.Move(stepLeft, form.Top(), form.Width() + sw, form.Height());
             loop.Sleep(kGlideStepMs);
             loop.PumpMessages();
         }
         if (overtaken()) {
             return;
         }
-        form.SetWidth(width);
-        if (form.Left() > left) {
-            form.SetLeft(left);
-        }
+        form.Move(std::min(form.Left(), static_cast<double>(left)), form.Top(), width, form.Height());
     }
 
     if (dh != 0) {
@@ -232,6 +240,7 @@ void GlideWindow(App& app, Form& form, std::int32_t width, std::int32_t height, 
                 return;
             }
             sh = static_cast<double>(RoundHalfEven(std::fabs(height - form.Height()) / d));
+            Trace(app, "glide: a step down");
             form.SetHeight(form.Height() + sh);
             loop.Sleep(kGlideStepMs);
             loop.PumpMessages();
@@ -240,6 +249,7 @@ void GlideWindow(App& app, Form& form, std::int32_t width, std::int32_t height, 
             form.SetHeight(height);
         }
     }
+    Trace(app, "glide: ends");
 }
 
 void HidePopups(App& app) {

@@ -5,6 +5,7 @@
 #include "core/app.h"
 #include "core/frm_main.h"
 #include "core/setting_values.h"
+#include "core/trace.h"
 #include "popup/frm_trans.h"
 #include "popup/popup_layout.h"
 #include "service/connection.h"
@@ -20,6 +21,7 @@ constexpr std::size_t kToTheEnd = 1000000;
 void tmrTrans_Timer(App& app) {
     // Never lay out in the middle of a glide; the next tick after it picks the result up.
     if (app.popup.IsGliding) {
+        Trace(app, "poll: waits for the glide");
         return;
     }
     auto& browser = app.platform.browser;
@@ -31,7 +33,11 @@ void tmrTrans_Timer(App& app) {
     }
     std::u16string text = answer.value_or(u"");
     if (text.empty()) {
+        Trace(app, "poll: no translation yet");
         return;
+    }
+    if (Tracing(app)) {
+        Trace(app, "poll: a translation of " + std::to_string(text.size()) + " characters");
     }
     if (auto direction = browser.GetElementProperty(u"fromto", u"innerTEXT")) {
         t.SetCaption(t.lbldir, *direction);

@@ -10,6 +10,7 @@
 #include <tlhelp32.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <cwchar>
 #include <optional>
@@ -1315,6 +1316,125 @@ int RichColours(const Target& t) {
     return put_back ? rc : kNotFound;
 }
 
+// ---------------------------------------------------------------------------------------------
+// Watching plv.exe's floating windows over time
+
+// Microseconds since 1970 on the clock Linux programs read too (Wine keeps the two the same), so
+// that a watch lines up with the moment a script outside pressed or let go of a button.
+long long NowUs() {
+    FILETIME ft{};
+    using Precise = void(WINAPI*)(LPFILETIME);
+    static const auto precise = reinterpret_cast<Precise>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetSystemTimePreciseAsFileTime")));
+    if (precise != nullptr) {
+        precise(&ft);
+    } else {
+        GetSystemTimeAsFileTime(&ft);
+    }
+    const long long t = (static_cast<long long>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
+    return t / 10 - 11644473600LL * 1000000;
+}
+
+// What a user sees of the program at one moment: the left button, the floating icon (an untitled
+// ParlevoForm) and the popup ("Form1") with the text of its rich edit box.
+struct Seen {
+    bool button = false;
+    std::string icon = "hidden";
+    std::string popup = "hidden";
+    std::wstring text;
+    bool operator==(const Seen&) const = default;
+};
+
+// The places and visibility alone, read twice around the text: a text read after a place may
+// belong to a later state, so a moment counts only when nothing moved while it was read.
+Seen Look(const std::vector<Proc>& procs) {
+    Seen s;
+    s.button = (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0;
+    HWND popup = nullptr;
+    for (HWND h : TopWindows()) {
+        if (!HasPid(procs, PidOf(h)) || ClassOf(h) != L"ParlevoForm" || !IsWindowVisible(h)) {
+            continue;
+        }
+        const std::wstring title = TitleOf(h);
+        if (title.empty()) {
+            s.icon = Rect(RectOf(h));
+        } else if (title == L"Form1") {
+            s.popup = Rect(RectOf(h));
+            popup = h;
+        }
+    }
+    if (popup != nullptr) {
+        for (HWND c = GetWindow(popup, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+            if (IsRichEdit(ClassOf(c))) {
+                s.text = SentText(c).value_or(L"?");
+                break;
+            }
+        }
+    }
+    return s;
+}
+
+// A left click at the middle of a rectangle given as L,T,R,B, through the system's input queue.
+void PressAt(const std::string& rect) {
+    long l = 0, t = 0, r = 0, b = 0;
+    if (std::sscanf(rect.c_str(), "%ld,%ld,%ld,%ld", &l, &t, &r, &b) != 4) {
+        return;
+    }
+    const int w = GetSystemMetrics(SM_CXSCREEN) - 1;
+    const int h = GetSystemMetrics(SM_CYSCREEN) - 1;
+    INPUT in[3] = {};
+    for (INPUT& i : in) {
+        i.type = INPUT_MOUSE;
+        i.mi.dx = static_cast<LONG>((l + r) / 2 * 65535L / (w > 0 ? w : 1));
+        i.mi.dy = static_cast<LONG>((t + b) / 2 * 65535L / (h > 0 ? h : 1));
+    }
+    in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    in[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+    in[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+    SendInput(3, in, sizeof(INPUT));
+}
+
+int Watch(const Target& t, double seconds, bool press) {
+    const long long end = NowUs() + static_cast<long long>(seconds * 1e6);
+    std::vector<Proc> procs;
+    long long resolved = 0;
+    Seen last;
+    bool first = true;
+    while (NowUs() < end) {
+        // plv.exe may start (or start again) while the watch runs.
+        if (procs.empty() || NowUs() - resolved > 500000) {
+            procs = Resolve(t);
+            resolved = NowUs();
+        }
+        long long at = 0;
+        Seen now;
+        for (int attempt = 0; attempt < 10; ++attempt) {
+            at = NowUs();
+            now = Look(procs);
+            Seen again = Look(procs);
+            again.text = now.text;
+            if (again == now) {
+                break;
+            }
+        }
+        // With press, each icon that appears is pressed at once, as a user who waits for it would.
+        if (press && now.icon != "hidden" && last.icon == "hidden" && !first) {
+            PressAt(now.icon);
+        }
+        if (first || !(now == last)) {
+            char stamp[32];
+            std::snprintf(stamp, sizeof stamp, "%lld.%06lld", at / 1000000, at % 1000000);
+            Line(std::string("t=") + stamp + " button=" + (now.button ? "down" : "up") + " icon=" + now.icon +
+                 " popup=" + now.popup + " text=" + Quote(now.text));
+            Flush();
+            last = now;
+            first = false;
+        }
+        Sleep(1);
+    }
+    return kOk;
+}
+
 constexpr const char* kUsageText =
     "usage: plv-probe COMMAND ...\n"
     "  windows EXE|pid=N|*          top-level windows of a process, then their children\n"
@@ -1332,7 +1452,11 @@ constexpr const char* kUsageText =
     "  rich-colors EXE|pid=N        text colours of the first visible rich edit box, as runs\n"
     "  move-window EXE|pid=N MATCH L,T,R,B\n"
     "                               moves and sizes a top-level window whose class or title holds MATCH\n"
-    "  monitor X Y                  the monitor of the point (or the nearest) and its work area\n";
+    "  monitor X Y                  the monitor of the point (or the nearest) and its work area\n"
+    "  watch EXE|pid=N SECONDS [press]\n"
+    "                               every millisecond the left button, the floating icon and the popup\n"
+    "                               with its text, each moment read whole; a line when they change;\n"
+    "                               press: a click on each icon as soon as it shows\n";
 
 int Usage() {
     WriteHandle(STD_ERROR_HANDLE, kUsageText);
@@ -1392,6 +1516,11 @@ int Run(const std::vector<std::wstring>& a) {
         const auto t = ParseTarget(a[1]);
         const auto r = ParseRect(a[3]);
         return t && r ? MoveWindowTo(*t, a[2], *r) : Usage();
+    }
+    if (cmd == L"watch" && (n == 3 || (n == 4 && a[3] == L"press"))) {
+        const auto t = ParseTarget(a[1]);
+        const auto seconds = ParseSeconds(a[2]);
+        return t && seconds ? Watch(*t, *seconds, n == 4) : Usage();
     }
     if (cmd == L"monitor" && n == 3) {
         const auto x = ParseLong(a[1]);

@@ -159,7 +159,8 @@ class ChromiumEnv {
     std::u16string devtools_;
     std::u16string service_;
     LoopbackPorts ports_;
-    win::WinBrowser browser_;
+    win::WinTrace trace_;
+    win::WinBrowser browser_{trace_};
 };
 
 using Envs = ::testing::Types<ChromiumEnv<false>, ChromiumEnv<true>>;

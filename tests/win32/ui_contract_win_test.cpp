@@ -27,13 +27,43 @@ class WinUiEnv {
     }
 
   private:
-    win::WinLoop loop_;
+    win::WinTrace trace_;
+    win::WinLoop loop_{trace_};
     win::WinUi ui_;
     win::WinDesktop desktop_;
 };
 
 using Envs = ::testing::Types<WinUiEnv>;
 INSTANTIATE_TYPED_TEST_SUITE_P(Win, UiContract, Envs);
+
+// The copy message reaches the edit box that has the focus inside a frame, as in Notepad: the
+// frame itself would leave it to DefWindowProc, which copies nothing.
+TEST(CopyMessage, ReachesTheFocusedControlInsideTheWindow) {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    HWND frame = CreateWindowExW(0, L"STATIC", L"frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200,
+                                 nullptr, nullptr, instance, nullptr);
+    HWND edit = CreateWindowExW(0, L"EDIT", L"hello world", WS_CHILD | WS_VISIBLE, 0, 0, 200, 30, frame,
+                                nullptr, instance, nullptr);
+    ASSERT_NE(edit, nullptr);
+    SendMessageW(edit, EM_SETSEL, 0, 5);
+    SetFocus(edit);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    CloseClipboard();
+    win::WinDesktop desktop(win::ScreenFactors::Read());
+    EXPECT_EQ(desktop.SendCopyMessage(static_cast<Hwnd>(reinterpret_cast<std::uintptr_t>(frame))),
+              std::optional<std::intptr_t>(0));
+    std::wstring copied;
+    if (OpenClipboard(nullptr)) {
+        if (HANDLE h = GetClipboardData(CF_UNICODETEXT)) {
+            copied = static_cast<const wchar_t*>(GlobalLock(h));
+            GlobalUnlock(h);
+        }
+        CloseClipboard();
+    }
+    EXPECT_EQ(copied, L"hello");
+    DestroyWindow(frame);
+}
 
 }  // namespace
 }  // namespace plv::contract

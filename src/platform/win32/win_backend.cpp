@@ -8,10 +8,10 @@ namespace plv::win {
 
 Backend::Backend(HINSTANCE instance)
     : factors_(ScreenFactors::Read()),
-      loop_(std::make_unique<WinLoop>()),
+      loop_(std::make_unique<WinLoop>(trace_)),
       desktop_(std::make_unique<WinDesktop>(factors_)),
       ui_(std::make_unique<WinUi>(instance, factors_)),
-      browser_(std::make_unique<WinBrowser>()),
+      browser_(std::make_unique<WinBrowser>(trace_)),
       clipboard_(MakeClipboard()),
       processes_(MakeProcesses()),
       store_(MakeUserStore()),

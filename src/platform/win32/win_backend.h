@@ -13,6 +13,7 @@
 
 #include "platform/platform.h"
 #include "platform/win32/win_text.h"
+#include "platform/win32/win_trace.h"
 
 namespace plv::win {
 
@@ -35,7 +36,7 @@ struct ScreenFactors {
 
 class WinLoop : public EventLoop {
   public:
-    WinLoop();
+    explicit WinLoop(WinTrace& trace);
     ~WinLoop() override;
     TimerId CreateTimer(const std::string& name, std::function<void()> onTick) override;
     void SetTimer(TimerId id, std::uint32_t intervalMs, bool enabled) override;
@@ -43,6 +44,8 @@ class WinLoop : public EventLoop {
     void PumpMessages() override;
     void Sleep(std::uint32_t ms) override;
     double SecondsSinceMidnight() override;
+    bool Tracing() override { return trace_.On(); }
+    void Trace(std::string_view step) override { trace_.Line(step); }
 
     // GetMessageW until WM_QUIT: the program's message loop. Returns the quit code.
     int Run();
@@ -51,8 +54,10 @@ class WinLoop : public EventLoop {
     static LRESULT CALLBACK TimerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     void Tick(TimerId id);
 
+    WinTrace& trace_;
     HWND window_ = nullptr;
     std::vector<std::function<void()>> ticks_;  // by id - 1; empty once destroyed
+    std::vector<std::string> names_;
     std::vector<bool> destroyed_;
     bool quit_ = false;
     int quitCode_ = 0;
@@ -90,7 +95,7 @@ class BrowserEngine;
 // chooses before it makes the main form, so the engine hears of the area from its start.
 class WinBrowser : public Browser {
   public:
-    WinBrowser();
+    explicit WinBrowser(WinTrace& trace);
     ~WinBrowser() override;
     void UseEngine(const BrowserChoice& choice) override;
     std::u16string TakeProblem() override;
@@ -111,6 +116,10 @@ class WinBrowser : public Browser {
     void HostMoved();
 
   private:
+    // Traces an element operation with its round trip.
+    void Traced(const char* what, const std::u16string& id, const std::u16string& name, std::int64_t since);
+
+    WinTrace& trace_;
     std::unique_ptr<BrowserEngine> engine_;
 };
 
@@ -212,6 +221,7 @@ class Backend {
 
   private:
     ScreenFactors factors_;
+    WinTrace trace_;
     std::unique_ptr<WinLoop> loop_;
     std::unique_ptr<WinDesktop> desktop_;
     std::unique_ptr<WinUi> ui_;

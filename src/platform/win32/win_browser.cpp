@@ -4,6 +4,10 @@
 
 #include <shlobj.h>
 
+#include <cstdio>
+#include <string>
+
+#include "base/text.h"
 #include "platform/win32/win_backend.h"
 #include "platform/win32/win_text.h"
 
@@ -21,7 +25,7 @@ std::u16string ProfileFolder() {
 
 }  // namespace
 
-WinBrowser::WinBrowser() = default;
+WinBrowser::WinBrowser(WinTrace& trace) : trace_(trace) {}
 WinBrowser::~WinBrowser() = default;
 
 void WinBrowser::UseEngine(const BrowserChoice& choice) {
@@ -53,16 +57,36 @@ void WinBrowser::Navigate(const std::u16string& url) {
 
 std::optional<std::u16string> WinBrowser::GetElementProperty(const std::u16string& id,
                                                              const std::u16string& name) {
-    return engine_ ? engine_->GetElementProperty(id, name) : std::nullopt;
+    std::int64_t since = trace_.On() ? trace_.NowUs() : 0;
+    auto value = engine_ ? engine_->GetElementProperty(id, name) : std::nullopt;
+    Traced("get", id, name, since);
+    return value;
 }
 
 bool WinBrowser::SetElementProperty(const std::u16string& id, const std::u16string& name,
                                     const std::u16string& value) {
-    return engine_ && engine_->SetElementProperty(id, name, value);
+    std::int64_t since = trace_.On() ? trace_.NowUs() : 0;
+    bool done = engine_ && engine_->SetElementProperty(id, name, value);
+    Traced("set", id, name, since);
+    return done;
 }
 
 bool WinBrowser::CallElementMethod(const std::u16string& id, const std::u16string& name) {
-    return engine_ && engine_->CallElementMethod(id, name);
+    std::int64_t since = trace_.On() ? trace_.NowUs() : 0;
+    bool done = engine_ && engine_->CallElementMethod(id, name);
+    Traced("call", id, name, since);
+    return done;
+}
+
+void WinBrowser::Traced(const char* what, const std::u16string& id, const std::u16string& name,
+                        std::int64_t since) {
+    if (!trace_.On()) {
+        return;
+    }
+    char took[32];
+    std::snprintf(took, sizeof took, "%.3f", static_cast<double>(trace_.NowUs() - since) / 1000.0);
+    trace_.Line(std::string("engine: ") + what + " " + Utf16ToUtf8(id) + "." + Utf16ToUtf8(name) + ", " +
+                took + " ms");
 }
 
 bool WinBrowser::EngineGone() {

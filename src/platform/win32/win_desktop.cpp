@@ -78,8 +78,20 @@ std::u16string WinDesktop::GetClassName(Hwnd window) {
 }
 
 std::optional<std::intptr_t> WinDesktop::SendCopyMessage(Hwnd window) {
+    // A frame window leaves WM_COPY to DefWindowProc, which copies nothing: the selection is in
+    // the control that has the keyboard focus (Notepad's edit box, a dialog's field), so the
+    // message goes there when that control lies inside the window. Only controls that copy on
+    // the message then need no keystrokes.
+    HWND target = ToHwnd(window);
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    DWORD thread = GetWindowThreadProcessId(target, nullptr);
+    if (thread != 0 && GetGUIThreadInfo(thread, &gui) && gui.hwndFocus != nullptr &&
+        IsChild(target, gui.hwndFocus)) {
+        target = gui.hwndFocus;
+    }
     DWORD_PTR answer = 0;
-    if (SendMessageTimeoutW(ToHwnd(window), WM_COPY, 0, 0, SMTO_ABORTIFHUNG, kCopyTimeoutMs, &answer) == 0) {
+    if (SendMessageTimeoutW(target, WM_COPY, 0, 0, SMTO_ABORTIFHUNG, kCopyTimeoutMs, &answer) == 0) {
         return std::nullopt;
     }
     return static_cast<std::intptr_t>(answer);

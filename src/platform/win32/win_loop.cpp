@@ -11,7 +11,7 @@ constexpr wchar_t kTimerClass[] = L"ParlevoTimers";
 
 }  // namespace
 
-WinLoop::WinLoop() {
+WinLoop::WinLoop(WinTrace& trace) : trace_(trace) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
@@ -31,8 +31,9 @@ WinLoop::~WinLoop() {
     }
 }
 
-TimerId WinLoop::CreateTimer(const std::string& /*name*/, std::function<void()> onTick) {
+TimerId WinLoop::CreateTimer(const std::string& name, std::function<void()> onTick) {
     ticks_.push_back(std::move(onTick));
+    names_.push_back(name);
     destroyed_.push_back(false);
     return static_cast<TimerId>(ticks_.size());
 }
@@ -60,6 +61,11 @@ void WinLoop::DestroyTimer(TimerId id) {
 void WinLoop::Tick(TimerId id) {
     if (id == 0 || id > ticks_.size() || destroyed_[id - 1] || !ticks_[id - 1]) {
         return;
+    }
+    // The mouse and pointer watchers tick every 50 ms and trace what they find themselves.
+    const std::string& name = names_[id - 1];
+    if (trace_.On() && name != "tmr1" && name != "tmrOut") {
+        trace_.Line("tick " + name);
     }
     // A copy: the handler may destroy its own timer while it runs.
     auto tick = ticks_[id - 1];
