@@ -100,16 +100,18 @@ void TranslateSelection(App& app, std::int32_t x, std::int32_t y, std::int32_t l
         app.frmTrans->SetVisible(app.frmTrans->google, true);
         LayoutPopup(app, cached);
     } else if (app.connection.IsConnected) {
-        if (auto placeholder = SettingText(app, u"TransStr")) {
-            LayoutPopup(app, *placeholder);
-        }
-        // Every request has its full time.
+        // Every request has its full time. The page is asked first, so that the service works
+        // while the placeholder is laid out; a poll in the middle of a glide of a visible popup
+        // waits for its end.
         m.tmrTimeOut.SetEnabled(true);
         p.browser.SetElementProperty(u"text", u"Value", text);
         p.browser.CallElementMethod(u"btn", u"click");
         Trace(app, "page: asked");
         m.tmrTrans.SetInterval(100);
         m.tmrTrans.SetEnabled(true);
+        if (auto placeholder = SettingText(app, u"TransStr")) {
+            LayoutPopup(app, *placeholder);
+        }
     } else if (auto note = SettingText(app, u"NotConnectedStr")) {
         LayoutPopup(app, *note);
     }
@@ -139,6 +141,10 @@ void TranslateSelection(App& app, std::int32_t x, std::int32_t y, std::int32_t l
     double dx = static_cast<double>(app.capture.IconAnchorX - at.x);
     double dy = static_cast<double>(app.capture.IconAnchorY - at.y);
     app.capture.IconInitialDistance = std::sqrt(dx * dx + dy * dy);
+    // 15, 16 before 13: the emblem, not the close cross of the last popup, is what shows, and a
+    // press the moment the icon appears lands on it (on the bare form it would be lost).
+    ico.SetVisible(ico.ico, true);
+    ico.SetVisible(ico.icocls, false);
     // 13. Beside the pointer, above everything, without taking the focus.
     SetWindowTopmost(app, ico.hWnd(), true, true, corner);
     if (Tracing(app)) {
@@ -152,9 +158,6 @@ void TranslateSelection(App& app, std::int32_t x, std::int32_t y, std::int32_t l
         }
     }
     m.tmrHideIco.SetEnabled(true);
-    // 15, 16.
-    ico.SetVisible(ico.ico, true);
-    ico.SetVisible(ico.icocls, false);
     m.tmrOut.SetEnabled(true);
 }
 

@@ -1345,81 +1345,137 @@ struct Seen {
     bool operator==(const Seen&) const = default;
 };
 
-// The places and visibility alone, read twice around the text: a text read after a place may
-// belong to a later state, so a moment counts only when nothing moved while it was read.
-Seen Look(const std::vector<Proc>& procs) {
-    Seen s;
-    s.button = (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0;
+// The program's floating windows: its untitled ParlevoForm (the icon), its "Form1" (the popup)
+// and the popup's rich edit box. Found now and then; read every millisecond.
+struct Floating {
+    std::vector<HWND> icons;  // every untitled form: the icon is the one that shows
     HWND popup = nullptr;
+    HWND box = nullptr;
+};
+
+Floating FindFloating(const std::vector<Proc>& procs) {
+    Floating f;
     for (HWND h : TopWindows()) {
-        if (!HasPid(procs, PidOf(h)) || ClassOf(h) != L"ParlevoForm" || !IsWindowVisible(h)) {
+        if (!HasPid(procs, PidOf(h)) || ClassOf(h) != L"ParlevoForm") {
             continue;
         }
         const std::wstring title = TitleOf(h);
         if (title.empty()) {
-            s.icon = Rect(RectOf(h));
+            f.icons.push_back(h);
         } else if (title == L"Form1") {
-            s.popup = Rect(RectOf(h));
-            popup = h;
-        }
-    }
-    if (popup != nullptr) {
-        for (HWND c = GetWindow(popup, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
-            if (IsRichEdit(ClassOf(c))) {
-                s.text = SentText(c).value_or(L"?");
-                break;
+            f.popup = h;
+            for (HWND c = GetWindow(h, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+                if (IsRichEdit(ClassOf(c))) {
+                    f.box = c;
+                    break;
+                }
             }
         }
+    }
+    return f;
+}
+
+// The button and the places and visibility of the windows; the popup's text is read apart.
+Seen LookAt(const Floating& f) {
+    Seen s;
+    s.button = (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0;
+    for (HWND icon : f.icons) {
+        if (IsWindowVisible(icon)) {
+            s.icon = Rect(RectOf(icon));
+        }
+    }
+    if (f.popup != nullptr && IsWindowVisible(f.popup)) {
+        s.popup = Rect(RectOf(f.popup));
     }
     return s;
 }
 
-// A left click at the middle of a rectangle given as L,T,R,B, through the system's input queue.
-void PressAt(const std::string& rect) {
+// The pointer to the middle of a rectangle given as L,T,R,B, or a left click there, through the
+// system's input queue. True when the pointer is inside the rectangle now.
+bool PointerAt(const std::string& rect, bool click) {
     long l = 0, t = 0, r = 0, b = 0;
     if (std::sscanf(rect.c_str(), "%ld,%ld,%ld,%ld", &l, &t, &r, &b) != 4) {
-        return;
+        return false;
     }
+    POINT now{};
+    GetCursorPos(&now);
+    const bool inside = now.x >= l && now.x < r && now.y >= t && now.y < b;
     const int w = GetSystemMetrics(SM_CXSCREEN) - 1;
     const int h = GetSystemMetrics(SM_CYSCREEN) - 1;
-    INPUT in[3] = {};
+    INPUT in[2] = {};
     for (INPUT& i : in) {
         i.type = INPUT_MOUSE;
         i.mi.dx = static_cast<LONG>((l + r) / 2 * 65535L / (w > 0 ? w : 1));
         i.mi.dy = static_cast<LONG>((t + b) / 2 * 65535L / (h > 0 ? h : 1));
     }
-    in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    in[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-    in[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-    SendInput(3, in, sizeof(INPUT));
+    if (!click || !inside) {
+        in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        SendInput(1, in, sizeof(INPUT));
+        return inside;
+    }
+    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+    SendInput(2, in, sizeof(INPUT));
+    return true;
 }
 
 int Watch(const Target& t, double seconds, bool press) {
     const long long end = NowUs() + static_cast<long long>(seconds * 1e6);
-    std::vector<Proc> procs;
-    long long resolved = 0;
+    Floating f;
+    long long found = 0;
     Seen last;
+    long long textRead = 0;
+    long long iconSince = 0;
+    bool iconPressed = false;
     bool first = true;
     while (NowUs() < end) {
-        // plv.exe may start (or start again) while the watch runs.
-        if (procs.empty() || NowUs() - resolved > 500000) {
-            procs = Resolve(t);
-            resolved = NowUs();
+        // plv.exe and its windows may come (or come again) while the watch runs.
+        if (NowUs() - found > 500000 || (f.popup != nullptr && !IsWindow(f.popup))) {
+            f = FindFloating(Resolve(t));
+            found = NowUs();
         }
+        // One moment: the places, the text, and the places again; a text read after a place may
+        // belong to a later state, so the moment counts only when nothing moved meanwhile. The
+        // text is read (a message the program itself must answer) when a place has changed and
+        // otherwise every 5 ms, so that the watch does not slow the program it watches.
         long long at = 0;
         Seen now;
         for (int attempt = 0; attempt < 10; ++attempt) {
             at = NowUs();
-            now = Look(procs);
-            Seen again = Look(procs);
+            now = LookAt(f);
+            now.text = last.text;
+            if (now.popup == "hidden") {
+                now.text.clear();
+                break;
+            }
+            if (now.popup == last.popup && now.icon == last.icon && at - textRead < 5000) {
+                break;
+            }
+            if (f.box != nullptr) {
+                now.text = SentText(f.box).value_or(L"?");
+                textRead = at;
+            }
+            Seen again = LookAt(f);
             again.text = now.text;
             if (again == now) {
                 break;
             }
         }
-        // With press, each icon that appears is pressed at once, as a user who waits for it would.
-        if (press && now.icon != "hidden" && last.icon == "hidden" && !first) {
-            PressAt(now.icon);
+        // With press, the pointer goes to each icon that appears and presses it 5 ms after it
+        // showed, far sooner than a hand can, once the system has the pointer there: under Wine
+        // the X server's own pointer may still be reported where it was for a moment, and a
+        // press then lands beside the icon.
+        if (now.icon == "hidden") {
+            iconSince = 0;
+            iconPressed = false;
+        } else if (iconSince == 0) {
+            iconSince = at;
+            if (press && !first) {
+                PointerAt(now.icon, false);
+            }
+        }
+        if (press && !first && !iconPressed && iconSince != 0 && at - iconSince >= 5000) {
+            iconPressed = PointerAt(now.icon, true);
         }
         if (first || !(now == last)) {
             char stamp[32];
@@ -1456,7 +1512,7 @@ constexpr const char* kUsageText =
     "  watch EXE|pid=N SECONDS [press]\n"
     "                               every millisecond the left button, the floating icon and the popup\n"
     "                               with its text, each moment read whole; a line when they change;\n"
-    "                               press: a click on each icon as soon as it shows\n";
+    "                               press: the pointer to each icon, and a click 5 ms after it shows\n";
 
 int Usage() {
     WriteHandle(STD_ERROR_HANDLE, kUsageText);

@@ -3,7 +3,8 @@
 # prefix) under Wine, translating a Notepad line through plv-service and Chromium: at 144 DPI
 # the floating icon is 24 x 24 pixels, 15 right of and 8 above the release; the popup of a
 # wrapped translation is about 1.5 times as wide and as tall as at 96 DPI; and "copy", the
-# direction and the attribution lie inside it at both. Screenshots of both popups stay in the
+# direction and the attribution lie inside it at both; and the developer's trace (PLV_TRACE, at
+# 96 DPI) has the steps of a translated selection in order. Screenshots of both popups stay in the
 # work folder (popup-96.png, popup-144.png, and side by side in popups.png).
 # usage: tests/e2e/scaling.sh [BIN_FOLDER] [WORK_FOLDER]
 set -uo pipefail
@@ -41,7 +42,12 @@ at() {
     read -r el et er eb <<<"$(rect_of "$edit")"
     y=$((et + $(scaled "$dpi" 6)))
     x1=$((el + $(scaled "$dpi" 7)))
-    wine_bg "$work/plv-$dpi.log" 'C:\Parlevo\plv.exe'
+    # The 96-DPI run also writes the developer's trace.
+    if [ "$dpi" = 96 ]; then
+        PLV_TRACE='C:\trace.txt' wine_bg "$work/plv-$dpi.log" 'C:\Parlevo\plv.exe'
+    else
+        wine_bg "$work/plv-$dpi.log" 'C:\Parlevo\plv.exe'
+    fi
     probe wait-window plv.exe Parlevo 30 >/dev/null || fail "plv.exe made no main window at $dpi DPI"
     # Until the page has loaded the popup says "not connected": try again, a few times.
     for tries in 1 2 3 4 5 6 7 8 9 10; do
@@ -107,6 +113,13 @@ at() {
 
 at 96
 w96=$popup_w h96=$popup_h
+# The trace has each step of the translated selection, in order, each line with its time.
+steps=$(grep -v -e 'poll: no translation yet' -e '^[0-9]*\.[0-9]* +[0-9.]* tick ' "$WINEPREFIX/drive_c/trace.txt" 2>/dev/null |
+    sed -n 's/^[0-9]\{10\}\.[0-9]\{6\} +[0-9]*\.[0-9]\{3\} \([a-z]*\):.*/\1/p' | uniq | tr '\n' ' ')
+case "$steps" in
+*"watcher capture cache engine page layout icon "*"poll engine layout "*) pass "the trace has the selection's steps: $steps" ;;
+*) fail "the trace's steps: \"$steps\"" ;;
+esac
 at 144
 # In proportion: 1.5 times the 96-DPI popup, give or take what the fonts' own hinting adds.
 if [ -n "${w96:-}" ] && [ -n "${popup_w:-}" ] &&
