@@ -129,8 +129,8 @@ void tmrOut_Timer(App& app) {
     PointPx at = app.platform.desktop.GetCursorPos();
     double dy = static_cast<double>(app.capture.IconAnchorY - at.y);
     double dx = static_cast<double>(app.capture.IconAnchorX - at.x);
-    double margin = kIconLeaveMargin * kTwipsPer96DpiPixel / app.startup.TwipsPerPixelX;
-    if (std::sqrt(dy * dy + dx * dx) > app.capture.IconInitialDistance + margin) {
+    if (std::sqrt(dy * dy + dx * dx) >
+        app.capture.IconInitialDistance + app.startup.ScreenPxX(kIconLeaveMargin)) {
         app.frmMain->tmrOut.SetEnabled(false);
         HidePopups(app);
     }

@@ -11,10 +11,7 @@ namespace {
 // System32, and the checksum library is loaded by its full path beside the executable. The call
 // exists from Windows 8 (and on 7 with its update); without it the old search order stays.
 void RestrictDllSearch() {
-    using Fn = BOOL(WINAPI*)(DWORD);
-    HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
-    auto fn =
-        reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
+    auto fn = plv::win::FindProc<BOOL(WINAPI*)(DWORD)>(L"kernel32.dll", "SetDefaultDllDirectories");
     if (fn != nullptr) {
         fn(LOAD_LIBRARY_SEARCH_SYSTEM32);
     }

@@ -40,4 +40,13 @@ inline std::uint64_t ToSeam(const void* handle) {
     return static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(handle));
 }
 
+// A function that only some Windows versions have, looked up at run time: null where the module
+// or the function is missing, so that the program still starts on the oldest system it supports.
+template <typename Fn>
+Fn FindProc(const wchar_t* module, const char* name) {
+    HMODULE m = GetModuleHandleW(module);
+    return m != nullptr ? reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(m, name)))
+                        : nullptr;
+}
+
 }  // namespace plv::win

@@ -18,11 +18,7 @@ ScreenFactors ScreenFactors::Read() {
     ScreenFactors f;
     // Windows 10 1607 and later say the system DPI directly; earlier ones through the screen's
     // device context, which gives the same number to a DPI-aware program.
-    using DpiForSystem = UINT(WINAPI*)();
-    HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    auto forSystem = user32 != nullptr ? reinterpret_cast<DpiForSystem>(reinterpret_cast<void (*)()>(
-                                             GetProcAddress(user32, "GetDpiForSystem")))
-                                       : nullptr;
+    auto forSystem = FindProc<UINT(WINAPI*)()>(L"user32.dll", "GetDpiForSystem");
     if (UINT dpi = forSystem != nullptr ? forSystem() : 0; dpi > 0) {
         f.dpiX = f.dpiY = static_cast<std::int32_t>(dpi);
         return f;

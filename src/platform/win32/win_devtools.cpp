@@ -43,19 +43,13 @@ struct WebSocketApi {
     decltype(&WinHttpWebSocketReceive) receive = nullptr;
 };
 
-template <typename Fn>
-void Find(HMODULE module, const char* name, Fn& fn) {
-    fn = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
 const WebSocketApi& Api() {
     static const WebSocketApi api = [] {
         WebSocketApi a;
-        if (HMODULE m = GetModuleHandleW(L"winhttp.dll")) {
-            Find(m, "WinHttpWebSocketCompleteUpgrade", a.completeUpgrade);
-            Find(m, "WinHttpWebSocketSend", a.send);
-            Find(m, "WinHttpWebSocketReceive", a.receive);
-        }
+        a.completeUpgrade =
+            FindProc<decltype(a.completeUpgrade)>(L"winhttp.dll", "WinHttpWebSocketCompleteUpgrade");
+        a.send = FindProc<decltype(a.send)>(L"winhttp.dll", "WinHttpWebSocketSend");
+        a.receive = FindProc<decltype(a.receive)>(L"winhttp.dll", "WinHttpWebSocketReceive");
         if (a.completeUpgrade == nullptr || a.send == nullptr || a.receive == nullptr) {
             a = {};
         }

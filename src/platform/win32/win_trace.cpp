@@ -18,10 +18,7 @@ WinTrace::WinTrace() {
     file_ = CreateFileW(path.data(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                         OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     // Windows 8 and later keep the time to the microsecond; Windows 7 to its clock tick.
-    if (HMODULE kernel = GetModuleHandleW(L"kernel32.dll")) {
-        preciseTime_ = reinterpret_cast<void(WINAPI*)(LPFILETIME)>(
-            reinterpret_cast<void (*)()>(GetProcAddress(kernel, "GetSystemTimePreciseAsFileTime")));
-    }
+    preciseTime_ = FindProc<void(WINAPI*)(LPFILETIME)>(L"kernel32.dll", "GetSystemTimePreciseAsFileTime");
 }
 
 WinTrace::~WinTrace() {

@@ -8,7 +8,7 @@
 // that a trace taken under Wine lines up with what a tool outside saw), and the milliseconds
 // since the line before. Without PLV_TRACE nothing is opened or written.
 
-#include <windows.h>
+#include "platform/win32/win_api.h"
 
 #include <cstdint>
 #include <string_view>

@@ -297,7 +297,7 @@ def main():
     for name, colour in (("orange", ORANGE), ("blue", BLUE), ("grey", GREY)):
         tray[name] = [draw_glyph(size, colour, rounded=True) for size in SMALL_SIZES]
         write(HERE, f"tray_{name}.ico", icon_file(tray[name]))
-    app = tray["orange"] + [draw_glyph(size, ORANGE, rounded=True) for size in (64,)]
+    app = tray["orange"] + [draw_glyph(64, ORANGE, rounded=True)]
     write(HERE, "plv.ico", icon_file(app))
 
     # The floating icon's emblem and close cross fill the icon's window: opaque squares.
@@ -317,9 +317,9 @@ def main():
             for picture in pictures:
                 write(args.preview, f"tray_{name}_{len(picture)}.png", png_file(picture, 256 // len(picture)))
         write(args.preview, "plv_48.png", png_file(app[SMALL_SIZES.index(48)], 4))
-        for picture in emblem + close:
-            kind = "emblem" if picture in emblem else "close"
-            write(args.preview, f"{kind}_{len(picture)}.png", png_file(picture, 192 // len(picture)))
+        for kind, pictures in (("emblem", emblem), ("close", close)):
+            for picture in pictures:
+                write(args.preview, f"{kind}_{len(picture)}.png", png_file(picture, 192 // len(picture)))
         write(args.preview, "logo.png", png_file(logo, 1))
         write(args.preview, "hand.png", png_file(hand, 8))
 
