@@ -13,6 +13,7 @@
     var dirEl = document.getElementById('dir');
     var dirs = document.getElementById('dirs');
     var fromto = document.getElementById('fromto');
+    var credit = document.getElementById('attribution');
     var pending = null; // the request in flight; an older answer must never land after a newer click
 
     function setText(el, s) {
@@ -20,6 +21,18 @@
             el.textContent = s;
         } else {
             el.innerText = s;
+        }
+    }
+
+    // The credit names the engine that translates: the chosen direction's, then the one that
+    // answered. It is set before the translation, so whoever reads the translation finds its
+    // credit already in place.
+    function setCredit(text, link) {
+        setText(credit, text || '');
+        if (link) {
+            credit.setAttribute('href', link);
+        } else {
+            credit.removeAttribute('href');
         }
     }
 
@@ -64,15 +77,20 @@
             }
             pending = null;
             setText(busy, '');
+            var answer = null;
             var result = null;
             if (xhr.status === 200) {
                 try {
-                    result = JSON.parse(xhr.responseText).translatedText;
+                    answer = JSON.parse(xhr.responseText);
+                    result = answer.translatedText;
                 } catch (e) {
                     result = null;
                 }
             }
             if (typeof result === 'string') {
+                if (typeof answer.credit === 'string') {
+                    setCredit(answer.credit, answer.link);
+                }
                 setText(out, result);
             } else {
                 setText(errEl, errorOf(xhr));
@@ -89,6 +107,7 @@
         }
         dirEl.value = opt.value;
         setText(fromto, opt.text);
+        setCredit(opt.getAttribute('data-engine'), opt.getAttribute('data-link'));
         setText(errEl, '');
         // Keep the address in step so a reload stays on the chosen direction.
         if (window.history && window.history.replaceState) {

@@ -119,7 +119,7 @@ std::vector<Language> ApertiumEngine::Languages(std::string* /*error*/) {
     }
     std::vector<Language> out;
     for (const auto& [code, tgts] : targets) {
-        out.push_back({code, LanguageName(code), std::vector<std::string>(tgts.begin(), tgts.end())});
+        out.push_back({code, LanguageName(code), std::vector<std::string>(tgts.begin(), tgts.end()), {}});
     }
     return out;
 }

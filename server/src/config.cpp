@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <charconv>
+#include <filesystem>
 #include <fstream>
 #include <istream>
 #include <sstream>
 
+#include "engine.h"
 #include "platform.h"
 #include "text_util.h"
+#include "upstream.h"
 
 namespace plv {
 namespace {
@@ -53,6 +56,27 @@ std::string NormalizeKey(std::string key) {
     return key;
 }
 
+bool IsServiceAddress(const std::string& value) {
+    UrlParts parts;
+    return SplitUrl(value, &parts);
+}
+
+bool IsProvider(const std::string& id) {
+    return id == "deepl" || id == "google" || id == "microsoft" || id == "yandex";
+}
+
+// deepl_key -> {deepl, key}; the region is Microsoft's alone, the folder Yandex's alone.
+std::pair<std::string, std::string> ProviderField(const std::string& key) {
+    const auto underscore = key.find('_');
+    if (underscore == std::string::npos) return {};
+    const std::string id = key.substr(0, underscore), field = key.substr(underscore + 1);
+    if (!IsProvider(id)) return {};
+    if (field == "url" || field == "key" || (id == "microsoft" && field == "region") ||
+        (id == "yandex" && field == "folder"))
+        return {id, field};
+    return {};
+}
+
 }  // namespace
 
 void ApplySetting(const std::string& raw_key, const std::string& value, const std::string& where,
@@ -70,12 +94,42 @@ void ApplySetting(const std::string& raw_key, const std::string& value, const st
         if (value != "apertium" && value != "relay") Fail(where, key, value, "expected apertium or relay");
         cfg.engine = value;
     } else if (key == "relay_url") {
-        if (!value.empty() && value.rfind("http://", 0) != 0) {
-            Fail(where, key, value, "expected an address starting with http://");
+        if (!value.empty() && !IsServiceAddress(value)) {
+            Fail(where, key, value, "expected an address starting with http:// or https://");
         }
         cfg.relay_url = value;
     } else if (key == "relay_key") {
         cfg.relay_key = value;
+    } else if (key.rfind("route.", 0) == 0) {
+        const std::string dir = raw_key.substr(6);
+        const auto dash = dir.find('-');
+        if (dash == 0 || dash == std::string::npos || dash + 1 == dir.size() ||
+            dir.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ_-") !=
+                std::string::npos) {
+            throw ConfigError(where + ": key '" + raw_key +
+                              "': expected route.SOURCE-TARGET such as route.en-de");
+        }
+        if (!IsProvider(value) && value != "libretranslate") {
+            Fail(where, raw_key, value, "expected deepl, google, microsoft, yandex or libretranslate");
+        }
+        cfg.routes[NormalizeLanguageCode(dir.substr(0, dash)) + "-" +
+                   NormalizeLanguageCode(dir.substr(dash + 1))] = value;
+    } else if (auto provider = ProviderField(key); !provider.first.empty()) {
+        ProviderSettings& p = cfg.providers[provider.first];
+        const std::string& field = provider.second;
+        if (field == "url") {
+            if (!value.empty() && !IsServiceAddress(value))
+                Fail(where, key, value, "expected an address starting with https:// or http://");
+            p.url = value;
+        } else if (field == "key") {
+            p.key = value;
+        } else if (field == "region") {
+            p.region = value;
+        } else {
+            p.folder = value;
+        }
+    } else if (key == "tls_ca_file") {
+        cfg.tls_ca_file = value;
     } else if (key == "api_key") {
         cfg.api_key = value;
     } else if (key == "version") {
@@ -134,6 +188,18 @@ void ValidateConfig(const Config& cfg) {
         throw ConfigError(
             "key 'relay_url': invalid value '': engine relay needs an address such as http://host:port");
     }
+    for (const auto& [dir, id] : cfg.routes) {
+        if (id == "libretranslate" && cfg.relay_url.empty()) {
+            throw ConfigError(
+                "key 'route." + dir +
+                "': invalid value 'libretranslate': key 'relay_url' must name the LibreTranslate server");
+        }
+        const auto p = cfg.providers.find(id);
+        if (id != "libretranslate" && (p == cfg.providers.end() || p->second.key.empty())) {
+            throw ConfigError("key 'route." + dir + "': invalid value '" + id + "': key '" + id +
+                              "_key' is not set");
+        }
+    }
     // Only loopback listeners are protected by the Host rule (a web page cannot reach them
     // through DNS rebinding); anything other machines can reach must ask for a key.
     if (!IsLoopbackAddress(cfg.address) && cfg.api_key.empty()) {
@@ -189,6 +255,15 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, std::istream*
             flags.push_back({key, value, "command line option '--" + key + "'"});
         }
     }
+#ifdef _WIN32
+    // The service Parlevo starts is given no file: it reads the user's own when there is one.
+    // Keys for translation services go there, in the user's profile, which only they can read.
+    if (config_path.empty()) {
+        const std::string user = UserConfigFile();
+        std::error_code ec;
+        if (!user.empty() && std::filesystem::exists(PathFromUtf8(user), ec)) config_path = user;
+    }
+#endif
     if (!config_path.empty()) LoadConfigFile(config_path, cl.config);
     for (const auto& f : flags) ApplySetting(f.key, f.value, f.where, cl.config);
     if (cl.api_key_stdin && !cl.help) {

@@ -2,19 +2,34 @@
 #pragma once
 
 #include <iosfwd>
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace plv {
 
+// How to reach one translation service elsewhere: its address (empty: the service's own), the
+// key, and what some of them need besides (Microsoft's region, Yandex's folder).
+struct ProviderSettings {
+    std::string url;
+    std::string key;
+    std::string region;
+    std::string folder;
+};
+
 struct Config {
     std::string address = "127.0.0.1";
     int port = 8723;
     std::string engine = "apertium";  // "apertium" or "relay"
-    std::string relay_url;            // e.g. http://127.0.0.1:5000
+    std::string relay_url;            // a LibreTranslate server, e.g. http://127.0.0.1:5000
     std::string relay_key;            // sent upstream as api_key when not empty
-    std::string api_key;              // when not empty, clients of /translate must send it
+    // deepl, google, microsoft, yandex: from the keys deepl_key, deepl_url, microsoft_region...
+    std::map<std::string, ProviderSettings> providers;
+    // route.en-de = deepl: "en-de" -> "deepl"; the directions not named go to `engine`.
+    std::map<std::string, std::string> routes;
+    std::string tls_ca_file;  // certificates to trust for https services instead of the system's
+    std::string api_key;      // when not empty, clients of /translate must send it
     std::string version = "1.1.21";
     std::string download = "https://parlevo.example/download";
     std::size_t text_limit = 10000;  // bytes of q

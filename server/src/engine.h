@@ -1,6 +1,7 @@
 // What the HTTP layer needs from a translator: the languages it offers and a translation.
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -10,11 +11,18 @@ struct Language {
     std::string code;  // ISO 639-1 where one exists (en), else the engine's own code
     std::string name;  // English name, e.g. "Spanish"
     std::vector<std::string> targets;
+    // The engine that translates to each target, by the name the page credits ("Apertium",
+    // "DeepL"); a target missing here is the server's default engine's.
+    std::map<std::string, std::string> engines;
 };
 
 struct TranslateResult {
-    int status = 200;  // 200, or the HTTP status the error maps to (400, 413, 503, ...)
-    std::string text;  // the translation, or the error message
+    TranslateResult() = default;
+    TranslateResult(int status_, std::string text_, std::string engine_ = {})
+        : status(status_), text(std::move(text_)), engine(std::move(engine_)) {}
+    int status = 200;    // 200, or the HTTP status the error maps to (400, 413, 503, ...)
+    std::string text;    // the translation, or the error message
+    std::string engine;  // with a translation: the name of the engine that made it ("DeepL")
 };
 
 class Engine {

@@ -1,4 +1,5 @@
-// plv-service: serves the Parlevo service page and translates offline (Apertium) or by relay.
+// plv-service: serves the Parlevo service page and translates offline (Apertium), or through
+// the translation services configured for some or all directions.
 #include <httplib.h>
 
 #ifdef _WIN32
@@ -24,8 +25,9 @@
 #include "config.h"
 #include "http_server.h"
 #include "platform.h"
-#include "relay_engine.h"
+#include "providers.h"
 #include "service.h"
+#include "upstream.h"
 
 namespace {
 
@@ -105,14 +107,31 @@ int main(int argc, char** argv) {
     ::pthread_sigmask(SIG_BLOCK, &stop_signals, nullptr);
 #endif
 
-    std::unique_ptr<plv::Engine> engine;
-    plv::ApertiumEngine* apertium = nullptr;
+    std::unique_ptr<plv::Upstream> upstream;
+    try {
+        upstream = plv::MakeUpstream({cfg.tls_ca_file});
+    } catch (const std::exception& e) {
+        std::cerr << "plv-service: " << e.what() << "\n";
+        return 2;
+    }
     const std::chrono::milliseconds timeout(cfg.timeout_ms);
+    // Room for a translation of the longest text many times over, escaped as JSON; a service
+    // that sends more is broken or hostile, and is not held in memory.
+    const std::size_t max_answer = std::max<std::size_t>(1 << 20, cfg.text_limit * 64);
+    const auto service_engine = [&](const std::string& id) {
+        const plv::ProviderSettings settings =
+            id == "libretranslate" ? plv::ProviderSettings{cfg.relay_url, cfg.relay_key, {}, {}}
+                                   : cfg.providers.at(id);
+        return std::make_unique<plv::ProviderEngine>(*plv::FindProvider(id), settings, *upstream, timeout,
+                                                     max_answer);
+    };
+
+    std::unique_ptr<plv::Engine> base;
+    plv::ApertiumEngine* apertium = nullptr;
+    std::string base_name = plv::kApertiumInfo.name;
     if (cfg.engine == "relay") {
-        // Room for a translation of the longest text many times over, escaped as JSON; an
-        // upstream that sends more is broken or hostile, and is not held in memory.
-        const std::size_t max_answer = std::max<std::size_t>(1 << 20, cfg.text_limit * 64);
-        engine = std::make_unique<plv::RelayEngine>(cfg.relay_url, cfg.relay_key, timeout, max_answer);
+        base = service_engine("libretranslate");
+        base_name = plv::FindProvider("libretranslate")->name;
     } else {
         // Half the threads at most may wait for one direction: a hung one cannot take them all.
         auto a = std::make_unique<plv::ApertiumEngine>(
@@ -122,15 +141,22 @@ int main(int argc, char** argv) {
                       << " (install e.g. apertium-eng-spa); translations will fail\n";
         }
         apertium = a.get();
-        engine = std::move(a);
+        base = std::move(a);
     }
+    std::map<std::string, std::unique_ptr<plv::Engine>> routes;
+    std::map<std::string, std::string> route_names;
+    for (const auto& [dir, id] : cfg.routes) {
+        routes[dir] = service_engine(id);
+        route_names[dir] = plv::FindProvider(id)->name;
+    }
+    plv::RoutedEngine engine(*base, base_name, std::move(routes), std::move(route_names));
 
     plv::HttpLimits limits;
     limits.threads = static_cast<std::size_t>(cfg.threads);
     limits.max_queued = static_cast<std::size_t>(cfg.max_queued);
     limits.request_timeout = std::chrono::milliseconds(cfg.request_timeout_ms);
     plv::HttpServer svr(limits);
-    plv::Service service(cfg, *engine, apertium);
+    plv::Service service(cfg, engine, apertium);
     service.Install(svr);
 
     int port = cfg.port;

@@ -51,6 +51,12 @@ std::string ExecutableDir() {
     return Narrow(sep == std::wstring::npos ? std::wstring(L".") : buf.substr(0, sep));
 }
 
+std::string UserConfigFile() {
+    const wchar_t* appdata = _wgetenv(L"APPDATA");
+    return appdata == nullptr || *appdata == 0 ? std::string()
+                                               : Narrow(appdata) + "\\Parlevo\\plv-service.conf";
+}
+
 std::vector<std::string> Utf8Arguments() {
     int argc = 0;
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);

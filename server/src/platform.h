@@ -18,6 +18,9 @@ std::wstring Widen(const std::string& utf8);
 std::string Narrow(const std::wstring& utf16);
 // The folder of plv-service.exe itself, without a trailing separator.
 std::string ExecutableDir();
+// %APPDATA%\Parlevo\plv-service.conf, the user's own settings for the service (empty without
+// APPDATA).
+std::string UserConfigFile();
 // The command line's arguments in UTF-8, argv[0] left out (main's argv is in the ANSI code page).
 std::vector<std::string> Utf8Arguments();
 #endif

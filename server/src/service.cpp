@@ -12,6 +12,7 @@
 #include "apertium_engine.h"
 #include "http_server.h"
 #include "page_assets.h"
+#include "providers.h"
 #include "request_fields.h"
 #include "text_util.h"
 
@@ -64,6 +65,15 @@ bool SameKey(const std::string& given, const std::string& expected) {
 
 }  // namespace
 
+std::string Credit(const std::string& engine) {
+    return engine.empty() ? std::string() : "Powered by " + engine;
+}
+
+std::string EngineLink(const std::string& engine) {
+    const ProviderInfo* info = FindEngineByName(engine);
+    return info == nullptr ? std::string() : info->link;
+}
+
 std::string DescribeDirection(const std::string& source, const std::string& target) {
     return LanguageName(source) + " \u00bb " + LanguageName(target);
 }
@@ -74,10 +84,16 @@ Service::Service(const Config& cfg, Engine& engine, ApertiumEngine* apertium)
 std::string Service::RenderPage(const std::string& requested_dir, std::string* shown_dir) {
     std::string error;
     const auto languages = engine_.Languages(&error);
-    std::vector<std::pair<std::string, std::string>> directions;  // key, description
+    struct Direction {
+        std::string key, description, engine;
+    };
+    std::vector<Direction> directions;
     for (const auto& l : languages) {
-        for (const auto& t : l.targets)
-            directions.emplace_back(l.code + "-" + t, DescribeDirection(l.code, t));
+        for (const auto& t : l.targets) {
+            const auto engine = l.engines.find(t);
+            directions.push_back({l.code + "-" + t, DescribeDirection(l.code, t),
+                                  engine == l.engines.end() ? "" : engine->second});
+        }
     }
     std::string dir;
     if (!requested_dir.empty()) {
@@ -86,22 +102,25 @@ std::string Service::RenderPage(const std::string& requested_dir, std::string* s
                                         : NormalizeLanguageCode(requested_dir.substr(0, dash)) + "-" +
                                               NormalizeLanguageCode(requested_dir.substr(dash + 1));
     } else {
-        for (const auto& [key, desc] : directions) {
-            if (key == "en-es") dir = key;
+        for (const auto& d : directions) {
+            if (d.key == "en-es") dir = d.key;
         }
-        if (dir.empty() && !directions.empty()) dir = directions.front().first;
+        if (dir.empty() && !directions.empty()) dir = directions.front().key;
     }
     if (shown_dir != nullptr) *shown_dir = dir;
-    std::string fromto, options;
+    std::string fromto, options, engine;
     bool known = false;
-    for (const auto& [key, desc] : directions) {
-        const bool selected = key == dir;
+    for (const auto& d : directions) {
+        const bool selected = d.key == dir;
         if (selected) {
-            fromto = desc;
+            fromto = d.description;
+            engine = d.engine;
             known = true;
         }
-        options += "<option value=\"" + HtmlEscape(key) + "\"" + (selected ? " selected" : "") + ">" +
-                   HtmlEscape(desc) + "</option>";
+        // Each direction carries its engine's credit, which the page shows when it is chosen.
+        options += "<option value=\"" + HtmlEscape(d.key) + "\"" + (selected ? " selected" : "") +
+                   " data-engine=\"" + HtmlEscape(Credit(d.engine)) + "\" data-link=\"" +
+                   HtmlEscape(EngineLink(d.engine)) + "\">" + HtmlEscape(d.description) + "</option>";
     }
     if (!known && !dir.empty()) {
         const auto dash = dir.find('-');
@@ -114,6 +133,8 @@ std::string Service::RenderPage(const std::string& requested_dir, std::string* s
                                      {"DIR", HtmlEscape(dir)},
                                      {"FROMTO", HtmlEscape(fromto)},
                                      {"OPTIONS", options},
+                                     {"CREDIT", HtmlEscape(Credit(engine))},
+                                     {"CREDIT_LINK", HtmlEscape(EngineLink(engine))},
                                      {"ERROR", HtmlEscape(error)}});
 }
 
@@ -196,7 +217,14 @@ void Service::HandleTranslate(const httplib::Request& req, httplib::Response& re
     // that answers "") leaves it as it is: an empty translation would look like no answer yet to
     // the program polling the page, which then waits for its time-out.
     if (IsBlank(result.text)) result.text = q;
-    SendJson(res, 200, json{{"translatedText", result.text}});
+    json answer{{"translatedText", result.text}};
+    // Which engine translated, for the page's credit line (and a relay in front of us).
+    if (!result.engine.empty()) {
+        answer["engine"] = result.engine;
+        answer["credit"] = Credit(result.engine);
+        answer["link"] = EngineLink(result.engine);
+    }
+    SendJson(res, 200, answer);
 }
 
 void Service::WidenBacklog() const {
@@ -274,7 +302,8 @@ void Service::Install(httplib::Server& svr) {
         if (!error.empty()) return SendError(res, 503, error);
         json out = json::array();
         for (const auto& l : languages)
-            out.push_back({{"code", l.code}, {"name", l.name}, {"targets", l.targets}});
+            out.push_back(
+                {{"code", l.code}, {"name", l.name}, {"targets", l.targets}, {"engines", l.engines}});
         SendJson(res, 200, out);
     });
     // The reader form bypasses the library's own 8 KiB cap on url-encoded bodies, which is
@@ -334,8 +363,7 @@ void Service::Install(httplib::Server& svr) {
         } catch (...) {
         }
         // Not the path: a key may travel in it.
-        std::cerr << "plv-service: internal error in a " << req.method << " request: " << what
-                  << "\n";
+        std::cerr << "plv-service: internal error in a " << req.method << " request: " << what << "\n";
         SendError(res, 500, "internal error");
     });
 }

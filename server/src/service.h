@@ -43,6 +43,9 @@ class Service {
 };
 
 // "English » Spanish" for en-es; codes the engine does not name are shown as they are.
+// The page's credit line for an engine ("Powered by DeepL"; empty for none) and the engine's site.
+std::string Credit(const std::string& engine);
+std::string EngineLink(const std::string& engine);
 std::string DescribeDirection(const std::string& source, const std::string& target);
 
 }  // namespace plv

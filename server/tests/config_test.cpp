@@ -121,6 +121,10 @@ INSTANTIATE_TEST_SUITE_P(
                       BadLine{"timeout_ms = 5", {"'timeout_ms'", "'5'"}},
                       BadLine{"preload = maybe", {"'preload'", "'maybe'"}},
                       BadLine{"relay_url = ftp://host", {"'relay_url'", "'ftp://host'"}},
+                      BadLine{"route.en-de = babelfish", {"'route.en-de'", "'babelfish'", "deepl"}},
+                      BadLine{"route.ende = deepl", {"'route.ende'", "route.SOURCE-TARGET"}},
+                      BadLine{"deepl_url = api.deepl.com", {"'deepl_url'", "'api.deepl.com'"}},
+                      BadLine{"deepl_region = eu", {"'deepl_region'"}},
                       BadLine{"address = 1.2.3.4 5", {"'address'", "'1.2.3.4 5'"}},
                       BadLine{"colour = blue", {"'colour'", "'blue'"}},
                       BadLine{"debug_endpoints = true", {"'debug_endpoints'", "command line"}},
@@ -194,6 +198,8 @@ TEST(CommandLine, Rejects) {
         {{"--address", "0.0.0.0"}, "'api_key'"},  // reachable from other machines, without a key
         {{"--address", "192.0.2.1", "--port", "0"}, "'api_key'"},
         {{"--threads", "1"}, "'threads'"},
+        {{"--route.en-de", "deepl"}, "'deepl_key' is not set"},  // a service without its key
+        {{"--route.en-de", "libretranslate"}, "'relay_url'"},
         {{"--config", "/nonexistent/x.conf"}, "/nonexistent/x.conf"},
     };
     for (const auto& c : cases) {
@@ -217,6 +223,11 @@ TEST(CommandLine, BadConfigurationExitsWithCodeTwoAndSaysWhy) {
     const auto flag = test::RunService({"--port", "99999"});
     EXPECT_EQ(flag.exit_code, 2);
     EXPECT_NE(flag.err.find("'99999'"), std::string::npos) << flag.err;
+
+    const auto ca = test::RunService({"--tls-ca-file", "/nonexistent/ca.pem"});
+    EXPECT_EQ(ca.exit_code, 2);
+    EXPECT_NE(ca.err.find("'tls_ca_file'"), std::string::npos) << ca.err;
+    EXPECT_NE(ca.err.find("/nonexistent/ca.pem"), std::string::npos) << ca.err;
 }
 
 }  // namespace

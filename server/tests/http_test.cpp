@@ -791,7 +791,12 @@ TEST(Page, ServesThePageWithEscapedSettings) {
     EXPECT_NE(html.find(R"(<meta http-equiv="X-UA-Compatible" content="IE=edge">)"), std::string::npos);
     EXPECT_NE(html.find(R"(id="version" value="2.0&lt;b&gt;&quot;x&quot;")"), std::string::npos);
     EXPECT_NE(html.find(R"(id="download" value="http://h/d?a=1&amp;b=&#39;2&#39;")"), std::string::npos);
-    EXPECT_NE(html.find(R"(<option value="es-en" selected>)"), std::string::npos);
+    EXPECT_NE(html.find(R"(<option value="es-en" selected data-engine="Powered by Apertium")"),
+              std::string::npos);
+    EXPECT_NE(
+        html.find(
+            R"(id="attribution" href="https://www.apertium.org/" target="_blank" rel="noopener noreferrer">Powered by Apertium</a>)"),
+        std::string::npos);
     EXPECT_NE(html.find("<span id=\"fromto\">Spanish \xC2\xBB English</span>"), std::string::npos);
     for (const char* id : {"id=\"text\"", "id=\"btn\"", "id=\"translation\"", "id=\"error\""}) {
         EXPECT_NE(html.find(id), std::string::npos) << id;

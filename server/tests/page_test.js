@@ -113,7 +113,8 @@ function startSilentUpstream() {
                     res.end(JSON.stringify([{ code: 'en', name: 'English', targets: ['es'] },
                                             { code: 'es', name: 'Spanish', targets: ['en'] }]));
                 } else {
-                    res.end(JSON.stringify({ translatedText: '' }));
+                    // As another plv-service answers: with the engine that translated.
+                    res.end(JSON.stringify({ translatedText: '', engine: 'DeepL' }));
                 }
             });
         });
@@ -289,7 +290,7 @@ async function main() {
         expect(await cdp.eval("document.getElementById('translation').innerText") === '', 'translation not empty');
     });
 
-    await check('an engine that gives back nothing shows the text unchanged', async () => {
+    await check('an engine that gives back nothing shows the text unchanged, credited to the engine that answered', async () => {
         // Otherwise #translation stays empty and the program polls until its time-out.
         const upstream = await startSilentUpstream();
         try {
@@ -298,11 +299,18 @@ async function main() {
             await cdp.send('Page.navigate', { url: relay + '/?dir=en-es' });
             await pollUntil('the relay page', () => cdp.eval("document.readyState === 'complete' && " +
                                                              "!!document.getElementById('text')"), 10000);
+            const credit = "document.getElementById('attribution').innerText + ' ' + " +
+                           "document.getElementById('attribution').getAttribute('href')";
+            const before = await cdp.eval(credit);
+            expect(before === 'Powered by LibreTranslate https://libretranslate.com/', 'credit was ' + before);
             await cdp.eval("document.getElementById('text').value = 'Zzyzx Qwrty'; " +
                            "document.getElementById('btn').click()");
             const result = await pollUntil('the translation', () => cdp.eval(
                 "document.getElementById('translation').innerText"), 5000);
             expect(result === 'Zzyzx Qwrty', 'translation was ' + JSON.stringify(result));
+            // The credit is the answering engine's, in place by the time the translation is.
+            const after = await cdp.eval(credit);
+            expect(after === 'Powered by DeepL https://www.deepl.com/', 'credit was ' + after);
             expect(await cdp.eval("document.getElementById('error').innerText") === '', 'an error was shown');
         } finally {
             upstream.close();

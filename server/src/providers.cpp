@@ -1,0 +1,460 @@
+#include "providers.h"
+
+#include <algorithm>
+#include <iostream>
+#include <nlohmann/json.hpp>
+
+#include "text_util.h"
+
+namespace plv {
+
+using json = nlohmann::json;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// One service's API: how a request looks, where the translation is in its answer, and what its
+// error answers mean.
+struct Api {
+    ProviderInfo info;
+    const char* default_url;
+    UpstreamRequest (*request)(const ProviderSettings& s, const std::string& base, const std::string& source,
+                               const std::string& target, const std::string& text);
+    // The translation in a 200 answer; throws when the answer does not have one.
+    std::string (*translation)(const json& answer);
+    // What an error answer names (None: nothing this service says, the status decides) and
+    // the service's own words for it.
+    std::pair<UpstreamProblem, std::string> (*error)(int status, const json& answer);
+};
+
+std::string Upper(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return s;
+}
+
+std::string Lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+bool Has(const std::string& text, const char* part) { return Lower(text).find(part) != std::string::npos; }
+
+std::string StringAt(const json& j, const char* key) {
+    return j.is_object() && j.contains(key) && j[key].is_string() ? j[key].get<std::string>() : std::string();
+}
+
+UpstreamRequest JsonPost(std::string url, const json& body) {
+    return {"POST", std::move(url), {{"Content-Type", "application/json"}}, body.dump()};
+}
+
+// DeepL API v2. A key of the free plan ends in ":fx" and belongs to the free plan's host.
+UpstreamRequest DeeplRequest(const ProviderSettings& s, const std::string& base, const std::string& source,
+                             const std::string& target, const std::string& text) {
+    std::string host = base;
+    if (s.url.empty() && s.key.size() > 3 && s.key.compare(s.key.size() - 3, 3, ":fx") == 0)
+        host = "https://api-free.deepl.com";
+    auto r = JsonPost(
+        host + "/v2/translate",
+        {{"text", json::array({text})}, {"source_lang", Upper(source)}, {"target_lang", Upper(target)}});
+    r.headers.emplace_back("Authorization", "DeepL-Auth-Key " + s.key);
+    return r;
+}
+
+std::string DeeplTranslation(const json& a) {
+    return a.at("translations").at(0).at("text").get<std::string>();
+}
+
+std::pair<UpstreamProblem, std::string> DeeplError(int status, const json& a) {
+    std::string message = StringAt(a, "message");
+    if (message.empty()) message = StringAt(a, "detail");
+    if (status == 400 && Has(message, "lang")) return {UpstreamProblem::Pair, message};
+    return {UpstreamProblem::None, message};  // 403 key, 456 quota, 429 rate: by the status
+}
+
+// Google Cloud Translation v2 (basic), the key as a query parameter.
+UpstreamRequest GoogleRequest(const ProviderSettings& s, const std::string& base, const std::string& source,
+                              const std::string& target, const std::string& text) {
+    return JsonPost(base + "/language/translate/v2?key=" + UrlEncode(s.key),
+                    {{"q", text}, {"source", source}, {"target", target}, {"format", "text"}});
+}
+
+std::string GoogleTranslation(const json& a) {
+    return a.at("data").at("translations").at(0).at("translatedText").get<std::string>();
+}
+
+std::pair<UpstreamProblem, std::string> GoogleError(int status, const json& a) {
+    const json e =
+        a.is_object() && a.contains("error") && a["error"].is_object() ? a["error"] : json::object();
+    const std::string message = StringAt(e, "message");
+    const std::string state = StringAt(e, "status");
+    std::string reason;
+    if (e.contains("errors") && e["errors"].is_array() && !e["errors"].empty())
+        reason = StringAt(e["errors"][0], "reason");
+    if (Has(reason, "keyinvalid") || Has(message, "api key not valid") || state == "PERMISSION_DENIED" ||
+        state == "UNAUTHENTICATED")
+        return {UpstreamProblem::Key, message};
+    if (Has(reason, "ratelimitexceeded")) return {UpstreamProblem::Rate, message};
+    if (Has(reason, "limitexceeded") || Has(reason, "quotaexceeded") || state == "RESOURCE_EXHAUSTED")
+        return {UpstreamProblem::Quota, message};
+    if (status == 400 && (Has(message, "language") || reason == "invalid"))
+        return {UpstreamProblem::Pair, message};
+    if (Has(message, "too long") || Has(message, "too large")) return {UpstreamProblem::TextTooLong, message};
+    return {UpstreamProblem::None, message};
+}
+
+// Microsoft Translator v3: the key and, for a resource of a region, the region in headers.
+UpstreamRequest MicrosoftRequest(const ProviderSettings& s, const std::string& base,
+                                 const std::string& source, const std::string& target,
+                                 const std::string& text) {
+    auto r =
+        JsonPost(base + "/translate?api-version=3.0&from=" + UrlEncode(source) + "&to=" + UrlEncode(target),
+                 json::array({{{"Text", text}}}));
+    r.headers[0].second = "application/json; charset=UTF-8";
+    r.headers.emplace_back("Ocp-Apim-Subscription-Key", s.key);
+    if (!s.region.empty()) r.headers.emplace_back("Ocp-Apim-Subscription-Region", s.region);
+    return r;
+}
+
+std::string MicrosoftTranslation(const json& a) {
+    return a.at(0).at("translations").at(0).at("text").get<std::string>();
+}
+
+// Its error codes are the HTTP status followed by three digits of detail.
+std::pair<UpstreamProblem, std::string> MicrosoftError(int, const json& a) {
+    const json e =
+        a.is_object() && a.contains("error") && a["error"].is_object() ? a["error"] : json::object();
+    const std::string message = StringAt(e, "message");
+    const long long code =
+        e.contains("code") && e["code"].is_number_integer() ? e["code"].get<long long>() : 0;
+    if (code / 1000 == 401) return {UpstreamProblem::Key, message};
+    if (code == 403001) return {UpstreamProblem::Quota, message};
+    if (code == 400035 || code == 400036) return {UpstreamProblem::Pair, message};  // source, target
+    if (code == 400050) return {UpstreamProblem::TextTooLong, message};
+    if (code / 1000 == 429) return {UpstreamProblem::Rate, message};
+    return {UpstreamProblem::None, message};
+}
+
+// Yandex Cloud Translate v2. The folder is needed with a user's key, not with a service
+// account's, so it is sent only when configured.
+UpstreamRequest YandexRequest(const ProviderSettings& s, const std::string& base, const std::string& source,
+                              const std::string& target, const std::string& text) {
+    json body = {{"texts", json::array({text})},
+                 {"sourceLanguageCode", source},
+                 {"targetLanguageCode", target},
+                 {"format", "PLAIN_TEXT"}};
+    if (!s.folder.empty()) body["folderId"] = s.folder;
+    auto r = JsonPost(base + "/translate/v2/translate", body);
+    r.headers.emplace_back("Authorization", "Api-Key " + s.key);
+    return r;
+}
+
+std::string YandexTranslation(const json& a) {
+    return a.at("translations").at(0).at("text").get<std::string>();
+}
+
+// Its errors carry a gRPC code: 16 unauthenticated, 7 permission denied, 8 resource exhausted,
+// 3 invalid argument.
+std::pair<UpstreamProblem, std::string> YandexError(int, const json& a) {
+    const std::string message = StringAt(a, "message");
+    const int code =
+        a.is_object() && a.contains("code") && a["code"].is_number_integer() ? a["code"].get<int>() : -1;
+    if (code == 16 || code == 7) return {UpstreamProblem::Key, message};
+    if (code == 8) return {UpstreamProblem::Quota, message};
+    if (code == 3 && Has(message, "language")) return {UpstreamProblem::Pair, message};
+    return {UpstreamProblem::None, message};
+}
+
+// LibreTranslate, or another plv-service: the key travels in the body.
+UpstreamRequest LibreRequest(const ProviderSettings& s, const std::string& base, const std::string& source,
+                             const std::string& target, const std::string& text) {
+    json body = {{"q", text}, {"source", source}, {"target", target}, {"format", "text"}};
+    if (!s.key.empty()) body["api_key"] = s.key;
+    return JsonPost(base + "/translate", body);
+}
+
+std::string LibreTranslation(const json& a) { return a.at("translatedText").get<std::string>(); }
+
+std::pair<UpstreamProblem, std::string> LibreError(int status, const json& a) {
+    const std::string message = StringAt(a, "error");
+    if (status == 400 && !Has(message, "direction") && !Has(message, "not supported") &&
+        !Has(message, "language"))
+        return {UpstreamProblem::Other, message};  // the request itself: keeps its 400
+    return {UpstreamProblem::None, message};
+}
+
+const Api kApis[] = {
+    {{"deepl", "DeepL", "https://www.deepl.com/"},
+     "https://api.deepl.com",
+     DeeplRequest,
+     DeeplTranslation,
+     DeeplError},
+    {{"google", "Google", "https://cloud.google.com/translate"},
+     "https://translation.googleapis.com",
+     GoogleRequest,
+     GoogleTranslation,
+     GoogleError},
+    {{"microsoft", "Microsoft Translator", "https://www.microsoft.com/translator/"},
+     "https://api.cognitive.microsofttranslator.com",
+     MicrosoftRequest,
+     MicrosoftTranslation,
+     MicrosoftError},
+    {{"yandex", "Yandex", "https://translate.yandex.com/"},
+     "https://translate.api.cloud.yandex.net",
+     YandexRequest,
+     YandexTranslation,
+     YandexError},
+    {{"libretranslate", "LibreTranslate", "https://libretranslate.com/"},
+     "",
+     LibreRequest,
+     LibreTranslation,
+     LibreError},
+};
+
+const Api& ApiOf(const ProviderInfo& info) {
+    for (const auto& api : kApis) {
+        if (&api.info == &info) return api;
+    }
+    throw std::logic_error("no API for this engine");
+}
+
+// The settings key that holds a service's key, for the message that asks to check it.
+std::string KeySetting(const ProviderInfo& info) {
+    return std::string(info.id) == "libretranslate" ? "relay_key" : std::string(info.id) + "_key";
+}
+
+UpstreamProblem ByStatus(int status) {
+    switch (status) {
+        case 401:
+        case 403:
+            return UpstreamProblem::Key;
+        case 456:
+            return UpstreamProblem::Quota;
+        case 429:
+            return UpstreamProblem::Rate;
+        case 413:
+            return UpstreamProblem::TextTooLong;
+        case 400:
+            return UpstreamProblem::Pair;
+        default:
+            return UpstreamProblem::Other;
+    }
+}
+
+std::string Direction(const std::string& source, const std::string& target) {
+    return LanguageName(source) + " \u00bb " + LanguageName(target);
+}
+
+}  // namespace
+
+const ProviderInfo kApertiumInfo = {"apertium", "Apertium", "https://www.apertium.org/"};
+
+const ProviderInfo* FindProvider(const std::string& id) {
+    for (const auto& api : kApis) {
+        if (id == api.info.id) return &api.info;
+    }
+    return nullptr;
+}
+
+const ProviderInfo* FindEngineByName(const std::string& name) {
+    if (name == kApertiumInfo.name) return &kApertiumInfo;
+    for (const auto& api : kApis) {
+        if (name == api.info.name) return &api.info;
+    }
+    return nullptr;
+}
+
+ProviderEngine::ProviderEngine(const ProviderInfo& info, ProviderSettings settings, Upstream& upstream,
+                               std::chrono::milliseconds timeout, std::size_t max_answer)
+    : info_(info),
+      settings_(std::move(settings)),
+      upstream_(upstream),
+      timeout_(timeout),
+      max_answer_(max_answer) {
+    if (settings_.url.empty()) settings_.url = ApiOf(info_).default_url;
+    while (!settings_.url.empty() && settings_.url.back() == '/') settings_.url.pop_back();
+}
+
+UpstreamProblem ProviderEngine::LastProblem() const {
+    std::lock_guard lock(mutex_);
+    return last_;
+}
+
+// A service may quote the key it refused; no key ever leaves in an answer or a log line.
+std::string ProviderEngine::Scrub(std::string text) const {
+    const std::string& key = settings_.key;
+    for (auto at = key.empty() ? std::string::npos : text.find(key); at != std::string::npos;
+         at = text.find(key, at))
+        text.replace(at, key.size(), "(the key)");
+    if (text.size() > 300) text = text.substr(0, 300) + "...";
+    return text;
+}
+
+// The reason goes to the page as it is and to the log once: a run of the same problem (every
+// request with a refused key) is logged at its first request only.
+TranslateResult ProviderEngine::Fail(UpstreamProblem problem, int status, const std::string& message) {
+    const std::string text = Scrub(message);
+    {
+        std::lock_guard lock(mutex_);
+        if (problem != last_) std::cerr << "plv-service: " << text << "\n";
+        last_ = problem;
+    }
+    return {status, text, {}};
+}
+
+std::vector<Language> ProviderEngine::Languages(std::string* error) {
+    if (std::string(info_.id) != "libretranslate") return {};
+    const auto answer =
+        upstream_.Send({"GET", settings_.url + "/languages", {}, {}}, Clock::now() + timeout_, max_answer_);
+    std::string why;
+    if (answer.failure == UpstreamFailure::TooLarge) {
+        why = "answer over " + std::to_string(max_answer_) + " bytes";
+    } else if (answer.failure != UpstreamFailure::None) {
+        why = answer.detail;
+    } else if (answer.status != 200) {
+        why = "HTTP " + std::to_string(answer.status);
+    }
+    std::vector<Language> out;
+    if (why.empty()) {
+        try {
+            for (const auto& l : json::parse(answer.body)) {
+                Language lang;
+                lang.code = l.at("code").get<std::string>();
+                lang.name = l.value("name", lang.code);
+                if (l.contains("targets")) lang.targets = l["targets"].get<std::vector<std::string>>();
+                if (l.contains("engines"))
+                    lang.engines = l["engines"].get<std::map<std::string, std::string>>();
+                for (const auto& t : lang.targets) lang.engines.emplace(t, info_.name);
+                out.push_back(std::move(lang));
+            }
+        } catch (const std::exception&) {
+            why = "a language list that cannot be read";
+        }
+    }
+    if (!why.empty()) {
+        *error = Scrub(std::string(info_.name) + " (relay) gave no language list: " + why);
+        return {};
+    }
+    return out;
+}
+
+TranslateResult ProviderEngine::Translate(const std::string& source, const std::string& target,
+                                          const std::string& text) {
+    const Api& api = ApiOf(info_);
+    const std::string name = info_.name;
+    const auto answer = upstream_.Send(api.request(settings_, settings_.url, source, target, text),
+                                       Clock::now() + timeout_, max_answer_);
+    switch (answer.failure) {
+        case UpstreamFailure::None:
+            break;
+        case UpstreamFailure::Timeout:
+            return Fail(UpstreamProblem::Timeout, 503,
+                        name + " did not answer within " + std::to_string(timeout_.count()) + " ms");
+        case UpstreamFailure::Unreachable:
+            return Fail(UpstreamProblem::Unreachable, 503, name + " cannot be reached: " + answer.detail);
+        case UpstreamFailure::Tls:
+            return Fail(UpstreamProblem::Tls, 503, name + ": the secure connection failed: " + answer.detail);
+        case UpstreamFailure::TooLarge:
+            return Fail(UpstreamProblem::TooLarge, 503,
+                        name + "'s answer is over " + std::to_string(max_answer_) + " bytes");
+    }
+    json body;
+    try {
+        body = json::parse(answer.body);
+    } catch (const std::exception&) {
+        body = nullptr;
+    }
+    if (answer.status == 200) {
+        try {
+            TranslateResult r{200, api.translation(body), name};
+            // Another plv-service says which of its engines translated.
+            if (!StringAt(body, "engine").empty() && std::string(info_.id) == "libretranslate")
+                r.engine = StringAt(body, "engine");
+            std::lock_guard lock(mutex_);
+            last_ = UpstreamProblem::None;
+            return r;
+        } catch (const std::exception&) {
+            return Fail(UpstreamProblem::Unreadable, 503, name + "'s answer cannot be read");
+        }
+    }
+    auto [problem, words] = api.error(answer.status, body);
+    if (problem == UpstreamProblem::None) problem = ByStatus(answer.status);
+    if (words.empty()) words = "HTTP " + std::to_string(answer.status);
+    switch (problem) {
+        case UpstreamProblem::Key:
+            return Fail(problem, 503,
+                        name + " refused the key: " + words + " (check " + KeySetting(info_) +
+                            " in plv-service.conf)");
+        case UpstreamProblem::Quota:
+            return Fail(problem, 503, name + ": the key's quota is used up: " + words);
+        case UpstreamProblem::Rate:
+            return Fail(problem, 503, name + ": too many requests; try again in a moment: " + words);
+        case UpstreamProblem::Pair:
+            return Fail(problem, 400,
+                        name + " does not translate " + Direction(source, target) + ": " + words);
+        case UpstreamProblem::TextTooLong:
+            return Fail(problem, 413, name + ": the text is too long for it: " + words);
+        default:
+            // A request of ours it calls malformed keeps its 400; anything else is the engine
+            // being unavailable.
+            return Fail(UpstreamProblem::Other, answer.status == 400 ? 400 : 503,
+                        name + " answered HTTP " + std::to_string(answer.status) + ": " + words);
+    }
+}
+
+RoutedEngine::RoutedEngine(Engine& base, std::string base_name,
+                           std::map<std::string, std::unique_ptr<Engine>> routes,
+                           std::map<std::string, std::string> route_names)
+    : base_(base),
+      base_name_(std::move(base_name)),
+      routes_(std::move(routes)),
+      route_names_(std::move(route_names)) {}
+
+std::vector<Language> RoutedEngine::Languages(std::string* error) {
+    std::string base_error;
+    auto languages = base_.Languages(&base_error);
+    if (!base_error.empty()) {
+        // The configured directions still work when the base engine has nothing to offer.
+        if (routes_.empty()) {
+            *error = base_error;
+            return {};
+        }
+        languages.clear();
+    }
+    for (auto& l : languages) {
+        for (const auto& t : l.targets) l.engines.emplace(t, base_name_);
+    }
+    for (const auto& [dir, name] : route_names_) {
+        const auto dash = dir.find('-');
+        const std::string source = dir.substr(0, dash), target = dir.substr(dash + 1);
+        auto it = std::find_if(languages.begin(), languages.end(),
+                               [&](const Language& l) { return l.code == source; });
+        if (it == languages.end()) {
+            languages.push_back({source, LanguageName(source), {}, {}});
+            it = std::prev(languages.end());
+        }
+        if (std::find(it->targets.begin(), it->targets.end(), target) == it->targets.end())
+            it->targets.push_back(target);
+        it->engines[target] = name;
+    }
+    return languages;
+}
+
+TranslateResult RoutedEngine::Translate(const std::string& source, const std::string& target,
+                                        const std::string& text) {
+    const std::string s = NormalizeLanguageCode(source), t = NormalizeLanguageCode(target);
+    auto it = routes_.find(s + "-" + t);
+    if (it != routes_.end()) return it->second->Translate(s, t, text);
+    auto result = base_.Translate(source, target, text);
+    if (result.status == 200 && result.engine.empty()) result.engine = base_name_;
+    return result;
+}
+
+std::string RoutedEngine::Unavailable(const std::string& direction) {
+    if (routes_.count(direction) != 0) return {};
+    return base_.Unavailable(direction);
+}
+
+}  // namespace plv
