@@ -87,7 +87,9 @@ void FrmTrans::Form_Resize() {
 
 void FrmTrans::google_Click() {
     HidePopups(app_);
-    if (auto link = SettingText(app_, u"googlelink")) {
+    if (!creditLink.empty()) {
+        OpenDocument(app_, creditLink);
+    } else if (auto link = SettingText(app_, u"googlelink")) {
         OpenDocument(app_, *link);
     }
 }

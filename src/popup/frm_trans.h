@@ -27,6 +27,9 @@ class FrmTrans : public Form {
     ControlRef lbldir;
     ControlRef google;
     ControlRef lbl;
+    // Where the attribution leads when the page credits the engine that translated; empty: the
+    // address in the settings.
+    std::u16string creditLink;
 
   protected:
     void Resize() override;

@@ -42,6 +42,16 @@ void tmrTrans_Timer(App& app) {
     if (auto direction = browser.GetElementProperty(u"fromto", u"innerTEXT")) {
         t.SetCaption(t.lbldir, *direction);
     }
+    // The page names the engine that made this translation (its service may send one direction
+    // to DeepL and another to Apertium); a page that names none leaves the attribution as set.
+    if (auto credit = browser.GetElementProperty(u"attribution", u"innerTEXT"); credit && !credit->empty()) {
+        t.SetCaption(t.google, *credit);
+        // Only a web address is opened from the page; anything else (a file, a script) leaves
+        // the address in the settings.
+        std::u16string link = browser.GetElementProperty(u"attribution", u"href").value_or(u"");
+        const std::u16string scheme = ToLower(link.substr(0, link.find(u':') + 1));
+        t.creditLink = scheme == u"https:" || scheme == u"http:" ? link : u"";
+    }
     if (!app.capture.IsTextWhole) {
         // The text sent ends where the cut fell, often on a blank, and its translation may keep
         // it: one blank before the dots, not two.

@@ -124,7 +124,8 @@ if [ "${PLV_SMOKE_TRANSLATE:-1}" = 1 ]; then
     wine_wait_gone "$plv_pid" 20
     service_up "$work" || fail "plv-service did not start"
     chromium_up "$work" || fail "Chromium did not start"
-    e2e_ini_engine
+    # The settings' attribution differs from the page's credit, which must win.
+    e2e_ini_engine "s|^googlelabel=[^\r]*|googlelabel=Credit from the settings|"
     wine_bg "$work/plv2.log" 'C:\Parlevo\plv.exe'
     probe wait-window plv.exe Parlevo 30 >/dev/null || fail "plv.exe did not start again"
     # Orange when Notepad is the watched application, blue when nothing is watched yet.
@@ -156,6 +157,12 @@ if [ "${PLV_SMOKE_TRANSLATE:-1}" = 1 ]; then
         cat "$work/translated.windows"
         ;;
     esac
+    if grep -qE 'class="ParlevoPicture".* visible=1 .*text="Powered by Apertium"' "$work/translated.windows"; then
+        pass "the popup credits the engine the page names: \"Powered by Apertium\""
+    else
+        fail "the popup does not credit the page's engine"
+        grep ParlevoPicture "$work/translated.windows"
+    fi
     copy=$(grep -E 'class="ParlevoPicture".* visible=1 .*text="copy"' "$work/translated.windows" |
         sed -n 's/.* rect=\([0-9-]*\),\([0-9-]*\),\([0-9-]*\),\([0-9-]*\) .*/\1 \2 \3 \4/p')
     if [ -n "$copy" ]; then

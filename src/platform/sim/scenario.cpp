@@ -345,9 +345,10 @@ const std::map<std::string, ScenarioRunner::Command>& ScenarioRunner::Commands()
         {"no-settings-file", {"", 0, 0, When::BeforeStart, &ScenarioRunner::CmdNoSettingsFile}},
         {"os", {"N", 1, 1, When::BeforeStart, &ScenarioRunner::CmdOs}},
         {"page",
-         {"ready [MS] | never | answer-after MS | answer TEXT | silent | fromto TEXT | version V | download "
+         {"ready [MS] | never | answer-after MS | answer TEXT | silent | fromto TEXT | credit TEXT [URL] | "
+          "version V | download "
           "URL | engine URL | missing ID | problem TEXT | engine-dies",
-          1, 2, When::Any, &ScenarioRunner::CmdPage}},
+          1, 3, When::Any, &ScenarioRunner::CmdPage}},
         {"press", {"BUTTON", 1, 1, When::Any, &ScenarioRunner::CmdPressOrRelease}},
         {"print", {"NAME", 1, 1, When::Any, &ScenarioRunner::CmdObserve}},
         {"registry", {"EXE VALUE", 2, 2, When::Any, &ScenarioRunner::CmdRegistry}},
@@ -767,6 +768,10 @@ void ScenarioRunner::CmdPage(const std::string&, const std::vector<Token>& t) {
     } else if (what == "fromto") {
         RequireArgs(t, 2, 2);
         page.fromto = Utf8ToUtf16(t[2].text);
+    } else if (what == "credit") {
+        RequireArgs(t, 2, 3);
+        page.credit = Utf8ToUtf16(t[2].text);
+        page.creditLink = t.size() > 3 ? Utf8ToUtf16(t[3].text) : u"";
     } else if (what == "version") {
         RequireArgs(t, 2, 2);
         page.version = Utf8ToUtf16(t[2].text);

@@ -562,6 +562,13 @@ class SimDesktop::BrowserApi : public Browser {
             if (serial != w_.page.clickSerial || !served) {
                 return;  // overtaken, or the service behind the page has ended
             }
+            // The credit of the engine that answered is in place before the translation is.
+            if (w_.page.credit && w_.page.document) {
+                w_.page.document->elements[u"attribution"].properties = {
+                    {u"outerhtml", u"<a id=\"attribution\"></a>"},
+                    {u"innertext", *w_.page.credit},
+                    {u"href", w_.page.creditLink}};
+            }
             if (auto* out = Find(u"translation")) {
                 out->properties[u"innertext"] = answer;
                 w_.Trace("page answer " + QuoteText(answer));

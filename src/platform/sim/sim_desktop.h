@@ -108,6 +108,8 @@ struct PageModel {
     std::optional<std::u16string> fromto;
     std::optional<std::u16string> version;
     std::optional<std::u16string> download;
+    std::optional<std::u16string> credit;  // the "attribution" link's text, set with each answer
+    std::u16string creditLink;             // and its address
     std::vector<std::u16string> missing;   // element ids the page lacks
     std::string engineUrl;                 // requests go to a translation server there
     std::vector<std::u16string> problems;  // what the engine has to say, in turn
