@@ -108,13 +108,14 @@ std::string Service::RenderPage(const std::string& requested_dir, std::string* s
         if (dir.empty() && !directions.empty()) dir = directions.front().key;
     }
     if (shown_dir != nullptr) *shown_dir = dir;
-    std::string fromto, options, engine;
+    std::string fromto, options, engine, link;
     bool known = false;
     for (const auto& d : directions) {
         const bool selected = d.key == dir;
         if (selected) {
             fromto = d.description;
             engine = d.engine;
+            link = EngineLink(d.engine);
             known = true;
         }
         // Each direction carries its engine's credit, which the page shows when it is chosen.
@@ -128,14 +129,16 @@ std::string Service::RenderPage(const std::string& requested_dir, std::string* s
             dash == std::string::npos ? dir : DescribeDirection(dir.substr(0, dash), dir.substr(dash + 1));
         if (error.empty()) error = "Unknown direction " + dir + ".";
     }
-    return FillTemplate(kIndexHtml, {{"VERSION", HtmlEscape(cfg_.version)},
-                                     {"DOWNLOAD", HtmlEscape(cfg_.download)},
-                                     {"DIR", HtmlEscape(dir)},
-                                     {"FROMTO", HtmlEscape(fromto)},
-                                     {"OPTIONS", options},
-                                     {"CREDIT", HtmlEscape(Credit(engine))},
-                                     {"CREDIT_LINK", HtmlEscape(EngineLink(engine))},
-                                     {"ERROR", HtmlEscape(error)}});
+    return FillTemplate(kIndexHtml,
+                        {{"VERSION", HtmlEscape(cfg_.version)},
+                         {"DOWNLOAD", HtmlEscape(cfg_.download)},
+                         {"DIR", HtmlEscape(dir)},
+                         {"FROMTO", HtmlEscape(fromto)},
+                         {"OPTIONS", options},
+                         {"CREDIT", HtmlEscape(Credit(engine))},
+                         // No address, no href: an empty one would lead to this page.
+                         {"CREDIT_HREF", link.empty() ? "" : " href=\"" + HtmlEscape(link) + "\""},
+                         {"ERROR", HtmlEscape(error)}});
 }
 
 std::size_t Service::BodyLimit() const {
