@@ -251,6 +251,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, std::istream*
         }
         if (key == "config") {
             config_path = value;
+        } else if (ProviderField(NormalizeKey(key)).second == "key") {
+            // Every user of the computer can read a program's command line.
+            throw ConfigError("command line option '--" + key +
+                              "': a translation service's key is read from the configuration file only");
         } else {
             flags.push_back({key, value, "command line option '--" + key + "'"});
         }

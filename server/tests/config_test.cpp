@@ -199,6 +199,7 @@ TEST(CommandLine, Rejects) {
         {{"--address", "192.0.2.1", "--port", "0"}, "'api_key'"},
         {{"--threads", "1"}, "'threads'"},
         {{"--route.en-de", "deepl"}, "'deepl_key' is not set"},  // a service without its key
+        {{"--deepl-key", "k"}, "configuration file only"},
         {{"--route.en-de", "libretranslate"}, "'relay_url'"},
         {{"--config", "/nonexistent/x.conf"}, "/nonexistent/x.conf"},
     };

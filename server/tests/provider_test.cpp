@@ -348,8 +348,10 @@ TEST(Routes, TheServiceParlevoStartsReadsTheUsersSettings) {
 TEST(Routes, EachDirectionGoesToItsEngineAndSaysSo) {
     StandIn fake(Services()[0], std::make_unique<httplib::Server>());
     const std::string log = ::testing::TempDir() + "plv-routes-" + std::to_string(::getpid()) + ".log";
-    test::ServerProcess s({"--route.fr-de", "deepl", "--deepl-key", kKey, "--deepl-url", fake.Url()},
-                          {false, "", log});
+    const std::string conf = ::testing::TempDir() + "plv-routes-" + std::to_string(::getpid()) + ".conf";
+    std::ofstream(conf) << "route.fr-de = deepl\ndeepl_key = " << kKey << "\ndeepl_url = " << fake.Url()
+                        << "\n";
+    test::ServerProcess s({"--config", conf}, {false, "", log});
     ASSERT_NE(s.port(), 0);
     httplib::Client cli("127.0.0.1", s.port());
     const json languages = json::parse(cli.Get("/languages")->body);
@@ -386,6 +388,7 @@ TEST(Routes, EachDirectionGoesToItsEngineAndSaysSo) {
     EXPECT_NE(logged.find("refused the key"), std::string::npos) << logged;
     EXPECT_EQ(logged.find("k-Secret"), std::string::npos) << logged;
     std::remove(log.c_str());
+    std::remove(conf.c_str());
 }
 #endif
 
