@@ -93,10 +93,11 @@ done
 [[ $(stat -c %U "/proc/$pid") == "$user" ]] || fail "the service runs as $(stat -c %U "/proc/$pid")"
 
 languages=$(curl -sS --max-time 10 "$url/languages")
-grep -q '{"code":"en","name":"English","targets":\[[^]]*"es"' <<<"$languages" ||
+grep -q '{"code":"en","engines":{[^}]*"es":"Apertium"[^}]*},"name":"English","targets":\[[^]]*"es"' <<<"$languages" ||
     fail "GET /languages: $languages"
 translation=$(curl -sS --max-time 20 -X POST "$url/translate" --data 'q=the house&source=en&target=es')
-[[ $translation == '{"translatedText":"La casa"}' ]] || fail "POST /translate: $translation"
+[[ $translation == '{"credit":"Powered by Apertium","engine":"Apertium","link":"https://www.apertium.org/","translatedText":"La casa"}' ]] ||
+    fail "POST /translate: $translation"
 echo "ok: /languages and en->es (\"the house\" -> $translation) from the installed service"
 
 kill -TERM "$pid"

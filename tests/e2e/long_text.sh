@@ -34,7 +34,7 @@ gray_colour=$(hex_colour Gray)
 e2e_enable notepad.exe
 # What the service makes of the beginning, asked directly.
 translated=$(curl -s --max-time 20 -XPOST "${SERVICE_URL:-}translate" --data-urlencode "q=$head_text" \
-    -d source=en -d target=es | sed -n 's/^{"translatedText":"\(.*\)"}$/\1/p')
+    -d source=en -d target=es | python3 -c 'import json,sys; print(json.load(sys.stdin).get("translatedText", ""))')
 translated=${translated%"${translated##*[! ]}"}
 [ -n "$translated" ] || fail "plv-service gave no translation of \"$head_text\""
 
