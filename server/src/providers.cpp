@@ -179,9 +179,9 @@ std::string LibreTranslation(const json& a) { return a.at("translatedText").get<
 
 std::pair<UpstreamProblem, std::string> LibreError(int status, const json& a) {
     const std::string message = StringAt(a, "error");
-    if (status == 400 && !Has(message, "direction") && !Has(message, "not supported") &&
-        !Has(message, "language"))
-        return {UpstreamProblem::Other, message};  // the request itself: keeps its 400
+    if (status == 400 &&
+        (Has(message, "direction") || Has(message, "not supported") || Has(message, "language")))
+        return {UpstreamProblem::Pair, message};
     return {UpstreamProblem::None, message};
 }
 
@@ -236,9 +236,8 @@ UpstreamProblem ByStatus(int status) {
             return UpstreamProblem::Rate;
         case 413:
             return UpstreamProblem::TextTooLong;
-        case 400:
-            return UpstreamProblem::Pair;
         default:
+            // A 400 the service does not explain as a direction it lacks keeps its 400.
             return UpstreamProblem::Other;
     }
 }
