@@ -33,9 +33,17 @@ probe wait-window plv.exe Parlevo 30 >/dev/null || fail "plv.exe made no main wi
 # waits until the program has made all its attempts; the log is $app/NAME.log.
 capture() {
     local name=$1 class=$2 exe=${3:-fake_terminal.exe} pid
-    wine_bg "$work/$name.out" "C:\\Parlevo\\$exe" "C:\\Parlevo\\$name.log" "$class"
-    pid=$!
-    if ! wine_wait_file "$app/$name.log" 30; then
+    local attempt
+    # Now and then Wine never gets a new process going; a second start tells that from a fault.
+    for attempt in 1 2; do
+        wine_bg "$work/$name.out" "C:\\Parlevo\\$exe" "C:\\Parlevo\\$name.log" "$class"
+        pid=$!
+        wine_wait_file "$app/$name.log" 30 && break
+        echo "$name: start $attempt of $exe made no log in 30 s" >>"$work/starts.log"
+        kill "$pid" 2>/dev/null
+        wine_wait_gone "$pid" 10
+    done
+    if [ ! -s "$app/$name.log" ]; then
         fail "$name: fake_terminal.exe did not start"
         return 1
     fi
