@@ -107,9 +107,12 @@ int main(int argc, char** argv) {
     ::pthread_sigmask(SIG_BLOCK, &stop_signals, nullptr);
 #endif
 
+    // Only a server that talks to other services opens the system's HTTP client: an offline one
+    // (the one Parlevo brings, as shipped) starts without it.
     std::unique_ptr<plv::Upstream> upstream;
     try {
-        upstream = plv::MakeUpstream({cfg.tls_ca_file});
+        if (cfg.engine == "relay" || !cfg.routes.empty() || !cfg.tls_ca_file.empty())
+            upstream = plv::MakeUpstream({cfg.tls_ca_file});
     } catch (const std::exception& e) {
         std::cerr << "plv-service: " << e.what() << "\n";
         return 2;
