@@ -3,7 +3,8 @@
 //
 //   plv-setup.exe end [restart] INSTALLDIR
 //                                    asks the Parlevo that runs from INSTALLDIR to end, through its
-//                                    own main window, and waits for it (15 s at most); with
+//                                    own main window, and waits for it and for what runs from
+//                                    INSTALLDIR (its service and engine; 15 s at most); with
 //                                    `restart` (an install or upgrade), when one ended, notes that
 //                                    it is to be started again
 //   plv-setup.exe start INSTALLDIR   starts INSTALLDIR\plv.exe again if `end` ended one
@@ -21,6 +22,7 @@
 // (windows.h before the shell's headers)
 #include <shellapi.h>
 #include <shlobj.h>
+#include <tlhelp32.h>
 
 #include <optional>
 #include <string>
@@ -129,11 +131,39 @@ bool RestartWanted() {
            value == 1;
 }
 
+// The translation service and its engine end with Parlevo through its jobs, but a moment after
+// it: until they are gone the files they run from are in use, and the installer could neither
+// replace nor remove them. Waits for every process run from INSTALLDIR, until the deadline.
+void WaitForFolderProcesses(const std::wstring& dir, ULONGLONG deadline) {
+    std::wstring program = ProgramPath(dir);
+    const std::wstring folder = program.substr(0, program.size() - std::wstring(L"plv.exe").size());
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        const std::wstring path = ImagePath(entry.th32ProcessID);
+        if (path.size() <= folder.size() || _wcsnicmp(path.c_str(), folder.c_str(), folder.size()) != 0) {
+            continue;
+        }
+        HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, entry.th32ProcessID);
+        if (process != nullptr) {
+            const ULONGLONG now = GetTickCount64();
+            WaitForSingleObject(process, now < deadline ? static_cast<DWORD>(deadline - now) : 0);
+            CloseHandle(process);
+        }
+    }
+    CloseHandle(snapshot);
+}
+
 // A plain WM_CLOSE to the main form is what Parlevo takes as a request to exit (the close box
 // comes with SC_CLOSE first, and only hides the window).
 int End(const std::wstring& dir, bool restart) {
     Search search{ProgramPath(dir), {}};
     EnumWindows(FindMainForm, reinterpret_cast<LPARAM>(&search));
+    const ULONGLONG deadline = GetTickCount64() + kEndWaitMs;
     int result = 0;
     for (const auto& [window, pid] : search.found) {
         HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
@@ -147,6 +177,9 @@ int End(const std::wstring& dir, bool restart) {
             result = 1;
         }
         CloseHandle(process);
+    }
+    if (!search.found.empty()) {
+        WaitForFolderProcesses(dir, deadline);
     }
     return result;
 }
