@@ -156,6 +156,24 @@ void WaitForFolderProcesses(const std::wstring& dir, ULONGLONG deadline) {
         }
     }
     CloseHandle(snapshot);
+    // Under Wine a process can be over a moment before the file it ran from is free; the files
+    // themselves tell. A file the system has mapped to run cannot be opened for writing.
+    for (const wchar_t* name : {L"plv-service.exe", L"engine\\plv-engine.exe"}) {
+        const std::wstring path = folder + name;
+        for (;;) {
+            HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                      OPEN_EXISTING, 0, nullptr);
+            if (file != INVALID_HANDLE_VALUE) {
+                CloseHandle(file);
+                break;
+            }
+            if (GetLastError() != ERROR_SHARING_VIOLATION || GetTickCount64() >= deadline) {
+                break;
+            }
+            Sleep(50);
+        }
+    }
 }
 
 // A plain WM_CLOSE to the main form is what Parlevo takes as a request to exit (the close box
