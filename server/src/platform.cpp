@@ -57,6 +57,18 @@ std::string UserConfigFile() {
                                                : Narrow(appdata) + "\\Parlevo\\plv-service.conf";
 }
 
+void* LoadSystemLibrary(const wchar_t* name) {
+    if (HMODULE dll = LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) return dll;
+    // Windows 7 without its loader update refuses the flag: the full System32 path then, its own
+    // dependencies looked for beside it first.
+    if (GetLastError() != ERROR_INVALID_PARAMETER) return nullptr;
+    wchar_t system[MAX_PATH];
+    const UINT n = GetSystemDirectoryW(system, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH) return nullptr;
+    const std::wstring path = std::wstring(system, n) + L"\\" + name;
+    return LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+}
+
 std::vector<std::string> Utf8Arguments() {
     int argc = 0;
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);

@@ -21,6 +21,9 @@ std::string ExecutableDir();
 // %APPDATA%\Parlevo\plv-service.conf, the user's own settings for the service (empty without
 // APPDATA).
 std::string UserConfigFile();
+// A system DLL from System32 and nowhere else (not the executable's folder, where anyone may
+// have put a DLL of the same name): for every DLL that is not a KnownDLL. Null on failure.
+void* LoadSystemLibrary(const wchar_t* name);
 // The command line's arguments in UTF-8, argv[0] left out (main's argv is in the ANSI code page).
 std::vector<std::string> Utf8Arguments();
 #endif

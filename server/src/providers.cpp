@@ -90,17 +90,26 @@ std::pair<UpstreamProblem, std::string> GoogleError(int status, const json& a) {
         a.is_object() && a.contains("error") && a["error"].is_object() ? a["error"] : json::object();
     const std::string message = StringAt(e, "message");
     const std::string state = StringAt(e, "status");
-    std::string reason;
-    if (e.contains("errors") && e["errors"].is_array() && !e["errors"].empty())
-        reason = StringAt(e["errors"][0], "reason");
-    if (Has(reason, "keyinvalid") || Has(message, "api key not valid") || state == "PERMISSION_DENIED" ||
-        state == "UNAUTHENTICATED")
+    // The reasons name the problem; the status is coarser: Google sends a daily limit as
+    // PERMISSION_DENIED, the same status as a key that may not use the API. So the reasons, of
+    // the old list (errors[]) and of the newer ErrorInfo details, decide first.
+    std::string reasons;
+    bool invalid = false;  // a request Google calls invalid, with a message that says why
+    for (const char* list : {"errors", "details"}) {
+        if (!e.contains(list) || !e[list].is_array()) continue;
+        for (const auto& item : e[list]) {
+            reasons += StringAt(item, "reason") + " ";
+            invalid = invalid || StringAt(item, "reason") == "invalid";
+        }
+    }
+    if (Has(reasons, "keyinvalid") || Has(reasons, "key_invalid") || Has(message, "api key not valid"))
         return {UpstreamProblem::Key, message};
-    if (Has(reason, "ratelimitexceeded")) return {UpstreamProblem::Rate, message};
-    if (Has(reason, "limitexceeded") || Has(reason, "quotaexceeded") || state == "RESOURCE_EXHAUSTED")
+    if (Has(reasons, "ratelimitexceeded") || Has(reasons, "rate_limit_exceeded"))
+        return {UpstreamProblem::Rate, message};
+    if (Has(reasons, "limitexceeded") || Has(reasons, "quotaexceeded") || state == "RESOURCE_EXHAUSTED")
         return {UpstreamProblem::Quota, message};
-    if (status == 400 && (Has(message, "language") || reason == "invalid"))
-        return {UpstreamProblem::Pair, message};
+    if (state == "PERMISSION_DENIED" || state == "UNAUTHENTICATED") return {UpstreamProblem::Key, message};
+    if (status == 400 && (Has(message, "language") || invalid)) return {UpstreamProblem::Pair, message};
     if (Has(message, "too long") || Has(message, "too large")) return {UpstreamProblem::TextTooLong, message};
     return {UpstreamProblem::None, message};
 }
@@ -162,7 +171,8 @@ std::pair<UpstreamProblem, std::string> YandexError(int, const json& a) {
     const int code =
         a.is_object() && a.contains("code") && a["code"].is_number_integer() ? a["code"].get<int>() : -1;
     if (code == 16 || code == 7) return {UpstreamProblem::Key, message};
-    if (code == 8) return {UpstreamProblem::Quota, message};
+    // Resource exhausted: the rate or the quota, and the answer does not say which.
+    if (code == 8) return {UpstreamProblem::RateOrQuota, message};
     if (code == 3 && Has(message, "language")) return {UpstreamProblem::Pair, message};
     return {UpstreamProblem::None, message};
 }
@@ -390,6 +400,8 @@ TranslateResult ProviderEngine::Translate(const std::string& source, const std::
             return Fail(problem, 503, name + ": the key's quota is used up: " + words);
         case UpstreamProblem::Rate:
             return Fail(problem, 503, name + ": too many requests; try again in a moment: " + words);
+        case UpstreamProblem::RateOrQuota:
+            return Fail(problem, 503, name + ": too many requests or the quota is used up: " + words);
         case UpstreamProblem::Pair:
             return Fail(problem, 400,
                         name + " does not translate " + Direction(source, target) + ": " + words);
@@ -448,6 +460,18 @@ TranslateResult RoutedEngine::Translate(const std::string& source, const std::st
     if (it != routes_.end()) return it->second->Translate(s, t, text);
     auto result = base_.Translate(source, target, text);
     if (result.status == 200 && result.engine.empty()) result.engine = base_name_;
+    // The base engine knows only its own directions; the user asking for a missing one should
+    // see every direction this server translates, the routed ones too.
+    if (result.status == 400 && result.text.rfind("unknown direction ", 0) == 0) {
+        std::string error;
+        std::vector<std::string> all;
+        for (const auto& l : Languages(&error))
+            for (const auto& to : l.targets) all.push_back(l.code + "-" + to);
+        std::sort(all.begin(), all.end());
+        std::string list;
+        for (const auto& d : all) list += (list.empty() ? "" : ", ") + d;
+        result.text = "unknown direction " + source + "-" + target + " (available: " + list + ")";
+    }
     return result;
 }
 

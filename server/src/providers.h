@@ -33,6 +33,7 @@ enum class UpstreamProblem {
     Key,
     Quota,
     Rate,
+    RateOrQuota,  // a service that does not tell the two apart
     Pair,
     TextTooLong,
     Timeout,

@@ -1,8 +1,13 @@
 // The upstream transport on Linux: cpp-httplib, with OpenSSL for https (Debian builds it in).
 #include <httplib.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
+#include <condition_variable>
 #include <fstream>
+#include <mutex>
 #include <stdexcept>
+#include <thread>
 
 #include "upstream.h"
 
@@ -30,6 +35,57 @@ std::string Words(httplib::Error e) {
     }
 }
 
+// Ends an exchange at its deadline, whatever step it is in. httplib's time-outs are per step
+// (connect, the handshake, each read and write), so a server that sends its headers a byte every
+// half second would hold the request, and a server thread, for as long as it likes. At the
+// deadline the socket is shut down, which fails the step under way, and so is any socket the
+// client still opens after it. The watchdog shuts down its own duplicate of the descriptor: the
+// library closes its own when it likes, and the number may by then be another connection's.
+class Watchdog {
+  public:
+    explicit Watchdog(Clock::time_point deadline) : deadline_(deadline), thread_([this] { Run(); }) {}
+    ~Watchdog() {
+        {
+            std::lock_guard lock(mutex_);
+            done_ = true;
+        }
+        wake_.notify_all();
+        thread_.join();
+        if (socket_ >= 0) ::close(socket_);
+    }
+    Watchdog(const Watchdog&) = delete;
+    Watchdog& operator=(const Watchdog&) = delete;
+
+    // httplib's socket option hook: called with each socket it makes, before it connects.
+    void Watch(int sock) {
+        std::lock_guard lock(mutex_);
+        if (socket_ >= 0) ::close(socket_);
+        socket_ = ::dup(sock);
+    }
+
+  private:
+    void Run() {
+        std::unique_lock lock(mutex_);
+        while (!done_) {
+            if (Clock::now() < deadline_) {
+                wake_.wait_until(lock, deadline_);
+                continue;
+            }
+            // Again and again until the exchange returns: a socket still connecting when it is
+            // first shut down goes on connecting.
+            if (socket_ >= 0) ::shutdown(socket_, SHUT_RDWR);
+            wake_.wait_for(lock, std::chrono::milliseconds(20));
+        }
+    }
+
+    const Clock::time_point deadline_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool done_ = false;
+    int socket_ = -1;
+    std::thread thread_;  // last: it starts once the rest is ready
+};
+
 class HttplibUpstream : public Upstream {
   public:
     explicit HttplibUpstream(std::string ca_file) : ca_file_(std::move(ca_file)) {}
@@ -49,13 +105,15 @@ class HttplibUpstream : public Upstream {
             a.detail = "no time left for the request";
             return a;
         }
-        // httplib's time-outs are per step (connect, each read); the deadline of the whole
-        // exchange is kept by the receiver below, which stops a server that answers slowly.
+        // httplib's time-outs are per step (connect, each read); the watchdog keeps the deadline
+        // of the whole exchange.
+        Watchdog watchdog(deadline);
         httplib::Client cli(url.scheme + "://" + url.host + ":" + std::to_string(url.port));
         cli.set_connection_timeout(left);
         cli.set_read_timeout(left);
         cli.set_write_timeout(left);
         cli.set_tcp_nodelay(true);
+        cli.set_socket_options([&watchdog](int sock) { watchdog.Watch(sock); });
         cli.set_follow_location(false);
         cli.enable_server_certificate_verification(true);
         if (!ca_file_.empty()) cli.set_ca_cert_path(ca_file_);

@@ -17,6 +17,11 @@
 #include "providers.h"
 #include "upstream.h"
 #ifndef _WIN32
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/select.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include "server_process.h"
 #endif
@@ -90,11 +95,12 @@ const std::vector<Service>& Services() {
              return json{{"data", {{"translations", {{{"translatedText", t}}}}}}}.dump();
          },
          {400,
-          R"({"error":{"code":400,"message":"API key not valid. Please pass a valid API key.","errors":[{"message":"API key not valid. Please pass a valid API key.","domain":"global","reason":"badRequest"}],"status":"INVALID_ARGUMENT"}})"},
+          R"({"error":{"code":400,"message":"API key not valid. Please pass a valid API key.","errors":[{"message":"API key not valid. Please pass a valid API key.","domain":"global","reason":"badRequest"}],"details":[{"@type":"type.googleapis.com/google.rpc.ErrorInfo","reason":"API_KEY_INVALID","domain":"googleapis.com","metadata":{"service":"translate.googleapis.com"}}],"status":"INVALID_ARGUMENT"}})"},
+         // A daily limit comes as PERMISSION_DENIED, like a key the API is not enabled for.
          {403,
-          R"({"error":{"code":403,"message":"Daily Limit Exceeded","errors":[{"message":"Daily Limit Exceeded","domain":"usageLimits","reason":"dailyLimitExceeded"}]}})"},
+          R"({"error":{"code":403,"message":"Daily Limit Exceeded","errors":[{"message":"Daily Limit Exceeded","domain":"usageLimits","reason":"dailyLimitExceeded"}],"status":"PERMISSION_DENIED"}})"},
          {400,
-          R"({"error":{"code":400,"message":"Bad language pair: fr|de","errors":[{"message":"Bad language pair: fr|de","domain":"global","reason":"invalid"}]}})"},
+          R"({"error":{"code":400,"message":"Bad language pair: fr|de","errors":[{"message":"Bad language pair: fr|de","domain":"global","reason":"invalid"}],"status":"INVALID_ARGUMENT"}})"},
          {}},
         {"microsoft",
          "/translate",
@@ -252,13 +258,18 @@ TEST_P(EachService, SpeaksItsApiAndNamesWhatWentWrong) {
     };
     const std::string key_setting =
         std::string(s.id) == "libretranslate" ? "relay_key" : std::string(s.id) + "_key";
-    for (const Case& c :
-         {Case{Mode::WrongKey, 503, UpstreamProblem::Key, key_setting},
-          Case{Mode::Quota, 503,
-               s.id == std::string("libretranslate") ? UpstreamProblem::Rate : UpstreamProblem::Quota,
-               s.id == std::string("libretranslate") ? "too many requests" : "quota"},
-          Case{Mode::Pair, 400, UpstreamProblem::Pair, "French \xC2\xBB German"},
-          Case{Mode::Huge, 503, UpstreamProblem::TooLarge, "over 1048576 bytes"}}) {
+    // LibreTranslate's 429 is the rate; Yandex's code 8 is the rate or the quota, it does not say.
+    const std::string id = s.id;
+    const UpstreamProblem quota_problem = id == "libretranslate" ? UpstreamProblem::Rate
+                                          : id == "yandex"       ? UpstreamProblem::RateOrQuota
+                                                                 : UpstreamProblem::Quota;
+    const char* quota_says = id == "libretranslate" ? "too many requests"
+                             : id == "yandex"       ? "too many requests or the quota is used up"
+                                                    : "quota is used up";
+    for (const Case& c : {Case{Mode::WrongKey, 503, UpstreamProblem::Key, key_setting},
+                          Case{Mode::Quota, 503, quota_problem, quota_says},
+                          Case{Mode::Pair, 400, UpstreamProblem::Pair, "French \xC2\xBB German"},
+                          Case{Mode::Huge, 503, UpstreamProblem::TooLarge, "over 1048576 bytes"}}) {
         fake.mode = c.mode;
         const auto r = engine.Translate("fr", "de", kText);
         EXPECT_EQ(r.status, c.status) << s.id << ": " << r.text;
@@ -272,22 +283,110 @@ TEST_P(EachService, SpeaksItsApiAndNamesWhatWentWrong) {
 INSTANTIATE_TEST_SUITE_P(Services, EachService, ::testing::Range<std::size_t>(0, 5),
                          [](const auto& info) { return std::string(Services()[info.param].id); });
 
-// A service that does not answer in time, or is not there, is a reason given at the deadline.
-TEST(Upstream, ASilentServiceEndsAtTheDeadlineAndAMissingOneAtOnce) {
-    StandIn fake(Services()[0], std::make_unique<httplib::Server>());
-    fake.mode = Mode::Slow;
-    auto upstream = MakeUpstream({});
-    ProviderEngine engine = EngineFor(Services()[0], fake.Url(), *upstream, std::chrono::milliseconds(300));
-    const auto start = std::chrono::steady_clock::now();
-    const auto r = engine.Translate("fr", "de", kText);
-    const auto took = std::chrono::steady_clock::now() - start;
-    EXPECT_EQ(r.status, 503);
-    EXPECT_EQ(engine.LastProblem(), UpstreamProblem::Timeout) << r.text;
-    EXPECT_NE(r.text.find("did not answer within 300 ms"), std::string::npos) << r.text;
-    EXPECT_LT(took, std::chrono::seconds(3));
-    fake.Release();
+// Whether a connection waits on the listening socket, within `ms` milliseconds.
+bool Waiting(socket_t s, int ms) {
+    fd_set set;
+    FD_ZERO(&set);
+    FD_SET(s, &set);
+    timeval limit{0, ms * 1000};
+    return ::select(static_cast<int>(s + 1), &set, nullptr, nullptr, &limit) > 0;
+}
 
-    ProviderEngine gone = EngineFor(Services()[0], "http://127.0.0.1:1", *upstream);
+#ifdef _WIN32
+void CloseSocket(socket_t s) { closesocket(s); }
+constexpr int kNoSignal = 0;
+#else
+void CloseSocket(socket_t s) { ::close(s); }
+constexpr int kNoSignal = MSG_NOSIGNAL;  // a client gone must not end the test with SIGPIPE
+#endif
+
+// A service that sends its answer, status line and headers first, one byte every half second:
+// each read of the client's gets something, so only a deadline on the whole exchange ends it.
+class Trickler {
+  public:
+    explicit Trickler(std::string answer) : answer_(std::move(answer)) {
+        listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t n = sizeof a;
+        if (::bind(listener_, reinterpret_cast<sockaddr*>(&a), n) != 0 || ::listen(listener_, 4) != 0 ||
+            ::getsockname(listener_, reinterpret_cast<sockaddr*>(&a), &n) != 0)
+            throw std::runtime_error("no listening socket for the stand-in");
+        port_ = ntohs(a.sin_port);
+        thread_ = std::thread([this] { Serve(); });
+    }
+    ~Trickler() {
+        {
+            std::lock_guard lock(m_);
+            stop_ = true;
+        }
+        cv_.notify_all();
+        thread_.join();
+        CloseSocket(listener_);
+    }
+    std::string Url() const { return "http://127.0.0.1:" + std::to_string(port_); }
+
+  private:
+    void Serve() {
+        std::unique_lock lock(m_);
+        while (!stop_) {
+            lock.unlock();
+            const bool waiting = Waiting(listener_, 50);
+            lock.lock();
+            if (!waiting) continue;
+            const socket_t client = ::accept(listener_, nullptr, nullptr);
+            char request[65536];
+            ::recv(client, request, sizeof request, 0);
+            for (std::size_t i = 0; i < answer_.size() && !stop_; ++i) {
+                if (::send(client, answer_.data() + i, 1, kNoSignal) != 1) break;
+                cv_.wait_for(lock, std::chrono::milliseconds(500), [this] { return stop_; });
+            }
+            CloseSocket(client);
+        }
+    }
+
+    std::string answer_;
+    socket_t listener_;
+    int port_ = 0;
+    std::mutex m_;
+    std::condition_variable cv_;
+    bool stop_ = false;
+    std::thread thread_;
+};
+
+// A service that does not answer in time, or answers too slowly to finish in time, is a reason
+// given at the deadline; one that is not there, at once.
+TEST(Upstream, ASlowServiceEndsAtTheDeadlineAndAMissingOneAtOnce) {
+    const Service& deepl = Services()[0];
+    const std::string answer = deepl.answer("DE");
+    StandIn silent(deepl, std::make_unique<httplib::Server>());
+    silent.mode = Mode::Slow;
+    Trickler trickling("HTTP/1.1 200 OK\r\nContent-Type: application/json\r\nContent-Length: " +
+                       std::to_string(answer.size()) + "\r\n\r\n" + answer);
+    auto upstream = MakeUpstream({});
+    const struct {
+        const char* what;
+        std::string url;
+        std::chrono::milliseconds timeout;
+    } cases[] = {{"holding its answer", silent.Url(), std::chrono::milliseconds(300)},
+                 {"trickling its headers", trickling.Url(), std::chrono::milliseconds(1600)}};
+    for (const auto& c : cases) {
+        ProviderEngine engine = EngineFor(deepl, c.url, *upstream, c.timeout);
+        const auto start = std::chrono::steady_clock::now();
+        const auto r = engine.Translate("fr", "de", kText);
+        const auto took = std::chrono::steady_clock::now() - start;
+        EXPECT_EQ(r.status, 503) << c.what;
+        EXPECT_EQ(engine.LastProblem(), UpstreamProblem::Timeout) << c.what << ": " << r.text;
+        EXPECT_NE(r.text.find("did not answer within " + std::to_string(c.timeout.count()) + " ms"),
+                  std::string::npos)
+            << r.text;
+        EXPECT_GE(took, c.timeout) << c.what;
+        EXPECT_LT(took, c.timeout + std::chrono::seconds(2)) << c.what;
+    }
+    silent.Release();
+
+    ProviderEngine gone = EngineFor(deepl, "http://127.0.0.1:1", *upstream);
     EXPECT_EQ(gone.Translate("fr", "de", kText).status, 503);
     EXPECT_EQ(gone.LastProblem(), UpstreamProblem::Unreachable);
 }
@@ -374,6 +473,10 @@ TEST(Routes, EachDirectionGoesToItsEngineAndSaysSo) {
     EXPECT_EQ(answer["link"], "https://www.deepl.com/");
     EXPECT_EQ(translate("en", "es").second["engine"], "Apertium");
     EXPECT_NE(cli.Get("/?dir=fr-de")->body.find(">Powered by DeepL</a>"), std::string::npos);
+    // A direction nobody serves is refused with every one that is served, the routed one too.
+    std::tie(status, answer) = translate("de", "fr");
+    EXPECT_EQ(status, 400);
+    EXPECT_EQ(answer["error"], "unknown direction de-fr (available: en-es, es-en, fr-de)");
 
     fake.mode = Mode::WrongKey;
     for (int i = 0; i < 3; ++i) {
