@@ -4,12 +4,18 @@
 // it alone and listed in PROC_THREAD_ATTRIBUTE_HANDLE_LIST: a stray copy of a pipe end in another
 // stage would keep end-of-file from ever coming. Anonymous pipes have no overlapped I/O, so our
 // two ends are named pipes opened for it: one thread can feed a long request, read the answer and
-// keep the time-out at once.
+// keep the time-out at once. Those pipes have random names and a DACL for our user alone, so no
+// other program can open one first, or at all.
 #include <windows.h>
+// After windows.h, which they need.
+#include <ntsecapi.h>
+#include <sddl.h>
+#include <versionhelpers.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstring>
+#include <iostream>
+#include <mutex>
 #include <stdexcept>
 #include <utility>
 
@@ -140,7 +146,40 @@ std::wstring ResolveProgram(const std::string& name, const LaunchOptions& option
     throw std::runtime_error("program not found: " + Narrow(path));
 }
 
+// How this process's children get a job of their own. A process already in a job (plv.exe's,
+// or one of Task Scheduler's or a launcher's around it) can put its children in another job
+// only where jobs nest (Windows 8 and later) or where its job lets them break away.
+struct JobPlacement {
+    bool own_job = true;       // the stages go in a job of the pipeline's
+    DWORD creation_flags = 0;  // CREATE_BREAKAWAY_FROM_JOB where it is needed and allowed
+};
+
+const JobPlacement& Placement() {
+    static const JobPlacement placement = [] {
+        JobPlacement p;
+        BOOL in_job = FALSE;
+        if (!IsProcessInJob(GetCurrentProcess(), nullptr, &in_job) || !in_job) return p;
+        JOBOBJECT_EXTENDED_LIMIT_INFORMATION ours{};
+        const DWORD flags =
+            QueryInformationJobObject(nullptr, JobObjectExtendedLimitInformation, &ours, sizeof ours, nullptr)
+                ? ours.BasicLimitInformation.LimitFlags
+                : 0;
+        if ((flags & JOB_OBJECT_LIMIT_SILENT_BREAKAWAY_OK) != 0) return p;  // our children are outside it
+        if ((flags & JOB_OBJECT_LIMIT_BREAKAWAY_OK) != 0) {
+            p.creation_flags = CREATE_BREAKAWAY_FROM_JOB;
+            return p;
+        }
+        // Held in a job that keeps its children: before Windows 8 no second job can be had, and
+        // each stage is ended by itself (it also ends when its input does, with us).
+        p.own_job = IsWindows8OrGreater();
+        return p;
+    }();
+    return placement;
+}
+
+// The pipeline's job, or none where the stages cannot have one (see Placement).
 OwnedHandle NewJob() {
+    if (!Placement().own_job) return OwnedHandle();
     OwnedHandle job(CreateJobObjectW(nullptr, nullptr));
     if (!job) Fail("CreateJobObject");
     JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
@@ -159,7 +198,9 @@ OwnedHandle OpenNul(DWORD access) {
 OwnedHandle ErrorOutput() {
     const HANDLE err = GetStdHandle(STD_ERROR_HANDLE);
     HANDLE copy = nullptr;
-    if (err != nullptr && err != INVALID_HANDLE_VALUE &&
+    // A console's handle (before Windows 8 a pseudo-handle that no handle list accepts: every
+    // stage would fail to start) is no log of ours: the stages' messages go nowhere then.
+    if (err != nullptr && err != INVALID_HANDLE_VALUE && GetFileType(err) != FILE_TYPE_CHAR &&
         DuplicateHandle(GetCurrentProcess(), err, GetCurrentProcess(), &copy, 0, FALSE,
                         DUPLICATE_SAME_ACCESS)) {
         return OwnedHandle(copy);
@@ -174,25 +215,63 @@ OwnedHandle InheritableCopy(HANDLE h) {
     return OwnedHandle(copy);
 }
 
+// Our user alone may open the pipes: a DACL with one entry, for the user this process runs as.
+SECURITY_ATTRIBUTES* PipeSecurity() {
+    static SECURITY_ATTRIBUTES attributes = [] {
+        SECURITY_ATTRIBUTES a{sizeof a, nullptr, FALSE};
+        HANDLE token = nullptr;
+        if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) Fail("OpenProcessToken");
+        DWORD size = 0;
+        GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+        std::vector<char> user(size);
+        const bool got = GetTokenInformation(token, TokenUser, user.data(), size, &size);
+        const DWORD code = GetLastError();
+        CloseHandle(token);
+        if (!got) Fail("GetTokenInformation", code);
+        LPWSTR sid = nullptr;
+        if (!ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid, &sid))
+            Fail("ConvertSidToStringSid");
+        const std::wstring dacl = L"D:P(A;;GA;;;" + std::wstring(sid) + L")";
+        LocalFree(sid);
+        // Kept for the life of the process, as the attributes are.
+        if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(dacl.c_str(), SDDL_REVISION_1,
+                                                                  &a.lpSecurityDescriptor, nullptr))
+            Fail("ConvertStringSecurityDescriptorToSecurityDescriptor");
+        return a;
+    }();
+    return &attributes;
+}
+
+// A name no other program can know beforehand: 128 random bits from the system's generator.
+std::wstring RandomPipeName() {
+    unsigned char bytes[16];
+    if (!RtlGenRandom(bytes, sizeof bytes)) Fail("RtlGenRandom");
+    std::wstring name = L"\\\\.\\pipe\\plv-service-";
+    for (unsigned char b : bytes) {
+        name += L"0123456789abcdef"[b >> 4];
+        name += L"0123456789abcdef"[b & 15];
+    }
+    return name;
+}
+
 // A pipe whose end on our side is overlapped; the other end is an ordinary synchronous handle
-// for a child. we_write: we write, the child reads.
+// for a child. we_write: we write, the child reads. FILE_FLAG_FIRST_PIPE_INSTANCE: should the
+// name exist already, this fails rather than join a pipe somebody else made.
 void OverlappedPipe(bool we_write, OwnedHandle* ours, OwnedHandle* theirs) {
-    static std::atomic<unsigned long> serial{0};
-    const std::wstring name = L"\\\\.\\pipe\\plv-service-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                              std::to_wstring(++serial) + L"-" + std::to_wstring(GetTickCount64());
+    const std::wstring name = RandomPipeName();
     const DWORD open_mode = (we_write ? PIPE_ACCESS_OUTBOUND : PIPE_ACCESS_INBOUND) | FILE_FLAG_OVERLAPPED |
                             FILE_FLAG_FIRST_PIPE_INSTANCE;
     *ours = OwnedHandle(CreateNamedPipeW(
         name.c_str(), open_mode, PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS,
-        1, 65536, 65536, 0, nullptr));
+        1, 65536, 65536, 0, PipeSecurity()));
     if (!*ours) Fail("CreateNamedPipe");
     *theirs = OwnedHandle(CreateFileW(name.c_str(), we_write ? GENERIC_READ : GENERIC_WRITE, 0, nullptr,
                                       OPEN_EXISTING, 0, nullptr));
     if (!*theirs) Fail("opening a named pipe");
 }
 
-// Starts one process in `job` with in, out and err as its standard handles and no other handle
-// of ours. Returns its process handle.
+// Starts one process in `job` (when there is one) with in, out and err as its standard handles and no other
+// handle of ours. Returns its process handle.
 OwnedHandle Spawn(const std::wstring& application, const std::vector<std::string>& argv, HANDLE in,
                   HANDLE out, HANDLE err, HANDLE job, const std::wstring& working_dir, ProcessId* pid) {
     std::wstring line = CommandLine(argv);
@@ -219,20 +298,24 @@ OwnedHandle Spawn(const std::wstring& application, const std::vector<std::string
     si.StartupInfo.hStdError = child_err.get();
     si.lpAttributeList = attributes;
     PROCESS_INFORMATION pi{};
-    const BOOL ok =
-        CreateProcessW(application.c_str(), line.data(), nullptr, nullptr, TRUE,
-                       CREATE_SUSPENDED | CREATE_NO_WINDOW | EXTENDED_STARTUPINFO_PRESENT, nullptr,
-                       working_dir.empty() ? nullptr : working_dir.c_str(), &si.StartupInfo, &pi);
+    const BOOL ok = CreateProcessW(
+        application.c_str(), line.data(), nullptr, nullptr, TRUE,
+        CREATE_SUSPENDED | DETACHED_PROCESS | EXTENDED_STARTUPINFO_PRESENT | Placement().creation_flags,
+        nullptr, working_dir.empty() ? nullptr : working_dir.c_str(), &si.StartupInfo, &pi);
     const DWORD code = GetLastError();
     DeleteProcThreadAttributeList(attributes);
     if (!ok) Fail("cannot start " + Narrow(application), code);
     OwnedHandle process(pi.hProcess);
     const OwnedHandle thread(pi.hThread);
-    if (!AssignProcessToJobObject(job, process.get())) {
+    // Where the job cannot be joined after all, the stage runs without it: it is ended by
+    // itself like every stage (EndJob), and ends with its input should we die first.
+    if (job != nullptr && !AssignProcessToJobObject(job, process.get())) {
+        static std::once_flag said;
         const DWORD assign_code = GetLastError();
-        TerminateProcess(process.get(), 1);
-        WaitForSingleObject(process.get(), 5000);
-        Fail("AssignProcessToJobObject", assign_code);
+        std::call_once(said, [assign_code] {
+            std::cerr << "plv-service: the engine's processes run without a job of their own (Windows error "
+                      << assign_code << ")\n";
+        });
     }
     ResumeThread(thread.get());
     *pid = pi.dwProcessId;

@@ -251,6 +251,39 @@ TEST(Pipeline, DestructionKillsEveryStage) {
     for (const auto& w : watches) EXPECT_FALSE(w->alive());
 }
 
+#ifdef _WIN32
+// However the service is held in a job (plv.exe's lets its children go silently; Task
+// Scheduler's or a launcher's may keep them, or let them ask to leave), its stages start, answer,
+// and end with their pipeline: a few cases run again in a child of this suite held so.
+TEST(Pipeline, StagesRunAndEndInsideEveryKindOfJob) {
+    std::wstring line = L"\"" + Widen(TestDir() + "\\plv_service_unit_tests.exe") +
+                        L"\" --gtest_filter=Pipeline.ExchangesManyRequestsOverOneChain:"
+                        L"Pipeline.ReportsAKilledStageOfAnyPosition:Pipeline.DestructionKillsEveryStage";
+    for (DWORD limit :
+         {DWORD{0}, DWORD{JOB_OBJECT_LIMIT_BREAKAWAY_OK}, DWORD{JOB_OBJECT_LIMIT_SILENT_BREAKAWAY_OK}}) {
+        const HANDLE job = CreateJobObjectW(nullptr, nullptr);
+        ASSERT_NE(job, nullptr);
+        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE | limit;
+        ASSERT_TRUE(SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits));
+        STARTUPINFOW si{};
+        si.cb = sizeof si;
+        PROCESS_INFORMATION pi{};
+        ASSERT_TRUE(CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                                   nullptr, &si, &pi));
+        EXPECT_TRUE(AssignProcessToJobObject(job, pi.hProcess));
+        ResumeThread(pi.hThread);
+        EXPECT_EQ(WaitForSingleObject(pi.hProcess, 120000), WAIT_OBJECT_0) << "job limit " << limit;
+        DWORD code = 1;
+        GetExitCodeProcess(pi.hProcess, &code);
+        EXPECT_EQ(code, 0u) << "job limit " << limit;
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+        CloseHandle(job);  // ends whatever is left
+    }
+}
+#endif
+
 TEST(Pipeline, UnknownProgramIsAnError) {
     EXPECT_THROW(Pipeline::Start({{Stage(), "echo"}, {"plv-no-such-program-anywhere"}}), std::runtime_error);
     EXPECT_THROW(Pipeline::Start({{TestDir() + "/plv-no-such-program"}}), std::runtime_error);
