@@ -39,7 +39,7 @@ colour=$(wine_wait_pixel 1263 790 60 "#F0AA00" "#00A8FF")
 ms=$((($(date +%s%N) - start) / 1000000))
 case "$colour" in
 "#F0AA00" | "#00A8FF") pass "the tray icon turns to the connected colour $ms ms after plv.exe started" ;;
-*) fail "the tray icon is $colour, not the connected colour (the service's log: $(cat "$WINEPREFIX"/drive_c/users/*/AppData/Local/Temp/plv-service.log 2>/dev/null | tail -n 5))" ;;
+*) fail "the tray icon is $colour, not the connected colour (the service's log: $(cat "$WINEPREFIX"/drive_c/users/*/AppData/Local/Parlevo/plv-service.log 2>/dev/null | tail -n 5))" ;;
 esac
 
 # 1. What runs: one service, on a port it chose, with no key on its command line.

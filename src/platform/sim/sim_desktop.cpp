@@ -1501,7 +1501,7 @@ class SimDesktop::ServiceApi : public LocalService {
         }
     }
 
-    std::u16string LogPath() override { return u"C:\\Users\\user\\AppData\\Local\\Temp\\plv-service.log"; }
+    std::u16string LogPath() override { return u"C:\\Users\\user\\AppData\\Local\\Parlevo\\plv-service.log"; }
 
     // Not random at all: a scenario must see the same key every run.
     std::optional<std::vector<std::uint8_t>> RandomBytes(std::size_t count) override {

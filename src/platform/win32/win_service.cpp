@@ -4,6 +4,7 @@
 #include "platform/win32/win_api.h"
 
 #include <ntsecapi.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <memory>
@@ -162,10 +163,14 @@ class WinLocalService : public LocalService {
         Close(stdout_);
     }
 
+    // In the user's own local application data: a fixed name in %TEMP%, opened with
+    // CREATE_ALWAYS, would follow a link another program had planted there.
     std::u16string LogPath() override {
-        wchar_t folder[MAX_PATH + 1] = {};
-        DWORD n = GetTempPathW(MAX_PATH + 1, folder);
-        return (n > 0 && n <= MAX_PATH ? U16(folder, n) : u"") + u"plv-service.log";
+        wchar_t folder[MAX_PATH] = {};
+        if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder))) {
+            return u"";
+        }
+        return U16(folder) + u"\\Parlevo\\plv-service.log";
     }
 
     std::optional<std::vector<std::uint8_t>> RandomBytes(std::size_t count) override {
@@ -180,8 +185,11 @@ class WinLocalService : public LocalService {
     // The service's log: made anew at the first start of a run, added to at each restart.
     HANDLE OpenLog() {
         SECURITY_ATTRIBUTES security{sizeof security, nullptr, FALSE};
+        const std::wstring path = W(LogPath());
+        // Its folder, made for the user (it inherits the profile's rights) when it is not there.
+        CreateDirectoryW(path.substr(0, path.find_last_of(L'\\')).c_str(), nullptr);
         HANDLE log =
-            CreateFileW(W(LogPath()), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, &security,
+            CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, &security,
                         logOpened_ ? OPEN_ALWAYS : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (log == INVALID_HANDLE_VALUE) {
             log = CreateFileW(L"NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &security,
