@@ -1,14 +1,21 @@
 #!/usr/bin/env python3
-"""Puts the installer's components for folders of many files (the translation engine and the
-licences) into the installer's source: one Directory with one Component per folder, every file
-in it, kept like the rest of a per-user install by a registry value of the user's, and removed
-with the program. The template's "<!-- @FOLDERS@ -->" becomes the directories and
-"<!-- @FOLDER_REFS@ -->" the references to their components.
+"""Puts the installer's components for the program's files into the installer's source: one
+Component per file, kept like the rest of a per-user install by a registry value of the user's,
+with a Directory for each folder. The template's "<!-- @FILES@ -->" (inside INSTALLDIR) becomes
+the components and directories, and "<!-- @FILE_REFS@ -->" the references to them.
 
-usage: folder-components.py TEMPLATE STAGE FOLDER... > plv.wxs
+usage: file-components.py TEMPLATE STAGE ITEM... > plv.wxs
+       (each ITEM a file or a folder of STAGE, a folder with everything in it)
 
-Each component's GUID is derived from the folder's path, so that it stays the same from one
-release to the next (Windows Installer matches components by GUID across an upgrade)."""
+Each component's GUID is derived from its file's path, so that it stays the same from one
+release to the next: Windows Installer matches components by GUID across an upgrade, keeps those
+both versions have, and removes those only the older one has. A file a later version no longer
+brings therefore goes when the older version is removed, and its folder with it when nothing
+else is left there.
+
+Packages before this one had a component per folder. Each folder's old GUID stays, as a
+component that holds no file: when a newer package removes such an older one, the folder's old
+component is still used and keeps its files, which the newer package installed too."""
 import os
 import re
 import sys
@@ -16,6 +23,7 @@ import uuid
 from xml.sax.saxutils import quoteattr
 
 NAMESPACE = uuid.UUID("6F1B7C2E-5A43-4C1D-9E0A-2D7B3C4E5F61")  # the product's upgrade code
+KEY = "Software\\Parlevo\\Installer"
 
 
 def ident(prefix, path):
@@ -25,25 +33,40 @@ def ident(prefix, path):
     return f"{prefix}_{text[:50]}_{tag}"
 
 
+def guid(name):
+    return str(uuid.uuid5(NAMESPACE, name)).upper()
+
+
+def component(out, refs, indent, cid, cguid, body):
+    out.append(f'{indent}<Component Id="{cid}" Guid="{cguid}">')
+    out.extend(f"{indent}  {line}" for line in body)
+    # Every component of a folder removes it when it goes, if nothing is left in it.
+    out.append(f'{indent}  <RemoveFolder Id="{ident("R", cid)}" On="uninstall"/>')
+    out.append(f"{indent}</Component>")
+    refs.append(cid)
+
+
+def file_component(out, refs, indent, rel):
+    source = "$(var.Files)/" + rel
+    component(out, refs, indent, ident("C", rel), guid("file:" + rel), [
+        f'<File Id="{ident("F", rel)}" Name={quoteattr(os.path.basename(rel))} Source={quoteattr(source)}/>',
+        f'<RegistryValue Root="HKCU" Key="{KEY}\\Files" Name={quoteattr(rel)} Type="integer" Value="1" '
+        'KeyPath="yes"/>',
+    ])
+
+
 def folder(stage, rel, refs, out, indent):
     here = os.path.join(stage, rel)
-    name = os.path.basename(rel)
-    out.append(f'{indent}<Directory Id="{ident("D", rel)}" Name={quoteattr(name)}>')
-    files = sorted(f for f in os.listdir(here) if os.path.isfile(os.path.join(here, f)))
-    subs = sorted(f for f in os.listdir(here) if os.path.isdir(os.path.join(here, f)))
-    component = ident("C", rel)
-    guid = str(uuid.uuid5(NAMESPACE, "folder:" + rel)).upper()
-    out.append(f'{indent}  <Component Id="{component}" Guid="{guid}">')
-    for f in files:
-        source = "$(var.Files)/" + rel + "/" + f
-        out.append(f'{indent}    <File Id="{ident("F", rel + "/" + f)}" Name={quoteattr(f)} Source={quoteattr(source)}/>')
-    out.append(f'{indent}    <RegistryValue Root="HKCU" Key="Software\\Parlevo\\Installer" Name={quoteattr(rel)} '
-               f'Type="integer" Value="1" KeyPath="yes"/>')
-    out.append(f'{indent}    <RemoveFolder Id="{ident("R", rel)}" On="uninstall"/>')
-    out.append(f"{indent}  </Component>")
-    refs.append(component)
-    for s in subs:
-        folder(stage, rel + "/" + s, refs, out, indent + "  ")
+    out.append(f'{indent}<Directory Id="{ident("D", rel)}" Name={quoteattr(os.path.basename(rel))}>')
+    # The folder's component of the older packages, by its GUID and key path of then.
+    component(out, refs, indent + "  ", ident("C", rel), guid("folder:" + rel), [
+        f'<RegistryValue Root="HKCU" Key="{KEY}" Name={quoteattr(rel)} Type="integer" Value="1" KeyPath="yes"/>',
+    ])
+    for name in sorted(os.listdir(here)):
+        if os.path.isdir(os.path.join(here, name)):
+            folder(stage, rel + "/" + name, refs, out, indent + "  ")
+        else:
+            file_component(out, refs, indent + "  ", rel + "/" + name)
     out.append(f"{indent}</Directory>")
 
 
@@ -51,18 +74,22 @@ def main():
     if len(sys.argv) < 4:
         sys.exit(__doc__)
     template, stage = sys.argv[1], sys.argv[2]
-    dirs, refs = [], []
+    out, refs = [], []
     for rel in sys.argv[3:]:
-        if not os.path.isdir(os.path.join(stage, rel)):
-            sys.exit(f"folder-components.py: {os.path.join(stage, rel)} is not a folder")
-        folder(stage, rel, refs, dirs, "            ")
+        path = os.path.join(stage, rel)
+        if os.path.isdir(path):
+            folder(stage, rel, refs, out, "            ")
+        elif os.path.isfile(path):
+            file_component(out, refs, "            ", rel)
+        else:
+            sys.exit(f"file-components.py: {path} is missing")
     with open(template, encoding="utf-8") as f:
         text = f.read()
-    for marker in ("<!-- @FOLDERS@ -->", "<!-- @FOLDER_REFS@ -->"):
+    for marker in ("<!-- @FILES@ -->", "<!-- @FILE_REFS@ -->"):
         if marker not in text:
-            sys.exit(f"folder-components.py: {template} has no {marker}")
-    text = text.replace("<!-- @FOLDERS@ -->", "\n".join(dirs).strip())
-    text = text.replace("<!-- @FOLDER_REFS@ -->", "\n      ".join(f'<ComponentRef Id="{r}"/>' for r in refs))
+            sys.exit(f"file-components.py: {template} has no {marker}")
+    text = text.replace("<!-- @FILES@ -->", "\n".join(out).strip())
+    text = text.replace("<!-- @FILE_REFS@ -->", "\n      ".join(f'<ComponentRef Id="{r}"/>' for r in refs))
     sys.stdout.write(text)
 
 
