@@ -1,9 +1,6 @@
 #include "capture/cls_proccess.h"
 
-#include <cstring>
-
 #include "base/errors.h"
-#include "base/text.h"
 
 namespace plv {
 namespace {
@@ -11,8 +8,12 @@ namespace {
 constexpr std::size_t kTableStep = 20;
 constexpr std::size_t kModulePathChars = 256;
 
-std::string UpToNul(const char* bytes, std::size_t max) {
-    return std::string(bytes, strnlen(bytes, max));
+std::u16string UpToNul(const char16_t* chars, std::size_t max) {
+    std::size_t n = 0;
+    while (n < max && chars[n] != 0) {
+        ++n;
+    }
+    return std::u16string(chars, n);
 }
 
 }  // namespace
@@ -26,7 +27,7 @@ const ProcessEntry32& clsProccess::Entry(std::int32_t index) const {
 
 std::u16string clsProccess::szExeFile(std::int32_t index) const {
     const auto& e = Entry(index);
-    return AnsiToUtf16(UpToNul(e.szExeFile.data(), e.szExeFile.size()));
+    return UpToNul(e.szExeFile.data(), e.szExeFile.size());
 }
 std::uint32_t clsProccess::dwFlags(std::int32_t index) const {
     return Entry(index).dwFlags;
@@ -100,7 +101,7 @@ std::u16string clsProccess::GetExe(std::int32_t index, std::u16string& path) {
     std::u16string name = szExeFile(index);
     if (process != 0) {
         if (auto module = processes_.GetModuleFileNameEx(process, kModulePathChars)) {
-            path = AnsiToUtf16(UpToNul(module->data(), module->size()));
+            path = UpToNul(module->data(), module->size());
         }
         processes_.CloseHandle(process);
     }

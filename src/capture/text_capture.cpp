@@ -1,6 +1,8 @@
 #include "capture/text_capture.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "base/text.h"
 #include "capture/cls_proccess.h"
@@ -30,6 +32,14 @@ constexpr std::uint32_t kOpenRetryMs = 20;
 // Giving the user's clipboard back is tried for longer: for a second before the capture ends,
 // then on the watcher's ticks.
 constexpr int kRestoreAttempts = 50;
+// Reading the user's clipboard can make its owner render every format it only offered (a remote
+// desktop or virtual machine client fetches each over the network, a spreadsheet draws dozens):
+// the program does not wait longer than this for it, nor keep more than this.
+constexpr std::uint32_t kSaveDeadlineMs = 400;
+constexpr std::size_t kSaveMaxBytes = std::size_t{64} << 20;
+// OLE's own formats point at the copying program's objects; given back after those are gone they
+// would make a paste fail rather than fall back on the plain formats.
+const std::vector<std::string> kOlePrivateFormats = {"DataObject", "Ole Private Data"};
 
 Hwnd MainWindow(App& app) {
     return app.frmMain ? app.frmMain->hWnd() : 0;
@@ -137,20 +147,37 @@ bool IsTerminalWindowClass(const std::u16string& className) {
 // is only the other converted, putting it back as it was gives the very bytes Windows would make,
 // and when an application set them apart (or left bytes after the text's end) nothing is lost.
 // What Windows can make again from another format and will not give is left to Windows.
+// The content is read on the backend's worker, which keeps the program's own thread out of an
+// owner's rendering; what was read is then emptied by an open of the program's own, unless the
+// clipboard changed in between. A save that took too long or would hold too much leaves the
+// clipboard exactly as it was, and nothing is captured.
 std::optional<SavedClipboard> SaveClipboard(App& app) {
     auto& cb = app.platform.clipboard;
-    if (!OpenWithRetries(app)) {
-        return std::nullopt;
-    }
-    SavedClipboard saved;
-    for (std::uint32_t f = cb.EnumClipboardFormats(0); f != 0; f = cb.EnumClipboardFormats(f)) {
-        if (MemHandle h = cb.GetClipboardData(f)) {
-            saved.formats.emplace_back(f, cb.GlobalRead(h));
+    for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
+        if (attempt > 0) {
+            app.platform.loop.Sleep(kOpenRetryMs);
+            app.platform.loop.PumpMessages();
         }
+        ClipboardContent content =
+            cb.SaveClipboardContent(kSaveDeadlineMs, kSaveMaxBytes, kOlePrivateFormats);
+        if (content.status == ClipboardSave::TimedOut || content.status == ClipboardSave::TooLarge) {
+            Trace(app, content.status == ClipboardSave::TimedOut
+                           ? "capture: the clipboard's owner did not render its content in time"
+                           : "capture: the clipboard holds too much to be kept");
+            return std::nullopt;
+        }
+        if (content.status != ClipboardSave::Saved || !cb.OpenClipboard(MainWindow(app))) {
+            continue;
+        }
+        if (cb.GetClipboardSequenceNumber() != content.sequence) {
+            cb.CloseClipboard();
+            continue;
+        }
+        cb.EmptyClipboard();
+        cb.CloseClipboard();
+        return SavedClipboard{std::move(content.formats)};
     }
-    cb.EmptyClipboard();
-    cb.CloseClipboard();
-    return saved;
+    return std::nullopt;
 }
 
 RestoreResult RestoreClipboard(App& app, const SavedClipboard& saved, int attempts) {

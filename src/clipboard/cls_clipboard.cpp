@@ -264,11 +264,10 @@ bool clsClipBoard::SetTextData(const std::u16string& sText) {
     if (sText.empty()) {
         return false;
     }
-    SetBinaryData(kCfUnicodeText, ToUtf16Le(sText, true));
-    std::string ansi = Utf16ToAnsi(sText);
-    std::vector<std::uint8_t> bytes(ansi.begin(), ansi.end());
-    bytes.push_back(0);
-    return SetBinaryData(kCfText, bytes);
+    // The Unicode text alone: Windows makes CF_TEXT and CF_OEMTEXT from it in the user's own code
+    // pages when a program asks for them, so a paste into an ANSI program on a Russian or Greek
+    // system gives its letters, not question marks.
+    return SetBinaryData(kCfUnicodeText, ToUtf16Le(sText, true));
 }
 
 bool clsClipBoard::GetFileList(std::vector<std::u16string>& sFiles, std::int32_t& iFileCount) {
@@ -283,7 +282,7 @@ bool clsClipBoard::GetFileList(std::vector<std::u16string>& sFiles, std::int32_t
     sFiles.assign(static_cast<std::size_t>(iFileCount), u"");
     for (std::int32_t i = 0; i < iFileCount; ++i) {
         auto name = clipboard_.DragQueryFile(hDrop, static_cast<std::uint32_t>(i), kFileNameChars);
-        sFiles[static_cast<std::size_t>(i)] = AnsiToUtf16(UntilNul(name.value_or("")));
+        sFiles[static_cast<std::size_t>(i)] = UntilNul(name.value_or(u""));
     }
     return true;
 }

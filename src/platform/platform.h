@@ -19,6 +19,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace plv {
@@ -410,9 +411,33 @@ constexpr std::uint32_t kCfHdrop = 15;           // CF_HDROP
 constexpr std::uint32_t kGmemMoveable = 0x2;     // GMEM_MOVEABLE
 constexpr std::uint32_t kGmemDdeShare = 0x2000;  // GMEM_DDESHARE
 
+// How a save of the whole clipboard ended.
+enum class ClipboardSave {
+    Saved,     // every format read
+    Held,      // another program (or a save still waiting for its owner) holds the clipboard
+    TimedOut,  // an owner did not render a format within the deadline
+    TooLarge,  // the formats hold more bytes than the save may keep
+};
+
+// The clipboard's content as a save read it: each format's block, in enumeration order.
+struct ClipboardContent {
+    ClipboardSave status = ClipboardSave::Held;
+    std::vector<std::pair<std::uint32_t, std::vector<std::uint8_t>>> formats;
+    std::uint32_t sequence = 0;  // GetClipboardSequenceNumber once everything was read
+};
+
 class Clipboard {
   public:
     virtual ~Clipboard() = default;
+    // OpenClipboard(NULL), EnumClipboardFormats and GetClipboardData of each format (the rules of
+    // GetClipboardData below) but those registered under a name in skipNames, GlobalSize and the
+    // bytes, CloseClipboard: on a worker thread, waited for at most deadlineMs. A format its owner
+    // offered for delayed rendering makes Windows ask the owner (WM_RENDERFORMAT) and wait with no
+    // limit: past the deadline the save is TimedOut, and the worker keeps the clipboard open until
+    // the owner answers, then closes it (a save asked for meanwhile finds it Held). Over maxBytes
+    // in all, the save stops: TooLarge. The clipboard itself is never changed.
+    virtual ClipboardContent SaveClipboardContent(std::uint32_t deadlineMs, std::size_t maxBytes,
+                                                  const std::vector<std::string>& skipNames) = 0;
     // OpenClipboard; fails while another window holds the clipboard open.
     virtual bool OpenClipboard(Hwnd owner) = 0;
     // CloseClipboard.
@@ -449,17 +474,18 @@ class Clipboard {
     // GetClipboardSequenceNumber: changes whenever the clipboard's content changes (opening and
     // closing it do not).
     virtual std::uint32_t GetClipboardSequenceNumber() = 0;
-    // DragQueryFileA(drop, 0xFFFFFFFF, NULL, 0): the number of files.
+    // DragQueryFileW(drop, 0xFFFFFFFF, NULL, 0): the number of files.
     virtual std::uint32_t DragQueryFileCount(MemHandle drop) = 0;
-    // DragQueryFileA(drop, index, buffer, maxChars): the name's ANSI bytes, cut to the buffer.
-    virtual std::optional<std::string> DragQueryFile(MemHandle drop, std::uint32_t index,
-                                                     std::size_t maxChars) = 0;
+    // DragQueryFileW(drop, index, buffer, maxChars): the name, cut to the buffer.
+    virtual std::optional<std::u16string> DragQueryFile(MemHandle drop, std::uint32_t index,
+                                                        std::size_t maxChars) = 0;
 };
 
 // ---------------------------------------------------------------------------------------------
 // Processes
 
-// PROCESSENTRY32 in its ANSI form (296 bytes).
+// PROCESSENTRY32W (556 bytes): the executable's name in UTF-16, as the system keeps it; the ANSI
+// form would give it in the system's code page, whatever the name's letters.
 struct ProcessEntry32 {
     std::uint32_t dwSize = 0;
     std::uint32_t cntUsage = 0;
@@ -470,10 +496,10 @@ struct ProcessEntry32 {
     std::uint32_t th32ParentProcessID = 0;
     std::int32_t pcPriClassBase = 0;
     std::uint32_t dwFlags = 0;
-    std::array<char, 260> szExeFile{};
+    std::array<char16_t, 260> szExeFile{};
 };
 
-constexpr std::uint32_t kProcessEntry32Size = 296;
+constexpr std::uint32_t kProcessEntry32Size = 556;
 constexpr std::uint32_t kTh32csSnapProcess = 2;
 constexpr std::uint32_t kProcessQueryInformation = 0x400;
 constexpr std::uint32_t kProcessVmRead = 0x10;
@@ -489,8 +515,8 @@ class Processes {
     virtual bool Process32Next(KernelHandle snapshot, ProcessEntry32& entry) = 0;
     // OpenProcess; 0 on failure.
     virtual KernelHandle OpenProcess(std::uint32_t access, bool inheritHandle, std::uint32_t processId) = 0;
-    // GetModuleFileNameExA(process, NULL, buffer, maxChars): the main module's path in ANSI bytes.
-    virtual std::optional<std::string> GetModuleFileNameEx(KernelHandle process, std::size_t maxChars) = 0;
+    // GetModuleFileNameExW(process, NULL, buffer, maxChars): the main module's path.
+    virtual std::optional<std::u16string> GetModuleFileNameEx(KernelHandle process, std::size_t maxChars) = 0;
     // CloseHandle.
     virtual void CloseHandle(KernelHandle handle) = 0;
 };

@@ -12,9 +12,9 @@ namespace {
 // A process table under the test's control.
 class FakeProcesses : public Processes {
   public:
-    std::vector<std::pair<std::uint32_t, std::string>> list;  // pid, exe
+    std::vector<std::pair<std::uint32_t, std::u16string>> list;  // pid, exe
     bool snapshotFails = false;
-    std::map<std::uint32_t, std::string> paths;
+    std::map<std::uint32_t, std::u16string> paths;
     int openHandles = 0;
     int firsts = 0;
 
@@ -54,7 +54,7 @@ class FakeProcesses : public Processes {
         ++openHandles;
         return 1000 + pid;
     }
-    std::optional<std::string> GetModuleFileNameEx(KernelHandle h, std::size_t max) override {
+    std::optional<std::u16string> GetModuleFileNameEx(KernelHandle h, std::size_t max) override {
         EXPECT_EQ(max, 256u);
         return paths[static_cast<std::uint32_t>(h - 1000)];
     }
@@ -89,7 +89,7 @@ class FakeDesktop : public Desktop {
 void Fill(FakeProcesses& p, std::size_t n) {
     p.list.clear();
     for (std::size_t i = 1; i <= n; ++i) {
-        p.list.push_back({static_cast<std::uint32_t>(100 + i), "p" + std::to_string(i) + ".exe"});
+        p.list.push_back({static_cast<std::uint32_t>(100 + i), u"p" + Widen(std::to_string(i)) + u".exe"});
     }
 }
 
@@ -142,7 +142,7 @@ TEST(clsProccess, AccessorsOutsideTheTableRaiseSubscriptOutOfRange) {
     cls.GetActiveProcess();
     EXPECT_EQ(cls.th32ParentProcessID(1), 102u);
     EXPECT_EQ(cls.cntThreads(2), 102u % 7);
-    EXPECT_EQ(cls.dwSize(1), 296u);
+    EXPECT_EQ(cls.dwSize(1), kProcessEntry32Size);
     for (std::int32_t bad : {-1, 21, 1000}) {
         EXPECT_THROW(cls.th32ProcessID(bad), ProgramError);
         EXPECT_THROW(cls.szExeFile(bad), ProgramError);
@@ -157,8 +157,8 @@ TEST(clsProccess, GetExeByHwnd) {
     FakeProcesses p;
     FakeDesktop d;
     Fill(p, 30);
-    p.list.push_back({500, "caf\xe9\x80.exe"});
-    p.paths[105] = std::string("C:\\Apps\\p5.exe\0junk", 19);
+    p.list.push_back({500, u"\u0411\u043b\u043e\u043a\u043d\u043e\u0442 \u8bb0\u4e8b.exe"});
+    p.paths[105] = std::u16string(u"C:\\Apps\\p5.exe\0junk", 19);
     clsProccess cls(p);
     std::u16string path = u"untouched";
     EXPECT_EQ(cls.GetExeByHwnd(d, 105, path), u"p5.exe");
@@ -167,8 +167,8 @@ TEST(clsProccess, GetExeByHwnd) {
     path = u"untouched";
     EXPECT_EQ(cls.GetExeByHwnd(d, 130, path), u"p30.exe");
     EXPECT_EQ(path, u"untouched");
-    // Bytes of the ANSI code page come back as that code page renders them.
-    EXPECT_EQ(cls.GetExeByHwnd(d, 500, path), u"caf\u00e9\u20ac.exe");
+    // Names in any script come back as they are, whatever the system's code page.
+    EXPECT_EQ(cls.GetExeByHwnd(d, 500, path), u"\u0411\u043b\u043e\u043a\u043d\u043e\u0442 \u8bb0\u4e8b.exe");
     // An invalid window (process id 0) meets entry 0 and gets "".
     EXPECT_EQ(cls.GetExeByHwnd(d, 0, path), u"");
     // A process that ended before the snapshot: not found.

@@ -18,6 +18,11 @@ class SimClipboardEnv {
     std::u16string exeBaseName() const { return u"plv"; }
     void HoldElsewhere(bool held) { sim_.world().clipboard.lockedUntil = held ? (1LL << 60) : -1; }
     bool HeldOpenByUs() const { return sim_.world().clipboard.open; }
+    void OfferDelayed(std::uint32_t format, const std::vector<std::uint8_t>& bytes) {
+        sim_.world().ClipboardAdd(sim_.world().desktopWindow, format, bytes, -1);
+    }
+    void AnswerDelayed() { sim_.world().ClipboardOwnerAnswers(); }
+    std::int64_t NowMs() { return sim_.world().now; }
 
   private:
     sim::SimDesktop sim_;
@@ -31,6 +36,10 @@ namespace {
 class RegistrationOnly : public Clipboard {
   public:
     std::uint32_t answer = 0;
+    ClipboardContent SaveClipboardContent(std::uint32_t, std::size_t,
+                                          const std::vector<std::string>&) override {
+        return {};
+    }
     bool OpenClipboard(Hwnd) override { return false; }
     bool CloseClipboard() override { return false; }
     bool EmptyClipboard() override { return false; }
@@ -50,7 +59,7 @@ class RegistrationOnly : public Clipboard {
     void GlobalFree(MemHandle) override {}
     std::uint32_t GetClipboardSequenceNumber() override { return 0; }
     std::uint32_t DragQueryFileCount(MemHandle) override { return 0; }
-    std::optional<std::string> DragQueryFile(MemHandle, std::uint32_t, std::size_t) override {
+    std::optional<std::u16string> DragQueryFile(MemHandle, std::uint32_t, std::size_t) override {
         return std::nullopt;
     }
 };

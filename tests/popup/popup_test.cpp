@@ -187,7 +187,7 @@ TEST(CopyTextToClipboard, EmptyTextLeavesTheClipboardAlone) {
     CopyTextToClipboard(*r.app, u"");
     EXPECT_EQ(sim::DescribeClipboard(r.sim.world()), "1:7500");
     CopyTextToClipboard(*r.app, u"\u20acx");
-    EXPECT_EQ(sim::DescribeClipboard(r.sim.world()), "13:AC2078000000 1:807800");
+    EXPECT_EQ(sim::DescribeClipboard(r.sim.world()), "13:AC2078000000") << "Windows makes the ANSI text";
 }
 
 }  // namespace

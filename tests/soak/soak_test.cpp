@@ -11,9 +11,12 @@
 #include <cstdio>
 
 #include <random>
+#include <set>
 #include <sstream>
 
+#include "base/text.h"
 #include "platform/sim/scenario.h"
+#include "platform/sim/sim_desktop.h"
 
 namespace plv::sim {
 namespace {
@@ -60,15 +63,28 @@ const char* const kUserClipboards[] = {
     "clipboard empty\n",
 };
 
-// The clipboard as shown, less the mark the capture adds for clipboard history.
+// The clipboard as shown, less the mark the capture adds for clipboard history, and less an ANSI
+// text that is only what Windows makes from the Unicode text (the popup's "copy" sets the Unicode
+// text alone; a capture gives back both text formats as it found them).
 std::string Unmarked(ScenarioRunner& runner) {
-    std::string shown = runner.Value("clipboard");
-    for (const auto& [id, name] : runner.desktop().world().clipboard.registered) {
+    auto& world = runner.desktop().world();
+    std::set<std::string> dropped;
+    for (const auto& [id, name] : world.clipboard.registered) {
         if (name == "ExcludeClipboardContentFromMonitorProcessing") {
-            std::string item = " " + std::to_string(id) + ":00000000";
-            if (auto at = shown.find(item); at != std::string::npos) {
-                shown.erase(at, item.size());
-            }
+            dropped.insert(std::to_string(id) + ":00000000");
+        }
+    }
+    std::string made = "1:";
+    for (char c : Utf16ToAnsi(SimClipboardText(world)) + '\0') {
+        char hex[3];
+        std::snprintf(hex, sizeof hex, "%02X", static_cast<unsigned char>(c));
+        made += hex;
+    }
+    std::istringstream items(runner.Value("clipboard"));
+    std::string shown;
+    for (std::string item; items >> item;) {
+        if (!dropped.count(item) && !(item == made && shown.rfind("13:", 0) == 0)) {
+            shown += (shown.empty() ? "" : " ") + item;
         }
     }
     return shown;

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
+#include <vector>
 
 #include "clipboard/clipboard_contract.h"
 #include "contract/single_instance_contract.h"
@@ -48,7 +50,10 @@ class WinClipboardEnv {
             CloseClipboard();
         }
     }
-    ~WinClipboardEnv() { HoldElsewhere(false); }
+    ~WinClipboardEnv() {
+        HoldElsewhere(false);
+        AnswerDelayed();
+    }
 
     Clipboard& clipboard() { return *clipboard_; }
     Hwnd owner() const { return owner_.handle(); }
@@ -86,7 +91,78 @@ class WinClipboardEnv {
         return !opened;
     }
 
+    // The other program's window offers the format and renders it only once its thread pumps
+    // messages again, which it does when AnswerDelayed lets it.
+    void OfferDelayed(std::uint32_t format, const std::vector<std::uint8_t>& bytes) {
+        delayedFormat_ = format;
+        delayedBytes_ = bytes;
+        ready_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        release_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        offerer_ = CreateThread(nullptr, 0, &Offer, this, 0, &offererId_);
+        ASSERT_NE(offerer_, nullptr);
+        ASSERT_EQ(WaitForSingleObject(ready_, 10000), WAIT_OBJECT_0);
+        ASSERT_TRUE(holding_) << "the other thread could not offer the format";
+    }
+
+    void AnswerDelayed() {
+        if (offerer_ == nullptr) {
+            return;
+        }
+        SetEvent(release_);
+        // The save's worker closes the clipboard once the owner has rendered.
+        for (int i = 0; i < 1000 && HeldOpenByUs(); ++i) {
+            Sleep(10);
+        }
+        PostThreadMessageW(offererId_, WM_QUIT, 0, 0);
+        EXPECT_EQ(WaitForSingleObject(offerer_, 10000), WAIT_OBJECT_0);
+        for (HANDLE h : {offerer_, ready_, release_}) {
+            CloseHandle(h);
+        }
+        offerer_ = ready_ = release_ = nullptr;
+    }
+
+    std::int64_t NowMs() { return static_cast<std::int64_t>(GetTickCount64()); }
+
   private:
+    static LRESULT CALLBACK OwnerProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_RENDERFORMAT) {
+            auto* self = reinterpret_cast<WinClipboardEnv*>(GetWindowLongPtrW(w, GWLP_USERDATA));
+            HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, self->delayedBytes_.size());
+            std::memcpy(GlobalLock(block), self->delayedBytes_.data(), self->delayedBytes_.size());
+            GlobalUnlock(block);
+            SetClipboardData(static_cast<UINT>(wParam), block);
+            return 0;
+        }
+        return DefWindowProcW(w, message, wParam, lParam);
+    }
+
+    static DWORD WINAPI Offer(void* p) {
+        auto* self = static_cast<WinClipboardEnv*>(p);
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = &OwnerProc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"PlvDelayedOwner";
+        RegisterClassW(&wc);  // fails harmlessly when an earlier case registered it
+        HWND w = CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance,
+                                 nullptr);
+        SetWindowLongPtrW(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        self->holding_ = w != nullptr && OpenClipboard(w) != FALSE;
+        if (self->holding_) {
+            EmptyClipboard();
+            SetClipboardData(self->delayedFormat_, nullptr);
+            CloseClipboard();
+        }
+        SetEvent(self->ready_);
+        // Hung: no message is taken from the queue, so WM_RENDERFORMAT waits.
+        WaitForSingleObject(self->release_, 30000);
+        MSG msg;
+        while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+            DispatchMessageW(&msg);
+        }
+        DestroyWindow(w);
+        return 0;
+    }
+
     // The other program opens the clipboard for a window of its own, as programs do. (Wine lets an
     // open without a window through while another thread holds the clipboard without one too.)
     static DWORD WINAPI Hold(void* p) {
@@ -108,6 +184,10 @@ class WinClipboardEnv {
     HANDLE ready_ = nullptr;
     HANDLE release_ = nullptr;
     bool holding_ = false;
+    HANDLE offerer_ = nullptr;
+    DWORD offererId_ = 0;
+    std::uint32_t delayedFormat_ = 0;
+    std::vector<std::uint8_t> delayedBytes_;
 };
 
 // The registry under a program name of this run only, removed afterwards.

@@ -44,7 +44,7 @@ TEST(WinProcesses, TheSnapshotAndTheModulePath) {
     ASSERT_NE(snapshot, 0u);
     ProcessEntry32 entry;
     entry.dwSize = kProcessEntry32Size + 8;
-    EXPECT_FALSE(p->Process32First(snapshot, entry)) << "only the 296-byte entry is taken";
+    EXPECT_FALSE(p->Process32First(snapshot, entry)) << "only the 556-byte entry is taken";
     entry.dwSize = kProcessEntry32Size;
     bool found = false;
     int count = 0;
@@ -53,7 +53,7 @@ TEST(WinProcesses, TheSnapshotAndTheModulePath) {
         EXPECT_EQ(entry.dwSize, kProcessEntry32Size);
         if (entry.th32ProcessID == GetCurrentProcessId()) {
             found = true;
-            EXPECT_STREQ(entry.szExeFile.data(), "plv_win_tests.exe");
+            EXPECT_EQ(std::u16string(entry.szExeFile.data()), u"plv_win_tests.exe");
             EXPECT_NE(entry.cntThreads, 0u);
         }
     }
@@ -63,7 +63,7 @@ TEST(WinProcesses, TheSnapshotAndTheModulePath) {
     KernelHandle self =
         p->OpenProcess(kProcessQueryInformation | kProcessVmRead, false, GetCurrentProcessId());
     ASSERT_NE(self, 0u);
-    const std::string path = Ansi(wintest::ExePath());
+    const std::u16string path = win::U16(wintest::ExePath().c_str());
     EXPECT_EQ(p->GetModuleFileNameEx(self, 260), path);
     EXPECT_EQ(p->GetModuleFileNameEx(self, 6), path.substr(0, 5)) << "cut to the buffer";
     p->CloseHandle(self);

@@ -330,8 +330,9 @@ const std::map<std::string, ScenarioRunner::Command>& ScenarioRunner::Commands()
         {"args", {"TEXT", 1, 1, When::BeforeStart, &ScenarioRunner::CmdArgs}},
         {"click", {"TARGET [BUTTON]", 1, 2, When::AfterStart, &ScenarioRunner::CmdClick}},
         {"clipboard",
-         {"text TEXT | unicode TEXT | format ID HEX | empty | locked MS", 1, 3, When::Any,
-          &ScenarioRunner::CmdClipboard}},
+         {"text TEXT | unicode TEXT | format ID HEX | delayed ID HEX MS|hung | owner-answers | empty | "
+          "locked MS",
+          1, 4, When::Any, &ScenarioRunner::CmdClipboard}},
         {"close-main", {"user|program|system", 1, 1, When::AfterStart, &ScenarioRunner::CmdCloseMain}},
         {"drag", {"X1 Y1 X2 Y2 [BUTTON]", 4, 5, When::Any, &ScenarioRunner::CmdDrag}},
         {"exe", {"NAME", 1, 1, When::BeforeStart, &ScenarioRunner::CmdExe}},
@@ -706,8 +707,9 @@ void ScenarioRunner::CmdClipboard(const std::string&, const std::vector<Token>& 
         } else {
             w.ClipboardReplace(owner, {{kCfUnicodeText, ToUtf16Le(text, true)}});
         }
-    } else if (what == "format") {
-        RequireArgs(t, 3, 3);
+    } else if (what == "format" || what == "delayed") {
+        std::size_t args = what == "format" ? 3 : 4;
+        RequireArgs(t, args, args);
         auto id = ParseNonNegative(t[2].text, "a format id");
         if (id < 1 || id > 0xFFFF) {
             throw ScriptError{"a format id lies between 1 and 65535"};
@@ -724,14 +726,14 @@ void ScenarioRunner::CmdClipboard(const std::string&, const std::vector<Token>& 
         if (format >= 0xC000 && !w.clipboard.registered.count(format)) {
             w.clipboard.registered[format] = "Sim Format " + std::to_string(format);
         }
-        std::vector<std::pair<std::uint32_t, std::vector<std::uint8_t>>> data;
-        for (const auto& [f, h] : w.clipboard.formats) {
-            if (f != format) {
-                data.emplace_back(f, w.clipboard.blocks[h]);
-            }
+        std::optional<std::int64_t> renderMs;
+        if (what == "delayed") {
+            renderMs = t[4].text == "hung" ? -1 : ParseNonNegative(t[4].text, "MS");
         }
-        data.emplace_back(format, block);
-        w.ClipboardReplace(owner, data);
+        w.ClipboardAdd(owner, format, block, renderMs);
+    } else if (what == "owner-answers") {
+        RequireArgs(t, 1, 1);
+        w.ClipboardOwnerAnswers();
     } else if (what == "empty") {
         RequireArgs(t, 1, 1);
         w.ClipboardReplace(owner, {});

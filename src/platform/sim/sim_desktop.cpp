@@ -760,6 +760,12 @@ MemHandle SimWorld::ClipboardBlock(std::uint32_t format) {
     };
     for (const auto& [f, h] : c.formats) {
         if (f == format) {
+            // Asked for, an owner that answers renders it (at once here: the simulated program is
+            // not kept waiting); one that does not answer gives nothing.
+            if (h == 0 && c.delayed.count(format) && c.delayed[format].renderMs >= 0) {
+                ClipboardRender(format);
+                return ClipboardBlock(format);
+            }
             return h;
         }
     }
@@ -805,6 +811,55 @@ void SimWorld::ClipboardClear() {
     }
     c.formats.clear();
     c.synthesized.clear();
+    c.delayed.clear();
+}
+
+void SimWorld::ClipboardAdd(Hwnd owner, std::uint32_t format, const std::vector<std::uint8_t>& bytes,
+                            std::optional<std::int64_t> renderMs) {
+    auto delayed = clipboard.delayed;
+    delayed.erase(format);
+    if (renderMs) {
+        delayed[format] = ClipboardState::Delayed{bytes, *renderMs};
+    }
+    std::vector<std::pair<std::uint32_t, std::vector<std::uint8_t>>> data;
+    for (const auto& [f, h] : clipboard.formats) {
+        if (f != format) {
+            data.emplace_back(f, h == 0 ? std::vector<std::uint8_t>{} : clipboard.blocks[h]);
+        }
+    }
+    data.emplace_back(format, bytes);
+    ClipboardReplace(owner, data);
+    for (auto& [f, h] : clipboard.formats) {
+        if (delayed.count(f)) {
+            clipboard.blocks.erase(h);
+            h = 0;
+        }
+    }
+    clipboard.delayed = std::move(delayed);
+}
+
+void SimWorld::ClipboardRender(std::uint32_t format) {
+    auto& c = clipboard;
+    auto it = c.delayed.find(format);
+    if (it == c.delayed.end()) {
+        return;
+    }
+    for (auto& [f, h] : c.formats) {
+        if (f == format && h == 0) {
+            h = NewBlock(std::move(it->second.bytes));
+        }
+    }
+    c.delayed.erase(it);
+}
+
+void SimWorld::ClipboardOwnerAnswers() {
+    while (!clipboard.delayed.empty()) {
+        ClipboardRender(clipboard.delayed.begin()->first);
+    }
+    if (clipboard.saveWaiting) {
+        clipboard.saveWaiting = false;
+        clipboard.lockedUntil = now;
+    }
 }
 
 void SimWorld::ClipboardReplace(
@@ -873,6 +928,10 @@ std::string DescribeClipboard(const SimWorld& world) {
     std::string out;
     for (const auto& [f, h] : world.clipboard.formats) {
         out += (out.empty() ? "" : " ") + std::to_string(f) + ":";
+        if (h == 0) {
+            out += "(delayed)";
+            continue;
+        }
         auto it = world.clipboard.blocks.find(h);
         for (std::uint8_t b : it == world.clipboard.blocks.end() ? std::vector<std::uint8_t>{} : it->second) {
             char buf[4];
@@ -885,7 +944,67 @@ std::string DescribeClipboard(const SimWorld& world) {
 
 class SimDesktop::ClipboardApi : public Clipboard {
   public:
-    explicit ClipboardApi(SimWorld& w) : w_(w) {}
+    ClipboardApi(SimWorld& w, std::function<void(std::int64_t)> advance)
+        : w_(w), advance_(std::move(advance)) {}
+
+    // The worker's save, in the program's virtual time: it takes as long as the owners take to
+    // render what they offered, and the program waits for it until the deadline at most.
+    ClipboardContent SaveClipboardContent(std::uint32_t deadlineMs, std::size_t maxBytes,
+                                          const std::vector<std::string>& skipNames) override {
+        ClipboardContent content;
+        auto& c = w_.clipboard;
+        if (!w_.Runs() || c.open || w_.ClipboardHeldByOther(w_.programPid)) {
+            return content;
+        }
+        c.open = true;
+        c.openerPid = w_.programPid;
+        c.openerWindow = 0;
+        const std::int64_t start = w_.now;
+        std::int64_t spent = 0;
+        std::size_t total = 0;
+        content.status = ClipboardSave::Saved;
+        for (std::uint32_t f : w_.AvailableFormats()) {
+            auto name = GetClipboardFormatName(f, 256);
+            if (name && std::any_of(skipNames.begin(), skipNames.end(), [&](const std::string& skip) {
+                    return EqualsIgnoreCase(AnsiToUtf16(skip), AnsiToUtf16(*name));
+                })) {
+                continue;
+            }
+            if (auto it = c.delayed.find(f); it != c.delayed.end()) {
+                std::int64_t ms = it->second.renderMs;
+                if (ms < 0 || spent + ms > deadlineMs) {
+                    // The worker waits on; the clipboard stays open until the owner answers.
+                    content.status = ClipboardSave::TimedOut;
+                    if (ms < 0) {
+                        c.saveWaiting = true;
+                        c.lockedUntil = std::numeric_limits<std::int64_t>::max();
+                    } else {
+                        c.lockedUntil = start + spent + ms;
+                        w_.Schedule(c.lockedUntil, [this, f] { w_.ClipboardRender(f); });
+                    }
+                    break;
+                }
+                spent += ms;
+                w_.ClipboardRender(f);
+            }
+            if (MemHandle h = GetClipboardData(f)) {
+                auto bytes = GlobalRead(h);
+                total += bytes.size();
+                if (total > maxBytes) {
+                    content.status = ClipboardSave::TooLarge;
+                    break;
+                }
+                content.formats.emplace_back(f, std::move(bytes));
+            }
+        }
+        if (content.status != ClipboardSave::Saved) {
+            content.formats.clear();
+        }
+        content.sequence = c.sequence;
+        c.open = false;
+        advance_(start + (content.status == ClipboardSave::TimedOut ? std::int64_t{deadlineMs} : spent));
+        return content;
+    }
 
     bool OpenClipboard(Hwnd owner) override {
         if (!w_.Runs() || w_.ClipboardHeldByOther(w_.programPid)) {
@@ -1043,8 +1162,8 @@ class SimDesktop::ClipboardApi : public Clipboard {
         return static_cast<std::uint32_t>(DropNames(drop).size());
     }
 
-    std::optional<std::string> DragQueryFile(MemHandle drop, std::uint32_t index,
-                                             std::size_t maxChars) override {
+    std::optional<std::u16string> DragQueryFile(MemHandle drop, std::uint32_t index,
+                                                std::size_t maxChars) override {
         auto names = DropNames(drop);
         if (index >= names.size() || maxChars == 0) {
             return std::nullopt;
@@ -1083,8 +1202,8 @@ class SimDesktop::ClipboardApi : public Clipboard {
 
     // The names of a DROPFILES block: the list starts at the offset in its first field, each
     // name ends with a zero, and an empty name ends the list; wide names when the flag at 16 is set.
-    std::vector<std::string> DropNames(MemHandle drop) {
-        std::vector<std::string> names;
+    std::vector<std::u16string> DropNames(MemHandle drop) {
+        std::vector<std::u16string> names;
         auto it = w_.clipboard.blocks.find(drop);
         if (it == w_.clipboard.blocks.end() || it->second.size() < 20) {
             return names;
@@ -1113,12 +1232,13 @@ class SimDesktop::ClipboardApi : public Clipboard {
             if (name.empty()) {
                 break;
             }
-            names.push_back(wide ? Utf16ToAnsi(name) : std::string(name.begin(), name.end()));
+            names.push_back(wide ? name : AnsiToUtf16(std::string(name.begin(), name.end())));
         }
         return names;
     }
 
     SimWorld& w_;
+    std::function<void(std::int64_t)> advance_;
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -1166,7 +1286,7 @@ class SimDesktop::ProcessesApi : public Processes {
         return 0;
     }
 
-    std::optional<std::string> GetModuleFileNameEx(KernelHandle process, std::size_t maxChars) override {
+    std::optional<std::u16string> GetModuleFileNameEx(KernelHandle process, std::size_t maxChars) override {
         auto it = opened_.find(process);
         if (it == opened_.end()) {
             return std::nullopt;
@@ -1524,7 +1644,7 @@ SimDesktop::SimDesktop()
       desktop_(std::make_unique<DesktopApi>(world_, [this](std::int64_t to) { AdvanceWorld(to); })),
       ui_(std::make_unique<SimUi>(world_)),
       browser_(std::make_unique<BrowserApi>(world_)),
-      clipboard_(std::make_unique<ClipboardApi>(world_)),
+      clipboard_(std::make_unique<ClipboardApi>(world_, [this](std::int64_t to) { AdvanceWorld(to); })),
       processes_(std::make_unique<ProcessesApi>(world_)),
       store_(std::make_unique<StoreApi>(world_)),
       tray_(std::make_unique<TrayApi>(world_)),
@@ -1534,9 +1654,9 @@ SimDesktop::SimDesktop()
     platform_ = std::make_unique<Platform>(Platform{*loop_, *desktop_, *ui_, *browser_, *clipboard_,
                                                     *processes_, *store_, *tray_, *shell_, *env_, *service_});
     // The processes every Windows desktop has, and the shell's desktop window in front.
-    world_.processes.push_back(SimProcess{0, "[System Process]", ""});
-    world_.processes.push_back(SimProcess{4, "System", ""});
-    world_.processes.push_back(SimProcess{1100, "explorer.exe", "C:\\Windows\\explorer.exe"});
+    world_.processes.push_back(SimProcess{0, u"[System Process]", u""});
+    world_.processes.push_back(SimProcess{4, u"System", u""});
+    world_.processes.push_back(SimProcess{1100, u"explorer.exe", u"C:\\Windows\\explorer.exe"});
     SimWindow desk;
     desk.hwnd = world_.nextHwnd++;
     desk.pid = 1100;
@@ -1553,8 +1673,7 @@ SimDesktop::~SimDesktop() = default;
 void SimDesktop::StartProgram() {
     world_.programPid = world_.nextPid++;
     std::u16string exe = world_.exeBaseName + u".exe";
-    world_.processes.push_back(
-        SimProcess{world_.programPid, Utf16ToAnsi(exe), Utf16ToAnsi(world_.exeDirectory + u"\\" + exe)});
+    world_.processes.push_back(SimProcess{world_.programPid, exe, world_.exeDirectory + u"\\" + exe});
     ui_->SetProgramPid(world_.programPid);
     if (auto* desk = world_.Window(world_.desktopWindow)) {
         desk->rect = {0, 0, world_.screenW, world_.screenH};
@@ -1572,7 +1691,7 @@ SimApp& SimDesktop::AddApp(const std::u16string& exe, CopyBehaviour copy, RectPx
     app.className = className;
     // A process whose executable cannot be found is not in the snapshot at all.
     if (!exe.empty()) {
-        world_.processes.push_back(SimProcess{app.pid, Utf16ToAnsi(exe), Utf16ToAnsi(u"C:\\Apps\\" + exe)});
+        world_.processes.push_back(SimProcess{app.pid, exe, u"C:\\Apps\\" + exe});
     }
     SimWindow w;
     w.hwnd = world_.nextHwnd++;

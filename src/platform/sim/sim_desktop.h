@@ -79,8 +79,8 @@ struct SimWindow {
 
 struct SimProcess {
     std::uint32_t pid = 0;
-    std::string exeFile;     // ANSI, as the snapshot reports it
-    std::string modulePath;  // ANSI
+    std::u16string exeFile;
+    std::u16string modulePath;
 };
 
 struct TrayState {
@@ -165,6 +165,15 @@ struct ClipboardState {
     std::uint32_t inputLocale = 0x0409;  // the CF_LOCALE Windows gives text that comes without one
     std::uint32_t sequence = 1;          // GetClipboardSequenceNumber
     bool changedWhileOpen = false;       // the program changed it since it opened it
+    // Formats their owner offered for delayed rendering and has not rendered yet (their handle in
+    // `formats` is 0): the bytes it will render, and how long it takes to answer when asked
+    // (negative: it does not answer until told to).
+    struct Delayed {
+        std::vector<std::uint8_t> bytes;
+        std::int64_t renderMs = -1;
+    };
+    std::map<std::uint32_t, Delayed> delayed;
+    bool saveWaiting = false;  // a save's worker holds the clipboard open, waiting for an owner
 };
 
 enum class ProgramState { NotStarted, Running, Exited, Terminated };
@@ -296,6 +305,16 @@ struct SimWorld {
     void ClipboardReplace(Hwnd owner,
                           const std::vector<std::pair<std::uint32_t, std::vector<std::uint8_t>>>& data);
     void ClipboardClear();
+    // Another application adds a format to what is on the clipboard (replacing that format, the
+    // others staying as they are); with renderMs it only offers it for delayed rendering, to be
+    // rendered that long after it is asked for (negative: not until it is told to answer).
+    void ClipboardAdd(Hwnd owner, std::uint32_t format, const std::vector<std::uint8_t>& bytes,
+                      std::optional<std::int64_t> renderMs);
+    // The owner renders a format it offered for delayed rendering.
+    void ClipboardRender(std::uint32_t format);
+    // A delayed-rendering owner that did not answer does now: every offered format is rendered,
+    // and a save waiting for it lets the clipboard go.
+    void ClipboardOwnerAnswers();
     // The clipboard's content is new: the watchers hold it open for a moment, reading it (not
     // when it was only emptied).
     void ClipboardNotifyWatchers();

@@ -37,12 +37,18 @@
 // (the Windows headers first: they settle the names the seam shares with Windows)
 
 #include <algorithm>
+#include <atomic>
 #include <climits>
 #include <cstring>
 #include <iterator>
 #include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/win32/win_system.h"
+#include "platform/win32/win_text.h"
 
 namespace plv::win {
 namespace {
@@ -393,9 +399,167 @@ void DestroyObject(Kind kind, HANDLE object) {
     }
 }
 
+// Whether a CF_LOCALE block names the input language of the program's thread (its keyboard
+// layout), the one Windows gives text that comes without a locale.
+bool HoldsInputLanguage(HANDLE locale, HKL layout) {
+    std::vector<std::uint8_t> bytes = ReadBlock(static_cast<HGLOBAL>(locale));
+    if (bytes.size() < sizeof(LCID)) {
+        return false;
+    }
+    LCID lcid = 0;
+    std::memcpy(&lcid, bytes.data(), sizeof lcid);
+    auto language = static_cast<LANGID>(reinterpret_cast<std::uintptr_t>(layout) & 0xFFFF);
+    return lcid == MAKELCID(language, SORT_DEFAULT);
+}
+
+// Rule 1: whether Windows made the format from one listed before it (the clipboard is open).
+bool MadeFromEarlier(UINT format, HKL layout) {
+    std::vector<UINT> sources = SourcesOf(format);
+    if (sources.empty()) {
+        return false;
+    }
+    bool sourceBefore = false;
+    for (UINT f = ::EnumClipboardFormats(0); f != 0 && f != format; f = ::EnumClipboardFormats(f)) {
+        sourceBefore = sourceBefore || std::find(sources.begin(), sources.end(), f) != sources.end();
+    }
+    if (!sourceBefore) {
+        return false;
+    }
+    return format != CF_LOCALE || HoldsInputLanguage(::GetClipboardData(CF_LOCALE), layout);
+}
+
+// Whether a registered format's name is one of the names (compared as Windows compares them,
+// without regard to letter case).
+bool NamedAmong(UINT format, const std::vector<std::string>& names) {
+    if (format < 0xC000) {
+        return false;
+    }
+    char name[256];
+    int n = ::GetClipboardFormatNameA(format, name, sizeof name);
+    for (const std::string& wanted : names) {
+        if (n > 0 && static_cast<std::size_t>(n) == wanted.size() &&
+            ::CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, name, n, wanted.data(), n) == CSTR_EQUAL) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// One save of the clipboard's content, shared by the program's thread, which waits for it until
+// the deadline, and the worker, which may go on waiting for an owner long after; whichever is
+// last frees it.
+struct SaveJob {
+    std::size_t maxBytes = 0;
+    std::vector<std::string> skipNames;
+    HKL layout = nullptr;  // the program's thread's keyboard layout
+    ClipboardContent content;
+    HANDLE done = nullptr;  // set once the worker has closed the clipboard
+    std::atomic<bool> abandoned{false};
+
+    ~SaveJob() {
+        if (done != nullptr) {
+            ::CloseHandle(done);
+        }
+    }
+};
+
+// A format's bytes as a save keeps them: a memory block as it is, a GDI object as its bits.
+std::optional<std::vector<std::uint8_t>> SavedBytes(UINT format, HANDLE data) {
+    Kind kind = KindOf(format);
+    if (kind == Kind::Memory) {
+        return ReadBlock(static_cast<HGLOBAL>(data));
+    }
+    HGLOBAL bits = BitsOf(kind, data);
+    if (bits == nullptr) {
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> bytes = ReadBlock(bits);
+    ::GlobalFree(bits);
+    return bytes;
+}
+
+DWORD WINAPI SaveOnWorker(void* p) {
+    std::shared_ptr<SaveJob> job(*static_cast<std::shared_ptr<SaveJob>*>(p));
+    delete static_cast<std::shared_ptr<SaveJob>*>(p);
+    ClipboardContent& content = job->content;
+    // No window of ours owns this open: it only reads, and it ends on this thread.
+    if (::OpenClipboard(nullptr) == FALSE) {
+        ::SetEvent(job->done);
+        return 0;
+    }
+    content.status = ClipboardSave::Saved;
+    std::size_t total = 0;
+    for (UINT f = ::EnumClipboardFormats(0); f != 0; f = ::EnumClipboardFormats(f)) {
+        if (KindOf(f) == Kind::NotCopyable || NamedAmong(f, job->skipNames) ||
+            MadeFromEarlier(f, job->layout)) {
+            continue;
+        }
+        // Where an owner renders on request, this is where the worker waits for it.
+        HANDLE data = ::GetClipboardData(f);
+        if (job->abandoned) {
+            break;
+        }
+        SIZE_T size = data == nullptr ? 0 : ::GlobalSize(data);
+        if (KindOf(f) == Kind::Memory && size > job->maxBytes - std::min(total, job->maxBytes)) {
+            content.status = ClipboardSave::TooLarge;
+            break;
+        }
+        auto bytes = data == nullptr ? std::nullopt : SavedBytes(f, data);
+        if (!bytes) {
+            continue;
+        }
+        total += bytes->size();
+        if (total > job->maxBytes) {
+            content.status = ClipboardSave::TooLarge;
+            break;
+        }
+        content.formats.emplace_back(f, std::move(*bytes));
+    }
+    content.sequence = ::GetClipboardSequenceNumber();
+    ::CloseClipboard();
+    ::SetEvent(job->done);
+    return 0;
+}
+
 class WinClipboard : public Clipboard {
   public:
     ~WinClipboard() override { FreeAllBits(); }
+
+    ClipboardContent SaveClipboardContent(std::uint32_t deadlineMs, std::size_t maxBytes,
+                                          const std::vector<std::string>& skipNames) override {
+        // A worker that is still waiting for an owner still holds the clipboard.
+        if (waiting_ && ::WaitForSingleObject(waiting_->done, 0) != WAIT_OBJECT_0) {
+            return {};
+        }
+        waiting_.reset();
+        auto job = std::make_shared<SaveJob>();
+        job->maxBytes = maxBytes;
+        job->skipNames = skipNames;
+        job->layout = ::GetKeyboardLayout(0);
+        job->done = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        if (job->done == nullptr) {
+            return {};
+        }
+        auto* handOver = new std::shared_ptr<SaveJob>(job);
+        HANDLE worker = ::CreateThread(nullptr, 0, &SaveOnWorker, handOver, 0, nullptr);
+        if (worker == nullptr) {
+            delete handOver;
+            return {};
+        }
+        ::CloseHandle(worker);
+        if (::WaitForSingleObject(job->done, deadlineMs) != WAIT_OBJECT_0) {
+            job->abandoned = true;
+            waiting_ = job;
+            ClipboardContent late;
+            late.status = ClipboardSave::TimedOut;
+            return late;
+        }
+        ClipboardContent content = std::move(job->content);
+        if (content.status != ClipboardSave::Saved) {
+            content.formats.clear();
+        }
+        return content;
+    }
 
     bool OpenClipboard(Hwnd owner) override { return ::OpenClipboard(AsHwnd(owner)) != FALSE; }
 
@@ -422,7 +586,7 @@ class WinClipboard : public Clipboard {
 
     MemHandle GetClipboardData(std::uint32_t format) override {
         Kind kind = KindOf(format);
-        if (kind == Kind::NotCopyable || MadeFromEarlier(format)) {
+        if (kind == Kind::NotCopyable || MadeFromEarlier(format, ::GetKeyboardLayout(0))) {
             return 0;
         }
         HANDLE data = ::GetClipboardData(format);
@@ -526,58 +690,25 @@ class WinClipboard : public Clipboard {
         if (ListIsEmpty(ReadBlock(AsGlobal(drop)))) {
             return 0;
         }
-        return ::DragQueryFileA(static_cast<HDROP>(AsGlobal(drop)), 0xFFFFFFFF, nullptr, 0);
+        return ::DragQueryFileW(static_cast<HDROP>(AsGlobal(drop)), 0xFFFFFFFF, nullptr, 0);
     }
 
-    std::optional<std::string> DragQueryFile(MemHandle drop, std::uint32_t index,
-                                             std::size_t maxChars) override {
+    std::optional<std::u16string> DragQueryFile(MemHandle drop, std::uint32_t index,
+                                                std::size_t maxChars) override {
         if (maxChars == 0) {
             return std::nullopt;
         }
-        std::string name(std::min<std::size_t>(maxChars, UINT_MAX), '\0');
-        UINT n = ::DragQueryFileA(static_cast<HDROP>(AsGlobal(drop)), index, name.data(),
+        std::wstring name(std::min<std::size_t>(maxChars, UINT_MAX), L'\0');
+        UINT n = ::DragQueryFileW(static_cast<HDROP>(AsGlobal(drop)), index, name.data(),
                                   static_cast<UINT>(name.size()));
         if (n == 0) {
             return std::nullopt;
         }
         name.resize(std::min(static_cast<std::size_t>(n), name.size() - 1));
-        return name;
+        return U16(name.c_str(), name.size());
     }
 
   private:
-    // Rule 1: whether Windows made the format from one listed before it.
-    bool MadeFromEarlier(UINT format) {
-        std::vector<UINT> sources = SourcesOf(format);
-        if (sources.empty()) {
-            return false;
-        }
-        bool sourceBefore = false;
-        for (UINT f = ::EnumClipboardFormats(0); f != 0 && f != format; f = ::EnumClipboardFormats(f)) {
-            sourceBefore = sourceBefore || std::find(sources.begin(), sources.end(), f) != sources.end();
-        }
-        if (!sourceBefore) {
-            return false;
-        }
-        if (format == CF_LOCALE) {
-            return HoldsInputLanguage(::GetClipboardData(CF_LOCALE));
-        }
-        return true;
-    }
-
-    // Whether a CF_LOCALE block names the input language of this thread, the one Windows gives
-    // text that comes without a locale.
-    static bool HoldsInputLanguage(HANDLE locale) {
-        std::vector<std::uint8_t> bytes = ReadBlock(static_cast<HGLOBAL>(locale));
-        if (bytes.size() < sizeof(LCID)) {
-            return false;
-        }
-        LCID lcid = 0;
-        std::memcpy(&lcid, bytes.data(), sizeof lcid);
-        auto language =
-            static_cast<LANGID>(reinterpret_cast<std::uintptr_t>(::GetKeyboardLayout(0)) & 0xFFFF);
-        return lcid == MAKELCID(language, SORT_DEFAULT);
-    }
-
     void FreeBits(UINT format) {
         if (auto it = bits_.find(format); it != bits_.end()) {
             ::GlobalFree(it->second);
@@ -592,7 +723,8 @@ class WinClipboard : public Clipboard {
         bits_.clear();
     }
 
-    std::map<UINT, HGLOBAL> bits_;  // rule 2: the bits of objects read since the clipboard opened
+    std::map<UINT, HGLOBAL> bits_;      // rule 2: the bits of objects read since the clipboard opened
+    std::shared_ptr<SaveJob> waiting_;  // a save given up on whose worker may still hold the clipboard
 };
 
 }  // namespace

@@ -37,45 +37,45 @@ class WinProcesses : public Processes {
             ::SetLastError(ERROR_BAD_LENGTH);
             return false;
         }
-        tagPROCESSENTRY32 pe = Blank();
-        return ::Process32First(AsHandle(snapshot), &pe) != FALSE && Copy(pe, entry);
+        PROCESSENTRY32W pe = Blank();
+        return ::Process32FirstW(AsHandle(snapshot), &pe) != FALSE && Copy(pe, entry);
     }
 
     bool Process32Next(KernelHandle snapshot, ProcessEntry32& entry) override {
-        tagPROCESSENTRY32 pe = Blank();
-        return ::Process32Next(AsHandle(snapshot), &pe) != FALSE && Copy(pe, entry);
+        PROCESSENTRY32W pe = Blank();
+        return ::Process32NextW(AsHandle(snapshot), &pe) != FALSE && Copy(pe, entry);
     }
 
     KernelHandle OpenProcess(std::uint32_t access, bool inheritHandle, std::uint32_t processId) override {
         return FromHandle(::OpenProcess(access, inheritHandle ? TRUE : FALSE, processId));
     }
 
-    std::optional<std::string> GetModuleFileNameEx(KernelHandle process, std::size_t maxChars) override {
+    std::optional<std::u16string> GetModuleFileNameEx(KernelHandle process, std::size_t maxChars) override {
         if (maxChars == 0) {
             return std::nullopt;
         }
-        std::string path(std::min<std::size_t>(maxChars, UINT_MAX), '\0');
+        std::wstring path(std::min<std::size_t>(maxChars, UINT_MAX), L'\0');
         DWORD n =
-            ::GetModuleFileNameExA(AsHandle(process), nullptr, path.data(), static_cast<DWORD>(path.size()));
+            ::GetModuleFileNameExW(AsHandle(process), nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (n == 0) {
             return std::nullopt;
         }
         path.resize(std::min<std::size_t>(n, path.size()));
-        return path.substr(0, path.find('\0'));
+        return U16(path.substr(0, path.find(L'\0')).c_str());
     }
 
     void CloseHandle(KernelHandle handle) override { ::CloseHandle(AsHandle(handle)); }
 
   private:
-    // The system's own PROCESSENTRY32 (ANSI); on 64-bit Windows it is wider than the seam's,
-    // because the heap id is pointer-sized there.
-    static tagPROCESSENTRY32 Blank() {
-        tagPROCESSENTRY32 pe{};
+    // The system's own PROCESSENTRY32W; on 64-bit Windows it is wider than the seam's, because the
+    // heap id is pointer-sized there.
+    static PROCESSENTRY32W Blank() {
+        PROCESSENTRY32W pe{};
         pe.dwSize = sizeof pe;
         return pe;
     }
 
-    static bool Copy(const tagPROCESSENTRY32& pe, ProcessEntry32& entry) {
+    static bool Copy(const PROCESSENTRY32W& pe, ProcessEntry32& entry) {
         std::uint32_t size = entry.dwSize;
         entry = ProcessEntry32{};
         entry.dwSize = size;
@@ -87,9 +87,9 @@ class WinProcesses : public Processes {
         entry.th32ParentProcessID = pe.th32ParentProcessID;
         entry.pcPriClassBase = pe.pcPriClassBase;
         entry.dwFlags = pe.dwFlags;
-        static_assert(sizeof pe.szExeFile == std::tuple_size_v<decltype(entry.szExeFile)>);
-        std::memcpy(entry.szExeFile.data(), pe.szExeFile, entry.szExeFile.size());
-        entry.szExeFile.back() = '\0';
+        static_assert(sizeof pe.szExeFile == sizeof entry.szExeFile);
+        std::memcpy(entry.szExeFile.data(), pe.szExeFile, sizeof entry.szExeFile);
+        entry.szExeFile.back() = u'\0';
         return true;
     }
 };
