@@ -4,6 +4,7 @@
 #include <fstream>
 #include <vector>
 
+#include "platform/win32/win_devtools.h"
 #include "platform/win32/win_system.h"
 #include "platform/win32/win_text.h"
 
@@ -133,6 +134,24 @@ int HoldMutex() {
     return waited == WAIT_OBJECT_0 ? 0 : 4;
 }
 
+// Like plv.exe, uses what the backend takes from DLLs that are not KnownDLLs (the version resource, WinHTTP,
+// the common controls) and writes where each of those DLLs was loaded from, a line each.
+int SystemDlls(ProcessEnv& env) {
+    win::RestrictDllSearch();  // as plv.exe does first
+    if (!env.GetFileVersion() || win::FindProc<void*>(L"comctl32.dll", "InitCommonControlsEx") == nullptr) {
+        return 2;
+    }
+    win::HaveWebSocketClient();
+    std::wstring out;
+    for (const wchar_t* dll : {L"version.dll", L"winhttp.dll", L"comctl32.dll"}) {
+        wchar_t path[MAX_PATH] = {};
+        HMODULE m = GetModuleHandleW(dll);
+        DWORD n = m != nullptr ? GetModuleFileNameW(m, path, MAX_PATH) : 0;
+        out += std::wstring(path, n) + L"\n";
+    }
+    return WriteOut(out.data(), out.size() * sizeof(wchar_t)) ? 0 : 1;
+}
+
 }  // namespace
 
 std::optional<int> RunChildMode() {
@@ -166,6 +185,9 @@ std::optional<int> RunChildMode() {
     }
     if (mode == L"hold-mutex") {
         return HoldMutex();
+    }
+    if (mode == L"system-dlls") {
+        return SystemDlls(*env);
     }
     return 97;
 }

@@ -35,23 +35,57 @@ constexpr unsigned kStepSent = 1;
 constexpr unsigned kStepHeaders = 2;
 constexpr unsigned kStepRead = 4;
 
-// The WebSocket calls exist from Windows 8 on; called directly they would keep the program from
-// starting on Windows 7 at all, so they are looked up.
-struct WebSocketApi {
-    decltype(&WinHttpWebSocketCompleteUpgrade) completeUpgrade = nullptr;
-    decltype(&WinHttpWebSocketSend) send = nullptr;
-    decltype(&WinHttpWebSocketReceive) receive = nullptr;
+// WinHTTP is not one of the KnownDLLs: imported, a winhttp.dll lying beside plv.exe would be
+// loaded in its place. Its calls are looked up in System32's at first use (FindProc). The
+// WebSocket calls exist from Windows 8 on; without them the rest still serves (the plain
+// requests), and without the rest nothing here does: no session is ever opened then.
+struct WinHttpApi {
+    decltype(&::WinHttpOpen) open = nullptr;
+    decltype(&::WinHttpSetStatusCallback) setStatusCallback = nullptr;
+    decltype(&::WinHttpCloseHandle) closeHandle = nullptr;
+    decltype(&::WinHttpConnect) connect = nullptr;
+    decltype(&::WinHttpOpenRequest) openRequest = nullptr;
+    decltype(&::WinHttpSetOption) setOption = nullptr;
+    decltype(&::WinHttpSendRequest) sendRequest = nullptr;
+    decltype(&::WinHttpReceiveResponse) receiveResponse = nullptr;
+    decltype(&::WinHttpQueryHeaders) queryHeaders = nullptr;
+    decltype(&::WinHttpReadData) readData = nullptr;
+    decltype(&::WinHttpWebSocketCompleteUpgrade) completeUpgrade = nullptr;
+    decltype(&::WinHttpWebSocketSend) send = nullptr;
+    decltype(&::WinHttpWebSocketReceive) receive = nullptr;
 };
 
-const WebSocketApi& Api() {
-    static const WebSocketApi api = [] {
-        WebSocketApi a;
-        a.completeUpgrade =
-            FindProc<decltype(a.completeUpgrade)>(L"winhttp.dll", "WinHttpWebSocketCompleteUpgrade");
-        a.send = FindProc<decltype(a.send)>(L"winhttp.dll", "WinHttpWebSocketSend");
-        a.receive = FindProc<decltype(a.receive)>(L"winhttp.dll", "WinHttpWebSocketReceive");
+template <typename Fn>
+void FindWinHttp(Fn& fn, const char* name) {
+    fn = FindProc<Fn>(L"winhttp.dll", name);
+}
+
+const WinHttpApi& Api() {
+    static const WinHttpApi api = [] {
+        WinHttpApi a;
+        FindWinHttp(a.open, "WinHttpOpen");
+        FindWinHttp(a.setStatusCallback, "WinHttpSetStatusCallback");
+        FindWinHttp(a.closeHandle, "WinHttpCloseHandle");
+        FindWinHttp(a.connect, "WinHttpConnect");
+        FindWinHttp(a.openRequest, "WinHttpOpenRequest");
+        FindWinHttp(a.setOption, "WinHttpSetOption");
+        FindWinHttp(a.sendRequest, "WinHttpSendRequest");
+        FindWinHttp(a.receiveResponse, "WinHttpReceiveResponse");
+        FindWinHttp(a.queryHeaders, "WinHttpQueryHeaders");
+        FindWinHttp(a.readData, "WinHttpReadData");
+        if (a.open == nullptr || a.setStatusCallback == nullptr || a.closeHandle == nullptr ||
+            a.connect == nullptr || a.openRequest == nullptr || a.setOption == nullptr ||
+            a.sendRequest == nullptr || a.receiveResponse == nullptr || a.queryHeaders == nullptr ||
+            a.readData == nullptr) {
+            return WinHttpApi{};
+        }
+        FindWinHttp(a.completeUpgrade, "WinHttpWebSocketCompleteUpgrade");
+        FindWinHttp(a.send, "WinHttpWebSocketSend");
+        FindWinHttp(a.receive, "WinHttpWebSocketReceive");
         if (a.completeUpgrade == nullptr || a.send == nullptr || a.receive == nullptr) {
-            a = {};
+            a.completeUpgrade = nullptr;
+            a.send = nullptr;
+            a.receive = nullptr;
         }
         return a;
     }();
@@ -261,7 +295,7 @@ void CALLBACK OnWinHttp(HINTERNET handle, DWORD_PTR context, DWORD status, LPVOI
 bool Attach(HINTERNET handle, DevToolsChannel* channel) {
     auto context = reinterpret_cast<DWORD_PTR>(channel);
     channel->AddRef();
-    if (!WinHttpSetOption(handle, WINHTTP_OPTION_CONTEXT_VALUE, &context, sizeof context)) {
+    if (!Api().setOption(handle, WINHTTP_OPTION_CONTEXT_VALUE, &context, sizeof context)) {
         channel->Release();
         return false;
     }
@@ -273,7 +307,7 @@ class OwnedHandle {
     explicit OwnedHandle(HINTERNET h = nullptr) : h_(h) {}
     ~OwnedHandle() {
         if (h_ != nullptr) {
-            WinHttpCloseHandle(h_);
+            Api().closeHandle(h_);
         }
     }
     OwnedHandle(const OwnedHandle&) = delete;
@@ -287,8 +321,8 @@ class OwnedHandle {
 DWORD StatusCode(HINTERNET request) {
     DWORD code = 0;
     DWORD size = sizeof code;
-    if (!WinHttpQueryHeaders(request, WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
-                             WINHTTP_HEADER_NAME_BY_INDEX, &code, &size, WINHTTP_NO_HEADER_INDEX)) {
+    if (!Api().queryHeaders(request, WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
+                            WINHTTP_HEADER_NAME_BY_INDEX, &code, &size, WINHTTP_NO_HEADER_INDEX)) {
         return 0;
     }
     return code;
@@ -297,13 +331,16 @@ DWORD StatusCode(HINTERNET request) {
 // Every wait is ours to bound, so every request is asynchronous: WinHTTP's own time-outs do not
 // end a request that a server has taken and never answers, under Wine at least.
 HINTERNET OpenAsyncSession() {
-    HINTERNET session = WinHttpOpen(L"Parlevo", WINHTTP_ACCESS_TYPE_NO_PROXY, WINHTTP_NO_PROXY_NAME,
-                                    WINHTTP_NO_PROXY_BYPASS, WINHTTP_FLAG_ASYNC);
+    if (Api().open == nullptr) {
+        return nullptr;
+    }
+    HINTERNET session = Api().open(L"Parlevo", WINHTTP_ACCESS_TYPE_NO_PROXY, WINHTTP_NO_PROXY_NAME,
+                                   WINHTTP_NO_PROXY_BYPASS, WINHTTP_FLAG_ASYNC);
     if (session != nullptr &&
-        WinHttpSetStatusCallback(session, OnWinHttp,
-                                 WINHTTP_CALLBACK_FLAG_ALL_COMPLETIONS | WINHTTP_CALLBACK_FLAG_HANDLES,
-                                 0) == WINHTTP_INVALID_STATUS_CALLBACK) {
-        WinHttpCloseHandle(session);
+        Api().setStatusCallback(session, OnWinHttp,
+                                WINHTTP_CALLBACK_FLAG_ALL_COMPLETIONS | WINHTTP_CALLBACK_FLAG_HANDLES,
+                                0) == WINHTTP_INVALID_STATUS_CALLBACK) {
+        Api().closeHandle(session);
         return nullptr;
     }
     return session;
@@ -313,9 +350,9 @@ HINTERNET OpenAsyncSession() {
 // in time. A request ended at its deadline is cancelled when its handle is closed.
 DWORD Exchange(HINTERNET request, DevToolsChannel& ch, std::uint64_t deadline) {
     auto context = reinterpret_cast<DWORD_PTR>(&ch);
-    if (!WinHttpSendRequest(request, WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0, 0,
-                            context) ||
-        !ch.Await(kStepSent, deadline) || !WinHttpReceiveResponse(request, nullptr) ||
+    if (!Api().sendRequest(request, WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0, 0,
+                           context) ||
+        !ch.Await(kStepSent, deadline) || !Api().receiveResponse(request, nullptr) ||
         !ch.Await(kStepHeaders, deadline)) {
         return 0;
     }
@@ -376,14 +413,14 @@ std::optional<std::string> DevToolsRequest(const DevToolsAddress& at, const wcha
     std::uint64_t deadline = Now() + timeoutMs;
     OwnedHandle session(OpenAsyncSession());
     OwnedHandle connection(
-        session.get() != nullptr ? WinHttpConnect(session.get(), at.host.c_str(), at.port, 0) : nullptr);
+        session.get() != nullptr ? Api().connect(session.get(), at.host.c_str(), at.port, 0) : nullptr);
     if (connection.get() == nullptr) {
         return std::nullopt;
     }
     ChannelRef channel;
     DevToolsChannel& ch = *channel;
-    OwnedHandle request(WinHttpOpenRequest(connection.get(), verb, path.c_str(), nullptr, WINHTTP_NO_REFERER,
-                                           WINHTTP_DEFAULT_ACCEPT_TYPES, 0));
+    OwnedHandle request(Api().openRequest(connection.get(), verb, path.c_str(), nullptr, WINHTTP_NO_REFERER,
+                                          WINHTTP_DEFAULT_ACCEPT_TYPES, 0));
     if (request.get() == nullptr || !Attach(request.get(), &ch) ||
         Exchange(request.get(), ch, deadline) != 200) {
         return std::nullopt;
@@ -391,8 +428,7 @@ std::optional<std::string> DevToolsRequest(const DevToolsAddress& at, const wcha
     std::string body;
     for (;;) {
         // The buffer is the channel's, so a read that completes after we gave up still has it.
-        if (!WinHttpReadData(request.get(), ch.buffer.data(), static_cast<DWORD>(ch.buffer.size()),
-                             nullptr) ||
+        if (!Api().readData(request.get(), ch.buffer.data(), static_cast<DWORD>(ch.buffer.size()), nullptr) ||
             !ch.Await(kStepRead, deadline)) {
             return std::nullopt;
         }
@@ -426,7 +462,7 @@ class SocketTransport : public DevToolsTransport {
         // Closing the socket cancels its outstanding receive; the channel goes with its last handle.
         for (HINTERNET h : {socket_, connection_, session_}) {
             if (h != nullptr) {
-                WinHttpCloseHandle(h);
+                Api().closeHandle(h);
             }
         }
         channel_->Release();
@@ -438,14 +474,14 @@ class SocketTransport : public DevToolsTransport {
         std::uint64_t deadline = Now() + timeoutMs;
         DevToolsChannel& ch = *channel_;
         session_ = OpenAsyncSession();
-        connection_ = session_ != nullptr ? WinHttpConnect(session_, at.host.c_str(), at.port, 0) : nullptr;
+        connection_ = session_ != nullptr ? Api().connect(session_, at.host.c_str(), at.port, 0) : nullptr;
         if (connection_ == nullptr) {
             return false;
         }
-        OwnedHandle request(WinHttpOpenRequest(connection_, L"GET", path.c_str(), nullptr, WINHTTP_NO_REFERER,
-                                               WINHTTP_DEFAULT_ACCEPT_TYPES, 0));
+        OwnedHandle request(Api().openRequest(connection_, L"GET", path.c_str(), nullptr, WINHTTP_NO_REFERER,
+                                              WINHTTP_DEFAULT_ACCEPT_TYPES, 0));
         if (request.get() == nullptr || !Attach(request.get(), &ch) ||
-            !WinHttpSetOption(request.get(), WINHTTP_OPTION_UPGRADE_TO_WEB_SOCKET, nullptr, 0) ||
+            !Api().setOption(request.get(), WINHTTP_OPTION_UPGRADE_TO_WEB_SOCKET, nullptr, 0) ||
             Exchange(request.get(), ch, deadline) != 101) {
             return false;
         }

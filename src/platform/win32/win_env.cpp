@@ -95,19 +95,27 @@ class WinProcessEnv : public ProcessEnv {
     void EndProgram(int exitCode) override { ::PostQuitMessage(exitCode); }
 
     std::optional<FileVersion> GetFileVersion() override {
+        // version.dll is not one of the KnownDLLs: from System32, at run time (FindProc).
+        auto infoSize =
+            FindProc<decltype(&::GetFileVersionInfoSizeW)>(L"version.dll", "GetFileVersionInfoSizeW");
+        auto getInfo = FindProc<decltype(&::GetFileVersionInfoW)>(L"version.dll", "GetFileVersionInfoW");
+        auto query = FindProc<decltype(&::VerQueryValueW)>(L"version.dll", "VerQueryValueW");
+        if (infoSize == nullptr || getInfo == nullptr || query == nullptr) {
+            return std::nullopt;
+        }
         std::u16string path = ModulePath();
         DWORD ignored = 0;
-        DWORD size = ::GetFileVersionInfoSizeW(W(path), &ignored);
+        DWORD size = infoSize(W(path), &ignored);
         if (size == 0) {
             return std::nullopt;
         }
         std::vector<BYTE> info(size);
-        if (!::GetFileVersionInfoW(W(path), 0, size, info.data())) {
+        if (!getInfo(W(path), 0, size, info.data())) {
             return std::nullopt;
         }
         void* fixed = nullptr;
         UINT length = 0;
-        if (!::VerQueryValueW(info.data(), L"\\", &fixed, &length) || fixed == nullptr ||
+        if (!query(info.data(), L"\\", &fixed, &length) || fixed == nullptr ||
             length < sizeof(VS_FIXEDFILEINFO)) {
             return std::nullopt;
         }

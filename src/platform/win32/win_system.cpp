@@ -187,8 +187,9 @@ class WinShell : public Shell {
         // CreateProcessW may write into the command line, so it gets a copy of its own.
         std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
         line.push_back(L'\0');
-        if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                              &process)) {
+        std::wstring program = SystemProgram(commandLine);
+        if (!::CreateProcessW(program.empty() ? nullptr : program.c_str(), line.data(), nullptr, nullptr,
+                              FALSE, 0, nullptr, nullptr, &startup, &process)) {
             return false;
         }
         ::CloseHandle(process.hThread);
@@ -198,6 +199,26 @@ class WinShell : public Shell {
 
     int MessageBox(const std::u16string& text, const std::u16string& title, std::uint32_t style) override {
         return ::MessageBoxW(nullptr, W(text), W(title), style);
+    }
+
+  private:
+    // A program named without a folder (the launcher's rundll32.exe) is System32's: CreateProcessW's
+    // own search would look in plv.exe's folder and the current one first. Empty when the program
+    // has a folder of its own, to be found where it says.
+    static std::wstring SystemProgram(const std::u16string& commandLine) {
+        std::u16string name;
+        if (!commandLine.empty() && commandLine[0] == u'"') {
+            name = commandLine.substr(1, commandLine.find(u'"', 1) - 1);
+        } else {
+            name = commandLine.substr(0, commandLine.find_first_of(u" \t"));
+        }
+        wchar_t folder[MAX_PATH];
+        UINT n = ::GetSystemDirectoryW(folder, MAX_PATH);
+        if (name.empty() || name.find_first_of(u"\\/:") != std::u16string::npos || n == 0 || n >= MAX_PATH) {
+            return {};
+        }
+        std::wstring path = std::wstring(folder, n) + L"\\" + std::wstring(W(name), name.size());
+        return name.find(u'.') == std::u16string::npos ? path + L".exe" : path;
     }
 };
 

@@ -103,10 +103,15 @@ HWND InsertAfterHandle(Hwnd h) {
 }  // namespace
 
 WinUi::WinUi(HINSTANCE instance, const ScreenFactors& factors) : instance_(instance), factors_(factors) {
+    // Common controls 6, as the manifest asks (the activation context picks the version for the
+    // name), from System32's side-by-side store; neither DLL is imported.
     INITCOMMONCONTROLSEX icc{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&icc);
+    if (auto init =
+            FindProc<BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*)>(L"comctl32.dll", "InitCommonControlsEx")) {
+        init(&icc);
+    }
     // The rich edit control that understands code page 1200 and characters outside the BMP.
-    LoadLibraryW(L"Msftedit.dll");
+    SystemModule(L"Msftedit.dll");
     taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
 
     WNDCLASSEXW wc{};
