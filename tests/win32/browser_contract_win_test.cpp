@@ -7,6 +7,7 @@
 #include "platform/win32/win_backend.h"
 // (the backend's Windows headers first)
 
+#include <urlmon.h>
 #include <winsock2.h>
 
 #include <algorithm>
@@ -513,6 +514,38 @@ TEST(ChromiumBrowserProblems, ABrowserThatExitsAtOnce) {
     std::uint64_t took = GetTickCount64() - start;
     EXPECT_EQ(engine->TakeProblem(), u"The browser exited at once.");
     EXPECT_LT(took, 5000u);
+}
+
+// --- the system's control: what its security manager grants the service page (Wine's control
+// never asks, so the decision itself is checked)
+
+TEST(EmbeddedBrowserSecurity, OnlyScriptRunOnThePagesOrigin) {
+    const std::wstring page = L"http://127.0.0.1:8723/key/K/?dir=en-es";
+    struct Case {
+        const wchar_t* url;
+        DWORD action;
+        bool granted;
+    } cases[] = {
+        {L"http://127.0.0.1:8723/key/K/page.js", URLACTION_SCRIPT_RUN, true},
+        {L"HTTP://127.0.0.1:8723", URLACTION_SCRIPT_RUN, true},
+        {L"http://127.0.0.1:8724/", URLACTION_SCRIPT_RUN, false},
+        {L"https://127.0.0.1:8723/", URLACTION_SCRIPT_RUN, false},
+        {L"http://127.0.0.1:8723.evil.example/", URLACTION_SCRIPT_RUN, false},
+        {L"about:blank", URLACTION_SCRIPT_RUN, false},
+        // The rest of the script range is the zone's, on the page's own origin too.
+        {L"http://127.0.0.1:8723/", URLACTION_SCRIPT_PASTE, false},
+        {L"http://127.0.0.1:8723/", URLACTION_SCRIPT_SAFE_ACTIVEX, false},
+        {L"http://127.0.0.1:8723/", URLACTION_CROSS_DOMAIN_DATA, false},
+        {L"http://127.0.0.1:8723/", URLACTION_SCRIPT_JAVA_USE, false},
+        {L"http://127.0.0.1:8723/", URLACTION_ACTIVEX_RUN, false},
+        {nullptr, URLACTION_SCRIPT_RUN, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(win::GrantsUrlAction(page, c.url, c.action), c.granted)
+            << (c.url != nullptr ? Utf16ToUtf8(win::U16(c.url)) : "null") << " action " << std::hex
+            << c.action;
+    }
+    EXPECT_FALSE(win::GrantsUrlAction(L"", L"http://127.0.0.1:8723/", URLACTION_SCRIPT_RUN)) << "no page yet";
 }
 
 }  // namespace

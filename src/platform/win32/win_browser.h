@@ -42,6 +42,10 @@ class BrowserEngine {
 
 // The system's web browser control (IWebBrowser2), hosted in place in the browser area.
 std::unique_ptr<BrowserEngine> MakeEmbeddedEngine();
+// Whether the control's security manager allows the URL action on url itself, for the service
+// page at pageUrl: only running script, and only on the page's origin (scheme, host and port);
+// everything else is left to the zone's settings.
+bool GrantsUrlAction(const std::wstring& pageUrl, const wchar_t* url, DWORD action);
 
 struct ChromiumOptions {
     // Attach to a browser that already runs with its DevTools endpoint here (a loopback

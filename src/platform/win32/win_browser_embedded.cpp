@@ -31,6 +31,36 @@
 namespace plv::win {
 namespace {
 
+// The scheme, host and port of an address ("http://127.0.0.1:8723"), in lower case; empty when it
+// has none.
+std::wstring Origin(const std::wstring& url) {
+    std::size_t scheme = url.find(L"://");
+    if (scheme == std::wstring::npos || scheme == 0) {
+        return {};
+    }
+    std::size_t end = url.find_first_of(L"/?#\\", scheme + 3);
+    std::wstring origin = url.substr(0, end);
+    for (wchar_t& c : origin) {
+        c = static_cast<wchar_t>(::towlower(c));
+    }
+    return origin;
+}
+
+}  // namespace
+
+bool GrantsUrlAction(const std::wstring& pageUrl, const wchar_t* url, DWORD action) {
+    // Running script is all the page needs: its script fills the translation. The rest of the
+    // script range (the clipboard, data across domains, "safe" controls) stays the zone's, so
+    // that a page altered on its way here gets no more than any page of its zone.
+    if (action != URLACTION_SCRIPT_RUN || url == nullptr) {
+        return false;
+    }
+    std::wstring origin = Origin(pageUrl);
+    return !origin.empty() && Origin(url) == origin;
+}
+
+namespace {
+
 // A property read gives at most this many UTF-16 units; a page cannot make the program hold
 // more than that of its text.
 constexpr std::size_t kMaxPropertyUnits = std::size_t{1} << 20;
@@ -196,21 +226,6 @@ class Frame final : public IOleInPlaceFrame {
 
 // The control's client site, in-place site and document host: where the control sits (the
 // browser area), and how its page behaves there.
-// The scheme, host and port of an address ("http://127.0.0.1:8723"), in lower case; empty when it
-// has none.
-std::wstring Origin(const std::wstring& url) {
-    std::size_t scheme = url.find(L"://");
-    if (scheme == std::wstring::npos || scheme == 0) {
-        return {};
-    }
-    std::size_t end = url.find_first_of(L"/?#\\", scheme + 3);
-    std::wstring origin = url.substr(0, end);
-    for (wchar_t& c : origin) {
-        c = static_cast<wchar_t>(::towlower(c));
-    }
-    return origin;
-}
-
 class Site final : public IOleClientSite,
                    public IOleInPlaceSite,
                    public IDocHostUIHandler,
@@ -385,9 +400,8 @@ class Site final : public IOleClientSite,
         return S_FALSE;  // the data goes out as it is
     }
 
-    // The origin of the service page, the one whose script is allowed whatever the zone's
-    // settings say.
-    void AllowScriptFor(const std::wstring& url) { scriptOrigin_ = Origin(url); }
+    // The service page, whose script is allowed to run whatever the zone's settings say.
+    void AllowScriptFor(const std::wstring& url) { pageUrl_ = url; }
 
     // IServiceProvider: the control asks its host for a security manager before its own. Under
     // Enhanced Security Configuration, or a policy that turns scripting off, the service page's
@@ -405,8 +419,8 @@ class Site final : public IOleClientSite,
         return S_OK;
     }
 
-    // IInternetSecurityManager: script (and only script) of the service page's origin is
-    // allowed; every other question goes to the system's own manager (INET_E_DEFAULT_ACTION).
+    // IInternetSecurityManager: running script on the service page's origin is allowed; every
+    // other question goes to the system's own manager (INET_E_DEFAULT_ACTION).
     HRESULT STDMETHODCALLTYPE SetSecuritySite(IInternetSecurityMgrSite* /*site*/) override {
         return E_NOTIMPL;
     }
@@ -426,9 +440,7 @@ class Site final : public IOleClientSite,
     HRESULT STDMETHODCALLTYPE ProcessUrlAction(LPCWSTR url, DWORD action, BYTE* policy, DWORD policySize,
                                                BYTE* /*context*/, DWORD /*contextSize*/, DWORD /*flags*/,
                                                DWORD /*reserved*/) override {
-        bool script = action >= URLACTION_SCRIPT_MIN && action <= URLACTION_SCRIPT_MAX;
-        if (!script || url == nullptr || scriptOrigin_.empty() || Origin(url) != scriptOrigin_ ||
-            policy == nullptr || policySize < sizeof(DWORD)) {
+        if (!GrantsUrlAction(pageUrl_, url, action) || policy == nullptr || policySize < sizeof(DWORD)) {
             return INET_E_DEFAULT_ACTION;
         }
         DWORD allow = URLPOLICY_ALLOW;
@@ -457,7 +469,7 @@ class Site final : public IOleClientSite,
 
     ULONG references_ = 1;
     HWND host_;
-    std::wstring scriptOrigin_;
+    std::wstring pageUrl_;
     Frame frame_{*this};
 };
 
