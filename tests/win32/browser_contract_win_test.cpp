@@ -7,6 +7,7 @@
 #include "platform/win32/win_backend.h"
 // (the backend's Windows headers first)
 
+#include <aclapi.h>
 #include <urlmon.h>
 #include <winsock2.h>
 
@@ -366,9 +367,10 @@ HWND StandIn(DWORD& pid) {
 }
 
 // A browser of our own, played by a stand-in that relays its pipe to the Linux Chromium: the
-// engine speaks to it over that pipe alone, makes its window an owned tool window of the main form
-// that lies over the browser area and follows the form, sees it gone when it is ended, starts it
-// again at the next navigation, and ends it with itself.
+// engine speaks to it over that pipe alone, starts it in a job that lets its renderers break away,
+// makes its window an unowned tool window that lies over the browser area, above the form, and
+// follows the form, sees it gone when it is ended, starts it again at the next navigation, and
+// ends it with itself.
 TEST(ChromiumBrowserOwn, SpeaksOverItsPipeOwnsItsWindowAndEndsIt) {
     std::u16string service = Variable(L"PLV_SERVICE_URL");
     if (Variable(L"PLV_DEVTOOLS").empty() || service.empty()) {
@@ -402,23 +404,27 @@ TEST(ChromiumBrowserOwn, SpeaksOverItsPipeOwnsItsWindowAndEndsIt) {
     EXPECT_TRUE(engine->SetElementProperty(u"text", u"value", u"over the pipe"));
     EXPECT_EQ(engine->GetElementProperty(u"text", u"value"), u"over the pipe");
 
+    std::ifstream logged(commandLine.c_str());
     std::string line;
-    std::getline(std::ifstream(commandLine.c_str()), line);
+    std::string job;
+    std::getline(logged, line);
+    std::getline(logged, job);
+    EXPECT_EQ(job, "in a job: 1, breakaway: 1");
     EXPECT_NE(line.find(" --remote-debugging-pipe"), std::string::npos) << line;
     EXPECT_EQ(line.find("--remote-debugging-port"), std::string::npos);
     EXPECT_NE(line.find(" --hide-crash-restore-bubble"), std::string::npos);
     EXPECT_NE(line.find(" --noerrdialogs"), std::string::npos);
 
-    // Its window: no taskbar button, no Alt+Tab entry, above the form, over the browser area.
+    // Its window: no taskbar button, no Alt+Tab entry, over the browser area and above the form,
+    // and owned by nobody (an owner in another process would tie the two threads' input).
     DWORD pid = 0;
     HWND window = nullptr;
     ASSERT_TRUE(Within(5000, [&] {
         window = StandIn(pid);
-        return window != nullptr && GetWindow(window, GW_OWNER) == form;
+        return window != nullptr && (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0;
     }));
-    LONG_PTR ex = GetWindowLongPtrW(window, GWL_EXSTYLE);
-    EXPECT_NE(ex & WS_EX_TOOLWINDOW, 0);
-    EXPECT_EQ(ex & WS_EX_APPWINDOW, 0);
+    EXPECT_EQ(GetWindow(window, GW_OWNER), nullptr);
+    EXPECT_EQ(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
     auto placed = [&](const std::function<bool(const RECT&)>& where) {
         return Within(5000, [&] {
             RECT r{};
@@ -434,8 +440,12 @@ TEST(ChromiumBrowserOwn, SpeaksOverItsPipeOwnsItsWindowAndEndsIt) {
     SetWindowPos(form, nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     engine->HostMoved();
     EXPECT_TRUE(placed(overArea)) << "it follows the form";
+    EXPECT_TRUE(Within(5000, [&] { return Above(window, form); })) << "above the form";
+    // The form brought forward (the backend's form tells the engine of every change of its place).
     SetWindowPos(form, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    EXPECT_TRUE(Above(window, form)) << "the form brought forward leaves it above";
+    engine->HostMoved();
+    EXPECT_TRUE(Within(5000, [&] { return Above(window, form); }))
+        << "the form brought forward leaves it above";
     engine->HostShown(false);
     EXPECT_TRUE(placed([](const RECT& r) { return r.left < -10000; })) << "off the screen";
 
@@ -456,6 +466,54 @@ TEST(ChromiumBrowserOwn, SpeaksOverItsPipeOwnsItsWindowAndEndsIt) {
     EXPECT_EQ(WaitForSingleObject(second, 5000), WAIT_OBJECT_0) << "the browser ends with the engine";
     CloseHandle(second);
     DestroyWindow(form);
+}
+
+// --- the pipe of a browser of our own
+
+// A random name, one instance, made by us, and a DACL that lets in the current user alone: nobody
+// can make the name first or again, nor connect to it once the browser's end is open.
+TEST(ChromiumBrowserPipe, TheUserAloneOneInstanceARandomName) {
+    HANDLE token = nullptr;
+    ASSERT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token));
+    std::vector<unsigned char> user(1024);
+    DWORD bytes = 0;
+    ASSERT_TRUE(GetTokenInformation(token, TokenUser, user.data(), static_cast<DWORD>(user.size()), &bytes));
+    CloseHandle(token);
+    PSID me = reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid;
+    const std::wstring prefix = L"\\\\.\\pipe\\parlevo-devtools-";
+    std::vector<std::wstring> names;
+    for (bool weRead : {false, true}) {
+        win::BrowserPipe pipe;
+        ASSERT_TRUE(win::MakeBrowserPipe(weRead, pipe));
+        names.push_back(pipe.name);
+        EXPECT_EQ(pipe.name.rfind(prefix, 0), 0u);
+        EXPECT_EQ(pipe.name.size(), prefix.size() + 32) << "128 random bits";
+        PACL dacl = nullptr;
+        PSECURITY_DESCRIPTOR descriptor = nullptr;
+        ASSERT_EQ(GetSecurityInfo(pipe.ours, SE_KERNEL_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                                  &dacl, nullptr, &descriptor),
+                  static_cast<DWORD>(ERROR_SUCCESS));
+        ASSERT_NE(dacl, nullptr);
+        EXPECT_EQ(dacl->AceCount, 1);
+        void* ace = nullptr;
+        ASSERT_TRUE(GetAce(dacl, 0, &ace));
+        const auto* allowed = static_cast<const ACCESS_ALLOWED_ACE*>(ace);
+        EXPECT_EQ(allowed->Header.AceType, ACCESS_ALLOWED_ACE_TYPE);
+        EXPECT_TRUE(EqualSid(const_cast<DWORD*>(&allowed->SidStart), me)) << "the current user's";
+        LocalFree(descriptor);
+        HANDLE again = CreateNamedPipeW(pipe.name.c_str(), PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE,
+                                        PIPE_UNLIMITED_INSTANCES, 0, 0, 0, nullptr);
+        HANDLE client = CreateFileW(pipe.name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+        EXPECT_EQ(again, INVALID_HANDLE_VALUE) << "no second instance";
+        EXPECT_EQ(client, INVALID_HANDLE_VALUE) << "no second client";
+        for (HANDLE h : {again, client, pipe.ours, pipe.theirs}) {
+            if (h != INVALID_HANDLE_VALUE) {
+                CloseHandle(h);
+            }
+        }
+    }
+    EXPECT_NE(names[0], names[1]);
 }
 
 // --- problems, with no browser needed

@@ -3,8 +3,9 @@
 // from its C runtime's descriptors 3 (commands) and 4 (answers and events), messages ended by a
 // NUL byte, and relays them to the browser endpoint of the Chromium that PLV_DEVTOOLS names. It
 // shows a window of its own with a taskbar button, as a browser's window has, and writes its
-// command line to the file PLV_PIPE_BROWSER_LOG names. Browser.close is answered here and ends
-// it, as does the end of its pipe or of its connection to Chromium.
+// command line to the file PLV_PIPE_BROWSER_LOG names, with whether it runs in a job and whether
+// that job lets a process it starts break away, as Chromium's renderers do. Browser.close is
+// answered here and ends it, as does the end of its pipe or of its connection to Chromium.
 
 #include "platform/win32/win_api.h"
 // (the backend's Windows headers first)
@@ -120,9 +121,34 @@ class Chromium {
 
 }  // namespace
 
+// Chromium starts its renderers out of the job it runs in (CREATE_BREAKAWAY_FROM_JOB), to put each
+// in a job of its own; before Windows 8 nothing else works. Whether the starter's job allows that.
+bool CanBreakAway() {
+    wchar_t self[MAX_PATH] = {};
+    if (GetModuleFileNameW(nullptr, self, MAX_PATH) == 0) {
+        return false;
+    }
+    std::wstring line = L"\"" + std::wstring(self) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION child{};
+    if (!CreateProcessW(self, line.data(), nullptr, nullptr, FALSE,
+                        CREATE_SUSPENDED | CREATE_BREAKAWAY_FROM_JOB, nullptr, nullptr, &startup, &child)) {
+        return false;
+    }
+    TerminateProcess(child.hProcess, 0);
+    WaitForSingleObject(child.hProcess, 5000);
+    CloseHandle(child.hThread);
+    CloseHandle(child.hProcess);
+    return true;
+}
+
 int main() {
     if (FILE* log = _wfopen(Variable(L"PLV_PIPE_BROWSER_LOG").c_str(), L"w")) {
-        std::fputs(GetCommandLineA(), log);
+        BOOL inJob = FALSE;
+        IsProcessInJob(GetCurrentProcess(), nullptr, &inJob);
+        std::fprintf(log, "%s\nin a job: %d, breakaway: %d\n", GetCommandLineA(), inJob ? 1 : 0,
+                     CanBreakAway() ? 1 : 0);
         std::fclose(log);
     }
     auto commands = reinterpret_cast<HANDLE>(_get_osfhandle(3));

@@ -33,7 +33,7 @@ class BrowserEngine {
     virtual void HostShown(bool /*shown*/) {}
     // The browser area's window is about to be destroyed (the program is ending).
     virtual void HostDestroying() {}
-    // The main form has moved on the screen.
+    // The main form has moved on the screen, or changed its place in the z-order.
     virtual void HostMoved() {}
     // Whether the engine has found its browser gone (ended, or no longer answering): the
     // program may then start it again or say so. Never waits while the browser is well.

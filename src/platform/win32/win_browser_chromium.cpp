@@ -1,8 +1,8 @@
 // The Chromium engine: a Chromium-family browser (Edge, Chrome) shows the service page, and the
 // program reaches the page's elements over the browser's DevTools protocol. Either a browser of our
-// own, started with a private profile, spoken to over a pipe only it has, its window owned by the
-// main form and kept off the screen while the form is hidden; or one the user runs with a DevTools
-// endpoint, in a tab of our own, over a WebSocket.
+// own, started with a private profile, spoken to over a pipe only it has, its window a tool window
+// kept above the main form's browser area while the form is shown and off the screen otherwise;
+// or one the user runs with a DevTools endpoint, in a tab of our own, over a WebSocket.
 //
 // Every operation runs on the program's one thread and waits a bounded time without pumping
 // window messages. An element operation is one Runtime.evaluate of a small function; its answer
@@ -12,8 +12,6 @@
 
 #include "platform/win32/win_browser.h"
 // (the backend's Windows headers first)
-
-#include <ntsecapi.h>
 
 #include <cstdint>
 #include <deque>
@@ -151,41 +149,6 @@ std::wstring AppPath(const wchar_t* exe) {
         }
     }
     return {};
-}
-
-// One direction of the browser's pipe: our end, for overlapped I/O, and the browser's end, plain
-// (Chromium reads and writes it with blocking calls on threads of its own). The name is
-// unguessable, and the pipe has one instance, made by us: nobody else can make it first or
-// connect to it before the browser's end is open, and once it is nobody can at all.
-bool MakePipe(bool weRead, HANDLE& ours, HANDLE& theirs) {
-    ours = theirs = nullptr;
-    unsigned char random[16] = {};
-    if (!RtlGenRandom(random, sizeof random)) {
-        return false;
-    }
-    std::wstring name = L"\\\\.\\pipe\\parlevo-devtools-" + std::to_wstring(GetCurrentProcessId()) + L"-";
-    for (unsigned char b : random) {
-        name += L"0123456789abcdef"[b >> 4];
-        name += L"0123456789abcdef"[b & 15];
-    }
-    constexpr DWORD kPipeBytes = 64 * 1024;
-    ours = CreateNamedPipeW(name.c_str(),
-                            (weRead ? PIPE_ACCESS_INBOUND : PIPE_ACCESS_OUTBOUND) | FILE_FLAG_OVERLAPPED |
-                                FILE_FLAG_FIRST_PIPE_INSTANCE,
-                            PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1,
-                            kPipeBytes, kPipeBytes, 0, nullptr);
-    if (ours == INVALID_HANDLE_VALUE) {
-        ours = nullptr;
-        return false;
-    }
-    theirs = CreateFileW(name.c_str(), weRead ? GENERIC_WRITE : GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
-                         nullptr);
-    if (theirs == INVALID_HANDLE_VALUE) {
-        CloseHandle(ours);
-        ours = theirs = nullptr;
-        return false;
-    }
-    return true;
 }
 
 // How wide the browser's handles are: its C runtime reads the inherited ones as its intptr_t.
@@ -493,20 +456,22 @@ class ChromiumEngine : public BrowserEngine {
                                L"\" --remote-debugging-pipe --no-first-run --no-default-browser-check"
                                L" --hide-crash-restore-bubble --noerrdialogs"
                                L" --app=about:blank --window-position=-32000,-32000";
-        HANDLE commandsOurs = nullptr;
-        HANDLE commandsTheirs = nullptr;
-        HANDLE answersOurs = nullptr;
-        HANDLE answersTheirs = nullptr;
-        if (!MakePipe(false, commandsOurs, commandsTheirs)) {
+        BrowserPipe commands;
+        BrowserPipe answers;
+        if (!MakeBrowserPipe(false, commands)) {
             Problem(u"No pipe could be made for the browser.");
             return false;
         }
-        if (!MakePipe(true, answersOurs, answersTheirs)) {
-            CloseHandle(commandsOurs);
-            CloseHandle(commandsTheirs);
+        if (!MakeBrowserPipe(true, answers)) {
+            CloseHandle(commands.ours);
+            CloseHandle(commands.theirs);
             Problem(u"No pipe could be made for the browser.");
             return false;
         }
+        HANDLE commandsOurs = commands.ours;
+        HANDLE commandsTheirs = commands.theirs;
+        HANDLE answersOurs = answers.ours;
+        HANDLE answersTheirs = answers.theirs;
         std::vector<unsigned char> descriptors =
             InheritedDescriptors(commandsTheirs, answersTheirs, HandleBytes(exe));
         STARTUPINFOW startup{};
@@ -587,9 +552,11 @@ class ChromiumEngine : public BrowserEngine {
         return std::move(*v);
     }
 
-    // The browser's window, once it has one, made an owned tool window of the main form: no
-    // button on the taskbar, no entry in Alt+Tab, and always above the form. It may come a while
-    // after the start, so it is looked for again at later calls, at most every kLookMs.
+    // The browser's window, once it has one, made a tool window: no button on the taskbar, no
+    // entry in Alt+Tab. It stays unowned: a window owned by one of another process's windows ties
+    // the two threads' input together, and a busy browser would then hold up the program's focus
+    // changes and popups. PlaceWindow keeps it above the form instead. It may come a while after
+    // the start, so it is looked for again at later calls, at most every kLookMs.
     HWND BrowserWindow() {
         if (window_ != nullptr && IsWindow(window_)) {
             return window_;
@@ -602,10 +569,9 @@ class ChromiumEngine : public BrowserEngine {
         nextLook_ = now + kLookMs;
         WindowSearch search{GetProcessId(process_), nullptr};
         EnumWindows(FindBrowserWindow, reinterpret_cast<LPARAM>(&search));
-        HWND root = GetAncestor(host_, GA_ROOT);
         // Changing another program's window waits for its thread: a browser that is hung is left
         // alone, and looked at again later.
-        if (search.found == nullptr || root == nullptr ||
+        if (search.found == nullptr ||
             !SendMessageTimeoutW(search.found, WM_NULL, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, kAnswerMs,
                                  nullptr)) {
             return nullptr;
@@ -614,7 +580,6 @@ class ChromiumEngine : public BrowserEngine {
         // The taskbar looks at a window's styles when it is shown: hidden, changed, shown again.
         // Only the style changes wait for the browser's thread, which has just answered.
         ShowWindowAsync(w, SW_HIDE);
-        SetWindowLongPtrW(w, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(root));
         LONG_PTR ex = GetWindowLongPtrW(w, GWL_EXSTYLE);
         SetWindowLongPtrW(w, GWL_EXSTYLE, (ex | WS_EX_TOOLWINDOW) & ~static_cast<LONG_PTR>(WS_EX_APPWINDOW));
         SetWindowPos(
@@ -638,11 +603,15 @@ class ChromiumEngine : public BrowserEngine {
             if (IsIconic(w) || IsZoomed(w)) {
                 ShowWindowAsync(w, SW_SHOWNOACTIVATE);  // a window takes no position until it is normal
             }
-            UINT flags = SWP_NOACTIVATE | SWP_NOZORDER | SWP_ASYNCWINDOWPOS | (over ? 0 : SWP_NOSIZE);
+            UINT flags = SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS;
             if (over) {
-                SetWindowPos(w, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, flags);
+                // Just above the form: after the window above it, or first when the form is.
+                HWND above = GetWindow(GetAncestor(host_, GA_ROOT), GW_HWNDPREV);
+                flags |= above == w ? SWP_NOZORDER : 0;
+                SetWindowPos(w, above != nullptr ? above : HWND_TOP, r.left, r.top, r.right - r.left,
+                             r.bottom - r.top, flags);
             } else {
-                SetWindowPos(w, nullptr, -32000, -32000, 0, 0, flags);
+                SetWindowPos(w, nullptr, -32000, -32000, 0, 0, flags | SWP_NOZORDER | SWP_NOSIZE);
             }
             return;
         }
@@ -681,7 +650,10 @@ class ChromiumEngine : public BrowserEngine {
 
     HANDLE Job() {
         if (job_ == nullptr) {
-            job_ = MakeKillOnCloseJob();
+            // Chromium puts each of its renderers in a job of its own. Before Windows 8 a process
+            // in a job can do that only when its job allows breakaway, and no page would ever load;
+            // Chromium's own jobs still end those processes when it ends.
+            job_ = MakeKillOnCloseJob(JOB_OBJECT_LIMIT_BREAKAWAY_OK);
         }
         return job_;
     }

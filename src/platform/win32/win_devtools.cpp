@@ -6,6 +6,8 @@
 
 #include "platform/win32/win_devtools.h"
 
+#include <ntsecapi.h>
+
 #include <cstring>
 #include <deque>
 #include <utility>
@@ -29,6 +31,22 @@ constexpr std::size_t kMaxBodyBytes = 4u << 20;
 constexpr int kMaxUnanswered = 3;
 // Posted commands whose answers are watched for; older ones are forgotten.
 constexpr std::size_t kMaxPosted = 16;
+
+// This process's TOKEN_USER, in a block of its own; empty when it cannot be read.
+std::vector<unsigned char> TokenUserBytes() {
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
+        return {};
+    }
+    DWORD bytes = 0;
+    GetTokenInformation(token, TokenUser, nullptr, 0, &bytes);
+    std::vector<unsigned char> user(bytes);
+    if (bytes == 0 || !GetTokenInformation(token, TokenUser, user.data(), bytes, &bytes)) {
+        user.clear();
+    }
+    CloseHandle(token);
+    return user;
+}
 
 // Completions of a request's steps.
 constexpr unsigned kStepSent = 1;
@@ -717,6 +735,55 @@ std::unique_ptr<DevToolsTransport> OpenDevToolsSocket(const DevToolsAddress& at,
         return nullptr;
     }
     return socket;
+}
+
+bool MakeBrowserPipe(bool weRead, BrowserPipe& pipe) {
+    pipe = BrowserPipe{};
+    unsigned char random[16] = {};
+    if (!RtlGenRandom(random, sizeof random)) {
+        return false;
+    }
+    std::wstring name = L"\\\\.\\pipe\\parlevo-devtools-";
+    for (unsigned char b : random) {
+        name += L"0123456789abcdef"[b >> 4];
+        name += L"0123456789abcdef"[b & 15];
+    }
+    // The default DACL of a pipe lets every user of the computer, and the anonymous logon, read
+    // it; ours lets in the user we run as, whom the browser runs as too, and nobody else.
+    std::vector<unsigned char> user = TokenUserBytes();
+    if (user.empty()) {
+        return false;
+    }
+    PSID sid = reinterpret_cast<const TOKEN_USER*>(user.data())->User.Sid;
+    DWORD aclBytes = sizeof(ACL) + sizeof(ACCESS_ALLOWED_ACE) - sizeof(DWORD) + GetLengthSid(sid);
+    std::vector<unsigned char> aclBlock(aclBytes);
+    auto* acl = reinterpret_cast<PACL>(aclBlock.data());
+    SECURITY_DESCRIPTOR descriptor{};
+    if (!InitializeAcl(acl, aclBytes, ACL_REVISION) ||
+        !AddAccessAllowedAce(acl, ACL_REVISION, GENERIC_ALL, sid) ||
+        !InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION) ||
+        !SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE)) {
+        return false;
+    }
+    SECURITY_ATTRIBUTES security{sizeof security, &descriptor, FALSE};
+    constexpr DWORD kPipeBytes = 64 * 1024;
+    HANDLE ours =
+        CreateNamedPipeW(name.c_str(),
+                         (weRead ? PIPE_ACCESS_INBOUND : PIPE_ACCESS_OUTBOUND) | FILE_FLAG_OVERLAPPED |
+                             FILE_FLAG_FIRST_PIPE_INSTANCE,
+                         PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1,
+                         kPipeBytes, kPipeBytes, 0, &security);
+    if (ours == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    HANDLE theirs = CreateFileW(name.c_str(), weRead ? GENERIC_WRITE : GENERIC_READ, 0, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    if (theirs == INVALID_HANDLE_VALUE) {
+        CloseHandle(ours);
+        return false;
+    }
+    pipe = BrowserPipe{ours, theirs, std::move(name)};
+    return true;
 }
 
 std::unique_ptr<DevToolsTransport> MakeDevToolsPipe(HANDLE in, HANDLE out) {

@@ -58,6 +58,18 @@ class DevToolsTransport {
 // endpoint does not take the connection within the time.
 std::unique_ptr<DevToolsTransport> OpenDevToolsSocket(const DevToolsAddress& at, const std::wstring& path,
                                                       DWORD timeoutMs);
+// One direction of the pipe of a browser we start: our end, for overlapped I/O, and the browser's
+// end, plain (Chromium reads and writes it with blocking calls on threads of its own), for the
+// browser to inherit. The name is random and the pipe has one instance, made by us, open to the
+// current user alone: nobody can make it first, nor connect to it before the browser's end is
+// open, and once it is nobody can at all. False when it cannot be made (nothing is left open).
+struct BrowserPipe {
+    HANDLE ours = nullptr;
+    HANDLE theirs = nullptr;
+    std::wstring name;
+};
+bool MakeBrowserPipe(bool weRead, BrowserPipe& pipe);
+
 // The browser's pipe: its answers and events come on `in`, our commands go on `out`, each
 // message ended by a NUL byte. Both are our ends of named pipes opened for overlapped I/O; the
 // transport closes them.

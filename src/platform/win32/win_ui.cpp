@@ -767,9 +767,14 @@ LRESULT WinUi::OnFormMessage(WinForm& f, HWND hwnd, UINT msg, WPARAM wp, LPARAM 
                 browser_->HostShown(wp != 0);
             }
             break;
-        case WM_MOVE:
-            // A browser window of its own lies over the browser area, and follows the form.
-            if (f.hasBrowser && browser_ != nullptr) {
+        case WM_WINDOWPOSCHANGED:
+            // A browser window of its own lies over the browser area, and follows the form: where
+            // it goes, and in the z-order when the form comes forward (the browser's window is not
+            // owned by the form, so Windows does not bring it along). DefWindowProc then sends
+            // WM_MOVE and WM_SIZE as usual.
+            if (f.hasBrowser && browser_ != nullptr &&
+                (reinterpret_cast<const WINDOWPOS*>(lp)->flags & (SWP_NOMOVE | SWP_NOZORDER)) !=
+                    (SWP_NOMOVE | SWP_NOZORDER)) {
                 browser_->HostMoved();
             }
             break;
