@@ -9,7 +9,8 @@
 //                                    ended, notes that it is to be started again
 //   plv-setup.exe start INSTALLDIR   starts INSTALLDIR\plv.exe again if `end` ended one
 //   plv-setup.exe remove-profile INSTALLDIR
-//                                    removes the browser profile Parlevo made for itself, once
+//                                    removes the browser profile Parlevo made for itself and its
+//                                    service's log, once
 //                                    INSTALLDIR\plv.exe is gone: when the older version is removed
 //                                    in an upgrade, the newer plv.exe stays, and so does the
 //                                    profile (Wine does not tell that removal apart otherwise)
@@ -248,8 +249,8 @@ std::vector<Running> FolderProcesses(const std::wstring& folder) {
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
     for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
-        HANDLE process =
-            OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID);
+        HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE,
+                                     FALSE, entry.th32ProcessID);
         if (process == nullptr) {
             continue;
         }
@@ -265,11 +266,29 @@ std::vector<Running> FolderProcesses(const std::wstring& folder) {
     return found;
 }
 
+bool Runs(const std::vector<Running>& running, const std::wstring& path) {
+    for (const Running& r : running) {
+        if (_wcsicmp(r.path.c_str(), path.c_str()) == 0 &&
+            WaitForSingleObject(r.process, 0) == WAIT_TIMEOUT) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // The translation service and its engine end with Parlevo through its jobs, but a moment after
 // it (later still on a busy computer): until they are gone the files they run from are in use,
 // and the installer could neither replace nor remove them. Waits for each by its handle, and
 // looks again for any started meanwhile, until none is left or the deadline has passed.
+//
+// An engine process still there at the deadline, when no service runs from the folder, has no
+// one left to end it, and holds its file and the service's log (seen under Wine when Parlevo was
+// asked to end while its service was starting the engine: a stage started but not yet in the
+// service's job outlives it). It is ended. A service that still runs from the folder is left
+// alone (a user may have started it by hand).
 bool WaitForFolderProcesses(const std::wstring& folder, ULONGLONG deadline) {
+    const std::wstring service = folder + L"plv-service.exe";
+    const std::wstring engine = folder + L"engine\\plv-engine.exe";
     for (;;) {
         std::vector<Running> running = FolderProcesses(folder);
         if (running.empty()) {
@@ -277,11 +296,20 @@ bool WaitForFolderProcesses(const std::wstring& folder, ULONGLONG deadline) {
         }
         bool ended = true;
         for (const Running& r : running) {
-            if (WaitForSingleObject(r.process, Left(deadline)) != WAIT_OBJECT_0) {
-                Log(L"end: still running from the program's folder at the deadline: process " + Num(r.pid) +
-                    L" (" + r.path + L")");
-                ended = false;
+            if (WaitForSingleObject(r.process, Left(deadline)) == WAIT_OBJECT_0) {
+                continue;
             }
+            if (_wcsicmp(r.path.c_str(), engine.c_str()) == 0 && !Runs(running, service) &&
+                TerminateProcess(r.process, 1) && WaitForSingleObject(r.process, 5000) == WAIT_OBJECT_0) {
+                Log(L"end: ended process " + Num(r.pid) + L" (" + r.path +
+                    L"), left running without its service");
+                continue;
+            }
+            Log(L"end: still running from the program's folder at the deadline: process " + Num(r.pid) +
+                L" (" + r.path + L")");
+            ended = false;
+        }
+        for (const Running& r : running) {
             CloseHandle(r.process);
         }
         if (!ended) {
@@ -403,7 +431,8 @@ int Start(const std::wstring& dir) {
     return 1;
 }
 
-// %LOCALAPPDATA%\Parlevo\browser, and %LOCALAPPDATA%\Parlevo when nothing else is left in it.
+// %LOCALAPPDATA%\Parlevo\browser and the service's log beside it, and %LOCALAPPDATA%\Parlevo when
+// nothing else is left in it.
 int RemoveProfile(const std::wstring& dir) {
     if (GetFileAttributesW(ProgramPath(dir).c_str()) != INVALID_FILE_ATTRIBUTES) {
         return 0;
@@ -426,6 +455,7 @@ int RemoveProfile(const std::wstring& dir) {
         Log(L"remove-profile: could not remove " + parent + L"\\browser");
         return 1;
     }
+    DeleteFileW((parent + L"\\plv-service.log").c_str());
     RemoveDirectoryW(parent.c_str());  // only when empty
     return 0;
 }
