@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
 # The per-user installer under Wine: plv-<version>-x64.msi installs plv.exe, hash2.dll, plv.ini,
 # the translation service and its engine into %LOCALAPPDATA%\Programs\Parlevo with a Start menu
-# shortcut and a Run value; the installed plv.exe runs and translates with its own service (no
-# Linux plv-service runs); a newer installer, run while that plv.exe runs, ends it (and no other
-# program called plv.exe), replaces the program, keeps the plv.ini the user changed and starts the
-# new one; uninstalling ends it, removes the files, the shortcut, the Run value and the browser
-# profile, and keeps the choices of where Parlevo is enabled.
+# shortcut and a Run value; the installed plv.exe runs and translates with its own service (the
+# page's port is the installed plv-service.exe's); a newer installer, run while that plv.exe
+# runs, ends it (and no other program called plv.exe), replaces the program, keeps the plv.ini
+# the user changed and starts the new one, which outlives the installer; the newer version no
+# longer brings one of the files, and it is gone; uninstalling ends it, removes the files, their
+# folder, the shortcut, the Run value and the browser profile, and keeps the choices of where
+# Parlevo is enabled. The installer's helper says what it did in %TEMP%\Parlevo-setup.log.
 # usage: tests/e2e/installer.sh BIN_FOLDER WORK_FOLDER (the packages are made here with
-# scripts/package from the build of BIN_FOLDER's preset)
+# scripts/package from BIN_FOLDER, a build's bin folder for x64, and from the same folder for x86,
+# x64 read x86 in its path, when that one exists; the service's build folders can be given in
+# PLV_SERVER_BUILD_x64 and PLV_SERVER_BUILD_x86)
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
@@ -23,13 +27,24 @@ work=$(mkdir -p "$2" && cd "$2" && pwd)
 version=$(sed -n 's/^project(Parlevo VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
 IFS=. read -r major minor patch tweak <<<"$version"
 newer=$major.$minor.$patch.$((tweak + 1))
-"$root/scripts/package" "$work/old" >"$work/package.log" 2>&1 || { cat "$work/package.log"; exit 1; }
-"$root/scripts/package" --version "$newer" "$work/new" >>"$work/package.log" 2>&1 || { cat "$work/package.log"; exit 1; }
+export PLV_BUILD_x64=$bin
+arches=(--arch x64)
+if [ -f "${bin//x64/x86}/plv.exe" ]; then
+    export PLV_BUILD_x86=${bin//x64/x86}
+    arches=()
+fi
+# A file the newer version no longer brings; the rest of its folder stays.
+dropped=engine/licenses/cpp-httplib-LICENSE.txt
+"$root/scripts/package" "${arches[@]}" "$work/old" >"$work/package.log" 2>&1 || { cat "$work/package.log"; exit 1; }
+"$root/scripts/package" "${arches[@]}" --version "$newer" --without "$dropped" "$work/new" >>"$work/package.log" 2>&1 ||
+    { cat "$work/package.log"; exit 1; }
 
 e2e_begin installer
 # The 32-bit installer cannot run on this machine; it is checked for what makes it one.
 x86="$work/old/plv-$version-x86.msi"
-if msiinfo suminfo "$x86" | grep -q 'Template: Intel;' &&
+if [ ${#arches[@]} -ne 0 ]; then
+    echo "(no x86 build at ${bin//x64/x86}: the x86 installer is not made)"
+elif msiinfo suminfo "$x86" | grep -q 'Template: Intel;' &&
     msiinfo export "$x86" InstallExecuteSequence | grep -q EndParlevo &&
     [ -f "$work/old/plv-$version-x64.zip" ] && [ -f "$work/old/plv-$version-x86.zip" ]; then
     pass "plv-$version-x86.msi is a 32-bit installer like the x64 one; both zips are made"
@@ -50,6 +65,21 @@ msiexec() {
 winepath_w() { echo "Z:${1//\//\\}"; }
 run_value() { timeout 60 "$WINE64" reg query "$run_key" /v Parlevo 2>/dev/null | sed -n 's/.*REG_SZ *//p' | tr -d '\r'; }
 ini_has() { iconv -f UTF-16LE -t UTF-8 "$local_dir/plv.ini" 2>/dev/null | grep -q "$1"; }
+setup_log="$profile/Temp/Parlevo-setup.log"
+# The Unix processes of this prefix's Windows programs whose command line matches a pattern.
+prefix_pids() {
+    local p
+    for p in $(pgrep -f "$1"); do
+        tr '\0' '\n' 2>/dev/null </proc/"$p"/environ | grep -qx "WINEPREFIX=$WINEPREFIX" && echo "$p"
+    done
+}
+# The processes of this prefix that have FILE mapped (Wine maps the executable it runs).
+holders() {
+    local p
+    for p in $(prefix_pids .); do
+        grep -qF "$1" /proc/"$p"/maps 2>/dev/null && echo "$p: $(tr '\0' ' ' 2>/dev/null </proc/"$p"/cmdline)"
+    done
+}
 
 # 1. Install.
 if msiexec /i "$work/old/plv-$version-x64.msi" "$work/install.log"; then
@@ -85,7 +115,6 @@ PLV_PROBE="$app/plv-probe.exe"
 chromium_up "$work" || fail "Chromium did not start"
 printf 'browser=%s\r\n' "$DEVTOOLS" | iconv -f UTF-8 -t UTF-16LE >>"$local_dir/plv.ini"
 e2e_enable notepad.exe
-pgrep -x plv-service >/dev/null && fail "a Linux plv-service runs: the installed program must do without"
 wine_notepad "The house is big." >/dev/null || fail "Notepad did not open"
 wine_bg "$work/plv.log" "$(winepath_w "$local_dir")\\plv.exe"
 plv_pid=$!
@@ -100,6 +129,10 @@ case "$text" in
 "La casa es grande."*) pass "the installed program translates with its own service: \"$text\"" ;;
 *) fail "the installed program did not translate (\"$text\")" ;;
 esac
+# Other translation servers may run on this machine: the page's port must be the installed
+# service's, which ends when Parlevo is asked to end below.
+page_port=$(curl -s --max-time 10 "$DEVTOOLS/json/list" | sed -n 's|.*"http://127\.0\.0\.1:\([0-9]*\)/key/.*|\1|p' | head -n 1)
+installed_service=$(prefix_pids 'Parlevo.plv-service\.exe')
 wine_press 500 400
 printf '# changed by the user\r\nhideiconinterval=4\r\n' | iconv -f UTF-8 -t UTF-16LE >>"$local_dir/plv.ini"
 
@@ -122,16 +155,46 @@ if wine_wait_gone "$plv_pid" 20; then
 else
     fail "the running plv.exe still runs after the upgrade"
 fi
+if grep -qE 'end: asked Parlevo \(process [0-9]+\) to end; it ended after' "$setup_log" 2>/dev/null &&
+    grep -q 'end: its service and engine were over' "$setup_log"; then
+    pass "the installer's helper says that Parlevo, its service and engine ended"
+else
+    fail "the helper's log does not say that Parlevo ended: $(cat "$setup_log" 2>/dev/null)"
+fi
+if [ -n "$page_port" ] && [ -n "$installed_service" ] && ! kill -0 $installed_service 2>/dev/null &&
+    ! curl -s -o /dev/null --max-time 5 "http://127.0.0.1:$page_port/languages"; then
+    pass "the page's port $page_port closed with the installed service"
+else
+    fail "the page's port (${page_port:-none}) or the installed service (${installed_service:-none}) outlived Parlevo"
+fi
+if [ ! -e "$local_dir/$dropped" ] && [ -f "$local_dir/engine/licenses/README.txt" ]; then
+    pass "$dropped, which the newer version no longer brings, is gone (the rest of its folder stays)"
+else
+    fail "after the upgrade: $dropped $([ -e "$local_dir/$dropped" ] && echo is still there || echo 'is gone, and so is README.txt')"
+fi
 grep -q "Parlevo $newer" "$local_dir/readme.txt" 2>/dev/null && pass "the program is the newer one" ||
     fail "the installed readme is not $newer's: $(head -n 1 "$local_dir/readme.txt" 2>/dev/null)"
 ini_has 'hideiconinterval=4' && pass "the plv.ini the user changed is kept" || fail "the user's plv.ini was replaced"
 [ -f "$menu" ] && [ -n "$(run_value)" ] || fail "the shortcut or the Run value went with the upgrade"
 count=$(timeout 60 "$WINE64" reg query 'HKCU\Software\Microsoft\Installer\Products' 2>/dev/null | grep -c 'Products\\')
 [ "$count" -le 1 ] || fail "$count products are registered after the upgrade"
-if probe wait-window plv.exe Parlevo 30 >/dev/null; then
+restarted=$(probe wait-window plv.exe Parlevo 30 | sed -n 's/.* pid=\([0-9]*\) .*/\1/p' | head -n 1)
+if [ -n "$restarted" ]; then
     pass "the upgraded Parlevo is started again"
 else
     fail "no Parlevo runs after the upgrade"
+fi
+# The restarted Parlevo is the user's: it lives on once every process of the installer is over.
+for _ in $(seq 1 300); do
+    [ -z "$(prefix_pids msiexec)" ] && break
+    sleep 0.1
+done
+if [ -n "$(prefix_pids msiexec)" ]; then
+    fail "the installer still runs 30 s after msiexec /i returned: $(prefix_pids msiexec)"
+elif [ -n "$restarted" ] && probe windows "pid=$restarted" | grep -q 'class="ParlevoForm"'; then
+    pass "the restarted Parlevo (process $restarted) outlives the installer"
+else
+    fail "the restarted Parlevo (process $restarted) ended with the installer"
 fi
 kill -0 "$other_pid" 2>/dev/null && pass "another program called plv.exe is left running" ||
     fail "the upgrade ended another program called plv.exe"
@@ -148,8 +211,15 @@ probe windows plv.exe | grep -q 'class="ParlevoForm"' && fail "Parlevo still run
     fail "left of the browser profile: $(find "$profile/AppData/Local/Parlevo" | head -5)"
 kill "$other_pid" 2>/dev/null
 wine_wait_gone "$other_pid" 10
-left=$(ls "$local_dir" 2>/dev/null)
-[ -z "$left" ] && pass "the program's files are gone" || fail "left in the program's folder: $left"
+if [ ! -e "$local_dir" ]; then
+    pass "the program's files and their folder are gone"
+else
+    fail "left of the program's folder: $(cd "$local_dir" && find . | head -n 10 | tr '\n' ' ')"
+    while IFS= read -r f; do
+        echo "    $f is held by: $(holders "$f" | tr '\n' ';')"
+    done < <(find "$local_dir" -type f)
+    echo "    the helper's log: $(tail -n 8 "$setup_log" 2>/dev/null)"
+fi
 [ ! -e "$menu" ] || fail "the Start menu shortcut is still there"
 [ -z "$(run_value)" ] && pass "the Run value is gone" || fail "the Run value is still there"
 if timeout 60 "$WINE64" reg query "$choices" /v notepad.exe 2>/dev/null | grep -q 'notepad.exe'; then
@@ -157,3 +227,5 @@ if timeout 60 "$WINE64" reg query "$choices" /v notepad.exe 2>/dev/null | grep -
 else
     fail "the per-application choices were removed"
 fi
+# What the helper did, for whoever reads this run (the prefix goes when the script passes).
+sed 's/^/    helper: /' "$setup_log" 2>/dev/null
