@@ -4,8 +4,9 @@
 # the floating icon is 24 x 24 pixels, 15 right of and 8 above the release; the popup of a
 # wrapped translation is about 1.5 times as wide and as tall as at 96 DPI; and "copy", the
 # direction and the attribution lie inside it at both; and the developer's trace (PLV_TRACE, at
-# 96 DPI) has the steps of a translated selection in order. Screenshots of both popups stay in the
-# work folder (popup-96.png, popup-144.png, and side by side in popups.png).
+# 96 DPI) has the steps of a translated selection in order, after one line saying that the engine
+# attaches to a browser the user runs. Screenshots of both popups stay in the work folder
+# (popup-96.png, popup-144.png, and side by side in popups.png).
 # usage: tests/e2e/scaling.sh [BIN_FOLDER] [WORK_FOLDER]
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -120,6 +121,14 @@ case "$steps" in
 *"watcher capture cache engine page layout icon "*"poll engine layout "*) pass "the trace has the selection's steps: $steps" ;;
 *) fail "the trace's steps: \"$steps\"" ;;
 esac
+# Attach mode is said once at the start, with the endpoint and what it exposes.
+attach=$(grep -c "engine: attach mode: the browser whose DevTools endpoint is $DEVTOOLS .*any program on this computer can use that endpoint.*stays in that browser's history" \
+    "$WINEPREFIX/drive_c/trace.txt" 2>/dev/null)
+if [ "$attach" = 1 ]; then
+    pass "the trace says once that the engine attaches to $DEVTOOLS and what that exposes"
+else
+    fail "the trace has ${attach:-no} attach-mode lines for $DEVTOOLS"
+fi
 at 144
 # In proportion: 1.5 times the 96-DPI popup, give or take what the fonts' own hinting adds.
 if [ -n "${w96:-}" ] && [ -n "${popup_w:-}" ] &&

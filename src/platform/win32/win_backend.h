@@ -118,6 +118,8 @@ class WinBrowser : public Browser {
   private:
     // Traces an element operation with its round trip.
     void Traced(const char* what, const std::u16string& id, const std::u16string& name, std::int64_t since);
+    // Says once that the engine attaches to a browser the user runs, and what that costs.
+    void SayAttachMode(const std::u16string& address);
 
     WinTrace& trace_;
     std::unique_ptr<BrowserEngine> engine_;

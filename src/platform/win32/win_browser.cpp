@@ -37,12 +37,25 @@ void WinBrowser::UseEngine(const BrowserChoice& choice) {
             engine_ = MakeChromiumEngine({u"", choice.browserPath, ProfileFolder()});
             break;
         case BrowserEngineKind::Attach:
+            SayAttachMode(choice.devToolsAddress);
             engine_ = MakeChromiumEngine({choice.devToolsAddress, u"", u""});
             break;
         case BrowserEngineKind::None:
             engine_.reset();
             break;
     }
+}
+
+void WinBrowser::SayAttachMode(const std::u16string& address) {
+    // Attach mode is for tests and for those who want it, and costs what it costs; the program
+    // says so once, in the trace and in the debugger's output (which DebugView shows without a
+    // debugger), so that a user who wonders where the selections go can find out.
+    std::string line = "engine: attach mode: the browser whose DevTools endpoint is " + Utf16ToUtf8(address) +
+                       " shows the service page; any program on this computer can use that endpoint and read "
+                       "every selection, and the page's address with its key stays in that browser's history";
+    trace_.Line(line);
+    std::u16string wide = u"Parlevo: " + Utf8ToUtf16(line) + u"\n";
+    OutputDebugStringW(W(wide));
 }
 
 std::u16string WinBrowser::TakeProblem() {
