@@ -214,7 +214,9 @@ TEST(WinShell, ShellExecuteStartCommandLineAndMessageBox) {
     struct Watcher {
         static DWORD WINAPI Run(void*) {
             bool seen = false;
-            for (int i = 0; i < 200; ++i) {
+            // A minute at most: the first box of a fresh Wine prefix on a busy machine has taken
+            // longer than ten seconds to show.
+            for (int i = 0; i < 1200; ++i) {
                 HWND box = FindWindowW(L"#32770", L"plv test box");
                 if (box == nullptr && seen) {
                     return 0;
