@@ -30,6 +30,7 @@
 #include <shlobj.h>
 #include <tlhelp32.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -37,6 +38,7 @@
 namespace {
 
 constexpr DWORD kEndWaitMs = 15000;
+constexpr DWORD kOrphanGraceMs = 2000;
 constexpr wchar_t kFormClass[] = L"ParlevoForm";
 constexpr wchar_t kMainCaption[] = L"Parlevo";
 constexpr wchar_t kInstallerKey[] = L"Software\\Parlevo\\Installer";
@@ -281,11 +283,11 @@ bool Runs(const std::vector<Running>& running, const std::wstring& path) {
 // and the installer could neither replace nor remove them. Waits for each by its handle, and
 // looks again for any started meanwhile, until none is left or the deadline has passed.
 //
-// An engine process still there at the deadline, when no service runs from the folder, has no
-// one left to end it, and holds its file and the service's log (seen under Wine when Parlevo was
+// An engine process that still runs when no service runs from the folder any more has no one
+// left to end it, and holds its file and the service's log (seen under Wine when Parlevo was
 // asked to end while its service was starting the engine: a stage started but not yet in the
-// service's job outlives it). It is ended. A service that still runs from the folder is left
-// alone (a user may have started it by hand).
+// service's job outlived it). Given a moment to end by itself (its input is over), it is ended.
+// A service that still runs from the folder is left alone (a user may have started it by hand).
 bool WaitForFolderProcesses(const std::wstring& folder, ULONGLONG deadline) {
     const std::wstring service = folder + L"plv-service.exe";
     const std::wstring engine = folder + L"engine\\plv-engine.exe";
@@ -294,13 +296,19 @@ bool WaitForFolderProcesses(const std::wstring& folder, ULONGLONG deadline) {
         if (running.empty()) {
             break;
         }
+        // The service first: once it is over, what is left of its engine is known to be orphaned.
+        std::stable_partition(running.begin(), running.end(), [&](const Running& r) {
+            return _wcsicmp(r.path.c_str(), service.c_str()) == 0;
+        });
         bool ended = true;
         for (const Running& r : running) {
-            if (WaitForSingleObject(r.process, Left(deadline)) == WAIT_OBJECT_0) {
+            const bool orphan = _wcsicmp(r.path.c_str(), engine.c_str()) == 0 && !Runs(running, service);
+            if (WaitForSingleObject(r.process, orphan ? std::min(Left(deadline), kOrphanGraceMs)
+                                                      : Left(deadline)) == WAIT_OBJECT_0) {
                 continue;
             }
-            if (_wcsicmp(r.path.c_str(), engine.c_str()) == 0 && !Runs(running, service) &&
-                TerminateProcess(r.process, 1) && WaitForSingleObject(r.process, 5000) == WAIT_OBJECT_0) {
+            if (orphan && TerminateProcess(r.process, 1) &&
+                WaitForSingleObject(r.process, 5000) == WAIT_OBJECT_0) {
                 Log(L"end: ended process " + Num(r.pid) + L" (" + r.path +
                     L"), left running without its service");
                 continue;
