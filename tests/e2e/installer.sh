@@ -132,7 +132,7 @@ esac
 # Other translation servers may run on this machine: the page's port must be the installed
 # service's, which ends when Parlevo is asked to end below.
 page_port=$(curl -s --max-time 10 "$DEVTOOLS/json/list" | sed -n 's|.*"http://127\.0\.0\.1:\([0-9]*\)/key/.*|\1|p' | head -n 1)
-installed_service=$(prefix_pids 'Parlevo.plv-service\.exe')
+installed_service=$(prefix_pids 'Parlevo.plv-service\.exe' | head -n 1)
 wine_press 500 400
 printf '# changed by the user\r\nhideiconinterval=4\r\n' | iconv -f UTF-8 -t UTF-16LE >>"$local_dir/plv.ini"
 
@@ -161,11 +161,21 @@ if grep -qE 'end: asked Parlevo \(process [0-9]+\) to end; it ended after' "$set
 else
     fail "the helper's log does not say that Parlevo ended: $(cat "$setup_log" 2>/dev/null)"
 fi
-if [ -n "$page_port" ] && [ -n "$installed_service" ] && ! kill -0 $installed_service 2>/dev/null &&
-    ! curl -s -o /dev/null --max-time 5 "http://127.0.0.1:$page_port/languages"; then
-    pass "the page's port $page_port closed with the installed service"
+# Under Wine the Unix process can last a moment longer than the Windows one the helper waited for
+# (and a zombie nobody reaps still counts for kill -0).
+service_runs() { [ -n "$(sed -n 's/^State:\s*\([^Z]\).*/\1/p' /proc/"$installed_service"/status 2>/dev/null)" ]; }
+port_answers() { curl -s -o /dev/null --max-time 2 "http://127.0.0.1:$page_port/languages"; }
+for _ in $(seq 1 100); do
+    service_runs || port_answers || break
+    sleep 0.1
+done
+if [ -z "$page_port" ] || [ -z "$installed_service" ]; then
+    fail "no page's port (${page_port:-none}) or no installed service (${installed_service:-none}) was found"
+elif service_runs || port_answers; then
+    fail "outlived Parlevo by 10 s: $(service_runs && echo "the service ($installed_service)") \
+$(port_answers && echo "the page's port $page_port")"
 else
-    fail "the page's port (${page_port:-none}) or the installed service (${installed_service:-none}) outlived Parlevo"
+    pass "the page's port $page_port closed with the installed service"
 fi
 if [ ! -e "$local_dir/$dropped" ] && [ -f "$local_dir/engine/licenses/README.txt" ]; then
     pass "$dropped, which the newer version no longer brings, is gone (the rest of its folder stays)"
