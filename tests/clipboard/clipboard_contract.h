@@ -549,6 +549,13 @@ TYPED_TEST_P(ClipboardContract, ASaveHasADeadlineAndALimit) {
     EXPECT_EQ(c.SaveClipboardContent(300, 100, {}).status, ClipboardSave::Held);
     this->env.AnswerDelayed();
     EXPECT_EQ(this->Block(kCfWave), Bytes({7, 7})) << "the owner's content, never emptied";
+    // A format a window of the program's own thread offered: the wait answers its WM_RENDERFORMAT
+    // rather than wait for itself until the deadline.
+    ASSERT_TRUE(c.OpenClipboard(this->env.owner()));
+    c.EmptyClipboard();
+    c.SetClipboardData(kCfWave, 0);
+    c.CloseClipboard();
+    EXPECT_EQ(c.SaveClipboardContent(1000, 100, {}).status, ClipboardSave::Saved);
 }
 
 REGISTER_TYPED_TEST_SUITE_P(ClipboardContract, FormatNames, FormatIdForNameComparesExactly,

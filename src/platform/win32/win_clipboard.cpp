@@ -521,6 +521,26 @@ DWORD WINAPI SaveOnWorker(void* p) {
     return 0;
 }
 
+// Waits for the event at most ms, answering the messages other threads send this one meanwhile:
+// the clipboard's owner may be a window of this thread (the last to empty it), and the worker's
+// GetClipboardData then sends it WM_RENDERFORMAT. Posted messages wait for the message loop.
+bool AwaitTakingSentMessages(HANDLE event, DWORD ms) {
+    const ULONGLONG deadline = ::GetTickCount64() + ms;
+    for (;;) {
+        ULONGLONG now = ::GetTickCount64();
+        DWORD left = now >= deadline ? 0 : static_cast<DWORD>(deadline - now);
+        DWORD woke = ::MsgWaitForMultipleObjectsEx(1, &event, left, QS_SENDMESSAGE, 0);
+        if (woke == WAIT_OBJECT_0) {
+            return true;
+        }
+        if (woke != WAIT_OBJECT_0 + 1) {
+            return false;
+        }
+        MSG msg;
+        ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+}
+
 class WinClipboard : public Clipboard {
   public:
     ~WinClipboard() override { FreeAllBits(); }
@@ -547,7 +567,7 @@ class WinClipboard : public Clipboard {
             return {};
         }
         ::CloseHandle(worker);
-        if (::WaitForSingleObject(job->done, deadlineMs) != WAIT_OBJECT_0) {
+        if (!AwaitTakingSentMessages(job->done, deadlineMs)) {
             job->abandoned = true;
             waiting_ = job;
             ClipboardContent late;
