@@ -296,6 +296,11 @@ TEST(RunProgram, KeepsStdoutAndStderrApartWithTheExitCode) {
     EXPECT_EQ(r.exit_code, 3);
     EXPECT_EQ(r.out, "out\n");
     EXPECT_EQ(r.err, "err\n");
+    // Input on stdin, longer than a pipe holds, while the program answers as it reads it.
+    const std::string input = std::string(300000, 'a') + "\xC3\xBC\n\r\x1A z";
+    const auto upper = RunProgram(Stage(), {"upper"}, 1 << 20, milliseconds(10000), {}, input);
+    EXPECT_EQ(upper.exit_code, 0);
+    EXPECT_EQ(upper.out, Upper(input) + std::string(1, '\0'));  // the stage program's NUL at end of input
     const auto big = RunProgram(Stage(), {"flood"}, 4096, milliseconds(10000));
     EXPECT_TRUE(big.too_large);
     EXPECT_LE(big.out.size(), 4097u);
