@@ -108,6 +108,7 @@ std::string Service::RenderPage(const std::string& requested_dir, std::string* s
         if (dir.empty() && !directions.empty()) dir = directions.front().key;
     }
     if (shown_dir != nullptr) *shown_dir = dir;
+    if (apertium_ != nullptr && !dir.empty() && cfg_.routes.count(dir) == 0) apertium_->Warm(dir);
     std::string fromto, options, engine, link;
     bool known = false;
     for (const auto& d : directions) {
