@@ -421,7 +421,7 @@ TranslateResult ApertiumEngine::Run(Slot& slot, const std::string& encoded) {
 }
 
 TranslateResult ApertiumEngine::Translate(const std::string& source, const std::string& target,
-                                          const std::string& text) {
+                                          const std::string& text, TextFormat format) {
     const std::string key = NormalizeLanguageCode(source) + "-" + NormalizeLanguageCode(target);
     SlotPtr slot = Find(key);
     // A direction we do not know, or one that cannot translate, may have been installed or
@@ -437,7 +437,14 @@ TranslateResult ApertiumEngine::Translate(const std::string& source, const std::
     }
     if (const std::string problem = Problem(*slot); !problem.empty()) return {503, problem};
 
-    const std::string encoded = EncodeForApertium(text);
+    std::string encoded;
+    if (format == TextFormat::kHtml) {
+        const auto r = Deformat(text);
+        if (r.status != 200) return r;
+        encoded = r.text;
+    } else {
+        encoded = EncodeForApertium(text);
+    }
     // Requests for one direction take turns, but none waits for ever behind a slow or hung
     // pipeline, and no more than max_waiting wait at once: the rest of the server keeps its
     // threads for the other directions and the page.
@@ -466,7 +473,45 @@ TranslateResult ApertiumEngine::Translate(const std::string& source, const std::
         EndLeastRecentlyUsed(options_.max_pipelines, nullptr);
     }
     if (result.status != 200) return result;
+    if (format == TextFormat::kHtml) return Reformat(result.text);
     return {200, DecodeFromApertium(result.text)};
+}
+
+TranslateResult ApertiumEngine::RunFormatter(const std::string& program, const std::string& input) {
+    // The formatters are one-shot programs (they read to end of input before they write), so
+    // each HTML request runs them afresh on either side of the long-lived chain, as the apertium
+    // script does with `-f html`. Each is given as long as an exchange.
+    const std::size_t max_output = 16 * input.size() + (1u << 20);
+    std::string why;
+    try {
+        const auto r = RunProgram(program, {}, max_output, options_.timeout, launch_, input);
+        if (r.exit_code == 0) return {200, r.out};
+        why = "exit code " + std::to_string(r.exit_code) + (r.timed_out ? ", timed out" : "") +
+              (r.too_large ? ", output too large" : "") + (r.err.empty() ? "" : ": " + r.err.substr(0, 500));
+    } catch (const std::exception& e) {
+        why = e.what();
+    }
+    {
+        std::lock_guard<std::mutex> lock(formatter_mu_);
+        const std::string line = program + " failed (" + why + ")";
+        if (formatter_logged_ != line) std::cerr << "plv-service: " << line << "\n";
+        formatter_logged_ = line;
+    }
+    return {503, "translation engine unavailable: the HTML could not be " +
+                     std::string(program.find("des") != std::string::npos ? "read" : "rebuilt")};
+}
+
+TranslateResult ApertiumEngine::Deformat(const std::string& html) {
+    // NUL ends a request in null-flush mode: it travels as the space it becomes, as in text.
+    std::string input = html;
+    std::replace(input.begin(), input.end(), '\0', ' ');
+    auto r = RunFormatter("apertium-deshtml", input);
+    if (r.status == 200) r.text.erase(std::remove(r.text.begin(), r.text.end(), '\0'), r.text.end());
+    return r;
+}
+
+TranslateResult ApertiumEngine::Reformat(const std::string& stream) {
+    return RunFormatter("apertium-rehtml", stream);
 }
 
 void ApertiumEngine::WarmNow(const SlotPtr& slot) {

@@ -55,8 +55,8 @@ class ApertiumEngine : public Engine {
     ~ApertiumEngine() override;
 
     std::vector<Language> Languages(std::string* error) override;
-    TranslateResult Translate(const std::string& source, const std::string& target,
-                              const std::string& text) override;
+    TranslateResult Translate(const std::string& source, const std::string& target, const std::string& text,
+                              TextFormat format = TextFormat::kText) override;
     std::string Unavailable(const std::string& direction) override;
 
     // Starts and warms every pipeline in the background, and keeps them all: neither the limit
@@ -129,6 +129,11 @@ class ApertiumEngine : public Engine {
     TranslateResult Run(Slot& slot, const std::string& encoded);
     static void Stop(Slot& slot);
 
+    // apertium-deshtml and apertium-rehtml around the chain for format=html.
+    TranslateResult RunFormatter(const std::string& program, const std::string& input);
+    TranslateResult Deformat(const std::string& html);
+    TranslateResult Reformat(const std::string& stream);
+
     // Ends least recently used idle pipelines (never `keep`) while more than `limit` run.
     void EndLeastRecentlyUsed(std::size_t limit, const Slot* keep);
     void WarmNow(const SlotPtr& slot);
@@ -146,6 +151,9 @@ class ApertiumEngine : public Engine {
     std::vector<ModeEntry> listing_;
     Clock::time_point scanned_at_{};
     std::mutex start_mu_;  // one pipeline starts (or ends for another) at a time, so the limit holds
+
+    std::mutex formatter_mu_;
+    std::string formatter_logged_;  // the last formatter failure logged: each is logged once
 
     std::mutex worker_mu_;
     std::condition_variable worker_cv_;

@@ -197,9 +197,11 @@ void Service::HandleTranslate(const httplib::Request& req, httplib::Response& re
     for (const char* name : {"q", "source", "target"}) {
         if (!fields.Has(name)) return SendError(res, 400, std::string("missing field '") + name + "'");
     }
-    if (fields.Has("format") && fields.Get("format") != "text") {
-        return SendError(res, 400, "unsupported format '" + fields.Get("format") + "' (only text)");
+    if (fields.Has("format") && fields.Get("format") != "text" && fields.Get("format") != "html") {
+        return SendError(res, 400, "unsupported format '" + fields.Get("format") + "' (text or html)");
     }
+    const TextFormat format =
+        fields.Has("format") && fields.Get("format") == "html" ? TextFormat::kHtml : TextFormat::kText;
     if (!key_checked && !cfg_.api_key.empty() &&
         (!fields.Has("api_key") || !SameKey(fields.Get("api_key"), cfg_.api_key))) {
         return SendError(res, 403, "invalid or missing api_key");
@@ -215,7 +217,7 @@ void Service::HandleTranslate(const httplib::Request& req, httplib::Response& re
                              std::to_string(cfg_.text_limit));
     }
     if (IsBlank(q)) return SendError(res, 400, "empty text");
-    auto result = engine_.Translate(fields.Get("source"), fields.Get("target"), q);
+    auto result = engine_.Translate(fields.Get("source"), fields.Get("target"), q, format);
     if (result.status != 200) return SendError(res, result.status, result.text);
     // An engine with nothing to say about a text (every word unknown and dropped, an upstream
     // that answers "") leaves it as it is: an empty translation would look like no answer yet to

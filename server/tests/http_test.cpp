@@ -236,7 +236,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "unknown direction"},
         BadRequest{"EmptyText", kForm, "q=&source=en&target=es", 400, "empty"},
         BadRequest{"BlankText", kJson, R"({"q":" \n\t ","source":"en","target":"es"})", 400, "empty"},
-        BadRequest{"HtmlFormat", kForm, "q=house&source=en&target=es&format=html", 400, "format"},
+        BadRequest{"XmlFormat", kForm, "q=house&source=en&target=es&format=xml", 400, "format"},
         BadRequest{"MalformedJson", kJson, R"({"q":"house","source":"en",)", 400, "malformed JSON"},
         BadRequest{"JsonArray", kJson, R"(["house"])", 400, "malformed JSON"},
         BadRequest{"JsonNumberText", kJson, R"({"q":5,"source":"en","target":"es"})", 400, "'q'"},
@@ -495,6 +495,35 @@ TEST(Http, ADamagedPairIs503NamedOnceInTheLogAndTheOthersGoOn) {
                        std::string::npos;
             },
             std::chrono::seconds(10)));
+    }
+    std::filesystem::remove_all(dir);
+}
+
+TEST(Http, HtmlIsTranslatedAsApertiumDoesIt) {
+    ServerProcess s({});
+    ASSERT_NE(s.port(), 0);
+    char tmpl[] = "/tmp/plv-html-XXXXXX";
+    const std::string dir = mkdtemp(tmpl);
+    for (const std::string html :
+         {"<p class=\"note\" title=\"the house\">The <b>big</b> house &amp; the dog&#39;s car.</p>",
+          "<ul><li>I have a <a href=\"/x?a=1&amp;b=2\">black</a> dog</li>\n<li>Zorblax &lt;3</li></ul>\n",
+          "plain words, no markup"}) {
+        // Apertium's own way, with its HTML formatters (not Transfuse) and no unknown-word marks.
+        std::ofstream(dir + "/in.html") << html;
+        const std::string command =
+            "APERTIUM_TRANSFUSE=no apertium -u -f html eng-spa < " + dir + "/in.html > " + dir + "/out.html";
+        ASSERT_EQ(std::system(command.c_str()), 0);
+        std::ifstream out(dir + "/out.html");
+        const std::string expected((std::istreambuf_iterator<char>(out)), std::istreambuf_iterator<char>());
+        EXPECT_EQ(
+            Translation(Send(s.port(),
+                             json{{"q", html}, {"source", "en"}, {"target", "es"}, {"format", "html"}}.dump(),
+                             kJson)),
+            expected);
+        EXPECT_EQ(Translation(Send(
+                      s.port(), Form({{"q", html}, {"source", "eng"}, {"target", "spa"}, {"format", "html"}}),
+                      kForm)),
+                  expected);
     }
     std::filesystem::remove_all(dir);
 }
