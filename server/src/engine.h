@@ -29,6 +29,9 @@ struct TranslateResult {
     std::string via;     // with a translation through another language: that language's code
 };
 
+// What `q` is: plain text, or HTML whose markup must come back as it was (format=html).
+enum class TextFormat { kText, kHtml };
+
 class Engine {
   public:
     virtual ~Engine() = default;
@@ -36,7 +39,7 @@ class Engine {
     virtual std::vector<Language> Languages(std::string* error) = 0;
     // Input has been validated: non-empty, valid UTF-8, within the size limit.
     virtual TranslateResult Translate(const std::string& source, const std::string& target,
-                                      const std::string& text) = 0;
+                                      const std::string& text, TextFormat format = TextFormat::kText) = 0;
     // Why a direction ("en-es") cannot translate at all (its data is missing, its pipeline could
     // not be started), or empty. The page of such a direction is answered 503 with this reason,
     // so a program loading it sees the service as not connected instead of waiting in vain.

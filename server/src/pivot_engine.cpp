@@ -140,34 +140,34 @@ std::string PivotEngine::PivotOf(const std::string& source, const std::string& t
 }
 
 TranslateResult PivotEngine::Translate(const std::string& source, const std::string& target,
-                                       const std::string& text) {
-    if (!enabled_) return inner_.Translate(source, target, text);
+                                       const std::string& text, TextFormat format) {
+    if (!enabled_) return inner_.Translate(source, target, text, format);
     const std::string s = NormalizeLanguageCode(source), t = NormalizeLanguageCode(target);
     std::string error;
     if (PivotOf(s, t).empty()) {
         // Most requests: a direct direction, which needs no look at the list.
-        auto direct = inner_.Translate(source, target, text);
+        auto direct = inner_.Translate(source, target, text, format);
         // One the inner engine does not have may have become reachable since the list was
         // built (a pair installed meanwhile).
         if (direct.status != 400 || !Refresh(&error) || PivotOf(s, t).empty()) return direct;
     } else if (!Refresh(&error) || PivotOf(s, t).empty()) {
         // A pair of its own installed since: the direct pair wins.
-        return inner_.Translate(source, target, text);
+        return inner_.Translate(source, target, text, format);
     }
-    return Through(s, PivotOf(s, t), t, text);
+    return Through(s, PivotOf(s, t), t, text, format);
 }
 
 TranslateResult PivotEngine::Through(const std::string& source, const std::string& pivot,
-                                     const std::string& target, const std::string& text) {
+                                     const std::string& target, const std::string& text, TextFormat format) {
     const auto failed = [&](TranslateResult r) {
         r.text = LanguageName(source) + " \u00bb " + LanguageName(target) + " goes through " +
                  LanguageName(pivot) + ": " + r.text;
         return r;
     };
-    auto first = inner_.Translate(source, pivot, text);
+    auto first = inner_.Translate(source, pivot, text, format);
     if (first.status != 200) return failed(std::move(first));
     // As /translate answers a blank translation: the text as it is.
-    auto second = inner_.Translate(pivot, target, IsBlank(first.text) ? text : first.text);
+    auto second = inner_.Translate(pivot, target, IsBlank(first.text) ? text : first.text, format);
     if (second.status != 200) return failed(std::move(second));
     TranslateResult out{200, std::move(second.text), BothEngines(first.engine, second.engine)};
     out.via = pivot;

@@ -23,8 +23,8 @@ class PivotEngine : public Engine {
     // The inner engine's directions, and those through one language in between (marked in
     // Language::via). Built again only when the inner engine's list changes.
     std::vector<Language> Languages(std::string* error) override;
-    TranslateResult Translate(const std::string& source, const std::string& target,
-                              const std::string& text) override;
+    TranslateResult Translate(const std::string& source, const std::string& target, const std::string& text,
+                              TextFormat format = TextFormat::kText) override;
     std::string Unavailable(const std::string& direction) override;
 
   private:
@@ -38,7 +38,7 @@ class PivotEngine : public Engine {
     // The language a direction goes through by the table last built (empty: none known).
     std::string PivotOf(const std::string& source, const std::string& target);
     TranslateResult Through(const std::string& source, const std::string& pivot, const std::string& target,
-                            const std::string& text);
+                            const std::string& text, TextFormat format);
 
     Engine& inner_;
     const bool enabled_;

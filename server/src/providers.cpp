@@ -352,7 +352,7 @@ std::vector<Language> ProviderEngine::Languages(std::string* error) {
 }
 
 TranslateResult ProviderEngine::Translate(const std::string& source, const std::string& target,
-                                          const std::string& text) {
+                                          const std::string& text, TextFormat /*format*/) {
     const Api& api = ApiOf(info_);
     const std::string name = info_.name;
     const auto answer = upstream_.Send(api.request(settings_, settings_.url, source, target, text),
@@ -459,12 +459,12 @@ std::vector<Language> RoutedEngine::Languages(std::string* error) {
 }
 
 TranslateResult RoutedEngine::Translate(const std::string& source, const std::string& target,
-                                        const std::string& text) {
+                                        const std::string& text, TextFormat format) {
     const std::string s = NormalizeLanguageCode(source), t = NormalizeLanguageCode(target);
     auto it = routes_.find(s + "-" + t);
-    if (it != routes_.end()) return it->second->Translate(s, t, text);
+    if (it != routes_.end()) return it->second->Translate(s, t, text, format);
     // The base engine gets the codes it lists (a LibreTranslate relay knows en, not eng).
-    auto result = base_.Translate(s, t, text);
+    auto result = base_.Translate(s, t, text, format);
     if (result.status == 200 && result.engine.empty()) result.engine = base_name_;
     // The base engine knows only its own directions; the user asking for a missing one should
     // see every direction this server translates, the routed ones too.

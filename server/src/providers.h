@@ -54,8 +54,8 @@ class ProviderEngine : public Engine {
     // The service's own list; only LibreTranslate has one we ask for (it serves as a whole
     // relay); the others say nothing, their directions come from the configuration.
     std::vector<Language> Languages(std::string* error) override;
-    TranslateResult Translate(const std::string& source, const std::string& target,
-                              const std::string& text) override;
+    TranslateResult Translate(const std::string& source, const std::string& target, const std::string& text,
+                              TextFormat format = TextFormat::kText) override;
 
     // The last problem met, for tests and the log.
     UpstreamProblem LastProblem() const;
@@ -84,8 +84,8 @@ class RoutedEngine : public Engine {
                  std::map<std::string, std::string> route_names);
 
     std::vector<Language> Languages(std::string* error) override;
-    TranslateResult Translate(const std::string& source, const std::string& target,
-                              const std::string& text) override;
+    TranslateResult Translate(const std::string& source, const std::string& target, const std::string& text,
+                              TextFormat format = TextFormat::kText) override;
     std::string Unavailable(const std::string& direction) override;
 
   private:

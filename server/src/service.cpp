@@ -123,6 +123,7 @@ std::string Service::RenderPage(const std::string& requested_dir, std::string* s
         if (dir.empty() && !directions.empty()) dir = directions.front().key;
     }
     if (shown_dir != nullptr) *shown_dir = dir;
+    if (apertium_ != nullptr && !dir.empty() && cfg_.routes.count(dir) == 0) apertium_->Warm(dir);
 
     // The chooser: the detected source first, then one group per source language with its own
     // pairs, then, apart, the same groups for the directions through another language. Groups
@@ -234,9 +235,11 @@ void Service::HandleTranslate(const httplib::Request& req, httplib::Response& re
     for (const char* name : {"q", "source", "target"}) {
         if (!fields.Has(name)) return SendError(res, 400, std::string("missing field '") + name + "'");
     }
-    if (fields.Has("format") && fields.Get("format") != "text") {
-        return SendError(res, 400, "unsupported format '" + fields.Get("format") + "' (only text)");
+    if (fields.Has("format") && fields.Get("format") != "text" && fields.Get("format") != "html") {
+        return SendError(res, 400, "unsupported format '" + fields.Get("format") + "' (text or html)");
     }
+    const TextFormat format =
+        fields.Has("format") && fields.Get("format") == "html" ? TextFormat::kHtml : TextFormat::kText;
     if (!key_checked && !cfg_.api_key.empty() &&
         (!fields.Has("api_key") || !SameKey(fields.Get("api_key"), cfg_.api_key))) {
         return SendError(res, 403, "invalid or missing api_key");
@@ -252,7 +255,7 @@ void Service::HandleTranslate(const httplib::Request& req, httplib::Response& re
                              std::to_string(cfg_.text_limit));
     }
     if (IsBlank(q)) return SendError(res, 400, "empty text");
-    auto result = engine_.Translate(fields.Get("source"), fields.Get("target"), q);
+    auto result = engine_.Translate(fields.Get("source"), fields.Get("target"), q, format);
     if (result.status != 200) return SendError(res, result.status, result.text);
     // An engine with nothing to say about a text (every word unknown and dropped, an upstream
     // that answers "") leaves it as it is: an empty translation would look like no answer yet to

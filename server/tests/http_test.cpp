@@ -334,7 +334,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "unknown direction"},
         BadRequest{"EmptyText", kForm, "q=&source=en&target=es", 400, "empty"},
         BadRequest{"BlankText", kJson, R"({"q":" \n\t ","source":"en","target":"es"})", 400, "empty"},
-        BadRequest{"HtmlFormat", kForm, "q=house&source=en&target=es&format=html", 400, "format"},
+        BadRequest{"XmlFormat", kForm, "q=house&source=en&target=es&format=xml", 400, "format"},
         BadRequest{"MalformedJson", kJson, R"({"q":"house","source":"en",)", 400, "malformed JSON"},
         BadRequest{"JsonArray", kJson, R"(["house"])", 400, "malformed JSON"},
         BadRequest{"JsonNumberText", kJson, R"({"q":5,"source":"en","target":"es"})", 400, "'q'"},
@@ -558,6 +558,89 @@ TEST(Http, ADirectionThatCannotRunIsNamedInTheLogAndItsPageIs503) {
             std::chrono::seconds(10)));
     }
     std::filesystem::remove_all(broken);
+}
+
+TEST(Http, ADamagedPairIs503NamedOnceInTheLogAndTheOthersGoOn) {
+    // eng-spa with its analyser cut in half (lt-proc dies loading it), beside a whole spa-eng.
+    const std::string dir = FakeModesDir("unused");
+    const std::string data = "/usr/share/apertium/apertium-eng-spa/eng-spa.automorf.bin";
+    const std::string cut = dir + "/eng-spa.automorf.bin";
+    std::filesystem::copy_file(data, cut);
+    std::filesystem::resize_file(cut, std::filesystem::file_size(data) / 2);
+    std::ifstream in("/usr/share/apertium/modes/eng-spa.mode");
+    std::string line((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_NE(line.find(data), std::string::npos);
+    line.replace(line.find(data), data.size(), cut);
+    std::ofstream(dir + "/eng-spa.mode") << line;
+    std::filesystem::copy_file("/usr/share/apertium/modes/spa-eng.mode", dir + "/spa-eng.mode");
+    {
+        ServerProcess s({"--modes-dir", dir, "--debug-endpoints"}, {false, "", dir + "/log"});
+        ASSERT_NE(s.port(), 0);
+        httplib::Client cli("127.0.0.1", s.port());
+        for (int i = 0; i < 3; ++i) {
+            const auto a = TranslateJson(s.port(), "the house", "en", "es");
+            EXPECT_EQ(a.status, 503) << a.body.dump();
+            EXPECT_EQ(cli.Get("/?dir=en-es")->status, 503);
+            EXPECT_EQ(cli.Get("/languages")->status, 200);
+            EXPECT_NE(Translation(TranslateJson(s.port(), "la casa", "es", "en")).find("house"),
+                      std::string::npos);
+        }
+        std::ifstream log(dir + "/log");
+        int lines = 0;
+        for (std::string l; std::getline(log, l);) lines += l.find("eng-spa") != std::string::npos ? 1 : 0;
+        EXPECT_EQ(lines, 1) << "one line for the pair, not one per request";
+        // Repaired (a pack installed again): it translates, without a restart.
+        std::filesystem::copy_file(data, cut, std::filesystem::copy_options::overwrite_existing);
+        EXPECT_TRUE(PollUntil(
+            [&] {
+                return Translation(TranslateJson(s.port(), "the house", "en", "es")).find("casa") !=
+                       std::string::npos;
+            },
+            std::chrono::seconds(10)));
+    }
+    std::filesystem::remove_all(dir);
+}
+
+TEST(Http, HtmlIsTranslatedAsApertiumDoesIt) {
+    ServerProcess s({});
+    ASSERT_NE(s.port(), 0);
+    char tmpl[] = "/tmp/plv-html-XXXXXX";
+    const std::string dir = mkdtemp(tmpl);
+    for (const std::string html :
+         {"<p class=\"note\" title=\"the house\">The <b>big</b> house &amp; the dog&#39;s car.</p>",
+          "<ul><li>I have a <a href=\"/x?a=1&amp;b=2\">black</a> dog</li>\n<li>Zorblax &lt;3</li></ul>\n",
+          "plain words, no markup"}) {
+        // Apertium's own way, with its HTML formatters (not Transfuse) and no unknown-word marks.
+        std::ofstream(dir + "/in.html") << html;
+        const std::string command =
+            "APERTIUM_TRANSFUSE=no apertium -u -f html eng-spa < " + dir + "/in.html > " + dir + "/out.html";
+        ASSERT_EQ(std::system(command.c_str()), 0);
+        std::ifstream out(dir + "/out.html");
+        const std::string expected((std::istreambuf_iterator<char>(out)), std::istreambuf_iterator<char>());
+        EXPECT_EQ(
+            Translation(Send(s.port(),
+                             json{{"q", html}, {"source", "en"}, {"target", "es"}, {"format", "html"}}.dump(),
+                             kJson)),
+            expected);
+        EXPECT_EQ(Translation(Send(
+                      s.port(), Form({{"q", html}, {"source", "eng"}, {"target", "spa"}, {"format", "html"}}),
+                      kForm)),
+                  expected);
+    }
+    std::filesystem::remove_all(dir);
+}
+
+TEST(Http, WarmStartsOnlyWhatIsAskedAndThePageWarmsItsDirection) {
+    ServerProcess s({"--debug-endpoints", "--warm", "eng-spa"});
+    ASSERT_NE(s.port(), 0);
+    EXPECT_TRUE(
+        PollUntil([&] { return !PipelinePids(s.port(), "en-es").empty(); }, std::chrono::seconds(20)));
+    EXPECT_TRUE(PipelinePids(s.port(), "es-en").empty());
+    httplib::Client cli("127.0.0.1", s.port());
+    EXPECT_EQ(cli.Get("/?dir=es-en")->status, 200);
+    EXPECT_TRUE(
+        PollUntil([&] { return !PipelinePids(s.port(), "es-en").empty(); }, std::chrono::seconds(20)));
+    EXPECT_TRUE(PipelinePids(s.port(), "es-fr").empty());
 }
 
 TEST(Http, HungEngineTimesOutWith503) {
@@ -918,7 +1001,12 @@ TEST(Page, ServesThePageWithEscapedSettings) {
 }
 
 TEST(Lifecycle, StopsCleanlyOnSigtermAndTakesItsPipelinesAlong) {
-    ServerProcess s({"--debug-endpoints", "--preload", "true"});
+    // The English-Spanish pair alone: preloading every pair a machine has can take minutes.
+    const std::string dir = FakeModesDir("unused");
+    std::filesystem::copy_file("/usr/share/apertium/modes/eng-spa.mode", dir + "/eng-spa.mode",
+                               std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy_file("/usr/share/apertium/modes/spa-eng.mode", dir + "/spa-eng.mode");
+    ServerProcess s({"--debug-endpoints", "--preload", "true", "--modes-dir", dir});
     ASSERT_NE(s.port(), 0);
     // Preload starts both directions without any request.
     std::vector<pid_t> pids;
@@ -930,6 +1018,7 @@ TEST(Lifecycle, StopsCleanlyOnSigtermAndTakesItsPipelinesAlong) {
         std::chrono::seconds(20)));
     EXPECT_EQ(s.Stop(), 0);
     for (pid_t pid : pids) EXPECT_NE(kill(pid, 0), 0) << "stage " << pid << " outlived the server";
+    std::filesystem::remove_all(dir);
 }
 
 TEST(Lifecycle, ApiKeyFromStandardInputAndStoppingWhenItEnds) {

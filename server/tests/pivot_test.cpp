@@ -30,7 +30,8 @@ class FakeEngine : public Engine {
         for (auto& [code, l] : by_code) out.push_back(l);
         return out;
     }
-    TranslateResult Translate(const std::string& s, const std::string& t, const std::string& text) override {
+    TranslateResult Translate(const std::string& s, const std::string& t, const std::string& text,
+                              TextFormat) override {
         asked.push_back(s + "-" + t);
         for (const auto& d : dirs)
             if (NormalizeDirection(d) == NormalizeDirection(s + "-" + t))
