@@ -149,7 +149,8 @@ std::string ApertiumEngine::Unavailable(const std::string& direction) {
 }
 
 TranslateResult ApertiumEngine::Translate(const std::string& source, const std::string& target,
-                                          const std::string& text) {
+                                          const std::string& text, const std::string& format) {
+    if (format != "text") return {400, "unsupported format '" + format + "' for Apertium (only text)"};
     const std::string key = NormalizeLanguageCode(source) + "-" + NormalizeLanguageCode(target);
     auto it = slots_.find(key);
     if (it == slots_.end()) {

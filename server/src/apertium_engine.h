@@ -32,8 +32,8 @@ class ApertiumEngine : public Engine {
     ~ApertiumEngine() override;
 
     std::vector<Language> Languages(std::string* error) override;
-    TranslateResult Translate(const std::string& source, const std::string& target,
-                              const std::string& text) override;
+    TranslateResult Translate(const std::string& source, const std::string& target, const std::string& text,
+                              const std::string& format) override;
     std::string Unavailable(const std::string& direction) override;
 
     // Starts and warms every pipeline in the background.
