@@ -42,17 +42,30 @@
         }
     }
 
-    // Storage may be missing or refused (an embedded engine, a private window): then nothing is
-    // remembered and English is the other language.
+    // Kept in localStorage and in a cookie: Parlevo starts its bundled service on a new port
+    // each time, and localStorage is kept per port, a cookie per host. Either may be missing or
+    // refused (an embedded engine, a private window): then English is the other language.
     function remember(dir) {
+        if (!/^[A-Za-z_]+-[A-Za-z_]+$/.test(dir)) {
+            return;
+        }
         try {
             window.localStorage.setItem(LAST_DIRECTION, dir);
         } catch (e) {
-            // nothing to do
+            // nothing to do: the cookie may still keep it
         }
+        var year = new Date(new Date().getTime() + 365 * 24 * 3600 * 1000);
+        // A direction is letters and a dash: nothing in it needs escaping in a cookie.
+        document.cookie = LAST_DIRECTION + '=' + dir + '; expires=' + year.toUTCString() + '; path=/';
     }
 
     function lastDirection() {
+        var cookies = document.cookie.split(/;\s*/);
+        for (var i = 0; i < cookies.length; i++) {
+            if (cookies[i].indexOf(LAST_DIRECTION + '=') === 0) {
+                return cookies[i].substring(LAST_DIRECTION.length + 1);
+            }
+        }
         try {
             return window.localStorage.getItem(LAST_DIRECTION) || '';
         } catch (e) {
