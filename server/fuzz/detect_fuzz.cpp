@@ -30,7 +30,8 @@ void CheckDetection(const plv::Detection& d) {
             Fail("a language code that is not lower-case letters");
         if (!(l.confidence >= 0 && l.confidence <= 100)) Fail("a confidence outside 0 to 100");
         if (i > 0 && l.confidence > d.languages[i - 1].confidence) Fail("not best first");
-        if (!d.reliable && l.confidence >= plv::kSureConfidence) Fail("an unsure answer with a sure confidence");
+        if (!d.reliable && l.confidence >= plv::kSureConfidence)
+            Fail("an unsure answer with a sure confidence");
     }
     if (d.reliable && d.languages.empty()) Fail("reliable, and no language");
 }
@@ -38,7 +39,8 @@ void CheckDetection(const plv::Detection& d) {
 bool Same(const plv::Detection& a, const plv::Detection& b) {
     if (a.reliable != b.reliable || a.languages.size() != b.languages.size()) return false;
     for (std::size_t i = 0; i < a.languages.size(); ++i) {
-        if (a.languages[i].code != b.languages[i].code || a.languages[i].confidence != b.languages[i].confidence)
+        if (a.languages[i].code != b.languages[i].code ||
+            a.languages[i].confidence != b.languages[i].confidence)
             return false;
     }
     return true;
