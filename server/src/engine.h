@@ -27,6 +27,10 @@ struct TranslateResult {
     std::string text;    // the translation, or the error message
     std::string engine;  // with a translation: the name of the engine that made it ("DeepL")
     std::string via;     // with a translation through another language: that language's code
+    // With a translation from "auto" by an engine that found the language itself: that language
+    // as it named it, and its confidence (0 to 100) when it gave one, else -1.
+    std::string detected;
+    double detected_confidence = -1;
 };
 
 // What `q` is: plain text, or HTML whose markup must come back as it was (format=html).
@@ -37,9 +41,18 @@ class Engine {
     virtual ~Engine() = default;
     // Empty with *error set when the engine cannot say (e.g. the relay is down).
     virtual std::vector<Language> Languages(std::string* error) = 0;
-    // Input has been validated: non-empty, valid UTF-8, within the size limit.
+    // Input has been validated: non-empty, valid UTF-8, within the size limit. format: "text" or
+    // "html".
     virtual TranslateResult Translate(const std::string& source, const std::string& target,
                                       const std::string& text, TextFormat format = TextFormat::kText) = 0;
+    // For source=auto: when the engine that serves `direction` ("fr-es", or "auto-es" for the
+    // one configured for auto) finds the source language itself (the online services do),
+    // translates the text into the direction's target from the language that engine finds,
+    // which TranslateResult::detected names. Status 0: no such engine; detect and call Translate.
+    virtual TranslateResult TranslateDetecting(const std::string& /*direction*/, const std::string& /*text*/,
+                                               TextFormat /*format*/) {
+        return {0, {}};
+    }
     // Why a direction ("en-es") cannot translate at all (its data is missing, its pipeline could
     // not be started), or empty. The page of such a direction is answered 503 with this reason,
     // so a program loading it sees the service as not connected instead of waiting in vain.

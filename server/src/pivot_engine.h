@@ -26,6 +26,11 @@ class PivotEngine : public Engine {
     TranslateResult Translate(const std::string& source, const std::string& target, const std::string& text,
                               TextFormat format = TextFormat::kText) override;
     std::string Unavailable(const std::string& direction) override;
+    // An engine that finds the language itself is asked as it is: the pivot has no part in it.
+    TranslateResult TranslateDetecting(const std::string& direction, const std::string& text,
+                                       TextFormat format) override {
+        return inner_.TranslateDetecting(direction, text, format);
+    }
 
   private:
     struct Table {

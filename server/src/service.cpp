@@ -12,6 +12,8 @@
 #include <tuple>
 
 #include "apertium_engine.h"
+#include "auto_translate.h"
+#include "detect.h"
 #include "http_server.h"
 #include "page_assets.h"
 #include "providers.h"
@@ -78,7 +80,8 @@ std::string EngineLink(const std::string& engine) {
 }
 
 std::string DescribeDirection(const std::string& source, const std::string& target) {
-    return LanguageName(source) + " \u00bb " + LanguageName(target);
+    return (source == "auto" ? std::string("Any language") : LanguageName(source)) + " \u00bb " +
+           LanguageName(target);
 }
 
 Service::Service(const Config& cfg, Engine& engine, ApertiumEngine* apertium)
@@ -185,13 +188,18 @@ std::size_t Service::BodyLimit() const {
     return cfg_.text_limit * 3 + 64 * 1024;
 }
 
-void Service::HandleTranslate(const httplib::Request& req, httplib::Response& res,
-                              const httplib::ContentReader& reader, bool key_checked) {
+bool Service::ReadFields(const httplib::Request& req, httplib::Response& res,
+                         const httplib::ContentReader& reader, bool key_checked, RequestFields* fields) {
     const std::size_t limit = BodyLimit();
     const auto too_large = [&] {
         // The rest of the body is left unread, so the connection cannot carry another request.
         HttpServer::CloseAfterResponse();
         SendError(res, 413, "request too large: the body is over " + std::to_string(limit) + " bytes");
+        return false;
+    };
+    const auto fail = [&](int status, const std::string& message) {
+        SendError(res, status, message);
+        return false;
     };
     // Known before reading a byte when the client says how long the body is.
     if (req.has_header("Content-Length")) {
@@ -225,43 +233,83 @@ void Service::HandleTranslate(const httplib::Request& req, httplib::Response& re
     if (over || res.status == 413) return too_large();
     if (!complete) {
         HttpServer::CloseAfterResponse();
-        return SendError(res, 400, "incomplete request body");
+        return fail(400, "incomplete request body");
     }
 
     std::map<std::string, std::string> query;
     for (const auto& [k, v] : req.params) query[k] = v;  // the query string, if any
-    const RequestFields fields = ExtractFields(content_type, body, std::move(query));
-    if (fields.status != 200) return SendError(res, fields.status, fields.error);
-    for (const char* name : {"q", "source", "target"}) {
+    *fields = ExtractFields(content_type, body, std::move(query));
+    if (fields->status != 200) return fail(fields->status, fields->error);
+    if (!fields->Has("q")) return fail(400, "missing field 'q'");
+    if (!key_checked && !cfg_.api_key.empty() &&
+        (!fields->Has("api_key") || !SameKey(fields->Get("api_key"), cfg_.api_key))) {
+        return fail(403, "invalid or missing api_key");
+    }
+    return true;
+}
+
+void Service::HandleDetect(const httplib::Request& req, httplib::Response& res,
+                           const httplib::ContentReader& reader, bool key_checked) {
+    RequestFields fields;
+    if (!ReadFields(req, res, reader, key_checked, &fields)) return;
+    std::string error;  // without the list, Serbo-Croatian keeps CLD2's names; nothing else changes
+    std::set<std::string> offered;
+    for (const auto& l : engine_.Languages(&error)) {
+        offered.insert(l.code);
+        offered.insert(l.targets.begin(), l.targets.end());
+    }
+    const DetectAnswer answer = AnswerDetect(fields, cfg_.text_limit, offered);
+    if (answer.status != 200) return SendError(res, answer.status, answer.error);
+    json out = json::array();
+    for (const auto& l : answer.detection.languages)
+        out.push_back({{"language", l.code}, {"confidence", l.confidence}});
+    SendJson(res, 200, out);
+}
+
+void Service::HandleTranslate(const httplib::Request& req, httplib::Response& res,
+                              const httplib::ContentReader& reader, bool key_checked) {
+    RequestFields fields;
+    if (!ReadFields(req, res, reader, key_checked, &fields)) return;
+    for (const char* name : {"source", "target"}) {
         if (!fields.Has(name)) return SendError(res, 400, std::string("missing field '") + name + "'");
     }
-    if (fields.Has("format") && fields.Get("format") != "text" && fields.Get("format") != "html") {
-        return SendError(res, 400, "unsupported format '" + fields.Get("format") + "' (text or html)");
+    const std::string format_name = fields.Has("format") ? fields.Get("format") : "text";
+    if (format_name != "text" && format_name != "html") {
+        return SendError(res, 400, "unsupported format '" + format_name + "' (text or html)");
     }
-    const TextFormat format =
-        fields.Has("format") && fields.Get("format") == "html" ? TextFormat::kHtml : TextFormat::kText;
-    if (!key_checked && !cfg_.api_key.empty() &&
-        (!fields.Has("api_key") || !SameKey(fields.Get("api_key"), cfg_.api_key))) {
-        return SendError(res, 403, "invalid or missing api_key");
-    }
-    const std::string& q = fields.Get("q");
-    for (const char* name : {"q", "source", "target"}) {
-        if (!IsValidUtf8(fields.Get(name)))
+    const TextFormat format = format_name == "html" ? TextFormat::kHtml : TextFormat::kText;
+    for (const char* name : {"source", "target", "fallback"}) {
+        if (fields.Has(name) && !IsValidUtf8(fields.Get(name)))
             return SendError(res, 400, std::string("field '") + name + "' is not valid UTF-8");
     }
-    if (q.size() > cfg_.text_limit) {
-        return SendError(res, 413,
-                         "text too large: " + std::to_string(q.size()) + " bytes, limit " +
-                             std::to_string(cfg_.text_limit));
+    const TextCheck check = CheckText(fields, cfg_.text_limit);
+    if (check.status != 200) return SendError(res, check.status, check.error);
+    const std::string& q = fields.Get("q");
+    json answer;
+    TranslateResult result;
+    if (fields.Get("source") == "auto") {
+        std::string error;
+        const auto languages = engine_.Languages(&error);
+        if (!error.empty()) return SendError(res, 503, error);
+        auto found = TranslateAuto(engine_, languages, q, fields.Get("target"),
+                                   fields.Has("fallback") ? fields.Get("fallback") : "", format);
+        result = std::move(found.result);
+        if (result.status == 200) {
+            // As LibreTranslate answers source=auto; `target` tells when the text, already in the
+            // target language, went into the fallback instead.
+            answer["detectedLanguage"] = {{"language", found.source}, {"confidence", found.confidence}};
+            answer["target"] = found.target;
+            answer["directionName"] = DescribeDirection(found.source, found.target);
+        }
+    } else {
+        result = engine_.Translate(fields.Get("source"), fields.Get("target"), q, format);
     }
-    if (IsBlank(q)) return SendError(res, 400, "empty text");
-    auto result = engine_.Translate(fields.Get("source"), fields.Get("target"), q, format);
     if (result.status != 200) return SendError(res, result.status, result.text);
     // An engine with nothing to say about a text (every word unknown and dropped, an upstream
     // that answers "") leaves it as it is: an empty translation would look like no answer yet to
     // the program polling the page, which then waits for its time-out.
     if (IsBlank(result.text)) result.text = q;
-    json answer{{"translatedText", result.text}};
+    answer["translatedText"] = result.text;
     // Which engine translated, for the page's credit line (and a relay in front of us).
     if (!result.engine.empty()) {
         answer["engine"] = result.engine;
@@ -403,6 +451,10 @@ void Service::Install(httplib::Server& svr) {
         svr, "POST", "/translate",
         [this](const httplib::Request& req, httplib::Response& res, const httplib::ContentReader* reader,
                bool key_checked) { HandleTranslate(req, res, *reader, key_checked); });
+    AddApiRoute(
+        svr, "POST", "/detect",
+        [this](const httplib::Request& req, httplib::Response& res, const httplib::ContentReader* reader,
+               bool key_checked) { HandleDetect(req, res, *reader, key_checked); });
     if (cfg_.debug_endpoints && apertium_ != nullptr) {
         svr.Get("/debug/pids", [this](const httplib::Request& req, httplib::Response& res) {
             SendJson(res, 200, json{{"pids", apertium_->Pids(req.get_param_value("dir"))}});

@@ -8,6 +8,7 @@
 
 #include "config.h"
 #include "engine.h"
+#include "request_fields.h"
 
 namespace plv {
 
@@ -29,7 +30,7 @@ class Service {
     // *shown_dir, when given, receives the direction the page is for.
     std::string RenderPage(const std::string& dir, std::string* shown_dir = nullptr);
 
-    // The largest request body /translate reads; a larger one is answered 413.
+    // The largest request body /translate and /detect read; a larger one is answered 413.
     std::size_t BodyLimit() const;
 
     // What an API route does: body is the request's body reader (POST) or null (GET);
@@ -43,9 +44,14 @@ class Service {
                      ApiHandler handler);
 
   private:
-    // key_checked: the api_key came in the request's path and was found right.
+    // Reads the body's fields, with q, and checks the key: key_checked, the api_key came in the
+    // request's path and was found right. False when it has answered (400, 403, 413).
+    bool ReadFields(const httplib::Request& req, httplib::Response& res, const httplib::ContentReader& reader,
+                    bool key_checked, RequestFields* fields);
     void HandleTranslate(const httplib::Request& req, httplib::Response& res,
                          const httplib::ContentReader& reader, bool key_checked);
+    void HandleDetect(const httplib::Request& req, httplib::Response& res,
+                      const httplib::ContentReader& reader, bool key_checked);
 
     const Config& cfg_;
     Engine& engine_;

@@ -300,6 +300,7 @@ struct BadRequest {
     std::string name, content_type, body;
     int status;
     std::string error_part;
+    std::string path = "/translate";
 };
 
 void PrintTo(const BadRequest& b, std::ostream* os) { *os << b.name; }
@@ -311,7 +312,7 @@ TEST_P(HttpRejects, WithStatusAndJsonError) {
     ServerProcess s({"--text-limit", "64"});
     ASSERT_NE(s.port(), 0);
     const auto& c = GetParam();
-    const auto a = Send(s.port(), c.body, c.content_type);
+    const auto a = Send(s.port(), c.body, c.content_type, c.path);
     EXPECT_EQ(a.status, c.status) << a.body.dump();
     ASSERT_TRUE(a.body.is_object() && a.body.contains("error")) << a.body.dump();
     EXPECT_NE(a.body["error"].get<std::string>().find(c.error_part), std::string::npos) << a.body.dump();
@@ -345,7 +346,32 @@ INSTANTIATE_TEST_SUITE_P(
         BadRequest{"DeepJson", kJson, std::string(30000, '[') + std::string(30000, ']'), 400,
                    "malformed JSON"},
         BadRequest{"MultipartWithoutBoundary", "multipart/form-data", "--x\r\n\r\nhouse\r\n--x--", 400,
-                   "multipart"}),
+                   "multipart"},
+        BadRequest{"UnknownFormat", kForm, "q=house&source=en&target=es&format=pdf", 400, "'pdf'"},
+        // /detect, and /translate from the language found (source=auto).
+        BadRequest{"DetectMissingQ", kForm, "source=en", 400, "'q'", "/detect"},
+        BadRequest{"DetectEmptyQ", kForm, "q=", 400, "'q'", "/detect"},
+        BadRequest{"DetectBlankQ", kJson, R"({"q":" \n "})", 400, "empty", "/detect"},
+        BadRequest{"DetectBinary", kForm, "q=%FF%FE%00%01", 400, "UTF-8", "/detect"},
+        BadRequest{"DetectTooLarge", kForm, "q=" + std::string(65, 'a'), 413, "too large", "/detect"},
+        BadRequest{"DetectMalformedJson", kJson, R"({"q":)", 400, "malformed JSON", "/detect"},
+        BadRequest{"AutoTooShort", kJson, R"({"q":"la casa","source":"auto","target":"es"})", 400,
+                   "could not tell the language of the text"},
+        BadRequest{"AutoNoWords", kForm, "q=12345+!!&source=auto&target=es", 400, "choose a source language"},
+        BadRequest{"AutoNoDirection", kJson,
+                   R"({"q":"Ich bin müde und möchte jetzt schlafen gehen.","source":"auto","target":"es"})",
+                   400, "from German (the language of the text) into Spanish"},
+        BadRequest{"AutoAlreadyInTarget", kJson,
+                   R"({"q":"El perro negro duerme en la cocina.","source":"auto","target":"es"})", 400,
+                   "already in Spanish"},
+        BadRequest{"AutoFallbackWithoutDirection", kJson,
+                   R"({"q":"la casa","source":"auto","target":"es","fallback":"ru"})", 400,
+                   "from Russian (the fallback"},
+        BadRequest{"AutoBinaryFallback", kForm, "q=la+casa&source=auto&target=es&fallback=%C3", 400,
+                   "'fallback'"},
+        BadRequest{"AutoEmpty", kForm, "q=+&source=auto&target=es", 400, "empty"},
+        BadRequest{"AutoTooLarge", kForm, "q=" + std::string(65, 'a') + "&source=auto&target=es", 413,
+                   "too large"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(Http, TextAtTheLimitIsAccepted) {
@@ -389,8 +415,13 @@ TEST(Http, ApiKeyIsRequiredWhenConfigured) {
     EXPECT_EQ(cli.Get("/key/s3cret/languages")->body, cli.Get("/languages")->body);
     EXPECT_EQ(cli.Get("/key/nope/languages")->status, 403);
     EXPECT_EQ(cli.Get("/key/s3cret/page.jsx")->status, 404);
+    EXPECT_EQ(Send(s.port(), Form({{"q", "Le chat noir dort."}}), kForm, "/detect").status, 403);
+    EXPECT_EQ(
+        Send(s.port(), Form({{"q", "Le chat noir dort."}}), kForm, "/key/s3cret/detect").body[0]["language"],
+        "fr");
     for (const char* key : {"nope", "s3cre", "s3cretx", "S3CRET"}) {
         EXPECT_EQ(Send(s.port(), form, kForm, std::string("/key/") + key + "/translate").status, 403) << key;
+        EXPECT_EQ(Send(s.port(), form, kForm, std::string("/key/") + key + "/detect").status, 403) << key;
         auto wrong_page = cli.Get(std::string("/key/") + key + "/?dir=en-es");
         ASSERT_TRUE(wrong_page);
         EXPECT_EQ(wrong_page->status, 403) << key;
@@ -400,6 +431,54 @@ TEST(Http, ApiKeyIsRequiredWhenConfigured) {
     ServerProcess open_server({});
     ASSERT_NE(open_server.port(), 0);
     EXPECT_EQ(Send(open_server.port(), form, kForm, "/key/x/translate").status, 404);
+}
+
+// POST /detect as LibreTranslate answers it, and source=auto: from the language found, into the
+// fallback when the text is already in the target language, from the fallback when unsure.
+TEST(Http, DetectsAndTranslatesFromTheLanguageFound) {
+    ServerProcess s({});
+    ASSERT_NE(s.port(), 0);
+    const auto detect = [&](const std::string& q) {
+        return Send(s.port(), Form({{"q", q}}), kForm, "/detect").body;
+    };
+    const json french = detect("Le chat noir dort sur la table de la cuisine.");
+    ASSERT_TRUE(french.is_array() && !french.empty()) << french.dump();
+    EXPECT_EQ(french[0]["language"], "fr");
+    EXPECT_GE(french[0]["confidence"].get<double>(), 50);
+    EXPECT_EQ(Send(s.port(), json{{"q", "Le chat noir dort."}}.dump(), kJson, "/detect").body[0]["language"],
+              "fr");
+    EXPECT_LT(detect("Bonjour")[0]["confidence"].get<double>(), 50) << "too short to be sure";
+    EXPECT_EQ(detect("12345 !!"), json::parse(R"([{"language":"und","confidence":0.0}])"));
+
+    struct Case {
+        json request;
+        std::string language, target, expect;
+        bool sure;
+    };
+    const Case cases[] = {
+        {{{"q", "Le chat noir dort sur la table."}, {"target", "es"}}, "fr", "es", "gato", true},
+        {{{"q", "El perro negro duerme en la cocina."}, {"target", "es"}, {"fallback", "en"}},
+         "es",
+         "en",
+         "dog",
+         true},
+        {{{"q", "the house"}, {"target", "es"}, {"fallback", "en"}}, "en", "es", "casa", false},
+        {{{"q", "Le chat noir dort sur la table."}, {"target", "spa"}, {"fallback", "eng"}},
+         "fr",
+         "es",
+         "gato",
+         true},
+    };
+    for (const Case& c : cases) {
+        json request = c.request;
+        request["source"] = "auto";
+        const auto a = Send(s.port(), request.dump(), kJson);
+        ASSERT_EQ(a.status, 200) << a.body.dump();
+        EXPECT_EQ(a.body["detectedLanguage"]["language"], c.language) << a.body.dump();
+        EXPECT_EQ(a.body["detectedLanguage"]["confidence"].get<double>() >= 50, c.sure) << a.body.dump();
+        EXPECT_EQ(a.body["target"], c.target) << a.body.dump();
+        EXPECT_NE(Translation(a).find(c.expect), std::string::npos) << a.body.dump();
+    }
 }
 
 TEST(Http, KilledPipelineIsReplacedAndTheNextRequestSucceeds) {

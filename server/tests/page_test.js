@@ -299,6 +299,26 @@ async function main() {
         expect(/maison/.test(result), 'translation was ' + JSON.stringify(result));
     });
 
+    await check('auto-es: French text into Spanish, Spanish text into English, the label first', async () => {
+        await load('?dir=auto-es');
+        // The label the program reads is the detected direction's by the time the translation shows.
+        const watch = "(function () { var t = document.getElementById('translation'); " +
+                      "window.labelAtTranslation = null; new MutationObserver(function () { " +
+                      "if (t.innerText && window.labelAtTranslation === null) window.labelAtTranslation = " +
+                      "document.getElementById('fromto').innerText; }).observe(t, {childList: true, " +
+                      "characterData: true, subtree: true}); })()";
+        for (const c of [{ text: 'Le chat noir dort sur la table de la cuisine.', fromto: 'French \u00bb Spanish',
+                           expect: /gato/ },
+                         { text: 'El perro negro duerme en la cocina de la casa.', fromto: 'Spanish \u00bb English',
+                           expect: /dog/ }]) {
+            await cdp.eval(watch);
+            const { result } = await translateLikeTheProgram(cdp, c.text);
+            expect(c.expect.test(result), 'translation was ' + JSON.stringify(result));
+            const label = await cdp.eval('window.labelAtTranslation');
+            expect(label === c.fromto, 'fromto when the translation appeared: ' + JSON.stringify(label));
+        }
+    });
+
     await check('special characters come back', async () => {
         await load('?dir=en-es');
         const { result } = await translateLikeTheProgram(cdp, 'the house [1] {a} <b> & @x #y *z* \\ ^ $ /');
