@@ -82,8 +82,9 @@ DataState ReadDataState(const std::string& mode_file, const std::string& working
 }
 
 // The plain language pairs in modes_dir, sorted by name: eng-spa.mode, not spa-eng_US.mode.
+// *complete is false when the folder could not be read to its end.
 std::vector<std::tuple<std::string, std::string, std::uintmax_t, std::int64_t>> ListModes(
-    const std::filesystem::path& dir) {
+    const std::filesystem::path& dir, bool* complete) {
     namespace fs = std::filesystem;
     static const std::regex kPlainPair("[a-z]{2,3}-[a-z]{2,3}");
     std::vector<std::tuple<std::string, std::string, std::uintmax_t, std::int64_t>> out;
@@ -99,6 +100,7 @@ std::vector<std::tuple<std::string, std::string, std::uintmax_t, std::int64_t>> 
         out.emplace_back(stem, Utf8FromPath(p), stat_ec ? 0 : size,
                          stat_ec ? 0 : static_cast<std::int64_t>(time.time_since_epoch().count()));
     }
+    *complete = !ec;
     std::sort(out.begin(), out.end());
     return out;
 }
@@ -180,8 +182,11 @@ void ApertiumEngine::Rescan(bool initial) {
     const auto now = Now();
     if (!initial && now - scanned_at_ < kRecheckEvery) return;
     scanned_at_ = now;
-    auto listing = ListModes(PathFromUtf8(modes_dir_));
-    if (!initial && listing == listing_) return;
+    bool complete = false;
+    auto listing = ListModes(PathFromUtf8(modes_dir_), &complete);
+    // A folder that cannot be read just now (being replaced, a network drive away) takes no
+    // direction away.
+    if (!initial && (!complete || listing == listing_)) return;
     // A mode whose file is unchanged keeps its slot (and its running pipeline); a new or
     // rewritten one gets a fresh slot.
     std::map<std::string, SlotPtr> next;

@@ -49,8 +49,9 @@ class ApertiumEngine : public Engine {
     // Finds the modes in modes_dir (e.g. /usr/share/apertium/modes/eng-spa.mode). Variant modes
     // such as spa-eng_US and debug modes are left out: the page offers plain language pairs.
     // A mode naming a data file that is missing or unreadable is logged and its direction
-    // answered 503 (see Unavailable), found when the direction is first asked for. On Windows the stages run
-    // in the parent folder of modes_dir, which the modes' relative paths start from.
+    // answered 503 (see Unavailable), found when the direction is first asked for. On Windows
+    // the stages run in the parent folder of modes_dir, which the modes' relative paths start
+    // from.
     ApertiumEngine(const std::string& modes_dir, ApertiumOptions options);
     ~ApertiumEngine() override;
 
