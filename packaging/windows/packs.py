@@ -55,7 +55,7 @@ def listing(version, records):
         for line in f:
             pair, msi, msi_bytes, installed, modes = line.rstrip("\n").split("\t")
             packs.append((pair, msi, int(msi_bytes), int(installed), modes.split()))
-    packs.sort()
+    packs.sort(key=lambda p: (title(p[0]), p[0]))
     out = [
         f"Parlevo {version}: language packs",
         "",
