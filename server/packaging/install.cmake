@@ -63,6 +63,12 @@ if(PLV_SERVICE_STANDALONE)
   # installed pair (apertium-spa-cat, apertium-fra-cat...) shows up in the page's chooser.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "adduser, apertium, apertium-eng-spa")
+  # Every other pair the program offers is recommended: installed by default, left out by
+  # --no-install-recommends for a server that needs only some.
+  file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/../../packaging/apertium-pairs.txt plv_pairs REGEX "^apertium-")
+  list(REMOVE_ITEM plv_pairs apertium-eng-spa)
+  list(JOIN plv_pairs ", " plv_recommends)
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "${plv_recommends}")
   set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
       ${PLV_SERVICE_PKG_DIR}/postinst ${PLV_SERVICE_PKG_DIR}/prerm ${PLV_SERVICE_PKG_DIR}/postrm
       ${PLV_SERVICE_PKG_DIR}/conffiles)

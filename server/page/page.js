@@ -106,7 +106,8 @@
             return;
         }
         dirEl.value = opt.value;
-        setText(fromto, opt.text);
+        // A direction through another language says so in its text; fromto names the direction alone.
+        setText(fromto, opt.getAttribute('data-fromto') || opt.text);
         setCredit(opt.getAttribute('data-engine'), opt.getAttribute('data-link'));
         setText(errEl, '');
         // Keep the address in step so a reload stays on the chosen direction.

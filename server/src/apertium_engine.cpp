@@ -87,6 +87,15 @@ ApertiumEngine::ApertiumEngine(const std::string& modes_dir, std::chrono::millis
         std::smatch m;
         if (!std::regex_match(stem, m, kPlainPair)) continue;
         const std::string key = ShortLanguageCode(m[1]) + "-" + ShortLanguageCode(m[2]);
+        // Two modes of one direction (en-ca and eng-cat): one is kept, whatever the listing order.
+        if (const auto other = slots_.find(key); other != slots_.end()) {
+            const std::string& a = other->second->mode_name;
+            const std::string kept = PreferredMode(a, stem);
+            std::cerr << "plv-service: modes " << std::min(a, stem) << " and " << std::max(a, stem)
+                      << " both translate " << key << "; using " << kept << "\n";
+            if (kept == other->second->mode_name) continue;
+            slots_.erase(other);
+        }
         auto slot = std::make_unique<Slot>();
         slot->mode_name = stem;
         slot->mode_file = Utf8FromPath(p);

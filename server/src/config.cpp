@@ -147,6 +147,8 @@ void ApplySetting(const std::string& raw_key, const std::string& value, const st
         cfg.timeout_ms = static_cast<int>(ParseInteger(where, key, value, 100, 600'000));
     } else if (key == "preload") {
         cfg.preload = ParseBool(where, key, value);
+    } else if (key == "pivot") {
+        cfg.pivot = ParseBool(where, key, value);
     } else if (key == "threads") {
         cfg.threads = static_cast<int>(ParseInteger(where, key, value, 2, 1024));
     } else if (key == "max_queued") {
@@ -294,7 +296,7 @@ std::string UsageText() {
            "\n"
            "keys: address, port, engine (apertium|relay), relay-url, relay-key, api-key,\n"
            "      version, download, text-limit, modes-dir, engine-program, timeout-ms, preload,\n"
-           "      threads, max-queued, request-timeout-ms\n"
+           "      pivot, threads, max-queued, request-timeout-ms\n"
            "\n"
            "--api-key-stdin    read the api_key from the first line of standard input, and stop\n"
            "                   when standard input ends\n"

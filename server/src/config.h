@@ -41,6 +41,7 @@ struct Config {
     std::string engine_program;
     int timeout_ms = 10000;          // per pipeline exchange, and per relay request
     bool preload = false;            // start every pipeline at start-up instead of on first use
+    bool pivot = true;               // offer directions through a language two directions share
     int threads = 64;                // connections served at once
     int max_queued = 256;            // connections waiting for a thread; one more is answered 503
     int request_timeout_ms = 10000;  // a request's line, headers and body, from its first byte

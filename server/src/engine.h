@@ -14,6 +14,9 @@ struct Language {
     // The engine that translates to each target, by the name the page credits ("Apertium",
     // "DeepL"); a target missing here is the server's default engine's.
     std::map<std::string, std::string> engines;
+    // The targets reached through another language, by the code of the language in between
+    // ("fr" -> "es": English to French is English to Spanish, then Spanish to French).
+    std::map<std::string, std::string> via = {};  // = {}: brace lists that stop at engines stay complete
 };
 
 struct TranslateResult {
@@ -23,6 +26,7 @@ struct TranslateResult {
     int status = 200;    // 200, or the HTTP status the error maps to (400, 413, 503, ...)
     std::string text;    // the translation, or the error message
     std::string engine;  // with a translation: the name of the engine that made it ("DeepL")
+    std::string via;     // with a translation through another language: that language's code
 };
 
 class Engine {
@@ -39,10 +43,17 @@ class Engine {
     virtual std::string Unavailable(const std::string& /*direction*/) { return {}; }
 };
 
-// English names and ISO 639-1 codes for the ISO 639-3 codes Apertium pairs use.
+// English names and ISO 639-1 codes for the ISO 639-3 codes Apertium pairs use; the
+// three-letter code stays where a language has no ISO 639-1 code (ast, szl, frp).
 std::string ShortLanguageCode(const std::string& code);
 std::string LanguageName(const std::string& code);
-// Accepts either form (en or eng) and returns the ISO 639-1 one when known.
+// Accepts either form (en or eng, sh or hbs, any case) and returns the ISO 639-1 one when known;
+// an unknown code comes back as it is.
 std::string NormalizeLanguageCode(const std::string& code);
+// "eng-spa" -> "en-es": both codes of a SOURCE-TARGET direction normalized.
+std::string NormalizeDirection(const std::string& dir);
+// Of two modes that translate the same direction (en-ca.mode and eng-cat.mode), by their names
+// without ".mode", the one to use: the same whatever order they are found in.
+const std::string& PreferredMode(const std::string& a, const std::string& b);
 
 }  // namespace plv

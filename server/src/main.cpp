@@ -24,6 +24,7 @@
 #include "apertium_engine.h"
 #include "config.h"
 #include "http_server.h"
+#include "pivot_engine.h"
 #include "platform.h"
 #include "providers.h"
 #include "service.h"
@@ -152,7 +153,9 @@ int main(int argc, char** argv) {
         routes[dir] = service_engine(id);
         route_names[dir] = plv::FindProvider(id)->name;
     }
-    plv::RoutedEngine engine(*base, base_name, std::move(routes), std::move(route_names));
+    plv::RoutedEngine routed(*base, base_name, std::move(routes), std::move(route_names));
+    // Outermost, so that the directions through a language may have routed steps too.
+    plv::PivotEngine engine(routed, cfg.pivot);
 
     plv::HttpLimits limits;
     limits.threads = static_cast<std::size_t>(cfg.threads);

@@ -335,6 +335,8 @@ std::vector<Language> ProviderEngine::Languages(std::string* error) {
                 if (l.contains("targets")) lang.targets = l["targets"].get<std::vector<std::string>>();
                 if (l.contains("engines"))
                     lang.engines = l["engines"].get<std::map<std::string, std::string>>();
+                // Another plv-service's through-directions, translated there.
+                if (l.contains("via")) lang.via = l["via"].get<std::map<std::string, std::string>>();
                 for (const auto& t : lang.targets) lang.engines.emplace(t, info_.name);
                 out.push_back(std::move(lang));
             }
@@ -379,8 +381,10 @@ TranslateResult ProviderEngine::Translate(const std::string& source, const std::
         try {
             TranslateResult r{200, api.translation(body), name};
             // Another plv-service says which of its engines translated.
-            if (!StringAt(body, "engine").empty() && std::string(info_.id) == "libretranslate")
+            if (!StringAt(body, "engine").empty() && std::string(info_.id) == "libretranslate") {
                 r.engine = StringAt(body, "engine");
+                r.via = StringAt(body, "via");
+            }
             std::lock_guard lock(mutex_);
             last_ = UpstreamProblem::None;
             return r;
@@ -449,6 +453,7 @@ std::vector<Language> RoutedEngine::Languages(std::string* error) {
         if (std::find(it->targets.begin(), it->targets.end(), target) == it->targets.end())
             it->targets.push_back(target);
         it->engines[target] = name;
+        it->via.erase(target);  // routed: a direct direction, whatever the base engine said
     }
     return languages;
 }
@@ -458,7 +463,8 @@ TranslateResult RoutedEngine::Translate(const std::string& source, const std::st
     const std::string s = NormalizeLanguageCode(source), t = NormalizeLanguageCode(target);
     auto it = routes_.find(s + "-" + t);
     if (it != routes_.end()) return it->second->Translate(s, t, text);
-    auto result = base_.Translate(source, target, text);
+    // The base engine gets the codes it lists (a LibreTranslate relay knows en, not eng).
+    auto result = base_.Translate(s, t, text);
     if (result.status == 200 && result.engine.empty()) result.engine = base_name_;
     // The base engine knows only its own directions; the user asking for a missing one should
     // see every direction this server translates, the routed ones too.

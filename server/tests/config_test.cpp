@@ -45,6 +45,8 @@ TEST(ConfigFile, ReadsEveryKeyAndIgnoresCommentsAndBlankLines) {
         "modes_dir = /opt/modes\n"
         "timeout_ms = 2500\n"
         "preload = yes\n"
+        "pivot = no\n"
+        "route.hbs-ENG = deepl\n"
         "threads = 8\n"
         "max_queued = 0\n"
         "request_timeout_ms = 1500\n");
@@ -62,6 +64,8 @@ TEST(ConfigFile, ReadsEveryKeyAndIgnoresCommentsAndBlankLines) {
     EXPECT_EQ(c.modes_dir, "/opt/modes");
     EXPECT_EQ(c.timeout_ms, 2500);
     EXPECT_TRUE(c.preload);
+    EXPECT_FALSE(c.pivot);
+    EXPECT_EQ(c.routes.at("sh-en"), "deepl");  // a direction by either code
     EXPECT_EQ(c.threads, 8);
     EXPECT_EQ(c.max_queued, 0);
     EXPECT_EQ(c.request_timeout_ms, 1500);
@@ -74,7 +78,9 @@ TEST(ConfigFile, ShippedFileHoldsTheDocumentedDefaults) {
     c.download.clear();
     c.text_limit = 1;
     c.threads = c.max_queued = c.request_timeout_ms = 1;
+    c.pivot = false;
     LoadConfigFile(PLV_SERVICE_SOURCE_DIR "/plv-service.conf", c);
+    EXPECT_EQ(c.pivot, Config().pivot);
     EXPECT_EQ(c.threads, Config().threads);
     EXPECT_EQ(c.max_queued, Config().max_queued);
     EXPECT_EQ(c.request_timeout_ms, Config().request_timeout_ms);

@@ -14,8 +14,10 @@
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <regex>
 #include <thread>
 
+#include "engine.h"
 #include "server_process.h"
 #include "text_util.h"
 
@@ -181,7 +183,10 @@ TEST(Http, UnknownWordsCarryNoMarks) {
 }
 
 TEST(Http, ListsLanguages) {
-    ServerProcess s({});
+    const std::string modes = ModesDirWith({"eng-spa", "spa-eng", "spa-eng_US"});
+    ASSERT_FALSE(modes.empty()) << "apertium-eng-spa is not installed";
+    ServerProcess s({"--modes-dir", modes});
+    std::filesystem::remove_all(modes);
     ASSERT_NE(s.port(), 0);
     httplib::Client cli("127.0.0.1", s.port());
     auto res = cli.Get("/languages");
@@ -196,6 +201,99 @@ TEST(Http, ListsLanguages) {
     EXPECT_EQ(by_code["es"]["name"], "Spanish");
     EXPECT_EQ(by_code["en"]["targets"], json::array({"es"}));
     EXPECT_EQ(by_code["es"]["targets"], json::array({"en"}));  // the en_US variant is not offered
+}
+
+// Every direction of every installed pair, by the codes its mode names it with and by the ones
+// /languages gives: ISO 639-1 where the language has one.
+TEST(Languages, EveryInstalledDirectionByEitherCode) {
+    ServerProcess s({});
+    ASSERT_NE(s.port(), 0);
+    httplib::Client cli("127.0.0.1", s.port());
+    std::map<std::string, json> by_code;
+    for (const auto& l : json::parse(cli.Get("/languages")->body)) by_code[l["code"]] = l;
+    for (const auto& [c, l] : by_code) {
+        EXPECT_TRUE(c.size() == 2 || c == "ast" || c == "frp" || c == "szl") << c;
+        EXPECT_NE(l["name"], c);
+        for (const auto& t : l["targets"]) EXPECT_TRUE(by_code.count(t)) << t << ", a target of " << c;
+    }
+    const std::regex plain("([a-z]{2,3})-([a-z]{2,3})\\.mode");
+    int checked = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(kModesDir)) {
+        const std::string file = entry.path().filename().string();
+        std::smatch m;
+        if (!std::regex_match(file, m, plain)) continue;
+        // The codes themselves are checked both ways in text_test.cpp.
+        const std::string source = NormalizeLanguageCode(m[1]), target = NormalizeLanguageCode(m[2]);
+        EXPECT_NE(LanguageName(source), source) << file << ": a language without a name";
+        const json& l = by_code[source];
+        EXPECT_TRUE(l.contains("targets") &&
+                    l["targets"].dump().find('"' + target + '"') != std::string::npos &&
+                    !l["via"].contains(target))
+            << file << " is not listed as " << source << "-" << target;
+        // The page by the mode's own name picks the listed direction (or says its data is broken).
+        auto page = cli.Get("/?dir=" + m[1].str() + "-" + m[2].str());
+        if (page->status == 200) {
+            EXPECT_NE(page->body.find("<option value=\"" + source + "-" + target + "\" selected"),
+                      std::string::npos)
+                << file;
+        } else {
+            EXPECT_EQ(page->status, 503) << file;
+        }
+        ++checked;
+    }
+    EXPECT_GT(checked, 0);
+    // A translation asked for by any mix of the codes.
+    const std::string expected = Translation(TranslateJson(s.port(), "the house", "en", "es"));
+    EXPECT_NE(expected.find("casa"), std::string::npos);
+    for (const auto& [source, target] : {std::pair{"eng", "spa"}, {"en", "spa"}, {"EN", "es"}})
+        EXPECT_EQ(Translation(TranslateJson(s.port(), "the house", source, target)), expected) << source;
+    if (by_code.count("sh")) {
+        EXPECT_EQ(Translation(TranslateJson(s.port(), "kuća", "hbs", "eng")),
+                  Translation(TranslateJson(s.port(), "kuća", "sh", "en")));
+    }
+}
+
+// English to French through Spanish is English to Spanish, then Spanish to French, by hand.
+TEST(Pivot, ThroughASharedLanguageIsBothStepsInARow) {
+    // en-es.mode is eng-spa's second name: one of the two is kept, and the log says which.
+    const std::string modes = ModesDirWith({"eng-spa", "spa-eng", "es-fr", "fr-es", "en-es=eng-spa"});
+    if (modes.empty()) GTEST_SKIP() << "needs apertium-eng-spa and apertium-fr-es";
+    const std::string log = modes + ".log";
+    {
+        ServerProcess s({"--modes-dir", modes}, {false, "", log});
+        ASSERT_NE(s.port(), 0);
+        httplib::Client cli("127.0.0.1", s.port());
+        const json languages = json::parse(cli.Get("/languages")->body);
+        std::map<std::string, json> by_code;
+        for (const auto& l : languages) by_code[l["code"]] = l;
+        EXPECT_EQ(by_code["en"]["targets"], json::array({"es", "fr"}));
+        EXPECT_EQ(by_code["en"]["via"], json({{"fr", "es"}}));
+        EXPECT_EQ(by_code["fr"]["targets"], json::array({"en", "es"}));
+        for (const char* text : {"the house is big", "I have seen the black dogs of my neighbour."}) {
+            const auto through = TranslateJson(s.port(), text, "en", "fr");
+            EXPECT_EQ(through.body["credit"], "Powered by Apertium, through Spanish") << through.body.dump();
+            EXPECT_EQ(through.body["via"], "es");
+            const std::string spanish = Translation(TranslateJson(s.port(), text, "en", "es"));
+            EXPECT_EQ(Translation(through), Translation(TranslateJson(s.port(), spanish, "es", "fr")));
+        }
+        const std::string page = cli.Get("/?dir=eng-fra")->body;
+        EXPECT_NE(page.find("<span id=\"fromto\">English \xC2\xBB French</span>"), std::string::npos);
+        EXPECT_NE(page.find(">Powered by Apertium, through Spanish</a>"), std::string::npos);
+        EXPECT_NE(page.find("<optgroup label=\"English, through another language\"><option value=\"en-fr\""),
+                  std::string::npos);
+        EXPECT_EQ(s.Stop(), 0);
+    }
+    std::ifstream in(log);
+    const std::string logged((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(logged.find("modes en-es and eng-spa both translate en-es; using eng-spa"), std::string::npos)
+        << logged;
+    ServerProcess off({"--modes-dir", modes, "--pivot", "false"});
+    ASSERT_NE(off.port(), 0);
+    httplib::Client cli("127.0.0.1", off.port());
+    EXPECT_EQ(cli.Get("/languages")->body.find("\"fr\":\"es\""), std::string::npos);
+    EXPECT_EQ(TranslateJson(off.port(), "the house", "en", "fr").status, 400);
+    std::filesystem::remove_all(modes);
+    std::filesystem::remove(log);
 }
 
 struct BadRequest {
@@ -231,7 +329,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadRequest{"MissingQ", kForm, "source=en&target=es", 400, "'q'"},
         BadRequest{"MissingSource", kJson, R"({"q":"the house","target":"es"})", 400, "'source'"},
         BadRequest{"MissingTarget", kForm, "q=house&source=en", 400, "'target'"},
-        BadRequest{"UnknownDirection", kForm, "q=house&source=en&target=fr", 400, "unknown direction"},
+        BadRequest{"UnknownDirection", kForm, "q=house&source=en&target=zz", 400, "unknown direction"},
         BadRequest{"SameLanguage", kJson, R"({"q":"house","source":"en","target":"en"})", 400,
                    "unknown direction"},
         BadRequest{"EmptyText", kForm, "q=&source=en&target=es", 400, "empty"},
@@ -287,6 +385,10 @@ TEST(Http, ApiKeyIsRequiredWhenConfigured) {
     EXPECT_EQ(page->status, 200);
     EXPECT_NE(page->body.find("<script src=\"page.js\">"), std::string::npos);
     EXPECT_EQ(cli.Get("/key/s3cret/page.js")->status, 200);
+    // Every route of the API is answered under the key alike (a client given the keyed address).
+    EXPECT_EQ(cli.Get("/key/s3cret/languages")->body, cli.Get("/languages")->body);
+    EXPECT_EQ(cli.Get("/key/nope/languages")->status, 403);
+    EXPECT_EQ(cli.Get("/key/s3cret/page.jsx")->status, 404);
     for (const char* key : {"nope", "s3cre", "s3cretx", "S3CRET"}) {
         EXPECT_EQ(Send(s.port(), form, kForm, std::string("/key/") + key + "/translate").status, 403) << key;
         auto wrong_page = cli.Get(std::string("/key/") + key + "/?dir=en-es");
@@ -725,7 +827,7 @@ TEST(Relay, PassesRequestsToAnotherServerWithItsKey) {
     EXPECT_EQ(json::parse(rc.Get("/languages")->body), json::parse(bc.Get("/languages")->body));
 
     // The client's own mistakes come back as they are.
-    EXPECT_EQ(TranslateJson(relay.port(), "house", "en", "fr").status, 400);
+    EXPECT_EQ(TranslateJson(relay.port(), "house", "en", "zz").status, 400);
     // The relay's page offers the backend's directions.
     EXPECT_NE(rc.Get("/?dir=es-en")->body.find("Spanish \xC2\xBB English"), std::string::npos);
 }

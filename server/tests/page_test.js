@@ -264,6 +264,41 @@ async function main() {
         expect(/dog/.test(result), 'translation was ' + JSON.stringify(result));
     });
 
+    await check('the chooser: grouped by source, by name, through-directions apart, detection first', async () => {
+        await load('?dir=en-es');
+        const groups = await cdp.eval(
+            "Array.prototype.map.call(document.querySelectorAll('#dirs > optgroup'), function (g) {" +
+            "  return [g.label].concat(Array.prototype.map.call(g.children, function (o) {" +
+            "    return o.value + '=' + o.text; })); })");
+        expect(await cdp.eval("document.querySelectorAll('#dirs > option').length") === 0, 'an option outside the groups');
+        const labels = groups.map((g) => g[0]);
+        const options = [].concat(...groups.map((g) => g.slice(1)));
+        expect(labels[0] === 'Detect language' && groups[0].includes('auto-es=Detect language \u00bb Spanish'),
+               'first group: ' + JSON.stringify(groups[0]));
+        // Names, never bare codes: "English » Spanish".
+        for (const o of options) expect(/^[a-z]+-[a-z]+=[A-Z][^=]* \u00bb [A-Z]/.test(o), 'option ' + o);
+        const through = labels.map((l) => / through another language$/.test(l));
+        expect(through.indexOf(true) > 1 && through.lastIndexOf(false) < through.indexOf(true),
+               'through-directions not after the direct ones: ' + JSON.stringify(labels));
+        const direct = labels.slice(1, through.indexOf(true));
+        expect(JSON.stringify(direct) === JSON.stringify([...direct].sort()), 'groups not by name: ' + direct);
+        expect(new Set(direct).size === direct.length, 'a source in two groups: ' + direct);
+        const english = groups.find((g) => g[0] === 'English');
+        expect(english && english.includes('en-es=English \u00bb Spanish'), 'English group: ' + english);
+        const englishThrough = groups.find((g) => g[0] === 'English, through another language');
+        expect(englishThrough && englishThrough.includes('en-fr=English \u00bb French (through Spanish)'),
+               'English through group: ' + englishThrough);
+
+        await cdp.eval("var s = document.getElementById('dirs'); s.value = 'en-fr'; " +
+                       "s.dispatchEvent(new Event('change'));");
+        expect(await cdp.eval("document.getElementById('fromto').innerText") === 'English \u00bb French',
+               'fromto of a through-direction');
+        const credit = await cdp.eval("document.getElementById('attribution').innerText");
+        expect(credit === 'Powered by Apertium, through Spanish', 'credit was ' + credit);
+        const { result } = await translateLikeTheProgram(cdp, 'the house is big');
+        expect(/maison/.test(result), 'translation was ' + JSON.stringify(result));
+    });
+
     await check('special characters come back', async () => {
         await load('?dir=en-es');
         const { result } = await translateLikeTheProgram(cdp, 'the house [1] {a} <b> & @x #y *z* \\ ^ $ /');
@@ -271,7 +306,7 @@ async function main() {
     });
 
     await check('a failed translation leaves #translation empty and shows the error elsewhere', async () => {
-        await load('?dir=en-fr');
+        await load('?dir=en-zz');
         await cdp.eval("document.getElementById('error').innerText = ''");
         await cdp.eval("document.getElementById('text').value = 'the house'; document.getElementById('btn').click()");
         const error = await pollUntil('the error message',

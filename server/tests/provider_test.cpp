@@ -441,15 +441,18 @@ TEST(Routes, TheServiceParlevoStartsReadsTheUsersSettings) {
 #endif
 
 #ifndef _WIN32
-// The server as configured: en-de goes to DeepL (here its stand-in), en-es stays Apertium's;
-// /languages, the answer and the page say which engine translates; a refused key is the
-// page's error, logged once however often it comes back.
+// The server as configured: fr-de goes to DeepL (here its stand-in), en-es stays Apertium's;
+// /languages, the answer and the page say which engine translates, also of es-de, which goes
+// through French, Apertium's step then DeepL's; a refused key is the page's error, logged once
+// however often it comes back.
 TEST(Routes, EachDirectionGoesToItsEngineAndSaysSo) {
+    const std::string modes = test::ModesDirWith({"eng-spa", "spa-eng", "es-fr"});
+    ASSERT_FALSE(modes.empty()) << "needs apertium-eng-spa and apertium-fr-es";
     StandIn fake(Services()[0], std::make_unique<httplib::Server>());
     const std::string log = ::testing::TempDir() + "plv-routes-" + std::to_string(::getpid()) + ".log";
     const std::string conf = ::testing::TempDir() + "plv-routes-" + std::to_string(::getpid()) + ".conf";
     std::ofstream(conf) << "route.fr-de = deepl\ndeepl_key = " << kKey << "\ndeepl_url = " << fake.Url()
-                        << "\n";
+                        << "\nmodes_dir = " << modes << "\n";
     test::ServerProcess s({"--config", conf}, {false, "", log});
     ASSERT_NE(s.port(), 0);
     httplib::Client cli("127.0.0.1", s.port());
@@ -460,6 +463,7 @@ TEST(Routes, EachDirectionGoesToItsEngineAndSaysSo) {
             engines[l["code"].get<std::string>() + "-" + target] = engine;
     EXPECT_EQ(engines["fr-de"], "DeepL");
     EXPECT_EQ(engines["en-es"], "Apertium");
+    EXPECT_EQ(engines["es-de"], "Apertium and DeepL");
 
     const auto translate = [&](const char* source, const char* target) {
         auto res = cli.Post("/translate", json{{"q", kText}, {"source", source}, {"target", target}}.dump(),
@@ -473,10 +477,13 @@ TEST(Routes, EachDirectionGoesToItsEngineAndSaysSo) {
     EXPECT_EQ(answer["link"], "https://www.deepl.com/");
     EXPECT_EQ(translate("en", "es").second["engine"], "Apertium");
     EXPECT_NE(cli.Get("/?dir=fr-de")->body.find(">Powered by DeepL</a>"), std::string::npos);
+    std::tie(status, answer) = translate("es", "de");
+    EXPECT_EQ(answer["credit"], "Powered by Apertium and DeepL, through French") << answer.dump();
+    EXPECT_EQ(answer["translatedText"].get<std::string>().rfind("DE:", 0), 0u) << answer.dump();
     // A direction nobody serves is refused with every one that is served, the routed one too.
     std::tie(status, answer) = translate("de", "fr");
     EXPECT_EQ(status, 400);
-    EXPECT_EQ(answer["error"], "unknown direction de-fr (available: en-es, es-en, fr-de)");
+    EXPECT_EQ(answer["error"], "unknown direction de-fr (available: en-es, es-en, es-fr, fr-de)");
 
     fake.mode = Mode::WrongKey;
     for (int i = 0; i < 3; ++i) {
@@ -492,6 +499,7 @@ TEST(Routes, EachDirectionGoesToItsEngineAndSaysSo) {
     EXPECT_EQ(logged.find("k-Secret"), std::string::npos) << logged;
     std::remove(log.c_str());
     std::remove(conf.c_str());
+    std::filesystem::remove_all(modes);
 }
 #endif
 
