@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # A language pack under Wine, added to a running Parlevo: plv-pack-fr-es-<version>.msi refuses
 # to install while Parlevo is not installed, and says why in a box; Parlevo's own MSI is installed and
-# plv.exe started from it with the shipped "serviceurl=bundled" and "language=fr-es", a direction
-# its engine does not have yet; the pack is installed while it runs (no administrator, Parlevo
-# not ended or restarted) into Parlevo's engine folder; a French selection in Notepad is then
-# translated into Spanish by the bundled service, the popup naming the direction; uninstalling
-# the pack removes its files and folders, and leaves Parlevo's own and Parlevo running.
+# plv.exe started from it with the shipped "serviceurl=bundled" and "language=auto-es" (the
+# service finds each selection's language); the pack is installed while it runs (no
+# administrator, Parlevo not ended or restarted) into Parlevo's engine folder; a French selection
+# in Notepad is then translated into Spanish by the bundled service, the popup naming the
+# direction found ("French » Spanish"), and a Spanish one into English; uninstalling the pack
+# removes its files and folders, and leaves Parlevo's own and Parlevo running.
 # usage: tests/e2e/pack.sh BIN_FOLDER WORK_FOLDER (the packages are made here with
 # scripts/package from BIN_FOLDER, a build's bin folder for x64; the service's build folder can be
 # given in PLV_SERVER_BUILD_x64)
@@ -74,7 +75,8 @@ else
 fi
 [ ! -e "$local_dir" ] || fail "the refused pack left $(cd "$local_dir" && find . -type f | head -n 5 | tr '\n' ' ')"
 
-# 2. Parlevo installed, and started from there with a direction its engine does not have yet.
+# 2. Parlevo installed, and started from there with language=auto-es: the service finds each
+#    selection's language, and French is one its engine does not have yet.
 msiexec /i "$main_msi" "$work/install.log" || fail "msiexec /i $(basename "$main_msi") ended with $?"
 [ -z "$(missing "${own_files[@]}")" ] || fail "Parlevo's installer did not install:$(missing "${own_files[@]}")"
 chromium_up "$work" || fail "Chromium did not start"
@@ -82,7 +84,7 @@ chromium_up "$work" || fail "Chromium did not start"
     # A direction's first request starts its engine (13 processes under Wine): more time than
     # the shipped 10 s on a busy machine.
     iconv -f UTF-16LE -t UTF-8 "$local_dir/plv.ini" |
-        sed -e 's/^language=[^\r]*/language=fr-es/' -e 's/^servertimeout=[^\r]*/servertimeout=40/'
+        sed -e 's/^language=[^\r]*/language=auto-es/' -e 's/^servertimeout=[^\r]*/servertimeout=40/'
     printf 'browser=%s\r\n' "$DEVTOOLS"
 } | iconv -f UTF-8 -t UTF-16LE >"$work/plv.ini" && cp "$work/plv.ini" "$local_dir/plv.ini"
 iconv -f UTF-16LE -t UTF-8 "$local_dir/plv.ini" | grep -q '^serviceurl=bundled' || fail "the shipped plv.ini is not serviceurl=bundled"
@@ -116,6 +118,18 @@ if [[ $text == "El gato come una manzana."* ]] && [ -n "$label" ]; then
 else
     fail "the popup shows \"$text\", direction ${label:-none} (the service's log: $(tail -n 3 "$profile"/AppData/Local/Parlevo/plv-service.log 2>/dev/null))"
     cat "$work/translated.windows"
+fi
+wine_press 500 400
+
+# 4b. The same setting with a selection already in Spanish: into the other language, English.
+wine_press 300 300
+timeout 20 xdotool key ctrl+a type --delay 5 "El perro negro duerme en la cocina de la casa." >/dev/null 2>&1
+text=$(e2e_translate 200 "$work/translated-es.windows" "The black dog*")
+label=$(grep -A8 -E '^window .*title="Form1".* visible=1' "$work/translated-es.windows" | grep -o 'text="Spanish [^"]* English"' | head -n 1)
+if [[ $text == "The black dog"* ]] && [ -n "$label" ]; then
+    pass "a Spanish selection with auto-es shows \"$text\" under $label"
+else
+    fail "a Spanish selection with auto-es: the popup shows \"$text\", direction ${label:-none}"
 fi
 wine_press 500 400
 
