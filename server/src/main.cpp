@@ -187,7 +187,7 @@ int main(int argc, char** argv) {
     // for the processor with everything else starting at that moment.
     if (apertium != nullptr && cfg.preload) apertium->Preload();
     for (const auto& dir : cfg.warm) {
-        if (apertium != nullptr && !apertium->Warm(dir))
+        if (apertium != nullptr && !service.Warm(dir))
             std::cerr << "plv-service: warning: key 'warm': no direction " << dir << " in " << cfg.modes_dir
                       << "\n";
     }

@@ -87,6 +87,28 @@ std::string DescribeDirection(const std::string& source, const std::string& targ
 Service::Service(const Config& cfg, Engine& engine, ApertiumEngine* apertium)
     : cfg_(cfg), engine_(engine), apertium_(apertium) {}
 
+bool Service::Warm(const std::string& dir) {
+    if (apertium_ == nullptr) return false;
+    const auto offline = [&](const std::string& d) {
+        return cfg_.routes.count(d) == 0 && apertium_->Warm(d);
+    };
+    const std::string d = NormalizeDirection(dir);
+    if (offline(d)) return true;
+    const auto dash = d.find('-');
+    if (dash == std::string::npos) return false;
+    const std::string source = d.substr(0, dash), target = d.substr(dash + 1);
+    std::string error;
+    for (const auto& l : engine_.Languages(&error)) {
+        if (l.code != source) continue;
+        const auto via = l.via.find(target);
+        if (via == l.via.end()) return false;
+        // Either leg may be online; the other still gains from starting now.
+        const bool first = offline(source + "-" + via->second);
+        return offline(via->second + "-" + target) || first;
+    }
+    return false;
+}
+
 std::string Service::RenderPage(const std::string& requested_dir, std::string* shown_dir) {
     std::string error;
     const auto languages = engine_.Languages(&error);
@@ -126,7 +148,7 @@ std::string Service::RenderPage(const std::string& requested_dir, std::string* s
         if (dir.empty() && !directions.empty()) dir = directions.front().key;
     }
     if (shown_dir != nullptr) *shown_dir = dir;
-    if (apertium_ != nullptr && !dir.empty() && cfg_.routes.count(dir) == 0) apertium_->Warm(dir);
+    if (!dir.empty()) Warm(dir);
 
     // The chooser: the detected source first, then one group per source language with its own
     // pairs, then, apart, the same groups for the directions through another language. Groups

@@ -29,6 +29,10 @@ class Service {
     // version and download values, the direction chooser and its description filled in.
     // *shown_dir, when given, receives the direction the page is for.
     std::string RenderPage(const std::string& dir, std::string* shown_dir = nullptr);
+    // Starts the chains a direction needs, in the background: its own, or both of a direction
+    // through another language. False when no offline chain serves it (unknown, or routed to an
+    // online service).
+    bool Warm(const std::string& dir);
 
     // The largest request body /translate and /detect read; a larger one is answered 413.
     std::size_t BodyLimit() const;

@@ -709,7 +709,7 @@ TEST(Http, HtmlIsTranslatedAsApertiumDoesIt) {
     std::filesystem::remove_all(dir);
 }
 
-TEST(Http, WarmStartsOnlyWhatIsAskedAndThePageWarmsItsDirection) {
+TEST(Http, WarmStartsOnlyWhatIsAskedAndThePageWarmsItsDirectionOrBothLegs) {
     ServerProcess s({"--debug-endpoints", "--warm", "eng-spa"});
     ASSERT_NE(s.port(), 0);
     EXPECT_TRUE(
@@ -720,6 +720,10 @@ TEST(Http, WarmStartsOnlyWhatIsAskedAndThePageWarmsItsDirection) {
     EXPECT_TRUE(
         PollUntil([&] { return !PipelinePids(s.port(), "es-en").empty(); }, std::chrono::seconds(20)));
     EXPECT_TRUE(PipelinePids(s.port(), "es-fr").empty());
+    // English to French has no pair of its own: the page starts its second leg too.
+    EXPECT_EQ(cli.Get("/?dir=en-fr")->status, 200);
+    EXPECT_TRUE(
+        PollUntil([&] { return !PipelinePids(s.port(), "es-fr").empty(); }, std::chrono::seconds(20)));
 }
 
 TEST(Http, HungEngineTimesOutWith503) {
