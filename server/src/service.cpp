@@ -150,59 +150,81 @@ std::string Service::RenderPage(const std::string& requested_dir, std::string* s
     if (shown_dir != nullptr) *shown_dir = dir;
     if (!dir.empty()) Warm(dir);
 
-    // The chooser: the detected source first, then one group per source language with its own
-    // pairs, then, apart, the same groups for the directions through another language. Groups
-    // and their directions in the order of the languages' names.
-    std::sort(directions.begin(), directions.end(), [&](const Direction& a, const Direction& b) {
-        const auto rank = [](const Direction& d) { return d.source == "auto" ? 0 : d.via.empty() ? 1 : 2; };
-        return std::forward_as_tuple(rank(a), a.source_name, a.source, a.target_name) <
-               std::forward_as_tuple(rank(b), b.source_name, b.source, b.target_name);
+    // Two choosers. The source one: "Detect language" first, then every language something
+    // translates from, by name. Each source option carries its targets as JSON (data-targets),
+    // from which the page refills the target chooser when the source changes: the direct ones by
+    // name, then those through another language by name, each as [code, text, fromto, credit,
+    // link, through]. The target chooser is filled here for the direction shown.
+    std::sort(directions.begin(), directions.end(), [](const Direction& a, const Direction& b) {
+        return std::forward_as_tuple(a.source != "auto", a.source_name, a.source, !a.via.empty(),
+                                     a.target_name, a.target) <
+               std::forward_as_tuple(b.source != "auto", b.source_name, b.source, !b.via.empty(),
+                                     b.target_name, b.target);
     });
-    std::string fromto, options, engine, via, link, group;
-    bool known = false;
-    for (const auto& d : directions) {
-        const bool selected = d.key == dir;
-        if (selected) {
-            fromto = d.description;
-            engine = d.engine;
-            via = d.via;
-            link = EngineLink(d.engine);
-            known = true;
+    const auto dash = dir.find('-');
+    const std::string dir_source = dash == std::string::npos ? std::string() : dir.substr(0, dash);
+    const std::string dir_target = dash == std::string::npos ? std::string() : dir.substr(dash + 1);
+    std::string fromto, sources, direct_targets, through_targets, engine, via, link;
+    bool known = false, source_known = false;
+    for (std::size_t i = 0; i < directions.size();) {
+        const std::string& source = directions[i].source;
+        const bool shown = source == dir_source;
+        json targets = json::array();
+        for (; i < directions.size() && directions[i].source == source; ++i) {
+            const Direction& d = directions[i];
+            // A direction through another language says so in its text; fromto names it alone.
+            const std::string text =
+                d.via.empty() ? d.target_name : d.target_name + " (through " + name(d.via) + ")";
+            targets.push_back({d.target, text, d.description, Credit(d.engine, d.via), EngineLink(d.engine),
+                               !d.via.empty()});
+            if (!shown) continue;
+            const bool selected = d.target == dir_target;
+            std::string& group = d.via.empty() ? direct_targets : through_targets;
+            group += "<option value=\"" + HtmlEscape(d.target) + "\"" + (selected ? " selected" : "") + ">" +
+                     HtmlEscape(text) + "</option>";
+            if (selected) {
+                fromto = d.description;
+                engine = d.engine;
+                via = d.via;
+                link = EngineLink(d.engine);
+                known = true;
+            }
         }
-        const std::string label = d.source == "auto" || d.via.empty()
-                                      ? d.source_name
-                                      : d.source_name + ", through another language";
-        if (label != group) {
-            options += std::string(group.empty() ? "" : "</optgroup>") + "<optgroup label=\"" +
-                       HtmlEscape(label) + "\">";
-            group = label;
-        }
-        // Each direction carries its engine's credit, which the page shows when it is chosen,
-        // and its name for "fromto", which for a through-direction is shorter than its text.
-        const std::string text =
-            d.via.empty() ? d.description : d.description + " (through " + name(d.via) + ")";
-        options += "<option value=\"" + HtmlEscape(d.key) + "\"" + (selected ? " selected" : "") +
-                   " data-engine=\"" + HtmlEscape(Credit(d.engine, d.via)) + "\" data-link=\"" +
-                   HtmlEscape(EngineLink(d.engine)) + "\" data-fromto=\"" + HtmlEscape(d.description) +
-                   "\">" + HtmlEscape(text) + "</option>";
+        source_known = source_known || shown;
+        // Replace, not throw: an upstream may name a language in invalid UTF-8.
+        sources += "<option value=\"" + HtmlEscape(source) + "\"" + (shown ? " selected" : "") +
+                   " data-targets=\"" +
+                   HtmlEscape(targets.dump(-1, ' ', false, json::error_handler_t::replace)) + "\">" +
+                   HtmlEscape(directions[i - 1].source_name) + "</option>";
     }
-    if (!group.empty()) options += "</optgroup>";
     if (!known && !dir.empty()) {
-        const auto dash = dir.find('-');
-        fromto =
-            dash == std::string::npos ? dir : DescribeDirection(dir.substr(0, dash), dir.substr(dash + 1));
+        fromto = dash == std::string::npos ? dir : DescribeDirection(dir_source, dir_target);
         if (error.empty()) error = "Unknown direction " + dir + ".";
+        // The choosers show the direction asked for, which the page then reports it cannot translate.
+        if (dash != std::string::npos) {
+            if (!source_known)
+                sources += "<option value=\"" + HtmlEscape(dir_source) + "\" selected data-targets=\"[]\">" +
+                           HtmlEscape(name(dir_source)) + "</option>";
+            direct_targets += "<option value=\"" + HtmlEscape(dir_target) + "\" selected>" +
+                              HtmlEscape(name(dir_target)) + "</option>";
+        }
     }
+    if (!through_targets.empty())
+        through_targets = "<optgroup label=\"Through another language\">" + through_targets + "</optgroup>";
     return FillTemplate(kIndexHtml,
                         {{"VERSION", HtmlEscape(cfg_.version)},
                          {"DOWNLOAD", HtmlEscape(cfg_.download)},
                          {"DIR", HtmlEscape(dir)},
                          {"FROMTO", HtmlEscape(fromto)},
-                         {"OPTIONS", options},
+                         {"SOURCES", sources},
+                         {"TARGETS", direct_targets + through_targets},
+                         {"TEXT_LIMIT", std::to_string(cfg_.text_limit)},
                          {"CREDIT", HtmlEscape(Credit(engine, via))},
                          // No address, no href: an empty one would lead to this page.
                          {"CREDIT_HREF", link.empty() ? "" : " href=\"" + HtmlEscape(link) + "\""},
-                         {"ERROR", HtmlEscape(error)}});
+                         {"ERROR", HtmlEscape(error)},
+                         // Room for more of the page's own panels; none yet.
+                         {"PANEL", ""}});
 }
 
 std::size_t Service::BodyLimit() const {

@@ -233,9 +233,12 @@ TEST(Languages, EveryInstalledDirectionByEitherCode) {
         // The page by the mode's own name picks the listed direction (or says its data is broken).
         auto page = cli.Get("/?dir=" + m[1].str() + "-" + m[2].str());
         if (page->status == 200) {
-            EXPECT_NE(page->body.find("<option value=\"" + source + "-" + target + "\" selected"),
+            EXPECT_NE(page->body.find("<option value=\"" + source + "\" selected data-targets=\"[["),
                       std::string::npos)
                 << file;
+            EXPECT_NE(page->body.find("<option value=\"" + target + "\" selected>"), std::string::npos)
+                << file;
+            EXPECT_EQ(page->body.find("Unknown direction"), std::string::npos) << file;
         } else {
             EXPECT_EQ(page->status, 503) << file;
         }
@@ -279,8 +282,10 @@ TEST(Pivot, ThroughASharedLanguageIsBothStepsInARow) {
         const std::string page = cli.Get("/?dir=eng-fra")->body;
         EXPECT_NE(page.find("<span id=\"fromto\">English \xC2\xBB French</span>"), std::string::npos);
         EXPECT_NE(page.find(">Powered by Apertium, through Spanish</a>"), std::string::npos);
-        EXPECT_NE(page.find("<optgroup label=\"English, through another language\"><option value=\"en-fr\""),
-                  std::string::npos);
+        EXPECT_NE(
+            page.find("<option value=\"es\">Spanish</option><optgroup label=\"Through another language\">"
+                      "<option value=\"fr\" selected>French (through Spanish)</option></optgroup>"),
+            std::string::npos);
         EXPECT_EQ(s.Stop(), 0);
     }
     std::ifstream in(log);
@@ -1059,8 +1064,13 @@ TEST(Page, ServesThePageWithEscapedSettings) {
     EXPECT_NE(html.find(R"(<meta http-equiv="X-UA-Compatible" content="IE=edge">)"), std::string::npos);
     EXPECT_NE(html.find(R"(id="version" value="2.0&lt;b&gt;&quot;x&quot;")"), std::string::npos);
     EXPECT_NE(html.find(R"(id="download" value="http://h/d?a=1&amp;b=&#39;2&#39;")"), std::string::npos);
-    EXPECT_NE(html.find(R"(<option value="es-en" selected data-engine="Powered by Apertium")"),
-              std::string::npos);
+    // The source chooser carries each source's targets as JSON in an attribute, escaped.
+    EXPECT_NE(html.find(R"(<option value="es" selected data-targets="[[)"), std::string::npos);
+    EXPECT_NE(
+        html.find("[&quot;en&quot;,&quot;English&quot;,&quot;Spanish \xC2\xBB English&quot;,&quot;Powered by "
+                  "Apertium&quot;,&quot;https://www.apertium.org/&quot;,false]"),
+        std::string::npos);
+    EXPECT_NE(html.find(R"(<option value="en" selected>English</option>)"), std::string::npos);
     EXPECT_NE(
         html.find(
             R"(id="attribution" href="https://www.apertium.org/" target="_blank" rel="noopener noreferrer">Powered by Apertium</a>)"),
