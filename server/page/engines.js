@@ -113,14 +113,14 @@
             return input;
         }
 
+        refs.key = field('key', s.name + ' key' + (s.id === 'libretranslate' ? ' (if the server asks for one)' : ''),
+                         'password', 'Empty keeps the key that is set. A saved key is never shown again.');
         refs.inputs = {};
         for (var i = 0; i < s.fields.length; i++) {
             var f = s.fields[i];
             refs.inputs[f] = field(f, s.name + ': ' + FIELDS[f].label, 'text', FIELDS[f].hint);
             refs.inputs[f].value = s[f] || '';
         }
-        refs.key = field('key', s.name + ' key' + (s.id === 'libretranslate' ? ' (if the server asks for one)' : ''),
-                         'password', 'Empty keeps the key that is set. A saved key is never shown again.');
         refs.routes = field('routes', 'Directions sent to ' + s.name, 'text',
                             'Such as en-de, de-en; auto-de sends text in any language to German. ' +
                             'Separated by commas; empty sends none.');
