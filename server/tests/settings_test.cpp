@@ -56,8 +56,9 @@ class SettingsFiles : public ::testing::Test {
         std::filesystem::create_directories(PathFromUtf8(dir_));
         conf_ = dir_ + "/plv-service.conf";
         keys_ = dir_ + "/plv-service.keys";
-        std::ofstream(PathFromUtf8(conf_)) << "# my own settings\nport = 0\ndeepl_key = plain-key-0001\n"
-                                              "route.en-es = deepl\n# route.fr-de = google\n";
+        std::ofstream(PathFromUtf8(conf_), std::ios::binary)
+            << "# my own settings\nport = 0\ndeepl_key = plain-key-0001\n"
+               "route.en-es = deepl\n# route.fr-de = google\n";
     }
     void TearDown() override { std::filesystem::remove_all(PathFromUtf8(dir_)); }
     // What the service started on these files reads.
@@ -92,7 +93,7 @@ TEST_F(SettingsFiles, AKeySavedInThePanelGoesToItsOwnFileAndBackIntoTheService) 
 #endif
 
     // Started again: the panel's key, over any copy typed into the file later.
-    std::ofstream(PathFromUtf8(conf_), std::ios::app) << "deepl_key = typed-again-0002\n";
+    std::ofstream(PathFromUtf8(conf_), std::ios::app | std::ios::binary) << "deepl_key = typed-again-0002\n";
     const CommandLine again = Start();
     EXPECT_EQ(again.keys_problem, "");
     EXPECT_EQ(again.config.providers.at("deepl").key, key);
