@@ -9,6 +9,7 @@
 
 #include "engine.h"
 #include "platform.h"
+#include "settings_store.h"
 #include "text_util.h"
 #include "upstream.h"
 
@@ -292,13 +293,26 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, std::istream*
 #ifdef _WIN32
     // The service Parlevo starts is given no file: it reads the user's own when there is one.
     // Keys for translation services go there, in the user's profile, which only they can read.
+    // The Engines panel writes to it, and makes it when it does not exist yet.
+    cl.config.settings_file = config_path.empty() ? UserConfigFile() : config_path;
     if (config_path.empty()) {
-        const std::string user = UserConfigFile();
         std::error_code ec;
-        if (!user.empty() && std::filesystem::exists(PathFromUtf8(user), ec)) config_path = user;
+        if (!cl.config.settings_file.empty() &&
+            std::filesystem::exists(PathFromUtf8(cl.config.settings_file), ec))
+            config_path = cl.config.settings_file;
     }
+#else
+    cl.config.settings_file = config_path;
 #endif
+    // Named in full in the panel and its messages, whatever the folder the service started in.
+    if (!cl.config.settings_file.empty()) {
+        std::error_code ec;
+        const auto full = std::filesystem::absolute(PathFromUtf8(cl.config.settings_file), ec);
+        if (!ec) cl.config.settings_file = Utf8FromPath(full);
+    }
     if (!config_path.empty()) LoadConfigFile(config_path, cl.config);
+    if (!cl.config.settings_file.empty())
+        cl.keys_problem = LoadKeysFile(KeysFileFor(cl.config.settings_file), cl.config);
     for (const auto& f : flags) ApplySetting(f.key, f.value, f.where, cl.config);
     if (cl.api_key_stdin && !cl.help) {
         std::string key;

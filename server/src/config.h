@@ -3,6 +3,7 @@
 
 #include <iosfwd>
 #include <map>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -50,6 +51,11 @@ struct Config {
     int request_timeout_ms = 10000;  // a request's line, headers and body, from its first byte
     bool debug_endpoints = false;    // command line only: exposes /debug/pids for tests
     bool keyed_paths_only = false;   // set by --api-key-stdin: only /key/KEY/... is answered
+    // The configuration file Parlevo's Engines panel writes: --config FILE, else on Windows the
+    // user's own (which may not exist yet); empty: none. Its keys file lies beside it.
+    std::string settings_file;
+    // The services (deepl, ..., libretranslate for relay_key) whose key came from the keys file.
+    std::set<std::string> panel_keys;
 };
 
 // Bad input in the configuration file or on the command line. The message already names the
@@ -77,10 +83,14 @@ struct CommandLine {
     // under /key/KEY/, and it ends when its standard input does (the parent that started it is
     // gone).
     bool api_key_stdin = false;
+    // Why the keys file beside the configuration file could not be read (its keys then left
+    // aside), or empty.
+    std::string keys_problem;
 };
 
-// Parses argv: --config FILE is loaded first, then every other --key VALUE / --key=VALUE flag
-// overrides the file, whatever the order on the line. With --api-key-stdin the api_key is the
+// Parses argv: --config FILE is loaded first, then the keys saved from Parlevo's Engines panel
+// in the keys file beside it, then every other --key VALUE / --key=VALUE flag overrides both,
+// whatever the order on the line. With --api-key-stdin the api_key is the
 // first line read from key_input (a trailing CR dropped); an empty line or none is an error.
 // Throws ConfigError.
 CommandLine ParseCommandLine(const std::vector<std::string>& args, std::istream* key_input = nullptr);

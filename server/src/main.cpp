@@ -24,11 +24,11 @@
 #include "apertium_engine.h"
 #include "config.h"
 #include "http_server.h"
+#include "live_engine.h"
 #include "pivot_engine.h"
 #include "platform.h"
-#include "providers.h"
 #include "service.h"
-#include "upstream.h"
+#include "settings_store.h"
 
 namespace {
 
@@ -108,35 +108,13 @@ int main(int argc, char** argv) {
     ::pthread_sigmask(SIG_BLOCK, &stop_signals, nullptr);
 #endif
 
-    // Only a server that talks to other services opens the system's HTTP client: an offline one
-    // (the one Parlevo brings, as shipped) starts without it.
-    std::unique_ptr<plv::Upstream> upstream;
-    try {
-        if (cfg.engine == "relay" || !cfg.routes.empty() || !cfg.tls_ca_file.empty())
-            upstream = plv::MakeUpstream({cfg.tls_ca_file});
-    } catch (const std::exception& e) {
-        std::cerr << "plv-service: " << e.what() << "\n";
-        return 2;
-    }
     const std::chrono::milliseconds timeout(cfg.timeout_ms);
     // Room for a translation of the longest text many times over, escaped as JSON; a service
     // that sends more is broken or hostile, and is not held in memory.
     const std::size_t max_answer = std::max<std::size_t>(1 << 20, cfg.text_limit * 64);
-    const auto service_engine = [&](const std::string& id) {
-        const plv::ProviderSettings settings =
-            id == "libretranslate" ? plv::ProviderSettings{cfg.relay_url, cfg.relay_key, {}, {}}
-                                   : cfg.providers.at(id);
-        return std::make_unique<plv::ProviderEngine>(*plv::FindProvider(id), settings, *upstream, timeout,
-                                                     max_answer);
-    };
 
-    std::unique_ptr<plv::Engine> base;
-    plv::ApertiumEngine* apertium = nullptr;
-    std::string base_name = plv::kApertiumInfo.name;
-    if (cfg.engine == "relay") {
-        base = service_engine("libretranslate");
-        base_name = plv::FindProvider("libretranslate")->name;
-    } else {
+    std::unique_ptr<plv::ApertiumEngine> apertium_engine;
+    if (cfg.engine != "relay") {
         plv::ApertiumOptions options;
         options.timeout = timeout;
         // Half the threads at most may wait for one direction: a hung one cannot take them all.
@@ -144,30 +122,38 @@ int main(int argc, char** argv) {
         options.engine_program = cfg.engine_program;
         options.max_pipelines = static_cast<std::size_t>(cfg.max_pipelines);
         options.idle_after = std::chrono::minutes(cfg.pipeline_idle_minutes);
-        auto a = std::make_unique<plv::ApertiumEngine>(cfg.modes_dir, options);
-        if (a->Directions().empty()) {
+        apertium_engine = std::make_unique<plv::ApertiumEngine>(cfg.modes_dir, options);
+        if (apertium_engine->Directions().empty()) {
             std::cerr << "plv-service: warning: no Apertium modes found in " << cfg.modes_dir
                       << " (install e.g. apertium-eng-spa); translations will fail\n";
         }
-        apertium = a.get();
-        base = std::move(a);
     }
-    std::map<std::string, std::unique_ptr<plv::Engine>> routes;
-    std::map<std::string, std::string> route_names;
-    for (const auto& [dir, id] : cfg.routes) {
-        routes[dir] = service_engine(id);
-        route_names[dir] = plv::FindProvider(id)->name;
+    plv::ApertiumEngine* apertium = apertium_engine.get();
+    // The online services, each direction routed to one, and the relay; replaced whole when the
+    // user of a service Parlevo started saves new settings. Only a server that talks to other
+    // services opens the system's HTTP client: an offline one (the one Parlevo brings, as
+    // shipped) starts without it, until its user routes a direction to a service.
+    plv::LiveEngine live(apertium, {cfg.tls_ca_file}, timeout, max_answer, cl.api_key_stdin);
+    try {
+        live.Apply(live.Build(cfg));
+    } catch (const std::exception& e) {
+        std::cerr << "plv-service: " << e.what() << "\n";
+        return 2;
     }
-    plv::RoutedEngine routed(*base, base_name, std::move(routes), std::move(route_names));
     // Outermost, so that the directions through a language may have routed steps too.
-    plv::PivotEngine engine(routed, cfg.pivot);
+    plv::PivotEngine engine(live, cfg.pivot);
+    // Parlevo's user edits the keys and routes in the page's Engines panel; a team server's are
+    // its administrator's, in its file.
+    if (!cl.keys_problem.empty()) std::cerr << "plv-service: warning: " << cl.keys_problem << "\n";
+    std::unique_ptr<plv::EngineSettings> settings;
+    if (cfg.keyed_paths_only) settings = std::make_unique<plv::EngineSettings>(cfg, cl.keys_problem, &live);
 
     plv::HttpLimits limits;
     limits.threads = static_cast<std::size_t>(cfg.threads);
     limits.max_queued = static_cast<std::size_t>(cfg.max_queued);
     limits.request_timeout = std::chrono::milliseconds(cfg.request_timeout_ms);
     plv::HttpServer svr(limits);
-    plv::Service service(cfg, engine, apertium);
+    plv::Service service(cfg, engine, apertium, settings.get());
     service.Install(svr);
 
     int port = cfg.port;

@@ -13,7 +13,25 @@ namespace plv {
 std::filesystem::path PathFromUtf8(const std::string& name);
 std::string Utf8FromPath(const std::filesystem::path& path);
 
+// The whole of a file. False with *error naming it when it cannot be read; *missing tells a file
+// that is not there from one that cannot be read.
+bool ReadWholeFile(const std::string& path, std::string* content, bool* missing, std::string* error);
+
+// Puts `content` in `path` through a new file in the same folder renamed over it: a reader (or a
+// crash) meets the old file or the new one, never a mixture. The folder is made when missing.
+// private_file: readable by the user alone (mode 0600 on POSIX; on Windows a file in the user's
+// profile is the user's already); otherwise an existing file keeps its mode, and a new one is
+// private too. False with *error naming the file; the old file is then as it was.
+bool ReplaceFileContent(const std::string& path, const std::string& content, bool private_file,
+                        std::string* error);
+
 #ifdef _WIN32
+// Seals text for the current Windows user (CryptProtectData, user scope) and opens it again
+// (CryptUnprotectData): another account, or another computer, cannot open it. crypt32.dll is not
+// a KnownDLL, so it is loaded from System32 at first use. False with *error saying why.
+bool ProtectForUser(const std::string& plain, std::string* sealed, std::string* error);
+bool UnprotectForUser(const std::string& sealed, std::string* plain, std::string* error);
+
 std::wstring Widen(const std::string& utf8);
 std::string Narrow(const std::wstring& utf16);
 // The folder of plv-service.exe itself, without a trailing separator.

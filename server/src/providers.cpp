@@ -37,6 +37,9 @@ struct Api {
     // What an error answer names (None: nothing this service says, the status decides) and
     // the service's own words for it.
     std::pair<UpstreamProblem, std::string> (*error)(int status, const json& answer);
+    // The languages its API documents, by our codes, separated by spaces; empty: a server of its
+    // own kind whose list differs from one to the next.
+    const char* languages;
 };
 
 std::string Upper(std::string s) {
@@ -247,31 +250,44 @@ const Api kApis[] = {
      DeeplRequest,
      DeeplTranslation,
      DeeplDetected,
-     DeeplError},
+     DeeplError,
+     "ar bg cs da de el en es et fi fr hu id it ja ko lt lv nb nl pl pt ro ru sk sl sv tr uk zh"},
     {{"google", "Google", "https://cloud.google.com/translate"},
      "https://translation.googleapis.com",
      GoogleRequest,
      GoogleTranslation,
      GoogleDetected,
-     GoogleError},
+     GoogleError,
+     "af am ar az be bg bn bs ca co cs cy da de el en eo es et eu fa fi fr fy ga gd gl gu ha he hi hr ht hu "
+     "hy id ig is it ja jv ka kk km kn ko ku ky la lb lo lt lv mg mi mk ml mn mr ms mt my ne nl no nb ny "
+     "or pa pl ps pt ro ru rw sd si sk sl sm sn so sq sr st su sv sw ta te tg th tk tl tr tt ug uk ur uz "
+     "vi xh yi yo zh zu"},
     {{"microsoft", "Microsoft Translator", "https://www.microsoft.com/translator/"},
      "https://api.cognitive.microsofttranslator.com",
      MicrosoftRequest,
      MicrosoftTranslation,
      MicrosoftDetected,
-     MicrosoftError},
+     MicrosoftError,
+     "af am ar as az ba bg bn bo bs ca cs cy da de dv el en es et eu fa fi fj fo fr ga gl gu ha he hi "
+     "hr ht hu hy id ig is it iu ja ka kk km kn ko ku ky lo lt lv mg mi mk ml mn mr ms mt my nb ne nl or "
+     "pa pl ps pt ro ru rw sk sl sm sn so sq sr st sv sw ta te th ti tk tl to tr tt ty ug uk ur uz vi xh "
+     "yo zh zu"},
     {{"yandex", "Yandex", "https://translate.yandex.com/"},
      "https://translate.api.cloud.yandex.net",
      YandexRequest,
      YandexTranslation,
      YandexDetected,
-     YandexError},
+     YandexError,
+     "af am ar az ba be bg bn bs ca cs cv cy da de el en eo es et eu fa fi fr ga gd gl gu he hi hr ht hu "
+     "hy id is it ja jv ka kk km kn ko ky la lb lo lt lv mg mi mk ml mn mr ms mt my ne nl no pa pl pt ro "
+     "ru si sk sl sq sr su sv sw ta te tg th tl tr tt udm uk ur uz vi xh yi zh zu"},
     {{"libretranslate", "LibreTranslate", "https://libretranslate.com/"},
      "",
      LibreRequest,
      LibreTranslation,
      LibreDetected,
-     LibreError},
+     LibreError,
+     ""},
 };
 
 const Api& ApiOf(const ProviderInfo& info) {
@@ -319,6 +335,14 @@ const ProviderInfo* FindProvider(const std::string& id) {
     return nullptr;
 }
 
+bool ProviderTakesLanguage(const std::string& id, const std::string& code) {
+    const ProviderInfo* info = FindProvider(id);
+    if (info == nullptr || code.empty()) return false;
+    const std::string list = ApiOf(*info).languages;
+    if (list.empty()) return LanguageName(code) != code;
+    return (" " + list + " ").find(" " + NormalizeLanguageCode(code) + " ") != std::string::npos;
+}
+
 const ProviderInfo* FindEngineByName(const std::string& name) {
     if (name == kApertiumInfo.name) return &kApertiumInfo;
     for (const auto& api : kApis) {
@@ -328,12 +352,13 @@ const ProviderInfo* FindEngineByName(const std::string& name) {
 }
 
 ProviderEngine::ProviderEngine(const ProviderInfo& info, ProviderSettings settings, Upstream& upstream,
-                               std::chrono::milliseconds timeout, std::size_t max_answer)
+                               std::chrono::milliseconds timeout, std::size_t max_answer, bool keys_in_panel)
     : info_(info),
       settings_(std::move(settings)),
       upstream_(upstream),
       timeout_(timeout),
-      max_answer_(max_answer) {
+      max_answer_(max_answer),
+      keys_in_panel_(keys_in_panel) {
     if (settings_.url.empty()) settings_.url = ApiOf(info_).default_url;
     while (!settings_.url.empty() && settings_.url.back() == '/') settings_.url.pop_back();
 }
@@ -410,8 +435,32 @@ TranslateResult ProviderEngine::TranslateDetecting(const std::string& direction,
 
 TranslateResult ProviderEngine::Translate(const std::string& source, const std::string& target,
                                           const std::string& text, TextFormat format) {
+    Outcome o = Exchange(source, target, text, format);
+    if (o.problem != UpstreamProblem::None) return Fail(o.problem, o.status, o.message);
+    std::lock_guard lock(mutex_);
+    last_ = UpstreamProblem::None;
+    return std::move(o.result);
+}
+
+ProviderEngine::Probe ProviderEngine::Check(const std::string& source, const std::string& target,
+                                            const std::string& text) {
+    Outcome o = Exchange(source, target, text, TextFormat::kText);
+    return {o.problem, o.words, o.message, o.result.text};
+}
+
+ProviderEngine::Outcome ProviderEngine::Exchange(const std::string& source, const std::string& target,
+                                                 const std::string& text, TextFormat format) {
     const Api& api = ApiOf(info_);
     const std::string name = info_.name;
+    const auto fail = [&](UpstreamProblem problem, int status, const std::string& message,
+                          const std::string& words = {}) {
+        Outcome o;
+        o.problem = problem;
+        o.status = status;
+        o.message = Scrub(message);
+        o.words = Scrub(words);
+        return o;
+    };
     const auto answer = upstream_.Send(
         api.request(settings_, settings_.url, {source, target, text, format == TextFormat::kHtml}),
         Clock::now() + timeout_, max_answer_);
@@ -419,14 +468,16 @@ TranslateResult ProviderEngine::Translate(const std::string& source, const std::
         case UpstreamFailure::None:
             break;
         case UpstreamFailure::Timeout:
-            return Fail(UpstreamProblem::Timeout, 503,
+            return fail(UpstreamProblem::Timeout, 503,
                         name + " did not answer within " + std::to_string(timeout_.count()) + " ms");
         case UpstreamFailure::Unreachable:
-            return Fail(UpstreamProblem::Unreachable, 503, name + " cannot be reached: " + answer.detail);
+            return fail(UpstreamProblem::Unreachable, 503, name + " cannot be reached: " + answer.detail,
+                        answer.detail);
         case UpstreamFailure::Tls:
-            return Fail(UpstreamProblem::Tls, 503, name + ": the secure connection failed: " + answer.detail);
+            return fail(UpstreamProblem::Tls, 503, name + ": the secure connection failed: " + answer.detail,
+                        answer.detail);
         case UpstreamFailure::TooLarge:
-            return Fail(UpstreamProblem::TooLarge, 503,
+            return fail(UpstreamProblem::TooLarge, 503,
                         name + "'s answer is over " + std::to_string(max_answer_) + " bytes");
     }
     json body;
@@ -437,7 +488,9 @@ TranslateResult ProviderEngine::Translate(const std::string& source, const std::
     }
     if (answer.status == 200) {
         try {
-            TranslateResult r{200, api.translation(body), name};
+            Outcome o;
+            o.result = TranslateResult{200, api.translation(body), name};
+            TranslateResult& r = o.result;
             // Another plv-service says which of its engines translated.
             if (!StringAt(body, "engine").empty() && std::string(info_.id) == "libretranslate") {
                 r.engine = StringAt(body, "engine");
@@ -448,11 +501,9 @@ TranslateResult ProviderEngine::Translate(const std::string& source, const std::
                 r.detected = language;
                 r.detected_confidence = score < 0 ? -1 : std::min(100.0, std::round(score * 1000) / 10);
             }
-            std::lock_guard lock(mutex_);
-            last_ = UpstreamProblem::None;
-            return r;
+            return o;
         } catch (const std::exception&) {
-            return Fail(UpstreamProblem::Unreadable, 503, name + "'s answer cannot be read");
+            return fail(UpstreamProblem::Unreadable, 503, name + "'s answer cannot be read");
         }
     }
     auto [problem, words] = api.error(answer.status, body);
@@ -460,25 +511,32 @@ TranslateResult ProviderEngine::Translate(const std::string& source, const std::
     if (words.empty()) words = "HTTP " + std::to_string(answer.status);
     switch (problem) {
         case UpstreamProblem::Key:
-            return Fail(problem, 503,
+            // Where the user can mend it: Parlevo's panel for one user, the file on a team server.
+            if (keys_in_panel_)
+                return fail(problem, 503,
+                            name + " refused the key (check it in Parlevo's Engines panel). " + name +
+                                " says: " + words,
+                            words);
+            return fail(problem, 503,
                         name + " refused the key: " + words + " (check " + KeySetting(info_) +
-                            " in plv-service.conf)");
+                            " in plv-service.conf)",
+                        words);
         case UpstreamProblem::Quota:
-            return Fail(problem, 503, name + ": the key's quota is used up: " + words);
+            return fail(problem, 503, name + ": the key's quota is used up: " + words, words);
         case UpstreamProblem::Rate:
-            return Fail(problem, 503, name + ": too many requests; try again in a moment: " + words);
+            return fail(problem, 503, name + ": too many requests; try again in a moment: " + words, words);
         case UpstreamProblem::RateOrQuota:
-            return Fail(problem, 503, name + ": too many requests or the quota is used up: " + words);
+            return fail(problem, 503, name + ": too many requests or the quota is used up: " + words, words);
         case UpstreamProblem::Pair:
-            return Fail(problem, 400,
-                        name + " does not translate " + Direction(source, target) + ": " + words);
+            return fail(problem, 400,
+                        name + " does not translate " + Direction(source, target) + ": " + words, words);
         case UpstreamProblem::TextTooLong:
-            return Fail(problem, 413, name + ": the text is too long for it: " + words);
+            return fail(problem, 413, name + ": the text is too long for it: " + words, words);
         default:
             // A request of ours it calls malformed keeps its 400; anything else is the engine
             // being unavailable.
-            return Fail(UpstreamProblem::Other, answer.status == 400 ? 400 : 503,
-                        name + " answered HTTP " + std::to_string(answer.status) + ": " + words);
+            return fail(UpstreamProblem::Other, answer.status == 400 ? 400 : 503,
+                        name + " answered HTTP " + std::to_string(answer.status) + ": " + words, words);
     }
 }
 

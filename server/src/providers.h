@@ -44,12 +44,29 @@ enum class UpstreamProblem {
     Other
 };
 
+// Whether a service takes a language, by the code the configuration uses ("de", "deu"): the
+// languages its API documents. LibreTranslate's differ from server to server: any
+// language this server has a name for.
+bool ProviderTakesLanguage(const std::string& id, const std::string& code);
+
 class ProviderEngine : public Engine {
   public:
     // The upstream outlives the engine. Requests time out after `timeout`; an answer over
-    // max_answer bytes is refused.
+    // max_answer bytes is refused. keys_in_panel: the user sets the keys in Parlevo's Engines
+    // panel, which a refused key's message then points to instead of plv-service.conf.
     ProviderEngine(const ProviderInfo& info, ProviderSettings settings, Upstream& upstream,
-                   std::chrono::milliseconds timeout, std::size_t max_answer);
+                   std::chrono::milliseconds timeout, std::size_t max_answer, bool keys_in_panel = false);
+
+    // What one request brought, as Translate would make it, without logging anything: for the
+    // panel's check of a key. words: the service's own (the key scrubbed out); message: the
+    // text a failed translation would carry; translation: the text on success.
+    struct Probe {
+        UpstreamProblem problem = UpstreamProblem::None;
+        std::string words;
+        std::string message;
+        std::string translation;
+    };
+    Probe Check(const std::string& source, const std::string& target, const std::string& text);
 
     // The service's own list; only LibreTranslate has one we ask for (it serves as a whole
     // relay); the others say nothing, their directions come from the configuration.
@@ -64,6 +81,15 @@ class ProviderEngine : public Engine {
     UpstreamProblem LastProblem() const;
 
   private:
+    struct Outcome {
+        UpstreamProblem problem = UpstreamProblem::None;
+        int status = 200;
+        std::string message;  // for a failure, scrubbed
+        std::string words;    // the service's own, scrubbed
+        TranslateResult result;
+    };
+    Outcome Exchange(const std::string& source, const std::string& target, const std::string& text,
+                     TextFormat format);
     TranslateResult Fail(UpstreamProblem problem, int status, const std::string& message);
     std::string Scrub(std::string text) const;
 
@@ -72,6 +98,7 @@ class ProviderEngine : public Engine {
     Upstream& upstream_;
     std::chrono::milliseconds timeout_;
     std::size_t max_answer_;
+    bool keys_in_panel_;
     mutable std::mutex mutex_;
     UpstreamProblem last_ = UpstreamProblem::None;
 };

@@ -4,6 +4,7 @@
 #include <netinet/tcp.h>
 #endif
 
+#include <algorithm>
 #include <charconv>
 #include <iostream>
 #include <map>
@@ -18,6 +19,7 @@
 #include "page_assets.h"
 #include "providers.h"
 #include "request_fields.h"
+#include "settings_store.h"
 #include "text_util.h"
 
 namespace plv {
@@ -84,14 +86,14 @@ std::string DescribeDirection(const std::string& source, const std::string& targ
            LanguageName(target);
 }
 
-Service::Service(const Config& cfg, Engine& engine, ApertiumEngine* apertium)
-    : cfg_(cfg), engine_(engine), apertium_(apertium) {}
+Service::Service(const Config& cfg, Engine& engine, ApertiumEngine* apertium, EngineSettings* settings)
+    : cfg_(cfg), engine_(engine), apertium_(apertium), settings_(settings) {}
 
 bool Service::Warm(const std::string& dir) {
     if (apertium_ == nullptr) return false;
-    const auto offline = [&](const std::string& d) {
-        return cfg_.routes.count(d) == 0 && apertium_->Warm(d);
-    };
+    // Routes change when the user saves the Engines panel.
+    const auto routes = settings_ != nullptr ? settings_->Current().routes : cfg_.routes;
+    const auto offline = [&](const std::string& d) { return routes.count(d) == 0 && apertium_->Warm(d); };
     const std::string d = NormalizeDirection(dir);
     if (offline(d)) return true;
     const auto dash = d.find('-');
@@ -223,8 +225,9 @@ std::string Service::RenderPage(const std::string& requested_dir, std::string* s
                          // No address, no href: an empty one would lead to this page.
                          {"CREDIT_HREF", link.empty() ? "" : " href=\"" + HtmlEscape(link) + "\""},
                          {"ERROR", HtmlEscape(error)},
-                         // Room for more of the page's own panels; none yet.
-                         {"PANEL", ""}});
+                         // The Engines panel, for the one user of a service Parlevo started: the
+                         // button that opens it, its place, and the script that fills it.
+                         {"PANEL", settings_ == nullptr ? std::string() : std::string(kEnginesHtml)}});
 }
 
 std::size_t Service::BodyLimit() const {
@@ -364,6 +367,137 @@ void Service::HandleTranslate(const httplib::Request& req, httplib::Response& re
     SendJson(res, 200, answer);
 }
 
+namespace {
+
+json ViewJson(const SettingsView& view) {
+    json services = json::array();
+    for (const auto& s : view.services) {
+        json fields = json::array();
+        if (s.id == "microsoft") fields.push_back("region");
+        if (s.id == "yandex") fields.push_back("folder");
+        if (s.id == "libretranslate") fields.push_back("url");
+        services.push_back({{"id", s.id},
+                            {"name", s.name},
+                            {"key_set", s.key_set},
+                            {"key_end", s.key_end},
+                            {"key_from", s.key_from},
+                            {"region", s.region},
+                            {"folder", s.folder},
+                            {"url", s.url},
+                            {"routes", s.routes},
+                            {"fields", fields}});
+    }
+    return {{"settings_file", view.conf_path},
+            {"keys_file", view.keys_path},
+            {"protection", view.protection},
+            {"problem", view.problem},
+            {"services", services}};
+}
+
+// The panel's requests change what the service does and spend the user's quota: none may come
+// from another site. A page elsewhere cannot know the key in the path; besides, a JSON body
+// cannot be sent across sites without asking first (which nothing here answers), and a browser
+// names the page's origin in Origin, which must be this very address.
+bool SameSiteJson(const httplib::Request& req, httplib::Response& res) {
+    std::string type = req.get_header_value("Content-Type");
+    std::transform(type.begin(), type.end(), type.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (type.rfind("application/json", 0) != 0) {
+        HttpServer::CloseAfterResponse();
+        SendError(res, 415, "expected a JSON body (Content-Type: application/json)");
+        return false;
+    }
+    if (req.has_header("Origin") &&
+        req.get_header_value("Origin") != "http://" + req.get_header_value("Host")) {
+        HttpServer::CloseAfterResponse();
+        SendError(res, 403, "forbidden: the request comes from another site");
+        return false;
+    }
+    return true;
+}
+
+// The body of a panel request as an edit; false when it has answered (400, 413).
+bool ReadEdit(const httplib::Request& req, httplib::Response& res, const httplib::ContentReader& reader,
+              ServiceEdit* edit) {
+    if (!SameSiteJson(req, res)) return false;
+    constexpr std::size_t kLimit = 64 * 1024;
+    std::string body;
+    bool over = false;
+    const bool complete = reader([&](const char* data, std::size_t n) {
+        over = body.size() + n > kLimit;
+        if (!over) body.append(data, n);
+        return !over;
+    });
+    if (over || !complete) {
+        HttpServer::CloseAfterResponse();
+        SendError(res, over ? 413 : 400, over ? "request too large" : "incomplete request body");
+        return false;
+    }
+    const json j = json::parse(body, nullptr, false);
+    if (!j.is_object()) {
+        SendError(res, 400, "expected a JSON object such as {\"service\": \"deepl\", \"key\": \"...\"}");
+        return false;
+    }
+    for (const auto& [name, field] : {std::pair{"service", &edit->service}, std::pair{"key", &edit->key},
+                                      std::pair{"region", &edit->region}, std::pair{"folder", &edit->folder},
+                                      std::pair{"url", &edit->url}, std::pair{"routes", &edit->routes}}) {
+        if (!j.contains(name)) continue;
+        if (!j[name].is_string()) {
+            SendError(res, 400, std::string("field '") + name + "' must be text");
+            return false;
+        }
+        *field = j[name].get<std::string>();
+    }
+    if (j.contains("remove_key")) {
+        if (!j["remove_key"].is_boolean()) {
+            SendError(res, 400, "field 'remove_key' must be true or false");
+            return false;
+        }
+        edit->remove_key = j["remove_key"].get<bool>();
+    }
+    return true;
+}
+
+}  // namespace
+
+void Service::InstallSettings(httplib::Server& svr) {
+    AddApiRoute(
+        svr, "GET", "/settings",
+        [this](const httplib::Request&, httplib::Response& res, const httplib::ContentReader*, bool) {
+            res.set_header("Cache-Control", "no-store");
+            SendJson(res, 200, ViewJson(settings_->View()));
+        },
+        true);
+    AddApiRoute(
+        svr, "POST", "/settings",
+        [this](const httplib::Request& req, httplib::Response& res, const httplib::ContentReader* reader,
+               bool) {
+            ServiceEdit edit;
+            if (!ReadEdit(req, res, *reader, &edit)) return;
+            try {
+                const auto notes = settings_->Save(edit);
+                SendJson(res, 200, {{"notes", notes}, {"settings", ViewJson(settings_->View())}});
+            } catch (const SettingsError& e) {
+                SendError(res, e.status(), e.what());
+            }
+        },
+        true);
+    AddApiRoute(
+        svr, "POST", "/settings/check",
+        [this](const httplib::Request& req, httplib::Response& res, const httplib::ContentReader* reader,
+               bool) {
+            ServiceEdit edit;
+            if (!ReadEdit(req, res, *reader, &edit)) return;
+            try {
+                const CheckOutcome outcome = settings_->Check(edit);
+                SendJson(res, 200, {{"result", outcome.result}, {"message", outcome.message}});
+            } catch (const SettingsError& e) {
+                SendError(res, e.status(), e.what());
+            }
+        },
+        true);
+}
+
 void Service::WidenBacklog() const {
     // The library listens with a backlog of 5; a burst of parallel requests then overflows the
     // accept queue and some clients get their connection reset. Listening again on the bound
@@ -380,7 +514,7 @@ void Service::WidenBacklog() const {
 // Every route added here is answered under the prefix alike, so a client given the keyed
 // address as its server (a LibreTranslate client asking for languages) finds all of them.
 void Service::AddApiRoute(httplib::Server& svr, const std::string& method, const std::string& path,
-                          ApiHandler handler) {
+                          ApiHandler handler, bool keyed_only) {
     std::string pattern;  // the path as a regular expression that matches it alone
     for (const char c : path) {
         if (std::string_view(".[]{}()\\*+?^$|").find(c) != std::string_view::npos) pattern += '\\';
@@ -405,7 +539,7 @@ void Service::AddApiRoute(httplib::Server& svr, const std::string& method, const
             });
         }
     };
-    add(pattern, false);
+    if (!keyed_only) add(pattern, false);
     if (!cfg_.api_key.empty()) add("/key/([^/]+)" + pattern, true);  // else no such path to guess at
 }
 
@@ -472,6 +606,17 @@ void Service::Install(httplib::Server& svr) {
                     res.set_header("Cache-Control", "no-store");
                     res.set_content(std::string(kPageJs), "application/javascript; charset=utf-8");
                 });
+    for (const auto& [path, content, type] :
+         {std::tuple{"/engines.js", kEnginesJs, "application/javascript; charset=utf-8"},
+          std::tuple{"/engines.css", kEnginesCss, "text/css; charset=utf-8"}}) {
+        AddApiRoute(svr, "GET", path,
+                    [content, type](const httplib::Request&, httplib::Response& res,
+                                    const httplib::ContentReader*, bool) {
+                        res.set_header("Cache-Control", "no-store");
+                        res.set_content(std::string(content), type);
+                    });
+    }
+    if (settings_ != nullptr && cfg_.keyed_paths_only) InstallSettings(svr);
     AddApiRoute(svr, "GET", "/languages",
                 [this](const httplib::Request&, httplib::Response& res, const httplib::ContentReader*, bool) {
                     std::string error;

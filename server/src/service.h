@@ -13,11 +13,13 @@
 namespace plv {
 
 class ApertiumEngine;
+class EngineSettings;
 
 class Service {
   public:
-    // apertium may be null (relay engine); it is only used for /debug/pids.
-    Service(const Config& cfg, Engine& engine, ApertiumEngine* apertium);
+    // apertium may be null (relay engine); it is only used for /debug/pids. settings: a service
+    // for one user has them (the Engines panel, and its endpoints under /key/KEY/); null: none.
+    Service(const Config& cfg, Engine& engine, ApertiumEngine* apertium, EngineSettings* settings = nullptr);
 
     // Installs routes, limits and error handlers on svr.
     void Install(httplib::Server& svr);
@@ -43,9 +45,10 @@ class Service {
                                           const httplib::ContentReader* body, bool key_checked)>;
     // Adds METHOD ("GET" or "POST") PATH, and on a server with an api_key the same route under
     // /key/KEY/ (PATH "/" answers /key/KEY/), where a wrong key gets 403 before the handler
-    // runs. Every route of the page and the API is added through here.
+    // runs; keyed_only: under /key/KEY/ alone. Every route of the page and the API is added
+    // through here.
     void AddApiRoute(httplib::Server& svr, const std::string& method, const std::string& path,
-                     ApiHandler handler);
+                     ApiHandler handler, bool keyed_only = false);
 
   private:
     // Reads the body's fields, with q, and checks the key: key_checked, the api_key came in the
@@ -56,10 +59,13 @@ class Service {
                          const httplib::ContentReader& reader, bool key_checked);
     void HandleDetect(const httplib::Request& req, httplib::Response& res,
                       const httplib::ContentReader& reader, bool key_checked);
+    // The Engines panel's endpoints: GET settings, POST settings, POST settings/check.
+    void InstallSettings(httplib::Server& svr);
 
     const Config& cfg_;
     Engine& engine_;
     ApertiumEngine* apertium_;
+    EngineSettings* settings_;
     socket_t listen_socket_ = INVALID_SOCKET;
 };
 
