@@ -4,6 +4,7 @@
 #   /etc/plv-service/plv-service.conf          the shipped defaults, a conffile in the package
 #   /lib/systemd/system/plv-service.service
 #   /usr/share/doc/plv-service/README.md
+#   /usr/share/doc/plv-service/cld2-LICENSE     the licence of the language detector linked in
 # The unit runs the service as the system user plv-service, which the package's postinst creates.
 include(GNUInstallDirs)
 
@@ -29,6 +30,9 @@ install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/plv-service.conf DESTINATION ${PLV_SER
         PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ)
 install(FILES ${PLV_SERVICE_PKG_DIR}/plv-service.service DESTINATION ${PLV_SERVICE_UNIT_DIR})
 install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/README.md DESTINATION ${PLV_SERVICE_DOC_DIR})
+# CLD2 is linked into the binary; its licence goes with it.
+install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/third_party/cld2/LICENSE DESTINATION ${PLV_SERVICE_DOC_DIR}
+        RENAME cld2-LICENSE)
 if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/../LICENSE.txt)
   install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/../LICENSE.txt DESTINATION ${PLV_SERVICE_DOC_DIR} RENAME copyright)
 endif()
@@ -63,6 +67,12 @@ if(PLV_SERVICE_STANDALONE)
   # installed pair (apertium-spa-cat, apertium-fra-cat...) shows up in the page's chooser.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "adduser, apertium, apertium-eng-spa")
+  # Every other pair the program offers is recommended: installed by default, left out by
+  # --no-install-recommends for a server that needs only some.
+  file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/../../packaging/apertium-pairs.txt plv_pairs REGEX "^apertium-")
+  list(REMOVE_ITEM plv_pairs apertium-eng-spa)
+  list(JOIN plv_pairs ", " plv_recommends)
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "${plv_recommends}")
   set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
       ${PLV_SERVICE_PKG_DIR}/postinst ${PLV_SERVICE_PKG_DIR}/prerm ${PLV_SERVICE_PKG_DIR}/postrm
       ${PLV_SERVICE_PKG_DIR}/conffiles)

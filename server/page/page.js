@@ -2,6 +2,10 @@
 // The program drives it: writes #text's value, clicks #btn, then polls #translation until it
 // holds text. So #translation is cleared at the click and written once, with the whole result;
 // failures go to #error and never into #translation.
+// A direction from "auto" (?dir=auto-es) has the service find each text's language; a text
+// already in the target language goes into the user's other language instead (the fallback).
+// #fromto then names the direction taken, written before #translation: the program reads the
+// label when the translation appears.
 (function () {
     'use strict';
 
@@ -15,6 +19,8 @@
     var fromto = document.getElementById('fromto');
     var credit = document.getElementById('attribution');
     var pending = null; // the request in flight; an older answer must never land after a newer click
+    var chosenFromto = fromto.innerText || fromto.textContent || ''; // the chosen direction's own label
+    var LAST_DIRECTION = 'plv.lastDirection';
 
     function setText(el, s) {
         if ('textContent' in el) {
@@ -34,6 +40,53 @@
         } else {
             credit.removeAttribute('href');
         }
+    }
+
+    // Kept in localStorage and in a cookie: Parlevo starts its bundled service on a new port
+    // each time, and localStorage is kept per port, a cookie per host. Either may be missing or
+    // refused (an embedded engine, a private window): then English is the other language.
+    function remember(dir) {
+        if (!/^[A-Za-z_]+-[A-Za-z_]+$/.test(dir)) {
+            return;
+        }
+        try {
+            window.localStorage.setItem(LAST_DIRECTION, dir);
+        } catch (e) {
+            // nothing to do: the cookie may still keep it
+        }
+        var year = new Date(new Date().getTime() + 365 * 24 * 3600 * 1000);
+        // A direction is letters and a dash: nothing in it needs escaping in a cookie.
+        document.cookie = LAST_DIRECTION + '=' + dir + '; expires=' + year.toUTCString() + '; path=/';
+    }
+
+    function lastDirection() {
+        var cookies = document.cookie.split(/;\s*/);
+        for (var i = 0; i < cookies.length; i++) {
+            if (cookies[i].indexOf(LAST_DIRECTION + '=') === 0) {
+                return cookies[i].substring(LAST_DIRECTION.length + 1);
+            }
+        }
+        try {
+            return window.localStorage.getItem(LAST_DIRECTION) || '';
+        } catch (e) {
+            return '';
+        }
+    }
+
+    // The user's other language for a text already in `target`: from the last direct direction
+    // chosen, its language that is not the target; else English.
+    function otherLanguage(target) {
+        var last = lastDirection();
+        var dash = last.indexOf('-');
+        if (dash > 0) {
+            if (last.substring(0, dash) !== target) {
+                return last.substring(0, dash);
+            }
+            if (last.substring(dash + 1) !== target) {
+                return last.substring(dash + 1);
+            }
+        }
+        return target === 'en' ? '' : 'en';
     }
 
     function encode(name, value) {
@@ -66,6 +119,19 @@
             setText(errEl, 'No translation direction is available.');
             return;
         }
+        var source = dir.substring(0, dash);
+        var target = dir.substring(dash + 1);
+        var fields = [encode('q', textEl.value), encode('source', source), encode('target', target),
+                      encode('format', 'text')];
+        if (source === 'auto') {
+            setText(fromto, chosenFromto);
+            var other = otherLanguage(target);
+            if (other) {
+                fields.push(encode('fallback', other));
+            }
+        } else {
+            remember(dir);
+        }
         var xhr = new XMLHttpRequest();
         pending = xhr;
         setText(busy, 'Translating\u2026');
@@ -91,13 +157,15 @@
                 if (typeof answer.credit === 'string') {
                     setCredit(answer.credit, answer.link);
                 }
+                if (answer.detectedLanguage && typeof answer.directionName === 'string') {
+                    setText(fromto, answer.directionName);
+                }
                 setText(out, result);
             } else {
                 setText(errEl, errorOf(xhr));
             }
         };
-        xhr.send([encode('q', textEl.value), encode('source', dir.substring(0, dash)),
-                  encode('target', dir.substring(dash + 1)), encode('format', 'text')].join('&'));
+        xhr.send(fields.join('&'));
     }
 
     function chooseDirection() {
@@ -106,7 +174,12 @@
             return;
         }
         dirEl.value = opt.value;
-        setText(fromto, opt.text);
+        // A direction through another language says so in its text; fromto names the direction alone.
+        chosenFromto = opt.getAttribute('data-fromto') || opt.text;
+        setText(fromto, chosenFromto);
+        if (opt.value.indexOf('auto-') !== 0) {
+            remember(opt.value);
+        }
         setCredit(opt.getAttribute('data-engine'), opt.getAttribute('data-link'));
         setText(errEl, '');
         // Keep the address in step so a reload stays on the chosen direction.

@@ -77,6 +77,28 @@ std::pair<std::string, std::string> ProviderField(const std::string& key) {
     return {};
 }
 
+// "en-es, eng-cat" -> {"en-es", "eng-cat"}: directions in either code form, blanks and empty
+// items ignored.
+std::vector<std::string> ParseDirections(const std::string& where, const std::string& key,
+                                         const std::string& value) {
+    std::vector<std::string> out;
+    std::stringstream items(value);
+    std::string item;
+    while (std::getline(items, item, ',')) {
+        item = Trim(item);
+        if (item.empty()) continue;
+        const auto dash = item.find('-');
+        if (dash == 0 || dash == std::string::npos || dash + 1 == item.size() ||
+            item.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ_-") !=
+                std::string::npos) {
+            Fail(where, key, value,
+                 "expected directions such as en-es or eng-spa, separated by commas; '" + item + "' is none");
+        }
+        out.push_back(item);
+    }
+    return out;
+}
+
 }  // namespace
 
 void ApplySetting(const std::string& raw_key, const std::string& value, const std::string& where,
@@ -147,6 +169,14 @@ void ApplySetting(const std::string& raw_key, const std::string& value, const st
         cfg.timeout_ms = static_cast<int>(ParseInteger(where, key, value, 100, 600'000));
     } else if (key == "preload") {
         cfg.preload = ParseBool(where, key, value);
+    } else if (key == "pivot") {
+        cfg.pivot = ParseBool(where, key, value);
+    } else if (key == "warm") {
+        cfg.warm = ParseDirections(where, key, value);
+    } else if (key == "pipeline_idle_minutes") {
+        cfg.pipeline_idle_minutes = static_cast<int>(ParseInteger(where, key, value, 0, 10080));
+    } else if (key == "max_pipelines") {
+        cfg.max_pipelines = static_cast<int>(ParseInteger(where, key, value, 1, 1000));
     } else if (key == "threads") {
         cfg.threads = static_cast<int>(ParseInteger(where, key, value, 2, 1024));
     } else if (key == "max_queued") {
@@ -294,7 +324,8 @@ std::string UsageText() {
            "\n"
            "keys: address, port, engine (apertium|relay), relay-url, relay-key, api-key,\n"
            "      version, download, text-limit, modes-dir, engine-program, timeout-ms, preload,\n"
-           "      threads, max-queued, request-timeout-ms\n"
+           "      pivot, warm, pipeline-idle-minutes, max-pipelines, threads, max-queued,\n"
+           "      request-timeout-ms\n"
            "\n"
            "--api-key-stdin    read the api_key from the first line of standard input, and stop\n"
            "                   when standard input ends\n"

@@ -41,6 +41,10 @@ struct Config {
     std::string engine_program;
     int timeout_ms = 10000;          // per pipeline exchange, and per relay request
     bool preload = false;            // start every pipeline at start-up instead of on first use
+    bool pivot = true;               // offer directions through a language two directions share
+    std::vector<std::string> warm;   // directions ("en-es") started in the background at start-up
+    int pipeline_idle_minutes = 10;  // a pipeline unused this long ends; 0: never
+    int max_pipelines = 6;           // pipelines running at once
     int threads = 64;                // connections served at once
     int max_queued = 256;            // connections waiting for a thread; one more is answered 503
     int request_timeout_ms = 10000;  // a request's line, headers and body, from its first byte

@@ -24,6 +24,7 @@
 #include "apertium_engine.h"
 #include "config.h"
 #include "http_server.h"
+#include "pivot_engine.h"
 #include "platform.h"
 #include "providers.h"
 #include "service.h"
@@ -136,9 +137,14 @@ int main(int argc, char** argv) {
         base = service_engine("libretranslate");
         base_name = plv::FindProvider("libretranslate")->name;
     } else {
+        plv::ApertiumOptions options;
+        options.timeout = timeout;
         // Half the threads at most may wait for one direction: a hung one cannot take them all.
-        auto a = std::make_unique<plv::ApertiumEngine>(
-            cfg.modes_dir, timeout, static_cast<std::size_t>(cfg.threads / 2), cfg.engine_program);
+        options.max_waiting = static_cast<std::size_t>(cfg.threads / 2);
+        options.engine_program = cfg.engine_program;
+        options.max_pipelines = static_cast<std::size_t>(cfg.max_pipelines);
+        options.idle_after = std::chrono::minutes(cfg.pipeline_idle_minutes);
+        auto a = std::make_unique<plv::ApertiumEngine>(cfg.modes_dir, options);
         if (a->Directions().empty()) {
             std::cerr << "plv-service: warning: no Apertium modes found in " << cfg.modes_dir
                       << " (install e.g. apertium-eng-spa); translations will fail\n";
@@ -152,7 +158,9 @@ int main(int argc, char** argv) {
         routes[dir] = service_engine(id);
         route_names[dir] = plv::FindProvider(id)->name;
     }
-    plv::RoutedEngine engine(*base, base_name, std::move(routes), std::move(route_names));
+    plv::RoutedEngine routed(*base, base_name, std::move(routes), std::move(route_names));
+    // Outermost, so that the directions through a language may have routed steps too.
+    plv::PivotEngine engine(routed, cfg.pivot);
 
     plv::HttpLimits limits;
     limits.threads = static_cast<std::size_t>(cfg.threads);
@@ -173,9 +181,16 @@ int main(int argc, char** argv) {
         return 1;
     }
     service.WidenBacklog();
-    if (apertium != nullptr && cfg.preload) apertium->Preload();
     // Tests and scripts read this line to learn the port when it was picked by the system.
     std::cout << "plv-service: listening on http://" << cfg.address << ":" << port << std::endl;
+    // Chains start after the line that tells the parent it may go on: loading their data competes
+    // for the processor with everything else starting at that moment.
+    if (apertium != nullptr && cfg.preload) apertium->Preload();
+    for (const auto& dir : cfg.warm) {
+        if (apertium != nullptr && !apertium->Warm(dir))
+            std::cerr << "plv-service: warning: key 'warm': no direction " << dir << " in " << cfg.modes_dir
+                      << "\n";
+    }
 
     if (cl.api_key_stdin) {
         // The parent keeps our standard input open for as long as it wants us: its end of the

@@ -53,11 +53,31 @@ void CloseFd(int& fd) {
     fd = -1;
 }
 
+// A write to a pipe whose reader is gone fails with EPIPE instead of raising SIGPIPE, whether or
+// not the process ignores that signal (the server does, a test program may not): the signal is
+// blocked in this thread for the write, and taken back if the write raised it.
+ssize_t WriteWithoutSigpipe(int fd, const char* data, std::size_t n) {
+    sigset_t pipe_only, old;
+    sigemptyset(&pipe_only);
+    sigaddset(&pipe_only, SIGPIPE);
+    ::pthread_sigmask(SIG_BLOCK, &pipe_only, &old);
+    const ssize_t w = ::write(fd, data, n);
+    const int saved = errno;
+    if (w < 0 && saved == EPIPE) {
+        const timespec none{0, 0};
+        while (::sigtimedwait(&pipe_only, nullptr, &none) < 0 && errno == EINTR) {
+        }
+    }
+    ::pthread_sigmask(SIG_SETMASK, &old, nullptr);
+    errno = saved;
+    return w;
+}
+
 }  // namespace
 
 ProgramOutput RunProgram(const std::string& program, const std::vector<std::string>& args,
                          std::size_t max_bytes, std::chrono::milliseconds timeout,
-                         const LaunchOptions& options) {
+                         const LaunchOptions& options, std::string_view input) {
     const std::string path = ResolveProgram(program, options);
     const char* dir = options.working_dir.empty() ? nullptr : options.working_dir.c_str();
     std::vector<std::string> all{program};
@@ -66,23 +86,27 @@ ProgramOutput RunProgram(const std::string& program, const std::vector<std::stri
     for (auto& a : all) argv.push_back(a.data());
     argv.push_back(nullptr);
 
-    int out_pipe[2], err_pipe[2];
+    int out_pipe[2], err_pipe[2], in_pipe[2] = {-1, -1};
     if (::pipe2(out_pipe, O_CLOEXEC) != 0)
         throw std::runtime_error(std::string("pipe: ") + std::strerror(errno));
-    if (::pipe2(err_pipe, O_CLOEXEC) != 0) {
-        ::close(out_pipe[0]);
-        ::close(out_pipe[1]);
-        throw std::runtime_error(std::string("pipe: ") + std::strerror(errno));
+    if (::pipe2(err_pipe, O_CLOEXEC) != 0 || (!input.empty() && ::pipe2(in_pipe, O_CLOEXEC) != 0)) {
+        const int code = errno;
+        for (int fd : {out_pipe[0], out_pipe[1], err_pipe[0], err_pipe[1], in_pipe[0], in_pipe[1]}) {
+            if (fd >= 0) ::close(fd);
+        }
+        throw std::runtime_error(std::string("pipe: ") + std::strerror(code));
     }
     const pid_t pid = ::fork();
     if (pid < 0) {
-        for (int fd : {out_pipe[0], out_pipe[1], err_pipe[0], err_pipe[1]}) ::close(fd);
+        for (int fd : {out_pipe[0], out_pipe[1], err_pipe[0], err_pipe[1], in_pipe[0], in_pipe[1]}) {
+            if (fd >= 0) ::close(fd);
+        }
         throw std::runtime_error(std::string("fork: ") + std::strerror(errno));
     }
     if (pid == 0) {
         // Child: only async-signal-safe calls from here to exec.
-        const int devnull = ::open("/dev/null", O_RDONLY);
-        if (devnull >= 0) ::dup2(devnull, 0);
+        const int stdin_fd = in_pipe[0] >= 0 ? in_pipe[0] : ::open("/dev/null", O_RDONLY);
+        if (stdin_fd >= 0) ::dup2(stdin_fd, 0);
         ::dup2(out_pipe[1], 1);
         ::dup2(err_pipe[1], 2);
         ::signal(SIGPIPE, SIG_DFL);
@@ -96,11 +120,19 @@ ProgramOutput RunProgram(const std::string& program, const std::vector<std::stri
     }
     ::close(out_pipe[1]);
     ::close(err_pipe[1]);
+    int to_fd = in_pipe[1];
+    if (in_pipe[0] >= 0) {
+        ::close(in_pipe[0]);
+        ::fcntl(to_fd, F_SETFL, ::fcntl(to_fd, F_GETFL) | O_NONBLOCK);
+    }
+    std::size_t written = 0;
     ProgramOutput r;
     int fds[2] = {out_pipe[0], err_pipe[0]};
     std::string* sinks[2] = {&r.out, &r.err};
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     char buf[4096];
+    // Input is written while output is read: a program that answers as it reads would otherwise
+    // fill its output pipe and stop reading, and both sides would wait for ever.
     while (fds[0] >= 0 || fds[1] >= 0) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now());
@@ -108,9 +140,15 @@ ProgramOutput RunProgram(const std::string& program, const std::vector<std::stri
             r.timed_out = true;
             break;
         }
-        pollfd p[2] = {{fds[0], POLLIN, 0}, {fds[1], POLLIN, 0}};
-        const int n = ::poll(p, 2, static_cast<int>(left.count()) + 1);
+        pollfd p[3] = {{fds[0], POLLIN, 0}, {fds[1], POLLIN, 0}, {to_fd, POLLOUT, 0}};
+        const int n = ::poll(p, to_fd >= 0 ? 3 : 2, static_cast<int>(left.count()) + 1);
         if (n < 0 && errno != EINTR) break;
+        if (to_fd >= 0 && (p[2].revents & (POLLOUT | POLLERR | POLLHUP))) {
+            const ssize_t w = WriteWithoutSigpipe(to_fd, input.data() + written, input.size() - written);
+            if (w > 0) written += static_cast<std::size_t>(w);
+            // Done, or the program stopped reading (EPIPE): it gets end of input either way.
+            if (written == input.size() || (w < 0 && errno != EAGAIN && errno != EINTR)) CloseFd(to_fd);
+        }
         for (int k = 0; k < 2; ++k) {
             if (fds[k] < 0 || !(p[k].revents & (POLLIN | POLLERR | POLLHUP))) continue;
             const ssize_t got = ::read(fds[k], buf, sizeof buf);
@@ -130,6 +168,7 @@ ProgramOutput RunProgram(const std::string& program, const std::vector<std::stri
     for (int fd : fds) {
         if (fd >= 0) ::close(fd);
     }
+    CloseFd(to_fd);
     // A program that closed its outputs may still run: it gets what is left of the time-out.
     int status = 0;
     bool reaped = false;

@@ -49,12 +49,12 @@ struct ProgramOutput {
     bool too_large = false;  // stdout or stderr passed max_bytes; the program was killed
 };
 
-// Runs program (looked up in PATH, or as options.engine_program) with args, without a shell, its stdin empty
-// and its stdout and stderr captured apart, each up to max_bytes. Killed after timeout. Throws
-// std::runtime_error when it cannot be started.
+// Runs program (looked up in PATH, or as options.engine_program) with args, without a shell, input
+// as its stdin (then end of input; none: an empty stdin) and its stdout and stderr captured apart,
+// each up to max_bytes. Killed after timeout. Throws std::runtime_error when it cannot be started.
 ProgramOutput RunProgram(const std::string& program, const std::vector<std::string>& args,
                          std::size_t max_bytes, std::chrono::milliseconds timeout,
-                         const LaunchOptions& options = {});
+                         const LaunchOptions& options = {}, std::string_view input = {});
 
 class Pipeline {
   public:

@@ -342,21 +342,26 @@ void EndJob(HANDLE job, const std::vector<HANDLE>& processes) {
 
 ProgramOutput RunProgram(const std::string& program, const std::vector<std::string>& args,
                          std::size_t max_bytes, std::chrono::milliseconds timeout,
-                         const LaunchOptions& options) {
+                         const LaunchOptions& options, std::string_view input) {
     const std::wstring application = ResolveProgram(program, options);
     std::vector<std::string> argv{program};
     argv.insert(argv.end(), args.begin(), args.end());
     const OwnedHandle job = NewJob();
-    OwnedHandle out_ours, out_theirs, err_ours, err_theirs;
+    OwnedHandle out_ours, out_theirs, err_ours, err_theirs, in_ours, in_theirs;
     OverlappedPipe(false, &out_ours, &out_theirs);
     OverlappedPipe(false, &err_ours, &err_theirs);
-    const OwnedHandle nul = OpenNul(GENERIC_READ);
-    if (!nul) Fail("opening NUL");
+    if (input.empty()) {
+        in_theirs = OpenNul(GENERIC_READ);
+        if (!in_theirs) Fail("opening NUL");
+    } else {
+        OverlappedPipe(true, &in_ours, &in_theirs);
+    }
     ProcessId pid = 0;
-    const OwnedHandle process = Spawn(application, argv, nul.get(), out_theirs.get(), err_theirs.get(),
+    const OwnedHandle process = Spawn(application, argv, in_theirs.get(), out_theirs.get(), err_theirs.get(),
                                       job.get(), Widen(options.working_dir), &pid);
     out_theirs.reset();
     err_theirs.reset();
+    in_theirs.reset();
 
     ProgramOutput r;
     struct Reader {
@@ -372,10 +377,30 @@ ProgramOutput RunProgram(const std::string& program, const std::vector<std::stri
         bool open = true, pending = false;
     };
     Reader readers[2] = {Reader(out_ours.get(), &r.out), Reader(err_ours.get(), &r.err)};
+    // The input is written while the output is read: a program that answers as it reads would
+    // otherwise fill its output pipe and stop reading, and both sides would wait for ever.
+    const OwnedHandle write_event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    if (!write_event) Fail("CreateEvent");
+    OVERLAPPED wov{};
+    bool writing = false;
+    std::size_t written = 0;
+    const auto start_write = [&] {
+        wov = OVERLAPPED{};
+        wov.hEvent = write_event.get();
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(input.size() - written, 1u << 30));
+        if (WriteFile(in_ours.get(), input.data() + written, chunk, nullptr, &wov) ||
+            GetLastError() == ERROR_IO_PENDING) {
+            writing = true;
+        } else {
+            in_ours.reset();  // the program stopped reading: it has its end of input
+        }
+    };
+    if (in_ours) start_write();
     const auto deadline = Clock::now() + timeout;
     for (;;) {
-        HANDLE events[2];
+        HANDLE events[3];
         DWORD count = 0;
+        if (writing) events[count++] = write_event.get();
         for (auto& rd : readers) {
             if (rd.open && !rd.pending) {
                 rd.ov = OVERLAPPED{};
@@ -389,7 +414,7 @@ ProgramOutput RunProgram(const std::string& program, const std::vector<std::stri
             }
             if (rd.pending) events[count++] = rd.event.get();
         }
-        if (count == 0) break;
+        if (count == (writing ? 1u : 0u)) break;  // both outputs closed
         if (Clock::now() >= deadline) {
             r.timed_out = true;
             break;
@@ -397,6 +422,17 @@ ProgramOutput RunProgram(const std::string& program, const std::vector<std::stri
         const DWORD w = WaitForMultipleObjects(count, events, FALSE, MillisLeft(deadline));
         if (w == WAIT_TIMEOUT) continue;
         if (w == WAIT_FAILED) Fail("WaitForMultipleObjects");
+        if (writing && WaitForSingleObject(write_event.get(), 0) == WAIT_OBJECT_0) {
+            writing = false;
+            DWORD n = 0;
+            const bool ok = GetOverlappedResult(in_ours.get(), &wov, &n, FALSE) != 0;
+            if (ok) written += n;
+            if (ok && n > 0 && written < input.size()) {
+                start_write();
+            } else {
+                in_ours.reset();  // all written (or the program stopped reading): end of input
+            }
+        }
         for (auto& rd : readers) {
             if (!rd.pending || WaitForSingleObject(rd.event.get(), 0) != WAIT_OBJECT_0) continue;
             rd.pending = false;
@@ -414,6 +450,8 @@ ProgramOutput RunProgram(const std::string& program, const std::vector<std::stri
     for (auto& rd : readers) {
         if (rd.pending) Cancel(rd.h, &rd.ov);
     }
+    if (writing) Cancel(in_ours.get(), &wov);
+    in_ours.reset();
     // A program that closed its outputs may still run: it gets what is left of the time-out.
     if (!r.timed_out && !r.too_large &&
         WaitForSingleObject(process.get(), MillisLeft(deadline)) != WAIT_OBJECT_0)

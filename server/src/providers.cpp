@@ -1,6 +1,7 @@
 #include "providers.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iostream>
 #include <nlohmann/json.hpp>
 
@@ -15,14 +16,24 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // One service's API: how a request looks, where the translation is in its answer, and what its
-// error answers mean.
+// error answers mean. Every one of them finds the source language itself when it is not given
+// (source "auto" here), and translates HTML, leaving the markup, when told the text is HTML.
+struct Request {
+    const std::string& source;  // "auto": the service finds it
+    const std::string& target;
+    const std::string& text;
+    bool html;
+};
+
 struct Api {
     ProviderInfo info;
     const char* default_url;
-    UpstreamRequest (*request)(const ProviderSettings& s, const std::string& base, const std::string& source,
-                               const std::string& target, const std::string& text);
+    UpstreamRequest (*request)(const ProviderSettings& s, const std::string& base, const Request& r);
     // The translation in a 200 answer; throws when the answer does not have one.
     std::string (*translation)(const json& answer);
+    // The language the service found, and its confidence (0 to 1; -1: it gives none), in a 200
+    // answer to a request without a source; empty when the answer does not say.
+    std::pair<std::string, double> (*detected)(const json& answer);
     // What an error answer names (None: nothing this service says, the status decides) and
     // the service's own words for it.
     std::pair<UpstreamProblem, std::string> (*error)(int status, const json& answer);
@@ -50,21 +61,30 @@ UpstreamRequest JsonPost(std::string url, const json& body) {
     return {"POST", std::move(url), {{"Content-Type", "application/json"}}, body.dump()};
 }
 
+// The object at a[key][0], or null.
+json First(const json& a, const char* key) {
+    return a.is_object() && a.contains(key) && a[key].is_array() && !a[key].empty() ? a[key][0] : json();
+}
+
 // DeepL API v2. A key of the free plan ends in ":fx" and belongs to the free plan's host.
-UpstreamRequest DeeplRequest(const ProviderSettings& s, const std::string& base, const std::string& source,
-                             const std::string& target, const std::string& text) {
+UpstreamRequest DeeplRequest(const ProviderSettings& s, const std::string& base, const Request& q) {
     std::string host = base;
     if (s.url.empty() && s.key.size() > 3 && s.key.compare(s.key.size() - 3, 3, ":fx") == 0)
         host = "https://api-free.deepl.com";
-    auto r = JsonPost(
-        host + "/v2/translate",
-        {{"text", json::array({text})}, {"source_lang", Upper(source)}, {"target_lang", Upper(target)}});
+    json body = {{"text", json::array({q.text})}, {"target_lang", Upper(q.target)}};
+    if (q.source != "auto") body["source_lang"] = Upper(q.source);
+    if (q.html) body["tag_handling"] = "html";
+    auto r = JsonPost(host + "/v2/translate", body);
     r.headers.emplace_back("Authorization", "DeepL-Auth-Key " + s.key);
     return r;
 }
 
 std::string DeeplTranslation(const json& a) {
     return a.at("translations").at(0).at("text").get<std::string>();
+}
+
+std::pair<std::string, double> DeeplDetected(const json& a) {
+    return {Lower(StringAt(First(a, "translations"), "detected_source_language")), -1};
 }
 
 std::pair<UpstreamProblem, std::string> DeeplError(int status, const json& a) {
@@ -75,14 +95,19 @@ std::pair<UpstreamProblem, std::string> DeeplError(int status, const json& a) {
 }
 
 // Google Cloud Translation v2 (basic), the key as a query parameter.
-UpstreamRequest GoogleRequest(const ProviderSettings& s, const std::string& base, const std::string& source,
-                              const std::string& target, const std::string& text) {
-    return JsonPost(base + "/language/translate/v2?key=" + UrlEncode(s.key),
-                    {{"q", text}, {"source", source}, {"target", target}, {"format", "text"}});
+UpstreamRequest GoogleRequest(const ProviderSettings& s, const std::string& base, const Request& q) {
+    json body = {{"q", q.text}, {"target", q.target}, {"format", q.html ? "html" : "text"}};
+    if (q.source != "auto") body["source"] = q.source;
+    return JsonPost(base + "/language/translate/v2?key=" + UrlEncode(s.key), body);
 }
 
 std::string GoogleTranslation(const json& a) {
     return a.at("data").at("translations").at(0).at("translatedText").get<std::string>();
+}
+
+std::pair<std::string, double> GoogleDetected(const json& a) {
+    const json data = a.is_object() && a.contains("data") ? a["data"] : json();
+    return {StringAt(First(data, "translations"), "detectedSourceLanguage"), -1};
 }
 
 std::pair<UpstreamProblem, std::string> GoogleError(int status, const json& a) {
@@ -115,12 +140,12 @@ std::pair<UpstreamProblem, std::string> GoogleError(int status, const json& a) {
 }
 
 // Microsoft Translator v3: the key and, for a resource of a region, the region in headers.
-UpstreamRequest MicrosoftRequest(const ProviderSettings& s, const std::string& base,
-                                 const std::string& source, const std::string& target,
-                                 const std::string& text) {
-    auto r =
-        JsonPost(base + "/translate?api-version=3.0&from=" + UrlEncode(source) + "&to=" + UrlEncode(target),
-                 json::array({{{"Text", text}}}));
+UpstreamRequest MicrosoftRequest(const ProviderSettings& s, const std::string& base, const Request& q) {
+    std::string url = base + "/translate?api-version=3.0";
+    if (q.source != "auto") url += "&from=" + UrlEncode(q.source);
+    url += "&to=" + UrlEncode(q.target);
+    if (q.html) url += "&textType=html";
+    auto r = JsonPost(url, json::array({{{"Text", q.text}}}));
     r.headers[0].second = "application/json; charset=UTF-8";
     r.headers.emplace_back("Ocp-Apim-Subscription-Key", s.key);
     if (!s.region.empty()) r.headers.emplace_back("Ocp-Apim-Subscription-Region", s.region);
@@ -129,6 +154,15 @@ UpstreamRequest MicrosoftRequest(const ProviderSettings& s, const std::string& b
 
 std::string MicrosoftTranslation(const json& a) {
     return a.at(0).at("translations").at(0).at("text").get<std::string>();
+}
+
+std::pair<std::string, double> MicrosoftDetected(const json& a) {
+    const json d = a.is_array() && !a.empty() && a[0].is_object() && a[0].contains("detectedLanguage")
+                       ? a[0]["detectedLanguage"]
+                       : json();
+    const double score =
+        d.is_object() && d.contains("score") && d["score"].is_number() ? d["score"].get<double>() : -1;
+    return {StringAt(d, "language"), score};
 }
 
 // Its error codes are the HTTP status followed by three digits of detail.
@@ -148,12 +182,11 @@ std::pair<UpstreamProblem, std::string> MicrosoftError(int, const json& a) {
 
 // Yandex Cloud Translate v2. The folder is needed with a user's key, not with a service
 // account's, so it is sent only when configured.
-UpstreamRequest YandexRequest(const ProviderSettings& s, const std::string& base, const std::string& source,
-                              const std::string& target, const std::string& text) {
-    json body = {{"texts", json::array({text})},
-                 {"sourceLanguageCode", source},
-                 {"targetLanguageCode", target},
-                 {"format", "PLAIN_TEXT"}};
+UpstreamRequest YandexRequest(const ProviderSettings& s, const std::string& base, const Request& q) {
+    json body = {{"texts", json::array({q.text})},
+                 {"targetLanguageCode", q.target},
+                 {"format", q.html ? "HTML" : "PLAIN_TEXT"}};
+    if (q.source != "auto") body["sourceLanguageCode"] = q.source;
     if (!s.folder.empty()) body["folderId"] = s.folder;
     auto r = JsonPost(base + "/translate/v2/translate", body);
     r.headers.emplace_back("Authorization", "Api-Key " + s.key);
@@ -162,6 +195,10 @@ UpstreamRequest YandexRequest(const ProviderSettings& s, const std::string& base
 
 std::string YandexTranslation(const json& a) {
     return a.at("translations").at(0).at("text").get<std::string>();
+}
+
+std::pair<std::string, double> YandexDetected(const json& a) {
+    return {StringAt(First(a, "translations"), "detectedLanguageCode"), -1};
 }
 
 // Its errors carry a gRPC code: 16 unauthenticated, 7 permission denied, 8 resource exhausted,
@@ -177,15 +214,24 @@ std::pair<UpstreamProblem, std::string> YandexError(int, const json& a) {
     return {UpstreamProblem::None, message};
 }
 
-// LibreTranslate, or another plv-service: the key travels in the body.
-UpstreamRequest LibreRequest(const ProviderSettings& s, const std::string& base, const std::string& source,
-                             const std::string& target, const std::string& text) {
-    json body = {{"q", text}, {"source", source}, {"target", target}, {"format", "text"}};
+// LibreTranslate, or another plv-service: the key travels in the body; "auto" is its own word.
+UpstreamRequest LibreRequest(const ProviderSettings& s, const std::string& base, const Request& q) {
+    json body = {
+        {"q", q.text}, {"source", q.source}, {"target", q.target}, {"format", q.html ? "html" : "text"}};
     if (!s.key.empty()) body["api_key"] = s.key;
     return JsonPost(base + "/translate", body);
 }
 
 std::string LibreTranslation(const json& a) { return a.at("translatedText").get<std::string>(); }
+
+// Its confidence is 0 to 100.
+std::pair<std::string, double> LibreDetected(const json& a) {
+    const json d = a.is_object() && a.contains("detectedLanguage") ? a["detectedLanguage"] : json();
+    const double confidence = d.is_object() && d.contains("confidence") && d["confidence"].is_number()
+                                  ? d["confidence"].get<double>()
+                                  : -100;
+    return {StringAt(d, "language"), confidence / 100};
+}
 
 std::pair<UpstreamProblem, std::string> LibreError(int status, const json& a) {
     const std::string message = StringAt(a, "error");
@@ -200,26 +246,31 @@ const Api kApis[] = {
      "https://api.deepl.com",
      DeeplRequest,
      DeeplTranslation,
+     DeeplDetected,
      DeeplError},
     {{"google", "Google", "https://cloud.google.com/translate"},
      "https://translation.googleapis.com",
      GoogleRequest,
      GoogleTranslation,
+     GoogleDetected,
      GoogleError},
     {{"microsoft", "Microsoft Translator", "https://www.microsoft.com/translator/"},
      "https://api.cognitive.microsofttranslator.com",
      MicrosoftRequest,
      MicrosoftTranslation,
+     MicrosoftDetected,
      MicrosoftError},
     {{"yandex", "Yandex", "https://translate.yandex.com/"},
      "https://translate.api.cloud.yandex.net",
      YandexRequest,
      YandexTranslation,
+     YandexDetected,
      YandexError},
     {{"libretranslate", "LibreTranslate", "https://libretranslate.com/"},
      "",
      LibreRequest,
      LibreTranslation,
+     LibreDetected,
      LibreError},
 };
 
@@ -253,7 +304,8 @@ UpstreamProblem ByStatus(int status) {
 }
 
 std::string Direction(const std::string& source, const std::string& target) {
-    return LanguageName(source) + " \u00bb " + LanguageName(target);
+    return (source == "auto" ? "the language it found" : LanguageName(source)) + " \u00bb " +
+           LanguageName(target);
 }
 
 }  // namespace
@@ -335,6 +387,8 @@ std::vector<Language> ProviderEngine::Languages(std::string* error) {
                 if (l.contains("targets")) lang.targets = l["targets"].get<std::vector<std::string>>();
                 if (l.contains("engines"))
                     lang.engines = l["engines"].get<std::map<std::string, std::string>>();
+                // Another plv-service's through-directions, translated there.
+                if (l.contains("via")) lang.via = l["via"].get<std::map<std::string, std::string>>();
                 for (const auto& t : lang.targets) lang.engines.emplace(t, info_.name);
                 out.push_back(std::move(lang));
             }
@@ -349,12 +403,18 @@ std::vector<Language> ProviderEngine::Languages(std::string* error) {
     return out;
 }
 
+TranslateResult ProviderEngine::TranslateDetecting(const std::string& direction, const std::string& text,
+                                                   TextFormat format) {
+    return Translate("auto", direction.substr(direction.find('-') + 1), text, format);
+}
+
 TranslateResult ProviderEngine::Translate(const std::string& source, const std::string& target,
-                                          const std::string& text) {
+                                          const std::string& text, TextFormat format) {
     const Api& api = ApiOf(info_);
     const std::string name = info_.name;
-    const auto answer = upstream_.Send(api.request(settings_, settings_.url, source, target, text),
-                                       Clock::now() + timeout_, max_answer_);
+    const auto answer = upstream_.Send(
+        api.request(settings_, settings_.url, {source, target, text, format == TextFormat::kHtml}),
+        Clock::now() + timeout_, max_answer_);
     switch (answer.failure) {
         case UpstreamFailure::None:
             break;
@@ -379,8 +439,15 @@ TranslateResult ProviderEngine::Translate(const std::string& source, const std::
         try {
             TranslateResult r{200, api.translation(body), name};
             // Another plv-service says which of its engines translated.
-            if (!StringAt(body, "engine").empty() && std::string(info_.id) == "libretranslate")
+            if (!StringAt(body, "engine").empty() && std::string(info_.id) == "libretranslate") {
                 r.engine = StringAt(body, "engine");
+                r.via = StringAt(body, "via");
+            }
+            if (source == "auto") {
+                const auto [language, score] = api.detected(body);
+                r.detected = language;
+                r.detected_confidence = score < 0 ? -1 : std::min(100.0, std::round(score * 1000) / 10);
+            }
             std::lock_guard lock(mutex_);
             last_ = UpstreamProblem::None;
             return r;
@@ -440,6 +507,7 @@ std::vector<Language> RoutedEngine::Languages(std::string* error) {
     for (const auto& [dir, name] : route_names_) {
         const auto dash = dir.find('-');
         const std::string source = dir.substr(0, dash), target = dir.substr(dash + 1);
+        if (source == "auto") continue;  // the engine for source=auto, not a language
         auto it = std::find_if(languages.begin(), languages.end(),
                                [&](const Language& l) { return l.code == source; });
         if (it == languages.end()) {
@@ -449,16 +517,30 @@ std::vector<Language> RoutedEngine::Languages(std::string* error) {
         if (std::find(it->targets.begin(), it->targets.end(), target) == it->targets.end())
             it->targets.push_back(target);
         it->engines[target] = name;
+        it->via.erase(target);  // routed: a direct direction, whatever the base engine said
     }
     return languages;
 }
 
+TranslateResult RoutedEngine::TranslateDetecting(const std::string& direction, const std::string& text,
+                                                 TextFormat format) {
+    auto it = routes_.find(direction);
+    if (it != routes_.end()) return it->second->TranslateDetecting(direction, text, format);
+    // A route.auto-XX key is the only engine for "auto-XX"; without one the direction the text's
+    // language picks decides.
+    if (direction.rfind("auto-", 0) == 0) return {0, {}};
+    auto result = base_.TranslateDetecting(direction, text, format);
+    if (result.status == 200 && result.engine.empty()) result.engine = base_name_;
+    return result;
+}
+
 TranslateResult RoutedEngine::Translate(const std::string& source, const std::string& target,
-                                        const std::string& text) {
+                                        const std::string& text, TextFormat format) {
     const std::string s = NormalizeLanguageCode(source), t = NormalizeLanguageCode(target);
     auto it = routes_.find(s + "-" + t);
-    if (it != routes_.end()) return it->second->Translate(s, t, text);
-    auto result = base_.Translate(source, target, text);
+    if (it != routes_.end()) return it->second->Translate(s, t, text, format);
+    // The base engine gets the codes it lists (a LibreTranslate relay knows en, not eng).
+    auto result = base_.Translate(s, t, text, format);
     if (result.status == 200 && result.engine.empty()) result.engine = base_name_;
     // The base engine knows only its own directions; the user asking for a missing one should
     // see every direction this server translates, the routed ones too.

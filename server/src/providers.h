@@ -54,8 +54,11 @@ class ProviderEngine : public Engine {
     // The service's own list; only LibreTranslate has one we ask for (it serves as a whole
     // relay); the others say nothing, their directions come from the configuration.
     std::vector<Language> Languages(std::string* error) override;
-    TranslateResult Translate(const std::string& source, const std::string& target,
-                              const std::string& text) override;
+    // source "auto": the service finds the language, and the result names it.
+    TranslateResult Translate(const std::string& source, const std::string& target, const std::string& text,
+                              TextFormat format = TextFormat::kText) override;
+    TranslateResult TranslateDetecting(const std::string& direction, const std::string& text,
+                                       TextFormat format) override;
 
     // The last problem met, for tests and the log.
     UpstreamProblem LastProblem() const;
@@ -78,14 +81,17 @@ class ProviderEngine : public Engine {
 // the engine of each direction.
 class RoutedEngine : public Engine {
   public:
-    // routes: "en-de" -> the engine for it (owned here), route_names: "en-de" -> its name;
-    // base (not owned) translates the rest, credited as base_name.
+    // routes: "en-de" (or "auto-de", the engine for source=auto) -> the engine for it (owned here),
+    // route_names: the same keys -> the engine's name; base (not owned) translates the rest, credited as
+    // base_name.
     RoutedEngine(Engine& base, std::string base_name, std::map<std::string, std::unique_ptr<Engine>> routes,
                  std::map<std::string, std::string> route_names);
 
     std::vector<Language> Languages(std::string* error) override;
-    TranslateResult Translate(const std::string& source, const std::string& target,
-                              const std::string& text) override;
+    TranslateResult Translate(const std::string& source, const std::string& target, const std::string& text,
+                              TextFormat format = TextFormat::kText) override;
+    TranslateResult TranslateDetecting(const std::string& direction, const std::string& text,
+                                       TextFormat format) override;
     std::string Unavailable(const std::string& direction) override;
 
   private:

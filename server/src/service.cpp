@@ -8,8 +8,12 @@
 #include <iostream>
 #include <map>
 #include <nlohmann/json.hpp>
+#include <set>
+#include <tuple>
 
 #include "apertium_engine.h"
+#include "auto_translate.h"
+#include "detect.h"
 #include "http_server.h"
 #include "page_assets.h"
 #include "providers.h"
@@ -65,8 +69,9 @@ bool SameKey(const std::string& given, const std::string& expected) {
 
 }  // namespace
 
-std::string Credit(const std::string& engine) {
-    return engine.empty() ? std::string() : "Powered by " + engine;
+std::string Credit(const std::string& engine, const std::string& via) {
+    if (engine.empty()) return {};
+    return "Powered by " + engine + (via.empty() ? "" : ", through " + LanguageName(via));
 }
 
 std::string EngineLink(const std::string& engine) {
@@ -75,7 +80,8 @@ std::string EngineLink(const std::string& engine) {
 }
 
 std::string DescribeDirection(const std::string& source, const std::string& target) {
-    return LanguageName(source) + " \u00bb " + LanguageName(target);
+    return (source == "auto" ? std::string("Any language") : LanguageName(source)) + " \u00bb " +
+           LanguageName(target);
 }
 
 Service::Service(const Config& cfg, Engine& engine, ApertiumEngine* apertium)
@@ -84,23 +90,35 @@ Service::Service(const Config& cfg, Engine& engine, ApertiumEngine* apertium)
 std::string Service::RenderPage(const std::string& requested_dir, std::string* shown_dir) {
     std::string error;
     const auto languages = engine_.Languages(&error);
+    std::map<std::string, std::string> names;  // an engine's name for a code our table lacks
+    for (const auto& l : languages) names[l.code] = l.name;
+    const auto name = [&](const std::string& code) {
+        const std::string known = LanguageName(code);
+        const auto it = names.find(code);
+        return known != code || it == names.end() || it->second.empty() ? known : it->second;
+    };
     struct Direction {
-        std::string key, description, engine;
+        std::string source, target, key, description, engine, via, source_name, target_name;
     };
     std::vector<Direction> directions;
+    std::set<std::string> targets;
     for (const auto& l : languages) {
         for (const auto& t : l.targets) {
             const auto engine = l.engines.find(t);
-            directions.push_back({l.code + "-" + t, DescribeDirection(l.code, t),
-                                  engine == l.engines.end() ? "" : engine->second});
+            const auto via = l.via.find(t);
+            directions.push_back({l.code, t, l.code + "-" + t, name(l.code) + " \u00bb " + name(t),
+                                  engine == l.engines.end() ? "" : engine->second,
+                                  via == l.via.end() ? "" : via->second, name(l.code), name(t)});
+            targets.insert(t);
         }
     }
+    // The source found from the text itself, into every language something translates to.
+    for (const auto& t : targets)
+        directions.push_back(
+            {"auto", t, "auto-" + t, name("auto") + " \u00bb " + name(t), "", "", name("auto"), name(t)});
     std::string dir;
     if (!requested_dir.empty()) {
-        const auto dash = requested_dir.find('-');
-        dir = dash == std::string::npos ? requested_dir
-                                        : NormalizeLanguageCode(requested_dir.substr(0, dash)) + "-" +
-                                              NormalizeLanguageCode(requested_dir.substr(dash + 1));
+        dir = NormalizeDirection(requested_dir);
     } else {
         for (const auto& d : directions) {
             if (d.key == "en-es") dir = d.key;
@@ -108,21 +126,45 @@ std::string Service::RenderPage(const std::string& requested_dir, std::string* s
         if (dir.empty() && !directions.empty()) dir = directions.front().key;
     }
     if (shown_dir != nullptr) *shown_dir = dir;
-    std::string fromto, options, engine, link;
+    if (apertium_ != nullptr && !dir.empty() && cfg_.routes.count(dir) == 0) apertium_->Warm(dir);
+
+    // The chooser: the detected source first, then one group per source language with its own
+    // pairs, then, apart, the same groups for the directions through another language. Groups
+    // and their directions in the order of the languages' names.
+    std::sort(directions.begin(), directions.end(), [&](const Direction& a, const Direction& b) {
+        const auto rank = [](const Direction& d) { return d.source == "auto" ? 0 : d.via.empty() ? 1 : 2; };
+        return std::forward_as_tuple(rank(a), a.source_name, a.source, a.target_name) <
+               std::forward_as_tuple(rank(b), b.source_name, b.source, b.target_name);
+    });
+    std::string fromto, options, engine, via, link, group;
     bool known = false;
     for (const auto& d : directions) {
         const bool selected = d.key == dir;
         if (selected) {
             fromto = d.description;
             engine = d.engine;
+            via = d.via;
             link = EngineLink(d.engine);
             known = true;
         }
-        // Each direction carries its engine's credit, which the page shows when it is chosen.
+        const std::string label = d.source == "auto" || d.via.empty()
+                                      ? d.source_name
+                                      : d.source_name + ", through another language";
+        if (label != group) {
+            options += std::string(group.empty() ? "" : "</optgroup>") + "<optgroup label=\"" +
+                       HtmlEscape(label) + "\">";
+            group = label;
+        }
+        // Each direction carries its engine's credit, which the page shows when it is chosen,
+        // and its name for "fromto", which for a through-direction is shorter than its text.
+        const std::string text =
+            d.via.empty() ? d.description : d.description + " (through " + name(d.via) + ")";
         options += "<option value=\"" + HtmlEscape(d.key) + "\"" + (selected ? " selected" : "") +
-                   " data-engine=\"" + HtmlEscape(Credit(d.engine)) + "\" data-link=\"" +
-                   HtmlEscape(EngineLink(d.engine)) + "\">" + HtmlEscape(d.description) + "</option>";
+                   " data-engine=\"" + HtmlEscape(Credit(d.engine, d.via)) + "\" data-link=\"" +
+                   HtmlEscape(EngineLink(d.engine)) + "\" data-fromto=\"" + HtmlEscape(d.description) +
+                   "\">" + HtmlEscape(text) + "</option>";
     }
+    if (!group.empty()) options += "</optgroup>";
     if (!known && !dir.empty()) {
         const auto dash = dir.find('-');
         fromto =
@@ -135,7 +177,7 @@ std::string Service::RenderPage(const std::string& requested_dir, std::string* s
                          {"DIR", HtmlEscape(dir)},
                          {"FROMTO", HtmlEscape(fromto)},
                          {"OPTIONS", options},
-                         {"CREDIT", HtmlEscape(Credit(engine))},
+                         {"CREDIT", HtmlEscape(Credit(engine, via))},
                          // No address, no href: an empty one would lead to this page.
                          {"CREDIT_HREF", link.empty() ? "" : " href=\"" + HtmlEscape(link) + "\""},
                          {"ERROR", HtmlEscape(error)}});
@@ -146,13 +188,18 @@ std::size_t Service::BodyLimit() const {
     return cfg_.text_limit * 3 + 64 * 1024;
 }
 
-void Service::HandleTranslate(const httplib::Request& req, httplib::Response& res,
-                              const httplib::ContentReader& reader, bool key_checked) {
+bool Service::ReadFields(const httplib::Request& req, httplib::Response& res,
+                         const httplib::ContentReader& reader, bool key_checked, RequestFields* fields) {
     const std::size_t limit = BodyLimit();
     const auto too_large = [&] {
         // The rest of the body is left unread, so the connection cannot carry another request.
         HttpServer::CloseAfterResponse();
         SendError(res, 413, "request too large: the body is over " + std::to_string(limit) + " bytes");
+        return false;
+    };
+    const auto fail = [&](int status, const std::string& message) {
+        SendError(res, status, message);
+        return false;
     };
     // Known before reading a byte when the client says how long the body is.
     if (req.has_header("Content-Length")) {
@@ -186,46 +233,89 @@ void Service::HandleTranslate(const httplib::Request& req, httplib::Response& re
     if (over || res.status == 413) return too_large();
     if (!complete) {
         HttpServer::CloseAfterResponse();
-        return SendError(res, 400, "incomplete request body");
+        return fail(400, "incomplete request body");
     }
 
     std::map<std::string, std::string> query;
     for (const auto& [k, v] : req.params) query[k] = v;  // the query string, if any
-    const RequestFields fields = ExtractFields(content_type, body, std::move(query));
-    if (fields.status != 200) return SendError(res, fields.status, fields.error);
-    for (const char* name : {"q", "source", "target"}) {
+    *fields = ExtractFields(content_type, body, std::move(query));
+    if (fields->status != 200) return fail(fields->status, fields->error);
+    if (!fields->Has("q")) return fail(400, "missing field 'q'");
+    if (!key_checked && !cfg_.api_key.empty() &&
+        (!fields->Has("api_key") || !SameKey(fields->Get("api_key"), cfg_.api_key))) {
+        return fail(403, "invalid or missing api_key");
+    }
+    return true;
+}
+
+void Service::HandleDetect(const httplib::Request& req, httplib::Response& res,
+                           const httplib::ContentReader& reader, bool key_checked) {
+    RequestFields fields;
+    if (!ReadFields(req, res, reader, key_checked, &fields)) return;
+    std::string error;  // without the list, Serbo-Croatian keeps CLD2's names; nothing else changes
+    std::set<std::string> offered;
+    for (const auto& l : engine_.Languages(&error)) {
+        offered.insert(l.code);
+        offered.insert(l.targets.begin(), l.targets.end());
+    }
+    const DetectAnswer answer = AnswerDetect(fields, cfg_.text_limit, offered);
+    if (answer.status != 200) return SendError(res, answer.status, answer.error);
+    json out = json::array();
+    for (const auto& l : answer.detection.languages)
+        out.push_back({{"language", l.code}, {"confidence", l.confidence}});
+    SendJson(res, 200, out);
+}
+
+void Service::HandleTranslate(const httplib::Request& req, httplib::Response& res,
+                              const httplib::ContentReader& reader, bool key_checked) {
+    RequestFields fields;
+    if (!ReadFields(req, res, reader, key_checked, &fields)) return;
+    for (const char* name : {"source", "target"}) {
         if (!fields.Has(name)) return SendError(res, 400, std::string("missing field '") + name + "'");
     }
-    if (fields.Has("format") && fields.Get("format") != "text") {
-        return SendError(res, 400, "unsupported format '" + fields.Get("format") + "' (only text)");
+    const std::string format_name = fields.Has("format") ? fields.Get("format") : "text";
+    if (format_name != "text" && format_name != "html") {
+        return SendError(res, 400, "unsupported format '" + format_name + "' (text or html)");
     }
-    if (!key_checked && !cfg_.api_key.empty() &&
-        (!fields.Has("api_key") || !SameKey(fields.Get("api_key"), cfg_.api_key))) {
-        return SendError(res, 403, "invalid or missing api_key");
-    }
-    const std::string& q = fields.Get("q");
-    for (const char* name : {"q", "source", "target"}) {
-        if (!IsValidUtf8(fields.Get(name)))
+    const TextFormat format = format_name == "html" ? TextFormat::kHtml : TextFormat::kText;
+    for (const char* name : {"source", "target", "fallback"}) {
+        if (fields.Has(name) && !IsValidUtf8(fields.Get(name)))
             return SendError(res, 400, std::string("field '") + name + "' is not valid UTF-8");
     }
-    if (q.size() > cfg_.text_limit) {
-        return SendError(res, 413,
-                         "text too large: " + std::to_string(q.size()) + " bytes, limit " +
-                             std::to_string(cfg_.text_limit));
+    const TextCheck check = CheckText(fields, cfg_.text_limit);
+    if (check.status != 200) return SendError(res, check.status, check.error);
+    const std::string& q = fields.Get("q");
+    json answer;
+    TranslateResult result;
+    if (fields.Get("source") == "auto") {
+        std::string error;
+        const auto languages = engine_.Languages(&error);
+        if (!error.empty()) return SendError(res, 503, error);
+        auto found = TranslateAuto(engine_, languages, q, fields.Get("target"),
+                                   fields.Has("fallback") ? fields.Get("fallback") : "", format);
+        result = std::move(found.result);
+        if (result.status == 200) {
+            // As LibreTranslate answers source=auto; `target` tells when the text, already in the
+            // target language, went into the fallback instead.
+            answer["detectedLanguage"] = {{"language", found.source}, {"confidence", found.confidence}};
+            answer["target"] = found.target;
+            answer["directionName"] = DescribeDirection(found.source, found.target);
+        }
+    } else {
+        result = engine_.Translate(fields.Get("source"), fields.Get("target"), q, format);
     }
-    if (IsBlank(q)) return SendError(res, 400, "empty text");
-    auto result = engine_.Translate(fields.Get("source"), fields.Get("target"), q);
     if (result.status != 200) return SendError(res, result.status, result.text);
     // An engine with nothing to say about a text (every word unknown and dropped, an upstream
     // that answers "") leaves it as it is: an empty translation would look like no answer yet to
     // the program polling the page, which then waits for its time-out.
     if (IsBlank(result.text)) result.text = q;
-    json answer{{"translatedText", result.text}};
+    answer["translatedText"] = result.text;
     // Which engine translated, for the page's credit line (and a relay in front of us).
     if (!result.engine.empty()) {
         answer["engine"] = result.engine;
-        answer["credit"] = Credit(result.engine);
+        answer["credit"] = Credit(result.engine, result.via);
         answer["link"] = EngineLink(result.engine);
+        if (!result.via.empty()) answer["via"] = result.via;
     }
     SendJson(res, 200, answer);
 }
@@ -235,6 +325,44 @@ void Service::WidenBacklog() const {
     // accept queue and some clients get their connection reset. Listening again on the bound
     // socket only raises the backlog.
     if (listen_socket_ != INVALID_SOCKET) ::listen(listen_socket_, SOMAXCONN);
+}
+
+// A team's Parlevo programs load the page from a server on the network, which asks for the
+// key, and the program has no way to hand a key to the page: all it does is append
+// "?dir=xx-yy" to its service address. So the key travels in the path. With serviceurl
+// http://SERVER:PORT/key/KEY/ the page loads from there, its relative requests (page.js,
+// translate, ...) land under the same prefix, and the key is checked from the path. A wrong key
+// gets 403 without the page, so the page never shows the key to anyone who did not have it.
+// Every route added here is answered under the prefix alike, so a client given the keyed
+// address as its server (a LibreTranslate client asking for languages) finds all of them.
+void Service::AddApiRoute(httplib::Server& svr, const std::string& method, const std::string& path,
+                          ApiHandler handler) {
+    std::string pattern;  // the path as a regular expression that matches it alone
+    for (const char c : path) {
+        if (std::string_view(".[]{}()\\*+?^$|").find(c) != std::string_view::npos) pattern += '\\';
+        pattern += c;
+    }
+    // keyed: the route under /key/KEY/, whose key is checked before the handler runs.
+    const auto add = [&](const std::string& route, bool keyed) {
+        const auto allowed = [this, keyed](const httplib::Request& req, httplib::Response& res) {
+            if (!keyed || SameKey(req.matches[1].str(), cfg_.api_key)) return true;
+            HttpServer::CloseAfterResponse();  // a body, if any, is left unread
+            SendError(res, 403, "invalid api_key in the address");
+            return false;
+        };
+        if (method == "POST") {
+            svr.Post(route, [handler, allowed, keyed](const httplib::Request& req, httplib::Response& res,
+                                                      const httplib::ContentReader& reader) {
+                if (allowed(req, res)) handler(req, res, &reader, keyed);
+            });
+        } else {
+            svr.Get(route, [handler, allowed, keyed](const httplib::Request& req, httplib::Response& res) {
+                if (allowed(req, res)) handler(req, res, nullptr, keyed);
+            });
+        }
+    };
+    add(pattern, false);
+    if (!cfg_.api_key.empty()) add("/key/([^/]+)" + pattern, true);  // else no such path to guess at
 }
 
 void Service::Install(httplib::Server& svr) {
@@ -283,64 +411,50 @@ void Service::Install(httplib::Server& svr) {
             return httplib::Server::HandlerResponse::Unhandled;
         });
     }
-    const auto page = [this](const httplib::Request& req, httplib::Response& res) {
-        res.set_header("Cache-Control", "no-store");
-        std::string dir;
-        std::string html = RenderPage(req.get_param_value("dir"), &dir);
-        // A direction that cannot translate at all (its data missing, its engine not starting)
-        // gets no page: a program loading it then shows the service as not connected at once.
-        const std::string unavailable = dir.empty() ? std::string() : engine_.Unavailable(dir);
-        if (!unavailable.empty()) return SendError(res, 503, unavailable);
-        res.set_content(std::move(html), "text/html; charset=utf-8");
-    };
-    const auto script = [](const httplib::Request&, httplib::Response& res) {
-        res.set_header("Cache-Control", "no-store");
-        res.set_content(std::string(kPageJs), "application/javascript; charset=utf-8");
-    };
-    svr.Get("/", page);
-    svr.Get("/page.js", script);
-    svr.Get("/languages", [this](const httplib::Request&, httplib::Response& res) {
-        std::string error;
-        auto languages = engine_.Languages(&error);
-        if (!error.empty()) return SendError(res, 503, error);
-        json out = json::array();
-        for (const auto& l : languages)
-            out.push_back(
-                {{"code", l.code}, {"name", l.name}, {"targets", l.targets}, {"engines", l.engines}});
-        SendJson(res, 200, out);
-    });
+    AddApiRoute(
+        svr, "GET", "/",
+        [this](const httplib::Request& req, httplib::Response& res, const httplib::ContentReader*, bool) {
+            res.set_header("Cache-Control", "no-store");
+            std::string dir;
+            std::string html = RenderPage(req.get_param_value("dir"), &dir);
+            // A direction that cannot translate at all (its data missing, its engine not starting)
+            // gets no page: a program loading it then shows the service as not connected at once.
+            const std::string unavailable = dir.empty() ? std::string() : engine_.Unavailable(dir);
+            if (!unavailable.empty()) return SendError(res, 503, unavailable);
+            res.set_content(std::move(html), "text/html; charset=utf-8");
+        });
+    AddApiRoute(svr, "GET", "/page.js",
+                [](const httplib::Request&, httplib::Response& res, const httplib::ContentReader*, bool) {
+                    res.set_header("Cache-Control", "no-store");
+                    res.set_content(std::string(kPageJs), "application/javascript; charset=utf-8");
+                });
+    AddApiRoute(svr, "GET", "/languages",
+                [this](const httplib::Request&, httplib::Response& res, const httplib::ContentReader*, bool) {
+                    std::string error;
+                    auto languages = engine_.Languages(&error);
+                    if (!error.empty()) return SendError(res, 503, error);
+                    // LibreTranslate's shape, every target a language of its own; engines and
+                    // via (the language a through-direction goes through) are ours, which its
+                    // clients pass over.
+                    json out = json::array();
+                    for (const auto& l : languages)
+                        out.push_back({{"code", l.code},
+                                       {"name", l.name},
+                                       {"targets", l.targets},
+                                       {"engines", l.engines},
+                                       {"via", l.via}});
+                    SendJson(res, 200, out);
+                });
     // The reader form bypasses the library's own 8 KiB cap on url-encoded bodies, which is
     // below our text limit; the overall payload cap above still applies.
-    svr.Post("/translate",
-             [this](const httplib::Request& req, httplib::Response& res,
-                    const httplib::ContentReader& reader) { HandleTranslate(req, res, reader, false); });
-
-    // A team's Parlevo programs load the page from a server on the network, which asks for the
-    // key, and the program has no way to hand a key to the page: all it does is append
-    // "?dir=xx-yy" to its service address. So the key travels in the path. With serviceurl
-    // http://SERVER:PORT/key/KEY/ the page loads from there, its relative requests (page.js,
-    // translate) land under the same prefix, and the key is checked from the path. A wrong key
-    // gets 403 without the page, so the page never shows the key to anyone who did not have it.
-    if (!cfg_.api_key.empty()) {
-        const auto key_ok = [this](const httplib::Request& req, httplib::Response& res) {
-            if (SameKey(req.matches[1].str(), cfg_.api_key)) return true;
-            HttpServer::CloseAfterResponse();  // a body, if any, is left unread
-            SendError(res, 403, "invalid api_key in the address");
-            return false;
-        };
-        svr.Get(R"(/key/([^/]+)/)", [key_ok, page](const httplib::Request& req, httplib::Response& res) {
-            if (key_ok(req, res)) page(req, res);
-        });
-        svr.Get(R"(/key/([^/]+)/page\.js)",
-                [key_ok, script](const httplib::Request& req, httplib::Response& res) {
-                    if (key_ok(req, res)) script(req, res);
-                });
-        svr.Post(R"(/key/([^/]+)/translate)",
-                 [this, key_ok](const httplib::Request& req, httplib::Response& res,
-                                const httplib::ContentReader& reader) {
-                     if (key_ok(req, res)) HandleTranslate(req, res, reader, true);
-                 });
-    }
+    AddApiRoute(
+        svr, "POST", "/translate",
+        [this](const httplib::Request& req, httplib::Response& res, const httplib::ContentReader* reader,
+               bool key_checked) { HandleTranslate(req, res, *reader, key_checked); });
+    AddApiRoute(
+        svr, "POST", "/detect",
+        [this](const httplib::Request& req, httplib::Response& res, const httplib::ContentReader* reader,
+               bool key_checked) { HandleDetect(req, res, *reader, key_checked); });
     if (cfg_.debug_endpoints && apertium_ != nullptr) {
         svr.Get("/debug/pids", [this](const httplib::Request& req, httplib::Response& res) {
             SendJson(res, 200, json{{"pids", apertium_->Pids(req.get_param_value("dir"))}});

@@ -34,13 +34,14 @@ using Clock = std::chrono::steady_clock;
 // The WinHTTP functions we call, from the system's winhttp.dll. decltype names their types
 // without referring to the imports themselves.
 struct WinHttpApi {
-#define PLV_WINHTTP_FUNCTIONS(X)                                                                            \
-    X(WinHttpOpen)                                                                                          \
-    X(WinHttpCloseHandle)                                                                                   \
-    X(WinHttpConnect)                                                                                       \
-    X(WinHttpOpenRequest) X(WinHttpSetOption) X(WinHttpSetStatusCallback) X(WinHttpSetTimeouts)             \
-        X(WinHttpSendRequest) X(WinHttpReceiveResponse) X(WinHttpQueryHeaders) X(WinHttpQueryDataAvailable) \
-            X(WinHttpReadData) X(WinHttpGetIEProxyConfigForCurrentUser) X(WinHttpGetProxyForUrl)
+#define PLV_WINHTTP_FUNCTIONS(X)                                                                         \
+    X(WinHttpOpen)                                                                                       \
+    X(WinHttpCloseHandle)                                                                                \
+    X(WinHttpConnect)                                                                                    \
+    X(WinHttpOpenRequest)                                                                                \
+    X(WinHttpSetOption) X(WinHttpSetStatusCallback) X(WinHttpSetTimeouts) X(WinHttpSendRequest)          \
+        X(WinHttpReceiveResponse) X(WinHttpQueryHeaders) X(WinHttpQueryDataAvailable) X(WinHttpReadData) \
+            X(WinHttpGetIEProxyConfigForCurrentUser) X(WinHttpGetProxyForUrl)
 #define PLV_DECLARE(name) decltype(&::name) name = nullptr;
     PLV_WINHTTP_FUNCTIONS(PLV_DECLARE)
 #undef PLV_DECLARE

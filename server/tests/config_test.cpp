@@ -45,6 +45,11 @@ TEST(ConfigFile, ReadsEveryKeyAndIgnoresCommentsAndBlankLines) {
         "modes_dir = /opt/modes\n"
         "timeout_ms = 2500\n"
         "preload = yes\n"
+        "pivot = no\n"
+        "route.hbs-ENG = deepl\n"
+        "warm = en-es, eng-cat,,\n"
+        "pipeline_idle_minutes = 0\n"
+        "max_pipelines = 20\n"
         "threads = 8\n"
         "max_queued = 0\n"
         "request_timeout_ms = 1500\n");
@@ -62,6 +67,11 @@ TEST(ConfigFile, ReadsEveryKeyAndIgnoresCommentsAndBlankLines) {
     EXPECT_EQ(c.modes_dir, "/opt/modes");
     EXPECT_EQ(c.timeout_ms, 2500);
     EXPECT_TRUE(c.preload);
+    EXPECT_FALSE(c.pivot);
+    EXPECT_EQ(c.routes.at("sh-en"), "deepl");  // a direction by either code
+    EXPECT_EQ(c.warm, (std::vector<std::string>{"en-es", "eng-cat"}));
+    EXPECT_EQ(c.pipeline_idle_minutes, 0);
+    EXPECT_EQ(c.max_pipelines, 20);
     EXPECT_EQ(c.threads, 8);
     EXPECT_EQ(c.max_queued, 0);
     EXPECT_EQ(c.request_timeout_ms, 1500);
@@ -74,7 +84,10 @@ TEST(ConfigFile, ShippedFileHoldsTheDocumentedDefaults) {
     c.download.clear();
     c.text_limit = 1;
     c.threads = c.max_queued = c.request_timeout_ms = 1;
+    c.pivot = false;
+    c.pipeline_idle_minutes = c.max_pipelines = 1;
     LoadConfigFile(PLV_SERVICE_SOURCE_DIR "/plv-service.conf", c);
+    EXPECT_EQ(c.pivot, Config().pivot);
     EXPECT_EQ(c.threads, Config().threads);
     EXPECT_EQ(c.max_queued, Config().max_queued);
     EXPECT_EQ(c.request_timeout_ms, Config().request_timeout_ms);
@@ -84,6 +97,9 @@ TEST(ConfigFile, ShippedFileHoldsTheDocumentedDefaults) {
     EXPECT_EQ(c.version, "1.1.21");
     EXPECT_EQ(c.download, "https://parlevo.example/download");
     EXPECT_EQ(c.text_limit, 10000u);
+    EXPECT_EQ(c.pipeline_idle_minutes, 10);
+    EXPECT_EQ(c.max_pipelines, 6);
+    EXPECT_TRUE(c.warm.empty());
 }
 
 struct BadLine {
@@ -120,6 +136,9 @@ INSTANTIATE_TEST_SUITE_P(
                       BadLine{"text_limit = 1e5", {"'text_limit'", "'1e5'"}},
                       BadLine{"timeout_ms = 5", {"'timeout_ms'", "'5'"}},
                       BadLine{"preload = maybe", {"'preload'", "'maybe'"}},
+                      BadLine{"warm = en-es, spanish", {"'warm'", "'spanish'"}},
+                      BadLine{"max_pipelines = 0", {"'max_pipelines'", "'0'"}},
+                      BadLine{"pipeline_idle_minutes = -1", {"'pipeline_idle_minutes'", "'-1'"}},
                       BadLine{"relay_url = ftp://host", {"'relay_url'", "'ftp://host'"}},
                       BadLine{"route.en-de = babelfish", {"'route.en-de'", "'babelfish'", "deepl"}},
                       BadLine{"route.ende = deepl", {"'route.ende'", "route.SOURCE-TARGET"}},

@@ -14,8 +14,10 @@
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <regex>
 #include <thread>
 
+#include "engine.h"
 #include "server_process.h"
 #include "text_util.h"
 
@@ -181,7 +183,10 @@ TEST(Http, UnknownWordsCarryNoMarks) {
 }
 
 TEST(Http, ListsLanguages) {
-    ServerProcess s({});
+    const std::string modes = ModesDirWith({"eng-spa", "spa-eng", "spa-eng_US"});
+    ASSERT_FALSE(modes.empty()) << "apertium-eng-spa is not installed";
+    ServerProcess s({"--modes-dir", modes});
+    std::filesystem::remove_all(modes);
     ASSERT_NE(s.port(), 0);
     httplib::Client cli("127.0.0.1", s.port());
     auto res = cli.Get("/languages");
@@ -198,10 +203,104 @@ TEST(Http, ListsLanguages) {
     EXPECT_EQ(by_code["es"]["targets"], json::array({"en"}));  // the en_US variant is not offered
 }
 
+// Every direction of every installed pair, by the codes its mode names it with and by the ones
+// /languages gives: ISO 639-1 where the language has one.
+TEST(Languages, EveryInstalledDirectionByEitherCode) {
+    ServerProcess s({});
+    ASSERT_NE(s.port(), 0);
+    httplib::Client cli("127.0.0.1", s.port());
+    std::map<std::string, json> by_code;
+    for (const auto& l : json::parse(cli.Get("/languages")->body)) by_code[l["code"]] = l;
+    for (const auto& [c, l] : by_code) {
+        EXPECT_TRUE(c.size() == 2 || c == "ast" || c == "frp" || c == "szl") << c;
+        EXPECT_NE(l["name"], c);
+        for (const auto& t : l["targets"]) EXPECT_TRUE(by_code.count(t)) << t << ", a target of " << c;
+    }
+    const std::regex plain("([a-z]{2,3})-([a-z]{2,3})\\.mode");
+    int checked = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(kModesDir)) {
+        const std::string file = entry.path().filename().string();
+        std::smatch m;
+        if (!std::regex_match(file, m, plain)) continue;
+        // The codes themselves are checked both ways in text_test.cpp.
+        const std::string source = NormalizeLanguageCode(m[1]), target = NormalizeLanguageCode(m[2]);
+        EXPECT_NE(LanguageName(source), source) << file << ": a language without a name";
+        const json& l = by_code[source];
+        EXPECT_TRUE(l.contains("targets") &&
+                    l["targets"].dump().find('"' + target + '"') != std::string::npos &&
+                    !l["via"].contains(target))
+            << file << " is not listed as " << source << "-" << target;
+        // The page by the mode's own name picks the listed direction (or says its data is broken).
+        auto page = cli.Get("/?dir=" + m[1].str() + "-" + m[2].str());
+        if (page->status == 200) {
+            EXPECT_NE(page->body.find("<option value=\"" + source + "-" + target + "\" selected"),
+                      std::string::npos)
+                << file;
+        } else {
+            EXPECT_EQ(page->status, 503) << file;
+        }
+        ++checked;
+    }
+    EXPECT_GT(checked, 0);
+    // A translation asked for by any mix of the codes.
+    const std::string expected = Translation(TranslateJson(s.port(), "the house", "en", "es"));
+    EXPECT_NE(expected.find("casa"), std::string::npos);
+    for (const auto& [source, target] : {std::pair{"eng", "spa"}, {"en", "spa"}, {"EN", "es"}})
+        EXPECT_EQ(Translation(TranslateJson(s.port(), "the house", source, target)), expected) << source;
+    if (by_code.count("sh")) {
+        EXPECT_EQ(Translation(TranslateJson(s.port(), "kuća", "hbs", "eng")),
+                  Translation(TranslateJson(s.port(), "kuća", "sh", "en")));
+    }
+}
+
+// English to French through Spanish is English to Spanish, then Spanish to French, by hand.
+TEST(Pivot, ThroughASharedLanguageIsBothStepsInARow) {
+    // en-es.mode is eng-spa's second name: one of the two is kept, and the log says which.
+    const std::string modes = ModesDirWith({"eng-spa", "spa-eng", "es-fr", "fr-es", "en-es=eng-spa"});
+    if (modes.empty()) GTEST_SKIP() << "needs apertium-eng-spa and apertium-fr-es";
+    const std::string log = modes + ".log";
+    {
+        ServerProcess s({"--modes-dir", modes}, {false, "", log});
+        ASSERT_NE(s.port(), 0);
+        httplib::Client cli("127.0.0.1", s.port());
+        const json languages = json::parse(cli.Get("/languages")->body);
+        std::map<std::string, json> by_code;
+        for (const auto& l : languages) by_code[l["code"]] = l;
+        EXPECT_EQ(by_code["en"]["targets"], json::array({"es", "fr"}));
+        EXPECT_EQ(by_code["en"]["via"], json({{"fr", "es"}}));
+        EXPECT_EQ(by_code["fr"]["targets"], json::array({"en", "es"}));
+        for (const char* text : {"the house is big", "I have seen the black dogs of my neighbour."}) {
+            const auto through = TranslateJson(s.port(), text, "en", "fr");
+            EXPECT_EQ(through.body["credit"], "Powered by Apertium, through Spanish") << through.body.dump();
+            EXPECT_EQ(through.body["via"], "es");
+            const std::string spanish = Translation(TranslateJson(s.port(), text, "en", "es"));
+            EXPECT_EQ(Translation(through), Translation(TranslateJson(s.port(), spanish, "es", "fr")));
+        }
+        const std::string page = cli.Get("/?dir=eng-fra")->body;
+        EXPECT_NE(page.find("<span id=\"fromto\">English \xC2\xBB French</span>"), std::string::npos);
+        EXPECT_NE(page.find(">Powered by Apertium, through Spanish</a>"), std::string::npos);
+        EXPECT_NE(page.find("<optgroup label=\"English, through another language\"><option value=\"en-fr\""),
+                  std::string::npos);
+        EXPECT_EQ(s.Stop(), 0);
+    }
+    std::ifstream in(log);
+    const std::string logged((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(logged.find("modes en-es and eng-spa both translate en-es; using eng-spa"), std::string::npos)
+        << logged;
+    ServerProcess off({"--modes-dir", modes, "--pivot", "false"});
+    ASSERT_NE(off.port(), 0);
+    httplib::Client cli("127.0.0.1", off.port());
+    EXPECT_EQ(cli.Get("/languages")->body.find("\"fr\":\"es\""), std::string::npos);
+    EXPECT_EQ(TranslateJson(off.port(), "the house", "en", "fr").status, 400);
+    std::filesystem::remove_all(modes);
+    std::filesystem::remove(log);
+}
+
 struct BadRequest {
     std::string name, content_type, body;
     int status;
     std::string error_part;
+    std::string path = "/translate";
 };
 
 void PrintTo(const BadRequest& b, std::ostream* os) { *os << b.name; }
@@ -213,7 +312,7 @@ TEST_P(HttpRejects, WithStatusAndJsonError) {
     ServerProcess s({"--text-limit", "64"});
     ASSERT_NE(s.port(), 0);
     const auto& c = GetParam();
-    const auto a = Send(s.port(), c.body, c.content_type);
+    const auto a = Send(s.port(), c.body, c.content_type, c.path);
     EXPECT_EQ(a.status, c.status) << a.body.dump();
     ASSERT_TRUE(a.body.is_object() && a.body.contains("error")) << a.body.dump();
     EXPECT_NE(a.body["error"].get<std::string>().find(c.error_part), std::string::npos) << a.body.dump();
@@ -231,12 +330,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadRequest{"MissingQ", kForm, "source=en&target=es", 400, "'q'"},
         BadRequest{"MissingSource", kJson, R"({"q":"the house","target":"es"})", 400, "'source'"},
         BadRequest{"MissingTarget", kForm, "q=house&source=en", 400, "'target'"},
-        BadRequest{"UnknownDirection", kForm, "q=house&source=en&target=fr", 400, "unknown direction"},
+        BadRequest{"UnknownDirection", kForm, "q=house&source=en&target=zz", 400, "unknown direction"},
         BadRequest{"SameLanguage", kJson, R"({"q":"house","source":"en","target":"en"})", 400,
                    "unknown direction"},
         BadRequest{"EmptyText", kForm, "q=&source=en&target=es", 400, "empty"},
         BadRequest{"BlankText", kJson, R"({"q":" \n\t ","source":"en","target":"es"})", 400, "empty"},
-        BadRequest{"HtmlFormat", kForm, "q=house&source=en&target=es&format=html", 400, "format"},
+        BadRequest{"XmlFormat", kForm, "q=house&source=en&target=es&format=xml", 400, "format"},
         BadRequest{"MalformedJson", kJson, R"({"q":"house","source":"en",)", 400, "malformed JSON"},
         BadRequest{"JsonArray", kJson, R"(["house"])", 400, "malformed JSON"},
         BadRequest{"JsonNumberText", kJson, R"({"q":5,"source":"en","target":"es"})", 400, "'q'"},
@@ -247,7 +346,32 @@ INSTANTIATE_TEST_SUITE_P(
         BadRequest{"DeepJson", kJson, std::string(30000, '[') + std::string(30000, ']'), 400,
                    "malformed JSON"},
         BadRequest{"MultipartWithoutBoundary", "multipart/form-data", "--x\r\n\r\nhouse\r\n--x--", 400,
-                   "multipart"}),
+                   "multipart"},
+        BadRequest{"UnknownFormat", kForm, "q=house&source=en&target=es&format=pdf", 400, "'pdf'"},
+        // /detect, and /translate from the language found (source=auto).
+        BadRequest{"DetectMissingQ", kForm, "source=en", 400, "'q'", "/detect"},
+        BadRequest{"DetectEmptyQ", kForm, "q=", 400, "'q'", "/detect"},
+        BadRequest{"DetectBlankQ", kJson, R"({"q":" \n "})", 400, "empty", "/detect"},
+        BadRequest{"DetectBinary", kForm, "q=%FF%FE%00%01", 400, "UTF-8", "/detect"},
+        BadRequest{"DetectTooLarge", kForm, "q=" + std::string(65, 'a'), 413, "too large", "/detect"},
+        BadRequest{"DetectMalformedJson", kJson, R"({"q":)", 400, "malformed JSON", "/detect"},
+        BadRequest{"AutoTooShort", kJson, R"({"q":"la casa","source":"auto","target":"es"})", 400,
+                   "could not tell the language of the text"},
+        BadRequest{"AutoNoWords", kForm, "q=12345+!!&source=auto&target=es", 400, "choose a source language"},
+        BadRequest{"AutoNoDirection", kJson,
+                   R"({"q":"Ich bin müde und möchte jetzt schlafen gehen.","source":"auto","target":"es"})",
+                   400, "from German (the language of the text) into Spanish"},
+        BadRequest{"AutoAlreadyInTarget", kJson,
+                   R"({"q":"El perro negro duerme en la cocina.","source":"auto","target":"es"})", 400,
+                   "already in Spanish"},
+        BadRequest{"AutoFallbackWithoutDirection", kJson,
+                   R"({"q":"la casa","source":"auto","target":"es","fallback":"ru"})", 400,
+                   "from Russian (the fallback"},
+        BadRequest{"AutoBinaryFallback", kForm, "q=la+casa&source=auto&target=es&fallback=%C3", 400,
+                   "'fallback'"},
+        BadRequest{"AutoEmpty", kForm, "q=+&source=auto&target=es", 400, "empty"},
+        BadRequest{"AutoTooLarge", kForm, "q=" + std::string(65, 'a') + "&source=auto&target=es", 413,
+                   "too large"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(Http, TextAtTheLimitIsAccepted) {
@@ -287,8 +411,17 @@ TEST(Http, ApiKeyIsRequiredWhenConfigured) {
     EXPECT_EQ(page->status, 200);
     EXPECT_NE(page->body.find("<script src=\"page.js\">"), std::string::npos);
     EXPECT_EQ(cli.Get("/key/s3cret/page.js")->status, 200);
+    // Every route of the API is answered under the key alike (a client given the keyed address).
+    EXPECT_EQ(cli.Get("/key/s3cret/languages")->body, cli.Get("/languages")->body);
+    EXPECT_EQ(cli.Get("/key/nope/languages")->status, 403);
+    EXPECT_EQ(cli.Get("/key/s3cret/page.jsx")->status, 404);
+    EXPECT_EQ(Send(s.port(), Form({{"q", "Le chat noir dort."}}), kForm, "/detect").status, 403);
+    EXPECT_EQ(
+        Send(s.port(), Form({{"q", "Le chat noir dort."}}), kForm, "/key/s3cret/detect").body[0]["language"],
+        "fr");
     for (const char* key : {"nope", "s3cre", "s3cretx", "S3CRET"}) {
         EXPECT_EQ(Send(s.port(), form, kForm, std::string("/key/") + key + "/translate").status, 403) << key;
+        EXPECT_EQ(Send(s.port(), form, kForm, std::string("/key/") + key + "/detect").status, 403) << key;
         auto wrong_page = cli.Get(std::string("/key/") + key + "/?dir=en-es");
         ASSERT_TRUE(wrong_page);
         EXPECT_EQ(wrong_page->status, 403) << key;
@@ -298,6 +431,54 @@ TEST(Http, ApiKeyIsRequiredWhenConfigured) {
     ServerProcess open_server({});
     ASSERT_NE(open_server.port(), 0);
     EXPECT_EQ(Send(open_server.port(), form, kForm, "/key/x/translate").status, 404);
+}
+
+// POST /detect as LibreTranslate answers it, and source=auto: from the language found, into the
+// fallback when the text is already in the target language, from the fallback when unsure.
+TEST(Http, DetectsAndTranslatesFromTheLanguageFound) {
+    ServerProcess s({});
+    ASSERT_NE(s.port(), 0);
+    const auto detect = [&](const std::string& q) {
+        return Send(s.port(), Form({{"q", q}}), kForm, "/detect").body;
+    };
+    const json french = detect("Le chat noir dort sur la table de la cuisine.");
+    ASSERT_TRUE(french.is_array() && !french.empty()) << french.dump();
+    EXPECT_EQ(french[0]["language"], "fr");
+    EXPECT_GE(french[0]["confidence"].get<double>(), 50);
+    EXPECT_EQ(Send(s.port(), json{{"q", "Le chat noir dort."}}.dump(), kJson, "/detect").body[0]["language"],
+              "fr");
+    EXPECT_LT(detect("Bonjour")[0]["confidence"].get<double>(), 50) << "too short to be sure";
+    EXPECT_EQ(detect("12345 !!"), json::parse(R"([{"language":"und","confidence":0.0}])"));
+
+    struct Case {
+        json request;
+        std::string language, target, expect;
+        bool sure;
+    };
+    const Case cases[] = {
+        {{{"q", "Le chat noir dort sur la table."}, {"target", "es"}}, "fr", "es", "gato", true},
+        {{{"q", "El perro negro duerme en la cocina."}, {"target", "es"}, {"fallback", "en"}},
+         "es",
+         "en",
+         "dog",
+         true},
+        {{{"q", "the house"}, {"target", "es"}, {"fallback", "en"}}, "en", "es", "casa", false},
+        {{{"q", "Le chat noir dort sur la table."}, {"target", "spa"}, {"fallback", "eng"}},
+         "fr",
+         "es",
+         "gato",
+         true},
+    };
+    for (const Case& c : cases) {
+        json request = c.request;
+        request["source"] = "auto";
+        const auto a = Send(s.port(), request.dump(), kJson);
+        ASSERT_EQ(a.status, 200) << a.body.dump();
+        EXPECT_EQ(a.body["detectedLanguage"]["language"], c.language) << a.body.dump();
+        EXPECT_EQ(a.body["detectedLanguage"]["confidence"].get<double>() >= 50, c.sure) << a.body.dump();
+        EXPECT_EQ(a.body["target"], c.target) << a.body.dump();
+        EXPECT_NE(Translation(a).find(c.expect), std::string::npos) << a.body.dump();
+    }
 }
 
 TEST(Http, KilledPipelineIsReplacedAndTheNextRequestSucceeds) {
@@ -456,6 +637,89 @@ TEST(Http, ADirectionThatCannotRunIsNamedInTheLogAndItsPageIs503) {
             std::chrono::seconds(10)));
     }
     std::filesystem::remove_all(broken);
+}
+
+TEST(Http, ADamagedPairIs503NamedOnceInTheLogAndTheOthersGoOn) {
+    // eng-spa with its analyser cut in half (lt-proc dies loading it), beside a whole spa-eng.
+    const std::string dir = FakeModesDir("unused");
+    const std::string data = "/usr/share/apertium/apertium-eng-spa/eng-spa.automorf.bin";
+    const std::string cut = dir + "/eng-spa.automorf.bin";
+    std::filesystem::copy_file(data, cut);
+    std::filesystem::resize_file(cut, std::filesystem::file_size(data) / 2);
+    std::ifstream in("/usr/share/apertium/modes/eng-spa.mode");
+    std::string line((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_NE(line.find(data), std::string::npos);
+    line.replace(line.find(data), data.size(), cut);
+    std::ofstream(dir + "/eng-spa.mode") << line;
+    std::filesystem::copy_file("/usr/share/apertium/modes/spa-eng.mode", dir + "/spa-eng.mode");
+    {
+        ServerProcess s({"--modes-dir", dir, "--debug-endpoints"}, {false, "", dir + "/log"});
+        ASSERT_NE(s.port(), 0);
+        httplib::Client cli("127.0.0.1", s.port());
+        for (int i = 0; i < 3; ++i) {
+            const auto a = TranslateJson(s.port(), "the house", "en", "es");
+            EXPECT_EQ(a.status, 503) << a.body.dump();
+            EXPECT_EQ(cli.Get("/?dir=en-es")->status, 503);
+            EXPECT_EQ(cli.Get("/languages")->status, 200);
+            EXPECT_NE(Translation(TranslateJson(s.port(), "la casa", "es", "en")).find("house"),
+                      std::string::npos);
+        }
+        std::ifstream log(dir + "/log");
+        int lines = 0;
+        for (std::string l; std::getline(log, l);) lines += l.find("eng-spa") != std::string::npos ? 1 : 0;
+        EXPECT_EQ(lines, 1) << "one line for the pair, not one per request";
+        // Repaired (a pack installed again): it translates, without a restart.
+        std::filesystem::copy_file(data, cut, std::filesystem::copy_options::overwrite_existing);
+        EXPECT_TRUE(PollUntil(
+            [&] {
+                return Translation(TranslateJson(s.port(), "the house", "en", "es")).find("casa") !=
+                       std::string::npos;
+            },
+            std::chrono::seconds(10)));
+    }
+    std::filesystem::remove_all(dir);
+}
+
+TEST(Http, HtmlIsTranslatedAsApertiumDoesIt) {
+    ServerProcess s({});
+    ASSERT_NE(s.port(), 0);
+    char tmpl[] = "/tmp/plv-html-XXXXXX";
+    const std::string dir = mkdtemp(tmpl);
+    for (const std::string html :
+         {"<p class=\"note\" title=\"the house\">The <b>big</b> house &amp; the dog&#39;s car.</p>",
+          "<ul><li>I have a <a href=\"/x?a=1&amp;b=2\">black</a> dog</li>\n<li>Zorblax &lt;3</li></ul>\n",
+          "plain words, no markup"}) {
+        // Apertium's own way, with its HTML formatters (not Transfuse) and no unknown-word marks.
+        std::ofstream(dir + "/in.html") << html;
+        const std::string command =
+            "APERTIUM_TRANSFUSE=no apertium -u -f html eng-spa < " + dir + "/in.html > " + dir + "/out.html";
+        ASSERT_EQ(std::system(command.c_str()), 0);
+        std::ifstream out(dir + "/out.html");
+        const std::string expected((std::istreambuf_iterator<char>(out)), std::istreambuf_iterator<char>());
+        EXPECT_EQ(
+            Translation(Send(s.port(),
+                             json{{"q", html}, {"source", "en"}, {"target", "es"}, {"format", "html"}}.dump(),
+                             kJson)),
+            expected);
+        EXPECT_EQ(Translation(Send(
+                      s.port(), Form({{"q", html}, {"source", "eng"}, {"target", "spa"}, {"format", "html"}}),
+                      kForm)),
+                  expected);
+    }
+    std::filesystem::remove_all(dir);
+}
+
+TEST(Http, WarmStartsOnlyWhatIsAskedAndThePageWarmsItsDirection) {
+    ServerProcess s({"--debug-endpoints", "--warm", "eng-spa"});
+    ASSERT_NE(s.port(), 0);
+    EXPECT_TRUE(
+        PollUntil([&] { return !PipelinePids(s.port(), "en-es").empty(); }, std::chrono::seconds(20)));
+    EXPECT_TRUE(PipelinePids(s.port(), "es-en").empty());
+    httplib::Client cli("127.0.0.1", s.port());
+    EXPECT_EQ(cli.Get("/?dir=es-en")->status, 200);
+    EXPECT_TRUE(
+        PollUntil([&] { return !PipelinePids(s.port(), "es-en").empty(); }, std::chrono::seconds(20)));
+    EXPECT_TRUE(PipelinePids(s.port(), "es-fr").empty());
 }
 
 TEST(Http, HungEngineTimesOutWith503) {
@@ -725,7 +989,7 @@ TEST(Relay, PassesRequestsToAnotherServerWithItsKey) {
     EXPECT_EQ(json::parse(rc.Get("/languages")->body), json::parse(bc.Get("/languages")->body));
 
     // The client's own mistakes come back as they are.
-    EXPECT_EQ(TranslateJson(relay.port(), "house", "en", "fr").status, 400);
+    EXPECT_EQ(TranslateJson(relay.port(), "house", "en", "zz").status, 400);
     // The relay's page offers the backend's directions.
     EXPECT_NE(rc.Get("/?dir=es-en")->body.find("Spanish \xC2\xBB English"), std::string::npos);
 }
@@ -816,7 +1080,12 @@ TEST(Page, ServesThePageWithEscapedSettings) {
 }
 
 TEST(Lifecycle, StopsCleanlyOnSigtermAndTakesItsPipelinesAlong) {
-    ServerProcess s({"--debug-endpoints", "--preload", "true"});
+    // The English-Spanish pair alone: preloading every pair a machine has can take minutes.
+    const std::string dir = FakeModesDir("unused");
+    std::filesystem::copy_file("/usr/share/apertium/modes/eng-spa.mode", dir + "/eng-spa.mode",
+                               std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy_file("/usr/share/apertium/modes/spa-eng.mode", dir + "/spa-eng.mode");
+    ServerProcess s({"--debug-endpoints", "--preload", "true", "--modes-dir", dir});
     ASSERT_NE(s.port(), 0);
     // Preload starts both directions without any request.
     std::vector<pid_t> pids;
@@ -828,6 +1097,7 @@ TEST(Lifecycle, StopsCleanlyOnSigtermAndTakesItsPipelinesAlong) {
         std::chrono::seconds(20)));
     EXPECT_EQ(s.Stop(), 0);
     for (pid_t pid : pids) EXPECT_NE(kill(pid, 0), 0) << "stage " << pid << " outlived the server";
+    std::filesystem::remove_all(dir);
 }
 
 TEST(Lifecycle, ApiKeyFromStandardInputAndStoppingWhenItEnds) {

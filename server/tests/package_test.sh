@@ -59,6 +59,10 @@ depends=$(dpkg-query -W -f='${Depends}' plv-service)
 for d in apertium-eng-spa libcpp-httplib libstdc++6; do
     grep -q "$d" <<<"$depends" || fail "Depends lacks $d: $depends"
 done
+recommends=$(dpkg-query -W -f='${Recommends}' plv-service)
+for d in apertium-fra-cat apertium-afr-nld; do
+    grep -q "$d" <<<"$recommends" || fail "Recommends lacks $d: $recommends"
+done
 cmp -s "$conf" "$server_dir/plv-service.conf" || fail "$conf is not the shipped configuration"
 [[ $(stat -c '%U:%G %a' "$conf") == "root:plv-service 640" ]] ||
     fail "$conf is $(stat -c '%U:%G %a' "$conf"), not root:plv-service 640"

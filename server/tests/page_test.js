@@ -264,6 +264,61 @@ async function main() {
         expect(/dog/.test(result), 'translation was ' + JSON.stringify(result));
     });
 
+    await check('the chooser: grouped by source, by name, through-directions apart, detection first', async () => {
+        await load('?dir=en-es');
+        const groups = await cdp.eval(
+            "Array.prototype.map.call(document.querySelectorAll('#dirs > optgroup'), function (g) {" +
+            "  return [g.label].concat(Array.prototype.map.call(g.children, function (o) {" +
+            "    return o.value + '=' + o.text; })); })");
+        expect(await cdp.eval("document.querySelectorAll('#dirs > option').length") === 0, 'an option outside the groups');
+        const labels = groups.map((g) => g[0]);
+        const options = [].concat(...groups.map((g) => g.slice(1)));
+        expect(labels[0] === 'Detect language' && groups[0].includes('auto-es=Detect language \u00bb Spanish'),
+               'first group: ' + JSON.stringify(groups[0]));
+        // Names, never bare codes: "English » Spanish".
+        for (const o of options) expect(/^[a-z]+-[a-z]+=[A-Z][^=]* \u00bb [A-Z]/.test(o), 'option ' + o);
+        const through = labels.map((l) => / through another language$/.test(l));
+        expect(through.indexOf(true) > 1 && through.lastIndexOf(false) < through.indexOf(true),
+               'through-directions not after the direct ones: ' + JSON.stringify(labels));
+        const direct = labels.slice(1, through.indexOf(true));
+        expect(JSON.stringify(direct) === JSON.stringify([...direct].sort()), 'groups not by name: ' + direct);
+        expect(new Set(direct).size === direct.length, 'a source in two groups: ' + direct);
+        const english = groups.find((g) => g[0] === 'English');
+        expect(english && english.includes('en-es=English \u00bb Spanish'), 'English group: ' + english);
+        const englishThrough = groups.find((g) => g[0] === 'English, through another language');
+        expect(englishThrough && englishThrough.includes('en-fr=English \u00bb French (through Spanish)'),
+               'English through group: ' + englishThrough);
+
+        await cdp.eval("var s = document.getElementById('dirs'); s.value = 'en-fr'; " +
+                       "s.dispatchEvent(new Event('change'));");
+        expect(await cdp.eval("document.getElementById('fromto').innerText") === 'English \u00bb French',
+               'fromto of a through-direction');
+        const credit = await cdp.eval("document.getElementById('attribution').innerText");
+        expect(credit === 'Powered by Apertium, through Spanish', 'credit was ' + credit);
+        const { result } = await translateLikeTheProgram(cdp, 'the house is big');
+        expect(/maison/.test(result), 'translation was ' + JSON.stringify(result));
+    });
+
+    await check('auto-es: French text into Spanish, Spanish text into English, the label first', async () => {
+        await load('?dir=auto-es');
+        // The label the program reads is the detected direction's by the time the translation shows.
+        const watch = "(function () { var t = document.getElementById('translation'); " +
+                      "window.labelAtTranslation = null; new MutationObserver(function () { " +
+                      "if (t.innerText && window.labelAtTranslation === null) window.labelAtTranslation = " +
+                      "document.getElementById('fromto').innerText; }).observe(t, {childList: true, " +
+                      "characterData: true, subtree: true}); })()";
+        for (const c of [{ text: 'Le chat noir dort sur la table de la cuisine.', fromto: 'French \u00bb Spanish',
+                           expect: /gato/ },
+                         { text: 'El perro negro duerme en la cocina de la casa.', fromto: 'Spanish \u00bb English',
+                           expect: /dog/ }]) {
+            await cdp.eval(watch);
+            const { result } = await translateLikeTheProgram(cdp, c.text);
+            expect(c.expect.test(result), 'translation was ' + JSON.stringify(result));
+            const label = await cdp.eval('window.labelAtTranslation');
+            expect(label === c.fromto, 'fromto when the translation appeared: ' + JSON.stringify(label));
+        }
+    });
+
     await check('special characters come back', async () => {
         await load('?dir=en-es');
         const { result } = await translateLikeTheProgram(cdp, 'the house [1] {a} <b> & @x #y *z* \\ ^ $ /');
@@ -271,7 +326,7 @@ async function main() {
     });
 
     await check('a failed translation leaves #translation empty and shows the error elsewhere', async () => {
-        await load('?dir=en-fr');
+        await load('?dir=en-zz');
         await cdp.eval("document.getElementById('error').innerText = ''");
         await cdp.eval("document.getElementById('text').value = 'the house'; document.getElementById('btn').click()");
         const error = await pollUntil('the error message',

@@ -4,12 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <thread>
+
+#include "apertium_engine.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -284,6 +288,140 @@ TEST(Pipeline, StagesRunAndEndInsideEveryKindOfJob) {
 }
 #endif
 
+// The engine over modes whose stages are the stage program (every Apertium name runs as its echo),
+// in a modes folder of the test's own, with a clock the test moves.
+class EngineFixture {
+  public:
+    EngineFixture() {
+        dir_ = std::filesystem::temp_directory_path() /
+               ("plv-engine-test-" + std::to_string(Clock::now().time_since_epoch().count()));
+        std::filesystem::create_directories(dir_ / "modes");
+        std::filesystem::create_directories(dir_ / "data");
+    }
+    ~EngineFixture() {
+        engine.reset();  // its stages gone first: Windows keeps a folder a process works in
+        std::error_code ec;
+        std::filesystem::remove_all(dir_, ec);
+    }
+    void Start(std::size_t max_pipelines) {
+        ApertiumOptions o;
+        o.engine_program = Stage();
+        o.max_pipelines = max_pipelines;
+        o.idle_after = std::chrono::minutes(10);
+        o.clock = [this] { return Clock::time_point(milliseconds(now_ms.load())); };
+        engine = std::make_unique<ApertiumEngine>((dir_ / "modes").string(), o);
+    }
+    // A mode whose one stage names `data` (a file in the test's data folder) when given.
+    void AddMode(const std::string& name, const std::string& data = "") {
+        std::ofstream(dir_ / "modes" / (name + ".mode"))
+            << "lt-proc" << (data.empty() ? "" : " '" + (dir_ / "data" / data).string() + "'") << "\n";
+    }
+    void RemoveMode(const std::string& name) { std::filesystem::remove(dir_ / "modes" / (name + ".mode")); }
+    void AddData(const std::string& name) { std::ofstream(dir_ / "data" / name) << "data"; }
+    void Advance(std::chrono::milliseconds by) { now_ms += by.count(); }
+    // The directions whose pipeline runs, once none is still starting (a warm is in the background).
+    std::set<std::string> Running(const std::set<std::string>& expected = {}) {
+        std::set<std::string> got;
+        const auto end = Clock::now() + std::chrono::seconds(10);
+        do {
+            got.clear();
+            for (const auto& d : engine->Directions())
+                if (!engine->Pids(d).empty()) got.insert(d);
+            if (got == expected) break;
+            std::this_thread::sleep_for(milliseconds(10));
+        } while (Clock::now() < end);
+        return got;
+    }
+    std::string Translate(const std::string& dir, const std::string& text = "abc") {
+        const auto dash = dir.find('-');
+        const auto r = engine->Translate(dir.substr(0, dash), dir.substr(dash + 1), text);
+        return std::to_string(r.status) + " " + r.text.substr(0, 3);
+    }
+
+    std::unique_ptr<ApertiumEngine> engine;
+    std::atomic<long long> now_ms{1000000};
+
+  private:
+    std::filesystem::path dir_;
+};
+
+TEST(ApertiumEngine, StartsWhatIsUsedKeepsAFewAndEndsTheIdle) {
+    EngineFixture f;
+    for (const char* m : {"eng-spa", "spa-eng", "cat-spa"}) f.AddMode(m);
+    f.Start(2);
+    EXPECT_EQ(f.Running(), std::set<std::string>{});  // nothing before it is asked for
+    EXPECT_FALSE(f.engine->Warm("fr-de"));
+    // Each step happens a minute after the one before; then the idle ones (10 minutes) end.
+    struct Step {
+        std::string what, dir;
+        std::set<std::string> running;
+    };
+    const std::vector<Step> steps = {
+        {"warm", "eng-spa", {"en-es"}},              // either code form; that one alone
+        {"translate", "es-en", {"en-es", "es-en"}},  //
+        {"translate", "ca-es", {"es-en", "ca-es"}},  // two at most: the least recently used ends
+        {"warm", "es-en", {"es-en", "ca-es"}},       // warming a running one only marks it used
+        {"translate", "en-es", {"es-en", "en-es"}},  // so ca-es is the one to end
+        {"idle 8", "", {"es-en", "en-es"}},          // unused for 9 and 8 minutes: kept
+        {"idle 1", "", {"en-es"}},                   // es-en unused for 10: ended
+        {"translate", "es-en", {"en-es", "es-en"}},  // and started again when asked for
+        {"idle 10", "", {}},                         //
+    };
+    for (const auto& step : steps) {
+        if (step.what == "warm") {
+            f.Advance(std::chrono::minutes(1));
+            EXPECT_TRUE(f.engine->Warm(step.dir));
+        } else if (step.what == "translate") {
+            f.Advance(std::chrono::minutes(1));
+            EXPECT_EQ(f.Translate(step.dir), "200 abc") << step.dir;
+        } else {
+            f.Advance(std::chrono::minutes(std::stoi(step.what.substr(5))));
+            f.engine->EndIdle(Clock::time_point(milliseconds(f.now_ms.load())));
+        }
+        EXPECT_EQ(f.Running(step.running), step.running) << step.what << " " << step.dir;
+    }
+}
+
+TEST(ApertiumEngine, NoticesModesInstalledAndRemovedWhileItRuns) {
+    EngineFixture f;
+    f.AddMode("eng-spa");
+    f.Start(6);
+    const auto directions = [&] {
+        std::string error;
+        std::set<std::string> out;
+        for (const auto& l : f.engine->Languages(&error))
+            for (const auto& t : l.targets) out.insert(l.code + "-" + t);
+        return out;
+    };
+    EXPECT_EQ(directions(), std::set<std::string>{"en-es"});
+    f.AddMode("spa-eng");
+    EXPECT_EQ(directions(), std::set<std::string>{"en-es"});  // the folder is read once a second at most
+    f.Advance(std::chrono::seconds(1));
+    EXPECT_EQ(directions(), (std::set<std::string>{"en-es", "es-en"}));
+    EXPECT_EQ(f.Translate("es-en"), "200 abc");
+    // A request for a direction it does not know looks again.
+    f.AddMode("cat-spa");
+    f.Advance(std::chrono::seconds(1));
+    EXPECT_EQ(f.Translate("ca-es"), "200 abc");
+    // A pack whose mode came before its data: unavailable until the data are there.
+    f.AddMode("eng-cat", "eng-cat.bin");
+    f.Advance(std::chrono::seconds(1));
+    EXPECT_EQ(f.Translate("en-ca"), "503 tra");
+    EXPECT_NE(f.engine->Unavailable("en-ca"), "");
+    f.AddData("eng-cat.bin");
+    f.Advance(std::chrono::seconds(1));
+    EXPECT_EQ(f.engine->Unavailable("en-ca"), "");
+    EXPECT_EQ(f.Translate("en-ca"), "200 abc");
+    // A mode removed: its direction is gone and its pipeline ends.
+    ASSERT_FALSE(f.engine->Pids("es-en").empty());
+    const ProcessWatch stage(f.engine->Pids("es-en").front());
+    f.RemoveMode("spa-eng");
+    f.Advance(std::chrono::seconds(1));
+    EXPECT_EQ(directions(), (std::set<std::string>{"ca-es", "en-ca", "en-es"}));
+    EXPECT_FALSE(stage.alive());
+    EXPECT_EQ(f.Translate("es-en"), "400 unk");
+}
+
 TEST(Pipeline, UnknownProgramIsAnError) {
     EXPECT_THROW(Pipeline::Start({{Stage(), "echo"}, {"plv-no-such-program-anywhere"}}), std::runtime_error);
     EXPECT_THROW(Pipeline::Start({{TestDir() + "/plv-no-such-program"}}), std::runtime_error);
@@ -296,6 +434,11 @@ TEST(RunProgram, KeepsStdoutAndStderrApartWithTheExitCode) {
     EXPECT_EQ(r.exit_code, 3);
     EXPECT_EQ(r.out, "out\n");
     EXPECT_EQ(r.err, "err\n");
+    // Input on stdin, longer than a pipe holds, while the program answers as it reads it.
+    const std::string input = std::string(300000, 'a') + "\xC3\xBC\n\r\x1A z";
+    const auto upper = RunProgram(Stage(), {"upper"}, 1 << 20, milliseconds(10000), {}, input);
+    EXPECT_EQ(upper.exit_code, 0);
+    EXPECT_EQ(upper.out, Upper(input) + std::string(1, '\0'));  // the stage program's NUL at end of input
     const auto big = RunProgram(Stage(), {"flood"}, 4096, milliseconds(10000));
     EXPECT_TRUE(big.too_large);
     EXPECT_LE(big.out.size(), 4097u);

@@ -43,13 +43,20 @@ struct Reply {
     std::string body;
 };
 
+struct Expect {
+    bool detecting = false;
+    bool html = false;
+};
+
 // One service as its stand-in sees it.
 struct Service {
     const char* id;
     const char* path;
     // What is wrong with a request, measured against the service's documentation; empty if
-    // nothing. `text`, `source` and `target` are read out of the request for the answer.
-    std::function<std::string(const httplib::Request&, std::string& text)> check;
+    // nothing. `text` is read out of the request for the answer. The request is to be from
+    // French into German, or with no source language (the service finds it) when e.detecting;
+    // for text, or for HTML when e.html.
+    std::function<std::string(const httplib::Request&, std::string& text, const Expect& e)> check;
     std::function<std::string(const std::string& translation)> answer;
     Reply wrong_key, quota, pair;
     ProviderSettings settings;  // the url is filled in with the stand-in's
@@ -63,16 +70,18 @@ const std::vector<Service>& Services() {
     static const std::vector<Service> services = {
         {"deepl",
          "/v2/translate",
-         [](const httplib::Request& r, std::string& text) {
+         [](const httplib::Request& r, std::string& text, const Expect& e) {
              const json b = Body(r);
              if (r.get_header_value("Authorization") != std::string("DeepL-Auth-Key ") + kKey)
                  return std::string("Authorization is not DeepL-Auth-Key KEY");
              if (!b.is_object() || !b["text"].is_array() || b["text"].size() != 1)
                  return std::string("text[]");
              text = b["text"][0].get<std::string>();
-             return Want(b["source_lang"] == "FR" && b["target_lang"] == "DE" &&
+             return Want((e.detecting ? !b.contains("source_lang") : b["source_lang"] == "FR") &&
+                             b["target_lang"] == "DE" &&
+                             (e.html ? b["tag_handling"] == "html" : !b.contains("tag_handling")) &&
                              r.get_header_value("Content-Type").rfind("application/json", 0) == 0,
-                         "source_lang FR, target_lang DE, JSON");
+                         "source_lang FR or none, target_lang DE, tag_handling html for HTML, JSON");
          },
          [](const std::string& t) {
              return json{{"translations", {{{"detected_source_language", "FR"}, {"text", t}}}}}.dump();
@@ -83,16 +92,19 @@ const std::vector<Service>& Services() {
          {}},
         {"google",
          "/language/translate/v2",
-         [](const httplib::Request& r, std::string& text) {
+         [](const httplib::Request& r, std::string& text, const Expect& e) {
              const json b = Body(r);
              if (r.get_param_value("key") != kKey) return std::string("key parameter");
              if (!b.is_object() || !b["q"].is_string()) return std::string("q");
              text = b["q"].get<std::string>();
-             return Want(b["source"] == "fr" && b["target"] == "de" && b["format"] == "text",
-                         "source fr, target de, format text");
+             return Want((e.detecting ? !b.contains("source") : b["source"] == "fr") && b["target"] == "de" &&
+                             b["format"] == (e.html ? "html" : "text"),
+                         "source fr or none, target de, format text or html");
          },
          [](const std::string& t) {
-             return json{{"data", {{"translations", {{{"translatedText", t}}}}}}}.dump();
+             return json{
+                 {"data", {{"translations", {{{"translatedText", t}, {"detectedSourceLanguage", "fr"}}}}}}}
+                 .dump();
          },
          {400,
           R"({"error":{"code":400,"message":"API key not valid. Please pass a valid API key.","errors":[{"message":"API key not valid. Please pass a valid API key.","domain":"global","reason":"badRequest"}],"details":[{"@type":"type.googleapis.com/google.rpc.ErrorInfo","reason":"API_KEY_INVALID","domain":"googleapis.com","metadata":{"service":"translate.googleapis.com"}}],"status":"INVALID_ARGUMENT"}})"},
@@ -104,20 +116,23 @@ const std::vector<Service>& Services() {
          {}},
         {"microsoft",
          "/translate",
-         [](const httplib::Request& r, std::string& text) {
+         [](const httplib::Request& r, std::string& text, const Expect& e) {
              const json b = Body(r);
              if (r.get_header_value("Ocp-Apim-Subscription-Key") != kKey ||
                  r.get_header_value("Ocp-Apim-Subscription-Region") != "westeurope")
                  return std::string("subscription key and region headers");
-             if (r.get_param_value("api-version") != "3.0" || r.get_param_value("from") != "fr" ||
-                 r.get_param_value("to") != "de")
-                 return std::string("api-version=3.0&from=fr&to=de");
+             if (r.get_param_value("api-version") != "3.0" || r.get_param_value("to") != "de" ||
+                 (e.detecting ? r.has_param("from") : r.get_param_value("from") != "fr") ||
+                 (e.html ? r.get_param_value("textType") != "html" : r.has_param("textType")))
+                 return std::string("api-version=3.0, from=fr or none, to=de, textType=html for HTML");
              if (!b.is_array() || b.size() != 1 || !b[0]["Text"].is_string()) return std::string("[{Text}]");
              text = b[0]["Text"].get<std::string>();
              return std::string();
          },
          [](const std::string& t) {
-             return json::array({{{"translations", {{{"text", t}, {"to", "de"}}}}}}).dump();
+             return json::array({{{"detectedLanguage", {{"language", "fr"}, {"score", 0.93}}},
+                                  {"translations", {{{"text", t}, {"to", "de"}}}}}})
+                 .dump();
          },
          {401,
           R"({"error":{"code":401000,"message":"The request is not authorized because credentials are missing or invalid."}})"},
@@ -127,19 +142,21 @@ const std::vector<Service>& Services() {
          {"", "", "westeurope", ""}},
         {"yandex",
          "/translate/v2/translate",
-         [](const httplib::Request& r, std::string& text) {
+         [](const httplib::Request& r, std::string& text, const Expect& e) {
              const json b = Body(r);
              if (r.get_header_value("Authorization") != std::string("Api-Key ") + kKey)
                  return std::string("Authorization is not Api-Key KEY");
              if (!b.is_object() || !b["texts"].is_array() || b["texts"].size() != 1)
                  return std::string("texts[]");
              text = b["texts"][0].get<std::string>();
-             return Want(b["sourceLanguageCode"] == "fr" && b["targetLanguageCode"] == "de" &&
-                             b["format"] == "PLAIN_TEXT" && b["folderId"] == "b1gfolder",
-                         "sourceLanguageCode, targetLanguageCode, format, folderId");
+             return Want(
+                 (e.detecting ? !b.contains("sourceLanguageCode") : b["sourceLanguageCode"] == "fr") &&
+                     b["targetLanguageCode"] == "de" && b["format"] == (e.html ? "HTML" : "PLAIN_TEXT") &&
+                     b["folderId"] == "b1gfolder",
+                 "sourceLanguageCode fr or none, targetLanguageCode, format, folderId");
          },
          [](const std::string& t) {
-             return json{{"translations", {{{"text", t}}}}}.dump();
+             return json{{"translations", {{{"text", t}, {"detectedLanguageCode", "fr"}}}}}.dump();
          },
          // It quotes the key it refuses: that must not reach the page or the log.
          {401, std::string(R"({"code":16,"message":"Unknown api key ')") + kKey + R"('","details":[]})"},
@@ -148,16 +165,19 @@ const std::vector<Service>& Services() {
          {"", "", "", "b1gfolder"}},
         {"libretranslate",
          "/translate",
-         [](const httplib::Request& r, std::string& text) {
+         [](const httplib::Request& r, std::string& text, const Expect& e) {
              const json b = Body(r);
              if (!b.is_object() || b["api_key"] != kKey) return std::string("api_key");
              if (!b["q"].is_string()) return std::string("q");
              text = b["q"].get<std::string>();
-             return Want(b["source"] == "fr" && b["target"] == "de" && b["format"] == "text",
-                         "source fr, target de, format text");
+             return Want(b["source"] == (e.detecting ? "auto" : "fr") && b["target"] == "de" &&
+                             b["format"] == (e.html ? "html" : "text"),
+                         "source fr or auto, target de, format text or html");
          },
          [](const std::string& t) {
-             return json{{"translatedText", t}}.dump();
+             return json{{"translatedText", t},
+                         {"detectedLanguage", {{"language", "fr"}, {"confidence", 93.0}}}}
+                 .dump();
          },
          {403, R"({"error":"Invalid API key"})"},
          {429, R"({"error":"Too many request limits violations"})"},
@@ -192,12 +212,13 @@ class StandIn {
     }
 
     Mode mode = Mode::Ok;
+    Expect expect;        // what the requests are to be
     std::string problem;  // what was wrong with the last request, if anything
     std::string received;
 
   private:
     void Answer(const httplib::Request& r, httplib::Response& res) {
-        problem = service_.check(r, received);
+        problem = service_.check(r, received, expect);
         if (!problem.empty()) {
             res.status = 400;
             res.set_content(R"({"message":"request not as documented"})", "application/json");
@@ -243,12 +264,23 @@ TEST_P(EachService, SpeaksItsApiAndNamesWhatWentWrong) {
     ProviderEngine engine = EngineFor(s, fake.Url(), *upstream);
     const std::string name = FindProvider(s.id)->name;
 
-    const auto ok = engine.Translate("fr", "de", kText);
+    const auto ok = engine.Translate("fr", "de", kText, TextFormat::kText);
     EXPECT_EQ(fake.problem, "") << s.id;
     EXPECT_EQ(fake.received, kText) << s.id;
     EXPECT_EQ(ok.status, 200) << ok.text;
     EXPECT_EQ(ok.text, "DE:" + kText);
     EXPECT_EQ(ok.engine, name);
+    EXPECT_EQ(ok.detected, "") << "the source was given";
+
+    // From "auto", in HTML: the service finds the language, and says which it found.
+    fake.expect = {true, true};
+    const auto found = engine.Translate("auto", "de", kText, TextFormat::kHtml);
+    EXPECT_EQ(fake.problem, "") << s.id;
+    EXPECT_EQ(found.text, "DE:" + kText);
+    EXPECT_EQ(found.detected, "fr") << s.id;
+    const bool scores = s.id == std::string("microsoft") || s.id == std::string("libretranslate");
+    EXPECT_DOUBLE_EQ(found.detected_confidence, scores ? 93 : -1) << s.id;
+    fake.expect = {};
 
     struct Case {
         Mode mode;
@@ -271,7 +303,7 @@ TEST_P(EachService, SpeaksItsApiAndNamesWhatWentWrong) {
                           Case{Mode::Pair, 400, UpstreamProblem::Pair, "French \xC2\xBB German"},
                           Case{Mode::Huge, 503, UpstreamProblem::TooLarge, "over 1048576 bytes"}}) {
         fake.mode = c.mode;
-        const auto r = engine.Translate("fr", "de", kText);
+        const auto r = engine.Translate("fr", "de", kText, TextFormat::kText);
         EXPECT_EQ(r.status, c.status) << s.id << ": " << r.text;
         EXPECT_EQ(engine.LastProblem(), c.problem) << s.id << ": " << r.text;
         EXPECT_NE(r.text.find(name), std::string::npos) << r.text;
@@ -374,7 +406,7 @@ TEST(Upstream, ASlowServiceEndsAtTheDeadlineAndAMissingOneAtOnce) {
     for (const auto& c : cases) {
         ProviderEngine engine = EngineFor(deepl, c.url, *upstream, c.timeout);
         const auto start = std::chrono::steady_clock::now();
-        const auto r = engine.Translate("fr", "de", kText);
+        const auto r = engine.Translate("fr", "de", kText, TextFormat::kText);
         const auto took = std::chrono::steady_clock::now() - start;
         EXPECT_EQ(r.status, 503) << c.what;
         EXPECT_EQ(engine.LastProblem(), UpstreamProblem::Timeout) << c.what << ": " << r.text;
@@ -387,7 +419,7 @@ TEST(Upstream, ASlowServiceEndsAtTheDeadlineAndAMissingOneAtOnce) {
     silent.Release();
 
     ProviderEngine gone = EngineFor(deepl, "http://127.0.0.1:1", *upstream);
-    EXPECT_EQ(gone.Translate("fr", "de", kText).status, 503);
+    EXPECT_EQ(gone.Translate("fr", "de", kText, TextFormat::kText).status, 503);
     EXPECT_EQ(gone.LastProblem(), UpstreamProblem::Unreachable);
 }
 
@@ -407,13 +439,13 @@ TEST(Upstream, TlsWithACertificateTrustedForThisTestAlone) {
         deepl, std::make_unique<httplib::SSLServer>((dir + "/cert.pem").c_str(), (dir + "/key.pem").c_str()));
     auto trusting = MakeUpstream({dir + "/cert.pem"});
     ProviderEngine engine = EngineFor(deepl, fake.Url("https"), *trusting);
-    const auto ok = engine.Translate("fr", "de", kText);
+    const auto ok = engine.Translate("fr", "de", kText, TextFormat::kText);
     EXPECT_EQ(ok.status, 200) << ok.text;
     EXPECT_EQ(ok.text, "DE:" + kText);
 
     auto system_only = MakeUpstream({});
     ProviderEngine doubting = EngineFor(deepl, fake.Url("https"), *system_only);
-    const auto refused = doubting.Translate("fr", "de", kText);
+    const auto refused = doubting.Translate("fr", "de", kText, TextFormat::kText);
     EXPECT_EQ(refused.status, 503);
     EXPECT_EQ(doubting.LastProblem(), UpstreamProblem::Tls) << refused.text;
     std::filesystem::remove_all(dir);
@@ -441,15 +473,18 @@ TEST(Routes, TheServiceParlevoStartsReadsTheUsersSettings) {
 #endif
 
 #ifndef _WIN32
-// The server as configured: en-de goes to DeepL (here its stand-in), en-es stays Apertium's;
-// /languages, the answer and the page say which engine translates; a refused key is the
-// page's error, logged once however often it comes back.
+// The server as configured: fr-de goes to DeepL (here its stand-in), en-es stays Apertium's;
+// /languages, the answer and the page say which engine translates, also of es-de, which goes
+// through French, Apertium's step then DeepL's; a refused key is the page's error, logged once
+// however often it comes back.
 TEST(Routes, EachDirectionGoesToItsEngineAndSaysSo) {
+    const std::string modes = test::ModesDirWith({"eng-spa", "spa-eng", "es-fr"});
+    ASSERT_FALSE(modes.empty()) << "needs apertium-eng-spa and apertium-fr-es";
     StandIn fake(Services()[0], std::make_unique<httplib::Server>());
     const std::string log = ::testing::TempDir() + "plv-routes-" + std::to_string(::getpid()) + ".log";
     const std::string conf = ::testing::TempDir() + "plv-routes-" + std::to_string(::getpid()) + ".conf";
     std::ofstream(conf) << "route.fr-de = deepl\ndeepl_key = " << kKey << "\ndeepl_url = " << fake.Url()
-                        << "\n";
+                        << "\nmodes_dir = " << modes << "\n";
     test::ServerProcess s({"--config", conf}, {false, "", log});
     ASSERT_NE(s.port(), 0);
     httplib::Client cli("127.0.0.1", s.port());
@@ -460,6 +495,7 @@ TEST(Routes, EachDirectionGoesToItsEngineAndSaysSo) {
             engines[l["code"].get<std::string>() + "-" + target] = engine;
     EXPECT_EQ(engines["fr-de"], "DeepL");
     EXPECT_EQ(engines["en-es"], "Apertium");
+    EXPECT_EQ(engines["es-de"], "Apertium and DeepL");
 
     const auto translate = [&](const char* source, const char* target) {
         auto res = cli.Post("/translate", json{{"q", kText}, {"source", source}, {"target", target}}.dump(),
@@ -473,10 +509,48 @@ TEST(Routes, EachDirectionGoesToItsEngineAndSaysSo) {
     EXPECT_EQ(answer["link"], "https://www.deepl.com/");
     EXPECT_EQ(translate("en", "es").second["engine"], "Apertium");
     EXPECT_NE(cli.Get("/?dir=fr-de")->body.find(">Powered by DeepL</a>"), std::string::npos);
+    std::tie(status, answer) = translate("es", "de");
+    EXPECT_EQ(answer["credit"], "Powered by Apertium and DeepL, through French") << answer.dump();
+    EXPECT_EQ(answer["translatedText"].get<std::string>().rfind("DE:", 0), 0u) << answer.dump();
     // A direction nobody serves is refused with every one that is served, the routed one too.
     std::tie(status, answer) = translate("de", "fr");
     EXPECT_EQ(status, 400);
-    EXPECT_EQ(answer["error"], "unknown direction de-fr (available: en-es, es-en, fr-de)");
+    EXPECT_EQ(answer["error"], "unknown direction de-fr (available: en-es, es-en, es-fr, fr-de)");
+
+    // From "auto": the French text's direction is DeepL's, which finds the language itself, in
+    // HTML as DeepL takes it. The confidence is CLD2's, as DeepL gives none.
+    const std::string french = "<p>Le chat noir dort sur la table de la cuisine.</p>";
+    fake.expect = {true, true};
+    const auto from_auto = [&](int port, const std::string& q) {
+        auto res = httplib::Client("127.0.0.1", port)
+                       .Post("/translate",
+                             json{{"q", q}, {"source", "auto"}, {"target", "de"}, {"format", "html"}}.dump(),
+                             "application/json");
+        return std::make_pair(res->status, json::parse(res->body));
+    };
+    std::tie(status, answer) = from_auto(s.port(), french);
+    EXPECT_EQ(status, 200) << answer.dump();
+    EXPECT_EQ(fake.problem, "");
+    EXPECT_EQ(answer["translatedText"], "DE:" + french);
+    EXPECT_EQ(answer["engine"], "DeepL");
+    EXPECT_EQ(answer["detectedLanguage"]["language"], "fr");
+    EXPECT_GE(answer["detectedLanguage"]["confidence"].get<double>(), 50);
+    // Too short for CLD2, and no fallback: refused, unless route.auto-de names an engine to find it.
+    EXPECT_EQ(from_auto(s.port(), "Bonjour").first, 400);
+    const std::string auto_conf = conf + ".auto";
+    std::ofstream(auto_conf) << "route.auto-de = deepl\ndeepl_key = " << kKey
+                             << "\ndeepl_url = " << fake.Url() << "\n";
+    {
+        test::ServerProcess routed({"--config", auto_conf});
+        ASSERT_NE(routed.port(), 0);
+        std::tie(status, answer) = from_auto(routed.port(), "Bonjour");
+        EXPECT_EQ(status, 200) << answer.dump();
+        EXPECT_EQ(fake.problem, "");
+        EXPECT_EQ(answer["detectedLanguage"]["language"], "fr") << answer.dump();
+        EXPECT_EQ(answer["target"], "de") << answer.dump();
+    }
+    std::remove(auto_conf.c_str());
+    fake.expect = {};
 
     fake.mode = Mode::WrongKey;
     for (int i = 0; i < 3; ++i) {
@@ -492,6 +566,7 @@ TEST(Routes, EachDirectionGoesToItsEngineAndSaysSo) {
     EXPECT_EQ(logged.find("k-Secret"), std::string::npos) << logged;
     std::remove(log.c_str());
     std::remove(conf.c_str());
+    std::filesystem::remove_all(modes);
 }
 #endif
 

@@ -7,7 +7,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <ctime>
+#include <filesystem>
 #include <regex>
 
 namespace plv::test {
@@ -150,6 +152,28 @@ RunResult RunService(const std::vector<std::string>& args, std::chrono::millisec
     }
     r.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return r;
+}
+
+const char kModesDir[] = "/usr/share/apertium/modes";
+
+std::string ModesDirWith(const std::vector<std::string>& modes) {
+    namespace fs = std::filesystem;
+    static std::atomic<int> made{0};
+    const fs::path dir =
+        ::testing::TempDir() + "plv-modes-" + std::to_string(getpid()) + "-" + std::to_string(made++);
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    for (const auto& m : modes) {
+        const auto eq = m.find('=');
+        const std::string name = m.substr(0, eq), real = eq == std::string::npos ? m : m.substr(eq + 1);
+        const fs::path from = fs::path(kModesDir) / (real + ".mode");
+        std::error_code ec;
+        if (!fs::exists(from) || (fs::create_symlink(from, dir / (name + ".mode"), ec), ec)) {
+            fs::remove_all(dir);
+            return {};
+        }
+    }
+    return dir.string();
 }
 
 }  // namespace plv::test

@@ -54,6 +54,14 @@ RunResult RunService(const std::vector<std::string>& args,
                      std::chrono::milliseconds deadline = std::chrono::seconds(10),
                      const ServerOptions& options = {});
 
+// The installed Apertium modes (/usr/share/apertium/modes).
+extern const char kModesDir[];
+
+// A folder of its own holding links to the named installed modes ({"eng-spa", "spa-eng"}), or
+// to a mode under another name ({"en-es=eng-spa"}), so that a server sees those directions and
+// no others; empty when one of them is not installed. The caller removes it.
+std::string ModesDirWith(const std::vector<std::string>& modes);
+
 // Polls cond every few milliseconds until it holds or the deadline passes.
 template <typename F>
 bool PollUntil(F cond, std::chrono::milliseconds deadline) {

@@ -90,6 +90,26 @@ TEST(Languages, CodesAndNames) {
     EXPECT_EQ(LanguageName("en"), "English");
     EXPECT_EQ(LanguageName("spa"), "Spanish");
     EXPECT_EQ(DescribeDirection("en", "es"), "English \xC2\xBB Spanish");
+    // Every code of Debian's pairs: ISO 639-1 where the language has one, the same either way.
+    const std::pair<const char*, const char*> codes[] = {
+        {"afr", "af"},  {"arg", "an"}, {"ast", "ast"}, {"bel", "be"}, {"bre", "br"}, {"bul", "bg"},
+        {"cat", "ca"},  {"dan", "da"}, {"eng", "en"},  {"epo", "eo"}, {"eus", "eu"}, {"fra", "fr"},
+        {"frp", "frp"}, {"glg", "gl"}, {"hbs", "sh"},  {"hin", "hi"}, {"ind", "id"}, {"isl", "is"},
+        {"ita", "it"},  {"mkd", "mk"}, {"nld", "nl"},  {"nno", "nn"}, {"nob", "nb"}, {"oci", "oc"},
+        {"pol", "pl"},  {"por", "pt"}, {"ron", "ro"},  {"rus", "ru"}, {"slv", "sl"}, {"spa", "es"},
+        {"srd", "sc"},  {"swe", "sv"}, {"szl", "szl"}, {"ukr", "uk"}, {"urd", "ur"}, {"zlm", "ms"}};
+    for (const auto& [three, code] : codes) {
+        EXPECT_EQ(NormalizeLanguageCode(three), code) << three;
+        EXPECT_EQ(NormalizeLanguageCode(code), code) << code;
+        EXPECT_NE(LanguageName(three), three) << "no name for " << three;
+        EXPECT_EQ(LanguageName(three), LanguageName(code)) << three;
+    }
+    EXPECT_EQ(NormalizeDirection("hbs-eng"), "sh-en");
+    EXPECT_EQ(NormalizeDirection("EN-spa"), "en-es");
+    // Two modes of one direction: the newer, three-letter one, in either order.
+    const std::string two = "en-ca", three = "eng-cat";
+    EXPECT_EQ(PreferredMode(two, three), "eng-cat");
+    EXPECT_EQ(PreferredMode(three, two), "eng-cat");
 }
 
 TEST(ApertiumEncode, MatchesWhatTheStreamFormatNeeds) {

@@ -1,6 +1,9 @@
 #include "service/local_service.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "base/text.h"
 #include "core/app.h"
@@ -31,6 +34,28 @@ void TellProblem(App& app, const std::u16string& problem) {
     app.connection.LocalServiceProblem = problem;
     app.frmMain->ShowBalloon(u"Parlevo cannot use its translation service\r\n" + problem, true, false,
                              u"service");
+}
+
+// The direction the user translates in, for the service to start its chain at once rather than at
+// the first selection. Only a plain pair of language codes is passed: "auto-es" has no one chain
+// to start, and anything else in the setting is the page's to refuse.
+std::optional<std::u16string> DirectionToWarm(const App& app) {
+    const std::u16string dir = ToLower(TrimBlanks(app.startup.Settings.Get(u"language").value_or(u"")));
+    const auto dash = dir.find(u'-');
+    auto letters = [](std::u16string_view code) {
+        if (code.size() < 2 || code.size() > 3)
+            return false;
+        for (char16_t ch : code) {
+            if (ch < u'a' || ch > u'z')
+                return false;
+        }
+        return true;
+    };
+    if (dash == std::u16string::npos || !letters(std::u16string_view(dir).substr(0, dash)) ||
+        !letters(std::u16string_view(dir).substr(dash + 1))) {
+        return std::nullopt;
+    }
+    return dir;
 }
 
 double SecondsSinceStart(App& app) {
@@ -72,9 +97,15 @@ bool StartLocalService(App& app) {
     // of the user. Port 0 lets the service take a free port, which it then tells on its output.
     std::u16string error;
     const std::u16string program = app.platform.env.ExeDirectory() + u"\\plv-service.exe";
+    // Only the user's direction starts at once: with every language pack installed, starting
+    // every chain would keep the first translation waiting for a hundred of them.
+    std::vector<std::u16string> args{u"--port", u"0", u"--api-key-stdin"};
+    if (auto dir = DirectionToWarm(app)) {
+        args.insert(args.end(), {u"--warm", *dir});
+    }
     if (!service.Start(
-            program, {u"--port", u"0", u"--api-key-stdin", u"--preload", u"true"},
-            Utf16ToUtf8(c.LocalServiceKey) + "\n", [&app] { OnLocalServiceExit(app); }, &error)) {
+            program, args, Utf16ToUtf8(c.LocalServiceKey) + "\n", [&app] { OnLocalServiceExit(app); },
+            &error)) {
         TellProblem(app, error);
         return false;
     }

@@ -35,8 +35,8 @@ if [ -f "${bin//x64/x86}/plv.exe" ]; then
 fi
 # A file the newer version no longer brings; the rest of its folder stays.
 dropped=engine/licenses/cpp-httplib-LICENSE.txt
-"$root/scripts/package" "${arches[@]}" "$work/old" >"$work/package.log" 2>&1 || { cat "$work/package.log"; exit 1; }
-"$root/scripts/package" "${arches[@]}" --version "$newer" --without "$dropped" "$work/new" >>"$work/package.log" 2>&1 ||
+"$root/scripts/package" "${arches[@]}" --no-packs "$work/old" >"$work/package.log" 2>&1 || { cat "$work/package.log"; exit 1; }
+"$root/scripts/package" "${arches[@]}" --no-packs --version "$newer" --without "$dropped" "$work/new" >>"$work/package.log" 2>&1 ||
     { cat "$work/package.log"; exit 1; }
 
 e2e_begin installer
