@@ -60,7 +60,7 @@ for d in apertium-eng-spa libcpp-httplib libstdc++6; do
     grep -q "$d" <<<"$depends" || fail "Depends lacks $d: $depends"
 done
 recommends=$(dpkg-query -W -f='${Recommends}' plv-service)
-for d in apertium-fra-cat apertium-rus-ukr; do
+for d in apertium-fra-cat apertium-afr-nld; do
     grep -q "$d" <<<"$recommends" || fail "Recommends lacks $d: $recommends"
 done
 cmp -s "$conf" "$server_dir/plv-service.conf" || fail "$conf is not the shipped configuration"

@@ -1,7 +1,9 @@
-// plv-engine: the Apertium programs that the English<->Spanish modes run, in one Windows executable.
+// plv-engine: the Apertium programs that the language pairs' modes run, and the HTML format processors,
+// in one Windows executable.
 //
-// Ten static executables would each carry their own copy of ICU; one that holds them all is a sixth of
-// the size. The program to run is picked like a multi-call binary: by the base name of argv[0]
+// Seventeen static executables would each carry their own copy of ICU; one that holds them all is a
+// small fraction of the size. The program to run is picked like a multi-call binary: by the base name of
+// argv[0]
 // ("lt-proc", "C:\...\apertium-tagger.exe"), so that the server can start plv-engine.exe with a command
 // line whose first word is the program's name; or, when started under its own name, by the first
 // argument ("plv-engine lt-proc -z file.bin"), which then becomes that program's argv[0].
@@ -27,7 +29,14 @@ int apertium_postchunk_main(int argc, char* argv[]);
 int apertium_wblank_attach_main(int argc, char* argv[]);
 int apertium_wblank_detach_main(int argc, char* argv[]);
 int apertium_wblank_mode_main(int argc, char* argv[]);
+int apertium_posttransfer_main(int argc, char* argv[]);
 int lrx_proc_main(int argc, char* argv[]);
+int cg_proc_main(int argc, char* argv[]);
+int lsx_proc_main(int argc, char* argv[]);
+int rtx_proc_main(int argc, char* argv[]);
+int apertium_anaphora_main(int argc, char* argv[]);
+int apertium_deshtml_main(int argc, char* argv[]);
+int apertium_rehtml_main(int argc, char* argv[]);
 
 namespace {
 
@@ -46,7 +55,14 @@ const Program kPrograms[] = {
     {"apertium-wblank-attach", apertium_wblank_attach_main},
     {"apertium-wblank-detach", apertium_wblank_detach_main},
     {"apertium-wblank-mode", apertium_wblank_mode_main},
+    {"apertium-posttransfer", apertium_posttransfer_main},
     {"lrx-proc", lrx_proc_main},
+    {"cg-proc", cg_proc_main},
+    {"lsx-proc", lsx_proc_main},
+    {"rtx-proc", rtx_proc_main},
+    {"apertium-anaphora", apertium_anaphora_main},
+    {"apertium-deshtml", apertium_deshtml_main},
+    {"apertium-rehtml", apertium_rehtml_main},
 };
 
 const char kSelf[] = "plv-engine";
