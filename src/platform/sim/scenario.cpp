@@ -346,9 +346,9 @@ const std::map<std::string, ScenarioRunner::Command>& ScenarioRunner::Commands()
         {"no-settings-file", {"", 0, 0, When::BeforeStart, &ScenarioRunner::CmdNoSettingsFile}},
         {"os", {"N", 1, 1, When::BeforeStart, &ScenarioRunner::CmdOs}},
         {"page",
-         {"ready [MS] | never | answer-after MS | answer TEXT | silent | fromto TEXT | credit TEXT [URL] | "
-          "version V | download "
-          "URL | engine URL | missing ID | problem TEXT | engine-dies",
+         {"ready [MS] | never | answer-after MS | answer TEXT | error TEXT | stale-error TEXT | silent | "
+          "fromto TEXT | credit TEXT [URL] | version V | download URL | engine URL | missing ID | "
+          "problem TEXT | engine-dies",
           1, 3, When::Any, &ScenarioRunner::CmdPage}},
         {"press", {"BUTTON", 1, 1, When::Any, &ScenarioRunner::CmdPressOrRelease}},
         {"print", {"NAME", 1, 1, When::Any, &ScenarioRunner::CmdObserve}},
@@ -763,7 +763,19 @@ void ScenarioRunner::CmdPage(const std::string&, const std::vector<Token>& t) {
     } else if (what == "answer") {
         RequireArgs(t, 2, 2);
         page.answer = Utf8ToUtf16(t[2].text);
+        page.error.reset();
         page.silent = false;
+    } else if (what == "error") {
+        RequireArgs(t, 2, 2);
+        page.error = Utf8ToUtf16(t[2].text);
+        page.silent = false;
+    } else if (what == "stale-error") {
+        RequireArgs(t, 2, 2);
+        if (!page.document || page.document->elements.count(u"error") == 0) {
+            throw ScriptError{"the page is not loaded, or has no \"error\" element"};
+        }
+        page.document->elements[u"error"].properties[u"innertext"] = Utf8ToUtf16(t[2].text);
+        page.keepsError = true;
     } else if (what == "silent") {
         RequireArgs(t, 1, 1);
         page.silent = true;

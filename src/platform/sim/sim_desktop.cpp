@@ -529,8 +529,8 @@ class SimDesktop::BrowserApi : public Browser {
         return it == w_.page.document->elements.end() ? nullptr : &it->second;
     }
 
-    // The page empties "translation" at the click and fills it when the answer is complete; a
-    // newer click or a new document makes an older answer go nowhere.
+    // The page empties "translation" and "error" at the click and fills one of them when the
+    // answer is complete; a newer click or a new document makes an older answer go nowhere.
     void Translate() {
         auto& p = w_.page;
         ++p.requests;
@@ -541,11 +541,26 @@ class SimDesktop::BrowserApi : public Browser {
         if (auto* out = Find(u"translation")) {
             out->properties[u"innertext"] = u"";
         }
+        if (auto* error = Find(u"error"); error != nullptr && !p.keepsError) {
+            error->properties[u"innertext"] = u"";
+        }
         w_.Trace("page request " + QuoteText(source));
         if (p.silent) {
             return;
         }
         std::uint64_t serial = ++p.clickSerial;
+        if (p.error) {
+            w_.Schedule(w_.now + p.answerAfterMs, [this, serial, error = *p.error] {
+                if (serial != w_.page.clickSerial) {
+                    return;
+                }
+                if (auto* line = Find(u"error")) {
+                    line->properties[u"innertext"] = error;
+                    w_.Trace("page error " + QuoteText(error));
+                }
+            });
+            return;
+        }
         std::u16string answer = p.answer.value_or(u"[" + source + u"]");
         if (!p.engineUrl.empty() && w_.engineTranslate) {
             // A real server: the page shows an error elsewhere, so a failure leaves no answer.
@@ -603,6 +618,8 @@ class SimDesktop::BrowserApi : public Browser {
                                            {u"@click", u""}};
         doc.elements[u"translation"].properties = {{u"outerhtml", u"<div id=\"translation\"></div>"},
                                                    {u"innertext", u""}};
+        doc.elements[u"error"].properties = {{u"outerhtml", u"<div id=\"error\"></div>"},
+                                             {u"innertext", u""}};
         if (p.fromto) {
             doc.elements[u"fromto"].properties = {{u"outerhtml", u"<span id=\"fromto\"></span>"},
                                                   {u"innertext", *p.fromto}};

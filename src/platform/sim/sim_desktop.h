@@ -105,6 +105,8 @@ struct PageModel {
     std::uint32_t answerAfterMs = 200;
     std::optional<std::u16string> answer;  // nothing: "[" + the sent text + "]"
     bool silent = false;                   // never fills "translation"
+    std::optional<std::u16string> error;   // each request fails: this goes into "error" instead
+    bool keepsError = false;               // a click leaves "error" as it stands (an older page)
     std::optional<std::u16string> fromto;
     std::optional<std::u16string> version;
     std::optional<std::u16string> download;
