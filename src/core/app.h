@@ -89,6 +89,7 @@ struct ConnectionState {
     std::u16string LocalServiceKey;      // the key of the running one
     std::string LocalServiceOutput;      // what it said that is not a whole line yet
     double LocalServiceStartedAt = -1;   // SecondsSinceMidnight of the last start; -1: never
+    std::uint16_t LocalServicePort = 0;  // the port the last one was asked for; 0: any free one
     std::u16string LocalServiceProblem;  // the problem told last, so that it is told once
 };
 

@@ -62,6 +62,18 @@ bool SimWorld::BundledPage(const std::u16string& url, bool* ok) const {
     return ours;
 }
 
+void SimWorld::EndService() {
+    service.running = false;
+    Trace("service exited");
+    if (auto onExit = std::move(service.onExit)) {
+        Schedule(now, [this, onExit] {
+            if (Alive()) {
+                onExit();
+            }
+        });
+    }
+}
+
 void SimWorld::Schedule(std::int64_t at, std::function<void()> action) {
     events.push_back(Event{at, eventSeq++, std::move(action)});
 }
@@ -1526,6 +1538,7 @@ class SimDesktop::EnvApi : public ProcessEnv {
     std::u16string ExeDirectory() override { return w_.exeDirectory; }
     std::u16string ExeBaseName() override { return w_.exeBaseName; }
     std::u16string CommandLineArgs() override { return w_.args; }
+    std::u16string UserProfileFolder() override { return w_.profileFolder; }
     // CreateMutexW reports ERROR_ALREADY_EXISTS for a name that exists, also when this process
     // made it. Another running copy of the program holds the program's mutex.
     bool AcquireSingleInstance(const std::u16string& name) override {
@@ -1602,9 +1615,31 @@ class SimDesktop::ServiceApi : public LocalService {
         s.input = input;
         s.output.clear();
         s.onExit = std::move(onExit);
-        s.port = s.nextPort++;
-        s.ports.push_back(s.port);
+        std::uint16_t asked = 0;
+        for (std::size_t i = 0; i + 1 < args.size(); ++i) {
+            if (args[i] == u"--port") {
+                asked = static_cast<std::uint16_t>(std::stoul(Utf16ToUtf8(args[i + 1])));
+            }
+        }
         w_.Trace("service start " + QuoteText(s.command));
+        if (asked != 0 && s.takenPorts.count(asked) != 0) {
+            // Another program listens there: the service says so in its log and ends.
+            s.port = 0;
+            w_.Schedule(w_.now, [this, serial] {
+                if (w_.service.serial == serial && w_.ServiceRuns()) {
+                    w_.EndService();
+                }
+            });
+            return true;
+        }
+        if (asked == 0) {
+            while (s.takenPorts.count(s.nextPort) != 0) {
+                ++s.nextPort;
+            }
+            asked = s.nextPort++;
+        }
+        s.port = asked;
+        s.ports.push_back(s.port);
         auto report = [this, serial] {
             auto& svc = w_.service;
             if (svc.serial == serial && w_.ServiceRuns()) {
