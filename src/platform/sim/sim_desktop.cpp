@@ -563,7 +563,9 @@ class SimDesktop::BrowserApi : public Browser {
         std::uint64_t serial = ++p.clickSerial;
         if (p.error) {
             w_.Schedule(w_.now + p.answerAfterMs, [this, serial, error = *p.error] {
-                if (serial != w_.page.clickSerial) {
+                bool served = true;
+                w_.BundledPage(w_.page.url, &served);
+                if (serial != w_.page.clickSerial || !served) {
                     return;
                 }
                 if (auto* line = Find(u"error")) {
