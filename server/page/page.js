@@ -120,9 +120,10 @@
         }
     }
 
-    // Kept in localStorage and in a cookie: Parlevo starts its bundled service on a new port
-    // each time, and localStorage is kept per port, a cookie per host. Either may be missing or
-    // refused (an embedded engine, a private window): then English is the other language.
+    // Kept in localStorage and in a cookie: Parlevo starts its bundled service on a port of the
+    // user's own, but on another one when a program holds that, and localStorage is kept per
+    // port, a cookie per host. Either may be missing or refused (an embedded engine, a private
+    // window): then English is the other language.
     function remember(dir) {
         if (!/^[A-Za-z_]+-[A-Za-z_]+$/.test(dir)) {
             return;

@@ -32,6 +32,19 @@ bool IsLowSurrogate(char16_t c) {
 
 }  // namespace
 
+std::u16string ReadPageError(App& app) {
+    std::u16string error = app.platform.browser.GetElementProperty(u"error", u"innerTEXT").value_or(u"");
+    auto space = [](char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; };
+    while (!error.empty() && space(error.back())) {
+        error.pop_back();
+    }
+    std::size_t lead = 0;
+    while (lead < error.size() && space(error[lead])) {
+        ++lead;
+    }
+    return error.substr(lead);
+}
+
 CutResult CutText(const std::u16string& text, std::int32_t maxLength) {
     auto max = static_cast<std::size_t>(std::max(maxLength, 1));
     if (text.size() <= max) {
@@ -104,8 +117,13 @@ void TranslateSelection(App& app, std::int32_t x, std::int32_t y, std::int32_t l
         // while the placeholder is laid out; a poll in the middle of a glide of a visible popup
         // waits for its end.
         m.tmrTimeOut.SetEnabled(true);
+        // The page's error line around the click: an error that stood there before the click is
+        // not about this text. The page clears the line in the click's own handler.
+        app.capture.PageErrorBefore = ReadPageError(app);
         p.browser.SetElementProperty(u"text", u"Value", text);
         p.browser.CallElementMethod(u"btn", u"click");
+        app.capture.PageErrorClearedAtClick = ReadPageError(app).empty();
+        ++app.capture.PageClicks;
         Trace(app, "page: asked");
         m.tmrTrans.SetInterval(100);
         m.tmrTrans.SetEnabled(true);

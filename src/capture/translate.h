@@ -20,6 +20,10 @@ struct CutResult {
 // never inside a surrogate pair. A text of at most maxLength characters is whole.
 CutResult CutText(const std::u16string& text, std::int32_t maxLength);
 
+// The text of the service page's error line, without the white space around it; empty when the
+// page shows no error (or has no such line).
+std::u16string ReadPageError(App& app);
+
 // Captures the selection, cuts and looks it up, sends it or lays out what is known, and offers
 // the floating icon beside the pointer. x, y: the pointer at the release; leftX: the selection's
 // left edge (all screen pixels).

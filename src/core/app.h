@@ -82,12 +82,14 @@ struct ConnectionState {
     bool IsConnected = false;
     std::u16string LatestVersion;
     std::u16string DownloadLink;
-    TranslationCache Translations;  // by GetCacheKey of the source text
+    TranslationCache Translations;            // by GetCacheKey of the source text
+    std::uint64_t PageErrorClearedClick = 0;  // the click after which the poll saw no page error
     // The bundled translation server (src/service/local_service.cpp).
     std::u16string LocalServiceUrl;      // http://127.0.0.1:PORT/key/KEY/ once it told its port
     std::u16string LocalServiceKey;      // the key of the running one
     std::string LocalServiceOutput;      // what it said that is not a whole line yet
     double LocalServiceStartedAt = -1;   // SecondsSinceMidnight of the last start; -1: never
+    std::uint16_t LocalServicePort = 0;  // the port the last one was asked for; 0: any free one
     std::u16string LocalServiceProblem;  // the problem told last, so that it is told once
 };
 
@@ -107,6 +109,11 @@ struct CaptureState {
     std::u16string PendingText;
     bool IsTextWhole = false;
     std::u16string RemainderText;
+    // The page's error line around the last click on its button: what it said just before, and
+    // whether it was empty just after (the page clears it at the click); clicks are counted.
+    std::u16string PageErrorBefore;
+    bool PageErrorClearedAtClick = false;
+    std::uint64_t PageClicks = 0;
     std::int32_t SelectionLeft = 0;  // twips
     PointPx ReleasePoint;            // pixels: its monitor's work area bounds the icon and popup
     std::int32_t IconAnchorX = 0;    // pixels

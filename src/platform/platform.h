@@ -618,6 +618,8 @@ class ProcessEnv {
     virtual std::u16string ExeBaseName() = 0;
     // GetCommandLineW past the program's own name and the blanks after it.
     virtual std::u16string CommandLineArgs() = 0;
+    // SHGetFolderPathW(CSIDL_PROFILE): the user's profile folder; empty when there is none.
+    virtual std::u16string UserProfileFolder() = 0;
     // CreateMutexW(NULL, FALSE, name) + GetLastError() != ERROR_ALREADY_EXISTS: true when this is
     // the only running copy. The mutex lives until the process ends.
     virtual bool AcquireSingleInstance(const std::u16string& name) = 0;

@@ -8,6 +8,8 @@
 #include "base/text.h"
 #include "core/app.h"
 #include "core/frm_main.h"
+#include "core/trace.h"
+#include "service/connection.h"
 
 namespace plv {
 namespace {
@@ -63,23 +65,10 @@ double SecondsSinceStart(App& app) {
     return elapsed < 0 ? elapsed + 86400 : elapsed;  // across midnight
 }
 
-// The service ended by itself: the page it served is gone with it. The next reconnect attempt
-// starts it again.
-void OnLocalServiceExit(App& app) {
-    auto& c = app.connection;
-    c.LocalServiceUrl.clear();
-    TellProblem(app,
-                u"The translation service (plv-service.exe) has ended; Parlevo starts it again at the next "
-                u"reconnect. Its log: " +
-                    app.platform.service.LogPath());
-    if (c.IsConnected) {
-        c.IsConnected = false;
-        app.frmMain->SetMenuConnectItem(u"Reconnect", true);
-        app.frmMain->UpdateTrayIcon(true, true);
-    }
-}
+void OnLocalServiceExit(App& app);
 
-bool StartLocalService(App& app) {
+// Asks for the user's own port, or with anyPort for whatever port is free.
+bool StartLocalService(App& app, bool anyPort) {
     auto& c = app.connection;
     auto& service = app.platform.service;
     c.LocalServiceUrl.clear();
@@ -94,12 +83,15 @@ bool StartLocalService(App& app) {
     }
     c.LocalServiceKey = HexKey(*bytes);
     // The key goes over the child's standard input: a command line can be read by every program
-    // of the user. Port 0 lets the service take a free port, which it then tells on its output.
+    // of the user. Port 0 lets the service take a free port; either way it tells the port it
+    // listens on, on its output.
+    c.LocalServicePort = anyPort ? 0 : UserServicePort(app.platform.env.UserProfileFolder()).value_or(0);
     std::u16string error;
     const std::u16string program = app.platform.env.ExeDirectory() + u"\\plv-service.exe";
     // Only the user's direction starts at once: with every language pack installed, starting
     // every chain would keep the first translation waiting for a hundred of them.
-    std::vector<std::u16string> args{u"--port", u"0", u"--api-key-stdin"};
+    std::vector<std::u16string> args{u"--port", Widen(std::to_string(c.LocalServicePort)),
+                                     u"--api-key-stdin"};
     if (auto dir = DirectionToWarm(app)) {
         args.insert(args.end(), {u"--warm", *dir});
     }
@@ -112,7 +104,47 @@ bool StartLocalService(App& app) {
     return PollLocalService(app);
 }
 
+// The service ended by itself: the page it served is gone with it. The next reconnect attempt
+// starts it again.
+void OnLocalServiceExit(App& app) {
+    auto& c = app.connection;
+    // Asked for the user's own port, it ended without telling it: another program listens there
+    // (the service's log says it could not listen). It starts again at once on any free port;
+    // only this run's page then has another origin. What it said before it ended tells whether
+    // it ever listened.
+    const bool listened = !c.LocalServiceUrl.empty() || PollLocalService(app);
+    if (!listened && c.LocalServicePort != 0) {
+        Trace(app, "service: its own port is taken; any free one now");
+        if (StartLocalService(app, true)) {
+            app.platform.browser.Navigate(PageAddress(app));  // it has told its port already
+        }
+        return;
+    }
+    c.LocalServiceUrl.clear();
+    TellProblem(app,
+                u"The translation service (plv-service.exe) has ended; Parlevo starts it again at the next "
+                u"reconnect. Its log: " +
+                    app.platform.service.LogPath());
+    if (c.IsConnected) {
+        c.IsConnected = false;
+        app.frmMain->SetMenuConnectItem(u"Reconnect", true);
+        app.frmMain->UpdateTrayIcon(true, true);
+    }
+}
+
 }  // namespace
+
+std::optional<std::uint16_t> UserServicePort(std::u16string_view profileFolder) {
+    if (profileFolder.empty()) {
+        return std::nullopt;
+    }
+    // FNV-1a over the UTF-16 units: small, and stable across versions of the program.
+    std::uint32_t hash = 2166136261u;
+    for (char16_t unit : ToLower(profileFolder)) {
+        hash = (hash ^ unit) * 16777619u;
+    }
+    return static_cast<std::uint16_t>(49152 + hash % 16384);
+}
 
 bool UsesLocalService(const App& app) {
     return ToLower(TrimBlanks(app.startup.Settings.Get(u"serviceurl").value_or(u""))) == u"bundled";
@@ -182,7 +214,7 @@ bool EnsureLocalService(App& app) {
     } else if (c.LocalServiceStartedAt >= 0 && SecondsSinceStart(app) < kLocalServiceRestartGapSeconds) {
         return false;  // one that ends at once is not started again and again
     }
-    return StartLocalService(app);
+    return StartLocalService(app, false);
 }
 
 }  // namespace plv

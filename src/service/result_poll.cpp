@@ -2,6 +2,7 @@
 
 #include "base/text.h"
 #include "capture/text_capture.h"
+#include "capture/translate.h"
 #include "core/app.h"
 #include "core/frm_main.h"
 #include "core/setting_values.h"
@@ -15,6 +16,53 @@ namespace {
 
 // Reaches past the end of any text the box holds.
 constexpr std::size_t kToTheEnd = 1000000;
+
+// The page's error for the text sent last, once it has one. An error counts when the page has
+// been seen without one since the click, or when it differs from the one that stood there before
+// the click: a page that leaves an old error standing is never taken at its word, and the same
+// error again (the key still refused) is taken once the page has cleared it.
+std::optional<std::u16string> ErrorForThisText(App& app) {
+    const auto& sent = app.capture;
+    std::u16string error = ReadPageError(app);
+    if (error.empty()) {
+        app.connection.PageErrorClearedClick = sent.PageClicks;
+        return std::nullopt;
+    }
+    bool cleared = sent.PageErrorClearedAtClick || app.connection.PageErrorClearedClick == sent.PageClicks;
+    if (!cleared && error == sent.PageErrorBefore) {
+        return std::nullopt;
+    }
+    return error;
+}
+
+// From character `from` to the end of the popup's text, in the popup's grey; the selection is
+// collapsed again, so that "copy" takes the whole text unless the user selects a part.
+void GrayFrom(App& app, std::size_t from) {
+    FrmTrans& t = *app.frmTrans;
+    auto& ui = app.platform.ui;
+    ControlId box = t.control(t.lblText).id;
+    ui.RichSetSelection(t.hWnd(), box, from, kToTheEnd);
+    CharFormat gray;
+    gray.color = app.startup.PopupGrayColor;
+    ui.RichSetSelectionFormat(t.hWnd(), box, gray);
+    ui.RichSetSelection(t.hWnd(), box, from, 0);
+}
+
+// The page could not translate the text and says why: the user reads that at once, in grey like
+// any text that is not a translation, rather than the time-out's words much later. Never cached:
+// the same selection again goes to the page again.
+void ShowPageError(App& app, const std::u16string& error) {
+    if (Tracing(app)) {
+        Trace(app, "poll: the page reports an error of " + std::to_string(error.size()) + " characters");
+    }
+    FrmMain& m = *app.frmMain;
+    m.tmrTimeOut.SetEnabled(false);
+    m.tmrTrans.SetEnabled(false);
+    LayoutPopup(app, error);
+    if (!app.HasEnded()) {
+        GrayFrom(app, 0);
+    }
+}
 
 }  // namespace
 
@@ -33,6 +81,10 @@ void tmrTrans_Timer(App& app) {
     }
     std::u16string text = answer.value_or(u"");
     if (text.empty()) {
+        if (auto error = ErrorForThisText(app)) {
+            ShowPageError(app, *error);
+            return;
+        }
         Trace(app, "poll: no translation yet");
         return;
     }
@@ -70,14 +122,7 @@ void tmrTrans_Timer(App& app) {
     t.SetVisible(t.google, true);
     LayoutPopup(app, text);
     if (!app.capture.IsTextWhole && !app.HasEnded()) {
-        auto& ui = app.platform.ui;
-        ControlId box = t.control(t.lblText).id;
-        ui.RichSetSelection(t.hWnd(), box, translated, kToTheEnd);
-        CharFormat gray;
-        gray.color = app.startup.PopupGrayColor;
-        ui.RichSetSelectionFormat(t.hWnd(), box, gray);
-        // Collapsed again, so that "copy" takes the whole text unless the user selects a part.
-        ui.RichSetSelection(t.hWnd(), box, translated, 0);
+        GrayFrom(app, translated);
     }
 }
 

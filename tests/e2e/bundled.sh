@@ -2,14 +2,16 @@
 # Parlevo as a Windows user gets it: plv.exe with the shipped settings ("serviceurl=bundled")
 # starts plv-service.exe from its own folder with the offline engine beside it. A Notepad
 # selection is translated ("The house is big." gives "La casa es grande.") by that service: the
-# page's address has its port, which answers with the page's key alone and closes when the
-# service is killed (other translation servers may run on this machine); its key is on no command
-# line; a second plv.exe starts no second service; when the service is killed the tray icon greys
-# at once and the next reconnect starts it again, translating; when the browser showing the page
-# is killed and started again, the next selection says "not connected" at once and the next
-# reconnect brings the page back; when plv.exe ends, the service ends with it; with the user's
-# own service settings sending en-es to DeepL (a stand-in here), the popup shows DeepL's
-# translation, credited to it.
+# page's address has the port plv.exe asked the service for (the user's own), which answers with
+# the page's key alone, and the page ends when the service is killed (other translation servers
+# may run on this machine); its key is on no command line; a second plv.exe starts no second
+# service; when the service is killed the tray icon greys at once and the next reconnect starts it
+# again, translating; when the browser showing the page is killed and started again, the next
+# selection says "not connected" at once and the next reconnect brings the page back; when plv.exe
+# ends, the service ends with it; started again, with the user's own service settings sending
+# en-es to DeepL (a stand-in here), its service has the same port and the popup shows DeepL's
+# translation, credited to it; with another program listening on that port, the service runs on
+# another one and plv.exe connects all the same.
 # usage: tests/e2e/bundled.sh BIN_FOLDER WORK_FOLDER (BIN_FOLDER also holds plv-service.exe and
 # engine\, as scripts/stage-windows puts them there)
 set -uo pipefail
@@ -20,6 +22,9 @@ source "$here/wine-env.sh"
 source "$here/services.sh"
 source "$here/scenario.sh"
 
+# A user name of this run's own: the port plv.exe asks for comes from the user's profile folder,
+# which in another test's Wine prefix on this machine would have the same name.
+export USER=plv-e2e-$$
 e2e_begin bundled plv-service.exe
 cp -r "$bin/engine" "$app/" || fail "$bin/engine is missing"
 chromium_up "$work" || fail "Chromium did not start"
@@ -55,6 +60,7 @@ if [ "$(wc -w <<<"$pids")" -ne 1 ]; then
     fail "not one plv-service.exe runs: ${pids:-none}"
 else
     cmdline=$(tr '\0' ' ' </proc/"$pids"/cmdline)
+    first_port=$(grep -oE -- '--port [0-9]+' <<<"$cmdline" | cut -d' ' -f2)
     if grep -qE '[0-9a-f]{32}' <<<"$cmdline"; then
         fail "the key is on the service's command line: $cmdline"
     else
@@ -77,12 +83,13 @@ wine_press 500 400
 page=$(curl -s --max-time 10 "$DEVTOOLS/json/list" | grep -o 'http://127\.0\.0\.1:[0-9]*/key/[^/"]*/' | head -n 1)
 page_port=$(sed -n 's|http://127\.0\.0\.1:\([0-9]*\)/.*|\1|p' <<<"$page")
 keyed=$(curl -s --max-time 20 -XPOST "${page}translate" --data-urlencode 'q=The house is big.' -d 'source=en&target=es')
-if [ -n "$page_port" ] && grep -q '"translatedText":"La casa es grande."' <<<"$keyed" &&
+if [ -n "$page_port" ] && [ "$page_port" = "$first_port" ] && [ "$page_port" != 0 ] &&
+    grep -q '"translatedText":"La casa es grande."' <<<"$keyed" &&
     [ "$(curl -s -o /dev/null -w '%{http_code}' --max-time 20 -XPOST "http://127.0.0.1:$page_port/translate" \
         -d 'q=house&source=en&target=es')" = 403 ]; then
-    pass "the page's service, on port $page_port, translates with the page's key and refuses others"
+    pass "the page's service, on the port it was asked for ($page_port), translates with the page's key and refuses others"
 else
-    fail "the page's service (\"$page\") is not a keyed plv-service: $keyed"
+    fail "the page's service (\"$page\", asked for port ${first_port:-?}) is not a keyed plv-service: $keyed"
 fi
 
 # 3. A second plv.exe ends at once and starts no second service.
@@ -103,15 +110,19 @@ for _ in $(seq 1 25); do
 done
 [ -n "$gone" ] && pass "the tray icon leaves the connected colour when the service ends ($gone)" ||
     fail "the tray icon stays $colour after the service ended"
-# The popup's translation came from the killed service: its port no longer answers.
+# The popup's translation came from the killed service: its page no longer translates (the next
+# service takes the same port, with another key).
+keyed_status() {
+    curl -s -o /dev/null -w '%{http_code}' --max-time 5 -XPOST "${page}translate" -d 'q=house&source=en&target=es'
+}
 for _ in $(seq 1 50); do
-    curl -s -o /dev/null --max-time 2 "http://127.0.0.1:$page_port/languages" || break
+    [ "$(keyed_status)" = 200 ] || break
     sleep 0.1
 done
-if [ -n "$page_port" ] && ! curl -s -o /dev/null --max-time 2 "http://127.0.0.1:$page_port/languages"; then
-    pass "port $page_port closed with the bundled service: the page was its"
+if [ -n "$page_port" ] && [ "$(keyed_status)" != 200 ]; then
+    pass "the page under port $page_port and its key ended with the bundled service: the page was its"
 else
-    fail "port ${page_port:-?} still answers after the bundled service was killed"
+    fail "the page ${page:-?} still translates after the bundled service was killed"
 fi
 wine_shot "$work/2-service-gone.png"
 colour=$(wine_wait_pixel 1263 790 40 "#F0AA00" "#00A8FF")
@@ -210,6 +221,15 @@ printf 'route.en-es = deepl\ndeepl_key = e2e-key:fx\ndeepl_url = http://127.0.0.
 wine_bg "$work/plv3.log" 'C:\Parlevo\plv.exe'
 plv_pid=$!
 colour=$(wine_wait_pixel 1263 790 60 "#F0AA00" "#00A8FF")
+# Started again, plv.exe asks for the same port, and the service listens there.
+cmdline=$(tr '\0' ' ' </proc/"$(service_pids | head -n 1)"/cmdline 2>/dev/null)
+again_port=$(grep -oE -- '--port [0-9]+' <<<"$cmdline" | cut -d' ' -f2)
+if [ -n "$again_port" ] && [ "$again_port" = "$page_port" ] &&
+    [ "$(curl -s -o /dev/null -w '%{http_code}' --max-time 5 "http://127.0.0.1:$again_port/")" = 403 ]; then
+    pass "plv.exe started again has its service on the same port, $again_port"
+else
+    fail "plv.exe started again runs \"$cmdline\", not on port ${page_port:-?}"
+fi
 text=$(e2e_translate 140 "$work/deepl.windows" "DeepL: *")
 wine_shot "$work/3-deepl.png"
 if [ "$text" = "DeepL: The house is big." ] &&
@@ -223,3 +243,40 @@ kill "$plv_pid" 2>/dev/null
 wine_wait_gone "$plv_pid" 20
 kill "$deepl_pid" 2>/dev/null
 rm -f "$roaming/Parlevo/plv-service.conf"
+
+# 8. Another program listens on the user's port: plv.exe's service cannot, and is started again on
+#    a port it picks, which the page then uses.
+#    The last service may still be ending, and its closed connections linger a while: the other
+#    program tries for 20 s.
+python3 -c 'import socket, sys, time
+s = socket.socket()
+s.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
+for _ in range(200):
+    try:
+        s.bind(("127.0.0.1", int(sys.argv[1])))
+        break
+    except OSError:
+        time.sleep(0.1)
+else:
+    sys.exit("port in use")
+s.listen()
+print("listening", flush=True)
+time.sleep(300)' "$page_port" >"$work/squatter.log" 2>&1 &
+wine_pids+=($!)
+squatter=$!
+wine_wait_file "$work/squatter.log" 25 && grep -qx listening "$work/squatter.log" ||
+    fail "nothing could listen on port $page_port: $(cat "$work/squatter.log")"
+wine_bg "$work/plv4.log" 'C:\Parlevo\plv.exe'
+plv_pid=$!
+colour=$(wine_wait_pixel 1263 790 60 "#F0AA00" "#00A8FF")
+cmdline=$(tr '\0' ' ' </proc/"$(service_pids | head -n 1)"/cmdline 2>/dev/null)
+other=$(curl -s --max-time 10 "$DEVTOOLS/json/list" | grep -o 'http://127\.0\.0\.1:[0-9]*/key/' |
+    sed 's|http://127\.0\.0\.1:\([0-9]*\)/.*|\1|' | grep -vx "$page_port" | head -n 1)
+case "$colour" in "#F0AA00" | "#00A8FF") connected=yes ;; *) connected=no ;; esac
+if [ "$connected" = yes ] && grep -q -- '--port 0 ' <<<"$cmdline" && [ -n "$other" ]; then
+    pass "with port $page_port taken, the service runs on port $other and plv.exe connects"
+else
+    fail "with port $page_port taken: the tray icon is $colour, the service runs \"$cmdline\", page ports: ${other:-none}"
+fi
+kill "$plv_pid" "$squatter" 2>/dev/null
+wine_wait_gone "$plv_pid" 20

@@ -1,6 +1,11 @@
-// The line by which the bundled service tells its port: only a loopback address of ours counts.
+// The bundled service's port: the line by which it tells it (only a loopback address of ours
+// counts), and the port it is asked for first.
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+
+#include "base/text.h"
 #include "service/local_service.h"
 
 namespace plv {
@@ -28,6 +33,23 @@ TEST(ParseListeningPort, TakesOnlyTheServicesOwnLoopbackLine) {
     for (const auto& c : cases) {
         EXPECT_EQ(ParseListeningPort(c.line), c.port) << c.line;
     }
+}
+
+TEST(UserServicePort, OnePortAUserKeepsAndOthersDoNotShare) {
+    auto anna = UserServicePort(u"C:\\Users\\anna");
+    ASSERT_TRUE(anna.has_value());
+    EXPECT_EQ(UserServicePort(u"c:\\users\\ANNA"), anna);  // Windows' paths ignore letter case
+    EXPECT_NE(UserServicePort(u"C:\\Users\\anne"), anna);
+    EXPECT_EQ(UserServicePort(u""), std::nullopt);
+    // Every user's port lies in the private range, and users of one computer spread over it.
+    std::set<std::uint16_t> ports;
+    for (int i = 0; i < 1000; ++i) {
+        auto port = UserServicePort(u"C:\\Users\\user" + Widen(std::to_string(i)));
+        ASSERT_TRUE(port.has_value());
+        EXPECT_GE(*port, 49152);
+        ports.insert(*port);
+    }
+    EXPECT_GT(ports.size(), 950u);
 }
 
 }  // namespace

@@ -107,6 +107,10 @@ TEST(WinProcessEnv, TheExecutableItsVersionAndItsFolder) {
     EXPECT_EQ(version->minor, 300);
     EXPECT_EQ(version->build, 2);
     EXPECT_EQ(version->revision, 65535);
+    // The user's profile folder, the one the environment names too.
+    wchar_t profile[MAX_PATH] = {};
+    ASSERT_GT(GetEnvironmentVariableW(L"USERPROFILE", profile, MAX_PATH), 0u);
+    EXPECT_EQ(env->UserProfileFolder(), win::U16(profile));
 }
 
 TEST(WinProcessEnv, CommandLineArgsComeAfterTheProgramsName) {

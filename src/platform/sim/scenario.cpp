@@ -346,9 +346,9 @@ const std::map<std::string, ScenarioRunner::Command>& ScenarioRunner::Commands()
         {"no-settings-file", {"", 0, 0, When::BeforeStart, &ScenarioRunner::CmdNoSettingsFile}},
         {"os", {"N", 1, 1, When::BeforeStart, &ScenarioRunner::CmdOs}},
         {"page",
-         {"ready [MS] | never | answer-after MS | answer TEXT | silent | fromto TEXT | credit TEXT [URL] | "
-          "version V | download "
-          "URL | engine URL | missing ID | problem TEXT | engine-dies",
+         {"ready [MS] | never | answer-after MS | answer TEXT | error TEXT | stale-error TEXT | silent | "
+          "fromto TEXT | credit TEXT [URL] | version V | download URL | engine URL | missing ID | "
+          "problem TEXT | engine-dies",
           1, 3, When::Any, &ScenarioRunner::CmdPage}},
         {"press", {"BUTTON", 1, 1, When::Any, &ScenarioRunner::CmdPressOrRelease}},
         {"print", {"NAME", 1, 1, When::Any, &ScenarioRunner::CmdObserve}},
@@ -360,7 +360,7 @@ const std::map<std::string, ScenarioRunner::Command>& ScenarioRunner::Commands()
         {"select", {"EXE TEXT", 2, 2, When::Any, &ScenarioRunner::CmdSelect}},
         {"select-popup", {"START LENGTH", 2, 2, When::AfterStart, &ScenarioRunner::CmdSelectPopup}},
         {"service",
-         {"start-fails TEXT | starts | report-after MS | silent | exit", 1, 2, When::Any,
+         {"start-fails TEXT | starts | report-after MS | silent | exit | port-taken PORT", 1, 2, When::Any,
           &ScenarioRunner::CmdService}},
         {"setting", {"KEY VALUE", 2, 2, When::BeforeStart, &ScenarioRunner::CmdSetting}},
         {"settings-file", {"PATH", 1, 1, When::BeforeStart, &ScenarioRunner::CmdSettingsFile}},
@@ -763,7 +763,19 @@ void ScenarioRunner::CmdPage(const std::string&, const std::vector<Token>& t) {
     } else if (what == "answer") {
         RequireArgs(t, 2, 2);
         page.answer = Utf8ToUtf16(t[2].text);
+        page.error.reset();
         page.silent = false;
+    } else if (what == "error") {
+        RequireArgs(t, 2, 2);
+        page.error = Utf8ToUtf16(t[2].text);
+        page.silent = false;
+    } else if (what == "stale-error") {
+        RequireArgs(t, 2, 2);
+        if (!page.document || page.document->elements.count(u"error") == 0) {
+            throw ScriptError{"the page is not loaded, or has no \"error\" element"};
+        }
+        page.document->elements[u"error"].properties[u"innertext"] = Utf8ToUtf16(t[2].text);
+        page.keepsError = true;
     } else if (what == "silent") {
         RequireArgs(t, 1, 1);
         page.silent = true;
@@ -827,16 +839,14 @@ void ScenarioRunner::CmdService(const std::string&, const std::vector<Token>& t)
         if (!w.ServiceRuns()) {
             throw ScriptError{"the bundled service does not run"};
         }
-        // It ends by itself: Windows tells the program through its message loop.
-        service.running = false;
-        w.Trace("service exited");
-        if (auto onExit = std::move(service.onExit)) {
-            w.Schedule(w.now, [&w, onExit] {
-                if (w.Alive()) {
-                    onExit();
-                }
-            });
+        w.EndService();
+    } else if (what == "port-taken") {
+        RequireArgs(t, 2, 2);
+        auto port = ParseNonNegative(t[2].text, "PORT");
+        if (port < 1 || port > 65535) {
+            throw ScriptError{"PORT must be 1 to 65535, not " + t[2].text};
         }
+        service.takenPorts.insert(static_cast<std::uint16_t>(port));
     } else {
         throw ScriptError{"unknown service command \"" + what + "\""};
     }
@@ -1402,7 +1412,7 @@ std::string ScenarioRunner::ShowBalloon(const std::string&) {
            Utf16ToUtf8(a.tray.BalloonTag);
 }
 
-// service.running (yes or no), service.starts, service.command, service.input.
+// service.running (yes or no), service.starts, service.command, service.input, service.port.
 std::string ScenarioRunner::ShowService(const std::string& name) {
     auto& s = sim_.world().service;
     std::string what = name.substr(8);
@@ -1417,6 +1427,9 @@ std::string ScenarioRunner::ShowService(const std::string& name) {
     }
     if (what == "input") {
         return QuoteText(Utf8ToUtf16(s.input));
+    }
+    if (what == "port") {
+        return std::to_string(s.port);
     }
     throw ScriptError{"unknown name \"" + name + "\""};
 }

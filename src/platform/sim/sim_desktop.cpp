@@ -62,6 +62,18 @@ bool SimWorld::BundledPage(const std::u16string& url, bool* ok) const {
     return ours;
 }
 
+void SimWorld::EndService() {
+    service.running = false;
+    Trace("service exited");
+    if (auto onExit = std::move(service.onExit)) {
+        Schedule(now, [this, onExit] {
+            if (Alive()) {
+                onExit();
+            }
+        });
+    }
+}
+
 void SimWorld::Schedule(std::int64_t at, std::function<void()> action) {
     events.push_back(Event{at, eventSeq++, std::move(action)});
 }
@@ -529,8 +541,8 @@ class SimDesktop::BrowserApi : public Browser {
         return it == w_.page.document->elements.end() ? nullptr : &it->second;
     }
 
-    // The page empties "translation" at the click and fills it when the answer is complete; a
-    // newer click or a new document makes an older answer go nowhere.
+    // The page empties "translation" and "error" at the click and fills one of them when the
+    // answer is complete; a newer click or a new document makes an older answer go nowhere.
     void Translate() {
         auto& p = w_.page;
         ++p.requests;
@@ -541,11 +553,28 @@ class SimDesktop::BrowserApi : public Browser {
         if (auto* out = Find(u"translation")) {
             out->properties[u"innertext"] = u"";
         }
+        if (auto* error = Find(u"error"); error != nullptr && !p.keepsError) {
+            error->properties[u"innertext"] = u"";
+        }
         w_.Trace("page request " + QuoteText(source));
         if (p.silent) {
             return;
         }
         std::uint64_t serial = ++p.clickSerial;
+        if (p.error) {
+            w_.Schedule(w_.now + p.answerAfterMs, [this, serial, error = *p.error] {
+                bool served = true;
+                w_.BundledPage(w_.page.url, &served);
+                if (serial != w_.page.clickSerial || !served) {
+                    return;
+                }
+                if (auto* line = Find(u"error")) {
+                    line->properties[u"innertext"] = error;
+                    w_.Trace("page error " + QuoteText(error));
+                }
+            });
+            return;
+        }
         std::u16string answer = p.answer.value_or(u"[" + source + u"]");
         if (!p.engineUrl.empty() && w_.engineTranslate) {
             // A real server: the page shows an error elsewhere, so a failure leaves no answer.
@@ -603,6 +632,8 @@ class SimDesktop::BrowserApi : public Browser {
                                            {u"@click", u""}};
         doc.elements[u"translation"].properties = {{u"outerhtml", u"<div id=\"translation\"></div>"},
                                                    {u"innertext", u""}};
+        doc.elements[u"error"].properties = {{u"outerhtml", u"<div id=\"error\"></div>"},
+                                             {u"innertext", u""}};
         if (p.fromto) {
             doc.elements[u"fromto"].properties = {{u"outerhtml", u"<span id=\"fromto\"></span>"},
                                                   {u"innertext", *p.fromto}};
@@ -1509,6 +1540,7 @@ class SimDesktop::EnvApi : public ProcessEnv {
     std::u16string ExeDirectory() override { return w_.exeDirectory; }
     std::u16string ExeBaseName() override { return w_.exeBaseName; }
     std::u16string CommandLineArgs() override { return w_.args; }
+    std::u16string UserProfileFolder() override { return w_.profileFolder; }
     // CreateMutexW reports ERROR_ALREADY_EXISTS for a name that exists, also when this process
     // made it. Another running copy of the program holds the program's mutex.
     bool AcquireSingleInstance(const std::u16string& name) override {
@@ -1585,9 +1617,31 @@ class SimDesktop::ServiceApi : public LocalService {
         s.input = input;
         s.output.clear();
         s.onExit = std::move(onExit);
-        s.port = s.nextPort++;
-        s.ports.push_back(s.port);
+        std::uint16_t asked = 0;
+        for (std::size_t i = 0; i + 1 < args.size(); ++i) {
+            if (args[i] == u"--port") {
+                asked = static_cast<std::uint16_t>(std::stoul(Utf16ToUtf8(args[i + 1])));
+            }
+        }
         w_.Trace("service start " + QuoteText(s.command));
+        if (asked != 0 && s.takenPorts.count(asked) != 0) {
+            // Another program listens there: the service says so in its log and ends.
+            s.port = 0;
+            w_.Schedule(w_.now, [this, serial] {
+                if (w_.service.serial == serial && w_.ServiceRuns()) {
+                    w_.EndService();
+                }
+            });
+            return true;
+        }
+        if (asked == 0) {
+            while (s.takenPorts.count(s.nextPort) != 0) {
+                ++s.nextPort;
+            }
+            asked = s.nextPort++;
+        }
+        s.port = asked;
+        s.ports.push_back(s.port);
         auto report = [this, serial] {
             auto& svc = w_.service;
             if (svc.serial == serial && w_.ServiceRuns()) {

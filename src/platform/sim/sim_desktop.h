@@ -105,6 +105,8 @@ struct PageModel {
     std::uint32_t answerAfterMs = 200;
     std::optional<std::u16string> answer;  // nothing: "[" + the sent text + "]"
     bool silent = false;                   // never fills "translation"
+    std::optional<std::u16string> error;   // each request fails: this goes into "error" instead
+    bool keepsError = false;               // a click leaves "error" as it stands (an older page)
     std::optional<std::u16string> fromto;
     std::optional<std::u16string> version;
     std::optional<std::u16string> download;
@@ -134,7 +136,8 @@ struct LocalServiceModel {
     std::optional<std::u16string> startError;  // Start fails with this reason
     std::uint32_t reportAfterMs = 0;           // it tells its port this long after its start
     bool silent = false;                       // it never tells its port
-    std::uint16_t nextPort = 49731;            // each start takes the next port from here
+    std::uint16_t nextPort = 49731;            // each start on any port takes the next one from here
+    std::set<std::uint16_t> takenPorts;        // ports other programs listen on
     // --- what happened
     bool running = false;  // ended by the job too when the program ends (see Running())
     std::uint32_t starts = 0;
@@ -206,6 +209,7 @@ struct SimWorld {
     ProgramState state = ProgramState::NotStarted;
     int exitCode = 0;
     std::u16string exeDirectory = u"C:\\Program Files\\Parlevo";
+    std::u16string profileFolder = u"C:\\Users\\user";
     std::u16string exeBaseName = u"plv";
     std::u16string args;
     bool anotherInstance = false;
@@ -280,6 +284,8 @@ struct SimWorld {
     bool Runs() const { return state == ProgramState::Running || state == ProgramState::Exited; }
     // The bundled service runs: started, not ended, and its job not closed with the program.
     bool ServiceRuns() const { return service.running && Runs(); }
+    // The running service ends by itself: Windows tells the program through its message loop.
+    void EndService();
     // The page at url belongs to a port the bundled service took; *ok says whether it is served
     // (the service runs there and the key in the path is its own).
     bool BundledPage(const std::u16string& url, bool* ok) const;

@@ -4,6 +4,8 @@
 #include "platform/win32/win_api.h"
 // (the Windows headers first: they settle the names the seam shares with Windows)
 
+#include <shlobj.h>
+
 #include <vector>
 
 #include "base/text.h"
@@ -70,6 +72,14 @@ class WinProcessEnv : public ProcessEnv {
             ++i;
         }
         return line.substr(i);
+    }
+
+    std::u16string UserProfileFolder() override {
+        wchar_t folder[MAX_PATH] = {};
+        if (FAILED(SHGetFolderPathW(nullptr, CSIDL_PROFILE, nullptr, SHGFP_TYPE_CURRENT, folder))) {
+            return u"";
+        }
+        return U16(folder);
     }
 
     bool AcquireSingleInstance(const std::u16string& name) override {
