@@ -9,33 +9,14 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const http = require('http');
-
-let WebSocket;
-try {
-    WebSocket = require(path.join(__dirname, '..', 'node_modules', 'ws'));
-} catch (e) {
-    console.error('ws is missing: run `npm ci` in server/ first');
-    process.exit(1);
-}
+// The page test's way of running Chromium, speaking DevTools and ending what it started.
+const { run, startChromium, Cdp, pollUntil, children } = require('./page_test');
 
 const SERVICE = process.argv[2];
-const CHROMIUM = process.env.PLV_CHROMIUM || '/usr/bin/chromium';
 const KEY = 'panel-key-0123456789:fx';
 const PATH_KEY = 'parent-key-1';
 const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'plv-engines-'));
-const children = [];
-const delay = (ms) => new Promise((r) => setTimeout(r, ms));
-process.on('exit', () => children.forEach((c) => c.exitCode === null && c.kill('SIGKILL')));
-
-async function pollUntil(what, fn, ms) {
-    const end = Date.now() + ms;
-    for (;;) {
-        const v = await fn();
-        if (v) return v;
-        if (Date.now() > end) throw new Error('timed out waiting for ' + what);
-        await delay(100);
-    }
-}
+process.on('exit', () => fs.rmSync(dir, { recursive: true, force: true, maxRetries: 5 }));
 
 // DeepL as its API answers: the translation for the right key, 403 for any other.
 let deeplRequests = 0;
@@ -85,51 +66,6 @@ function get(url) {
     });
 }
 
-async function startChromium() {
-    const profile = path.join(dir, 'chromium');
-    const p = spawn(CHROMIUM, ['--headless', '--no-sandbox', '--disable-gpu', '--no-first-run',
-                               '--disable-background-networking', '--disable-component-update', '--disable-sync',
-                               '--remote-debugging-address=127.0.0.1', '--remote-debugging-port=0',
-                               '--user-data-dir=' + profile, 'about:blank'], { stdio: 'ignore' });
-    children.push(p);
-    const port = await pollUntil('the DevTools port', () => {
-        try {
-            return fs.readFileSync(path.join(profile, 'DevToolsActivePort'), 'utf8').split('\n')[0].trim();
-        } catch (e) {
-            return null;
-        }
-    }, 30000);
-    const list = await pollUntil('a page', async () => {
-        const l = JSON.parse((await get(`http://127.0.0.1:${port}/json/list`)).body);
-        return l.find((t) => t.type === 'page');
-    }, 10000);
-    const ws = new WebSocket(list.webSocketDebuggerUrl, { perMessageDeflate: false });
-    await new Promise((resolve, reject) => ws.once('open', resolve).once('error', reject));
-    let next = 1;
-    const pending = new Map();
-    ws.on('message', (data) => {
-        const msg = JSON.parse(data);
-        if (pending.has(msg.id)) {
-            pending.get(msg.id)(msg);
-            pending.delete(msg.id);
-        }
-    });
-    const send = (method, params = {}) => new Promise((resolve) => {
-        const id = next++;
-        pending.set(id, resolve);
-        ws.send(JSON.stringify({ id, method, params }));
-    });
-    return {
-        send,
-        async eval(expression) {
-            const r = (await send('Runtime.evaluate', { expression, returnByValue: true })).result;
-            if (r.exceptionDetails) throw new Error('page threw: ' + JSON.stringify(r.exceptionDetails));
-            return r.result.value;
-        },
-        close: () => ws.close(),
-    };
-}
-
 const results = [];
 async function check(name, fn) {
     try {
@@ -153,7 +89,8 @@ async function main() {
     const keysFile = path.join(dir, 'plv-service.keys');
     const one = await startService(['--api-key-stdin', '--config', conf], PATH_KEY);
     const base = one.url + '/key/' + PATH_KEY + '/';
-    const page = await startChromium();
+    const page = new Cdp(await startChromium());
+    await page.open();
     const load = async (query) => {
         await page.send('Page.navigate', { url: base + query });
         await pollUntil('the page', () => page.eval("document.readyState === 'complete' && !!document.getElementById('text')"), 10000);
@@ -176,6 +113,15 @@ async function main() {
         const unlabelled = await page.eval("Array.prototype.filter.call(document.querySelectorAll('#engines input'), " +
                                            "function (i) { return !document.querySelector('label[for=\"' + i.id + '\"]'); }).length");
         expect(unlabelled === 0, unlabelled + ' inputs without a label');
+        await page.eval(fs.readFileSync(path.join(__dirname, '..', 'node_modules', 'axe-core', 'axe.min.js'), 'utf8'));
+        for (const scheme of ['light', 'dark']) {
+            await page.send('Emulation.setEmulatedMedia', { features: [{ name: 'prefers-color-scheme', value: scheme }] });
+            const found = await page.eval("axe.run(document).then(function (r) { return r.violations.filter(function (v) {" +
+                " return v.impact === 'serious' || v.impact === 'critical'; }).map(function (v) { return v.id + ' at ' +" +
+                " v.nodes.map(function (n) { return n.target.join(' '); }).join(', '); }); })", true);
+            expect(found.length === 0, 'axe, ' + scheme + ': ' + found.join('; '));
+        }
+        await page.send('Emulation.setEmulatedMedia', { features: [] });
     });
 
     await check('bad input: a clear message, nothing written', async () => {
@@ -248,26 +194,14 @@ async function main() {
                             { width: 1280 / scale, height: 900, deviceScaleFactor: scale, mobile: false });
             const shot = await page.send('Page.captureScreenshot', { format: 'png', captureBeyondViewport: true });
             fs.writeFileSync(process.env.PLV_ENGINES_SCREENSHOT + '-' + name + '.png',
-                             Buffer.from(shot.result.data, 'base64'));
+                             Buffer.from(shot.data, 'base64'));
         }
     }
-    page.close();
+    await page.send('Browser.close').catch(() => {});
     deepl.close();
     const failed = results.filter((r) => !r).length;
     console.log(`${results.length - failed} passed, ${failed} failed`);
     process.exitCode = failed ? 1 : 0;
 }
 
-main().catch((e) => {
-    console.error(e.stack || String(e));
-    process.exitCode = 1;
-}).finally(async () => {
-    for (const c of children) {
-        if (c.exitCode !== null || c.signalCode !== null) continue;
-        const gone = new Promise((resolve) => c.once('exit', resolve));
-        c.kill('SIGTERM');
-        await Promise.race([gone, delay(5000)]);
-    }
-    fs.rmSync(dir, { recursive: true, force: true, maxRetries: 5 });
-    process.exit(process.exitCode);
-});
+run(main);
