@@ -190,34 +190,11 @@ fi
 # 7. The user's own service settings, %APPDATA%\Parlevo\plv-service.conf, send en-es to DeepL (a
 #    stand-in on this machine that takes only DeepL's request with the key): plv.exe started
 #    again shows its translation, credited to DeepL.
-cat >"$work/deepl.py" <<'PY'
-import http.server, json
-class Handler(http.server.BaseHTTPRequestHandler):
-    def do_POST(self):
-        body = json.loads(self.rfile.read(int(self.headers.get('Content-Length', 0))))
-        ok = (self.path == '/v2/translate' and self.headers.get('Authorization') == 'DeepL-Auth-Key e2e-key:fx'
-              and body.get('source_lang') == 'EN' and body.get('target_lang') == 'ES')
-        out = {'translations': [{'text': 'DeepL: ' + body['text'][0]}]} if ok else {'message': 'not as documented'}
-        data = json.dumps(out).encode()
-        self.send_response(200 if ok else 400)
-        self.send_header('Content-Type', 'application/json')
-        self.send_header('Content-Length', str(len(data)))
-        self.end_headers()
-        self.wfile.write(data)
-    def log_message(self, *args):
-        pass
-server = http.server.HTTPServer(('127.0.0.1', 0), Handler)
-print(server.server_address[1], flush=True)
-server.serve_forever()
-PY
-python3 "$work/deepl.py" >"$work/deepl.port" 2>"$work/deepl.log" &
-deepl_pid=$!
-wine_pids+=("$deepl_pid")
-for _ in $(seq 1 50); do [ -s "$work/deepl.port" ] && break; sleep 0.1; done
+e2e_deepl e2e-key:fx EN-ES
 roaming=$(ls -d "$WINEPREFIX"/drive_c/users/*/AppData/Roaming | grep -v /Public/ | head -n 1)
 mkdir -p "$roaming/Parlevo"
 printf 'route.en-es = deepl\ndeepl_key = e2e-key:fx\ndeepl_url = http://127.0.0.1:%s\n' \
-    "$(cat "$work/deepl.port")" >"$roaming/Parlevo/plv-service.conf"
+    "$DEEPL_PORT" >"$roaming/Parlevo/plv-service.conf"
 wine_bg "$work/plv3.log" 'C:\Parlevo\plv.exe'
 plv_pid=$!
 colour=$(wine_wait_pixel 1263 790 60 "#F0AA00" "#00A8FF")
@@ -241,7 +218,7 @@ else
 fi
 kill "$plv_pid" 2>/dev/null
 wine_wait_gone "$plv_pid" 20
-kill "$deepl_pid" 2>/dev/null
+kill "$DEEPL_PID" 2>/dev/null
 rm -f "$roaming/Parlevo/plv-service.conf"
 
 # 8. Another program listens on the user's port: plv.exe's service cannot, and is started again on

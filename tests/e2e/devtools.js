@@ -7,7 +7,8 @@
 'use strict';
 const http = require('http');
 const path = require('path');
-const WebSocket = require(path.join(__dirname, '..', '..', 'server', 'node_modules', 'ws'));
+// The service page test's DevTools session and waiting.
+const { Cdp, pollUntil } = require(path.join(__dirname, '..', '..', 'server', 'tests', 'page_test.js'));
 
 const [devtools, part, expression] = process.argv.slice(2);
 
@@ -28,27 +29,13 @@ function list() {
 }
 
 async function main() {
-    let target;
-    for (const end = Date.now() + 20000; !target && Date.now() < end;) {
-        target = (await list()).find((t) => t.type === 'page' && t.url.includes(part));
-        if (!target) await new Promise((r) => setTimeout(r, 200));
-    }
-    if (!target) throw new Error('no page at an address with ' + part);
-    const ws = new WebSocket(target.webSocketDebuggerUrl, { perMessageDeflate: false });
-    await new Promise((resolve, reject) => ws.once('open', resolve).once('error', reject));
-    const answer = await new Promise((resolve) => {
-        ws.on('message', (data) => {
-            const msg = JSON.parse(data);
-            if (msg.id === 1) resolve(msg);
-        });
-        ws.send(JSON.stringify({ id: 1, method: 'Runtime.evaluate',
-                                 params: { expression, awaitPromise: true, returnByValue: true } }));
-    });
-    ws.close();
-    const r = answer.result || {};
-    if (answer.error || r.exceptionDetails)
-        throw new Error(JSON.stringify(answer.error || r.exceptionDetails.exception || r.exceptionDetails));
-    const value = r.result.value;
+    const target = await pollUntil('a page at an address with ' + part,
+                                   async () => (await list()).find((t) => t.type === 'page' && t.url.includes(part)),
+                                   20000, 200);
+    const cdp = new Cdp(target.webSocketDebuggerUrl);
+    await cdp.open();
+    const value = await cdp.eval(expression, true);
+    cdp.ws.close();
     console.log(typeof value === 'string' ? value : JSON.stringify(value));
 }
 

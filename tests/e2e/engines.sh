@@ -26,34 +26,11 @@ e2e_ini "s/^CheckConnectionInterval=[^\r]*/CheckConnectionInterval=3/" "browser=
 e2e_enable notepad.exe
 
 # DeepL as its API answers: the translation for the key saved in the panel, 403 for another.
-cat >"$work/deepl.py" <<PY
-import http.server, json
-class Handler(http.server.BaseHTTPRequestHandler):
-    def do_POST(self):
-        body = json.loads(self.rfile.read(int(self.headers.get('Content-Length', 0))))
-        ok = self.path == '/v2/translate' and self.headers.get('Authorization') == 'DeepL-Auth-Key $key'
-        out = ({'translations': [{'text': 'DeepL: ' + body['text'][0]}]} if ok
-               else {'message': 'Authorization failure, check auth_key'})
-        data = json.dumps(out).encode()
-        self.send_response(200 if ok else 403)
-        self.send_header('Content-Type', 'application/json')
-        self.send_header('Content-Length', str(len(data)))
-        self.end_headers()
-        self.wfile.write(data)
-    def log_message(self, *args):
-        pass
-server = http.server.HTTPServer(('127.0.0.1', 0), Handler)
-print(server.server_address[1], flush=True)
-server.serve_forever()
-PY
-python3 "$work/deepl.py" >"$work/deepl.port" 2>"$work/deepl.log" &
-wine_pids+=($!)
-echo "$!" >>"$wine_dir/pids"
-wine_wait_file "$work/deepl.port" 10 || fail "the DeepL stand-in did not start"
+e2e_deepl "$key"
 # The user's own settings: only DeepL's address, which the panel does not edit.
 roaming=$(ls -d "$WINEPREFIX"/drive_c/users/*/AppData/Roaming | grep -v /Public/ | head -n 1)
 mkdir -p "$roaming/Parlevo"
-printf '# mine\r\ndeepl_url = http://127.0.0.1:%s\r\n' "$(cat "$work/deepl.port")" >"$roaming/Parlevo/plv-service.conf"
+printf '# mine\r\ndeepl_url = http://127.0.0.1:%s\r\n' "$DEEPL_PORT" >"$roaming/Parlevo/plv-service.conf"
 
 prefix_pids() {
     local p

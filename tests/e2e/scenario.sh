@@ -118,3 +118,14 @@ e2e_translate() {
     wine_press $((x2 + 18)) 55
     e2e_wait_popup "$2" "$3"
 }
+
+# e2e_deepl KEY [SOURCE-TARGET]: starts deepl_standin.py (this folder) for the script's run; its
+# port in DEEPL_PORT, its process in DEEPL_PID, its requests in $work/deepl.log.
+e2e_deepl() {
+    python3 "$here/deepl_standin.py" "$@" >"$work/deepl.port" 2>"$work/deepl.log" &
+    DEEPL_PID=$!
+    wine_pids+=("$DEEPL_PID")
+    echo "$DEEPL_PID" >>"$wine_dir/pids"
+    wine_wait_file "$work/deepl.port" 10 || fail "the DeepL stand-in did not start"
+    DEEPL_PORT=$(cat "$work/deepl.port")
+}

@@ -26,36 +26,15 @@ e2e_enable notepad.exe
 gray_colour=$(printf '%s\n' "$ini_text" | tr -d '\r' | sed -n 's/^Gray=//p' | tr ',' ' ' |
     { read -r r g b && printf '#%02X%02X%02X' "$r" "$g" "$b"; })
 
-# DeepL as it answers a key it does not know; each request is one line of its log.
-cat >"$work/deepl.py" <<'PY'
-import http.server, json, sys
-class Handler(http.server.BaseHTTPRequestHandler):
-    def do_POST(self):
-        self.rfile.read(int(self.headers.get('Content-Length', 0)))
-        data = json.dumps({'message': 'Authorization failure, check auth_key'}).encode()
-        self.send_response(403)
-        self.send_header('Content-Type', 'application/json')
-        self.send_header('Content-Length', str(len(data)))
-        self.end_headers()
-        self.wfile.write(data)
-    def log_message(self, form, *args):
-        sys.stderr.write('request ' + self.path + ' ' + str(self.headers.get('Authorization')) + '\n')
-        sys.stderr.flush()
-server = http.server.HTTPServer(('127.0.0.1', 0), Handler)
-print(server.server_address[1], flush=True)
-server.serve_forever()
-PY
-python3 "$work/deepl.py" >"$work/deepl.port" 2>"$work/deepl.log" &
-wine_pids+=($!)
-echo "$!" >>"$wine_dir/pids"
-wine_wait_file "$work/deepl.port" 10 || fail "the DeepL stand-in did not start"
+# DeepL, which knows another key than the one the user set: it refuses it (403, in its own words).
+e2e_deepl e2e-accepted-key
 requests() { grep -c '^request /v2/translate DeepL-Auth-Key e2e-refused-key$' "$work/deepl.log"; }
 
 # The user's own service settings, in the roaming profile of the prefix's user.
 user_dir=$(ls -d "$WINEPREFIX"/drive_c/users/*/ | grep -v '/Public/$' | head -n 1)
 mkdir -p "${user_dir}AppData/Roaming/Parlevo"
 printf 'route.en-es = deepl\ndeepl_key = e2e-refused-key\ndeepl_url = http://127.0.0.1:%s\n' \
-    "$(cat "$work/deepl.port")" >"${user_dir}AppData/Roaming/Parlevo/plv-service.conf"
+    "$DEEPL_PORT" >"${user_dir}AppData/Roaming/Parlevo/plv-service.conf"
 
 wine_notepad "The house is big." >/dev/null || fail "Notepad did not open"
 wine_bg "$work/plv.log" 'C:\Parlevo\plv.exe'
