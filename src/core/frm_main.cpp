@@ -25,6 +25,7 @@ FrmMain::FrmMain(App& app)
       tmrTrans(app.platform.loop, "tmrTrans", true),
       tmrOut(app.platform.loop, "tmrOut", true),
       tmrHideIco(app.platform.loop, "tmrHideIco", true),
+      tmrService(app.platform.loop, "tmrService", false),
       mnuEnable_{kMnuEnable, u"Enable", true, true},
       mnuOpen_{kMnuOpen, u"Open", true, false},
       mnuConnect_{kMnuConnect, u"Reconnect", true, false},
@@ -200,7 +201,8 @@ void FrmMain::Resize() {
 }
 
 void FrmMain::StopTimers() {
-    for (Timer* t : {&tmr1, &tmrLoad, &tmrReconnect, &tmrTimeOut, &tmrTrans, &tmrOut, &tmrHideIco}) {
+    for (Timer* t :
+         {&tmr1, &tmrLoad, &tmrReconnect, &tmrTimeOut, &tmrTrans, &tmrOut, &tmrHideIco, &tmrService}) {
         t->Stop();
     }
 }

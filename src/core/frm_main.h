@@ -51,6 +51,9 @@ class FrmMain : public Form {
     Timer tmrTrans;
     Timer tmrOut;
     Timer tmrHideIco;
+    // Watches, every 50 ms, for the bundled service to tell its port, so that the page is asked
+    // for at once rather than at the next tick of tmrLoad.
+    Timer tmrService;
 
     // The area where the browser engine shows the service page.
     ControlRef WB;

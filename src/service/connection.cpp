@@ -26,6 +26,9 @@ void ConnectService(App& app) {
     // The bundled service may still have to start or tell its port: tmrLoad navigates then.
     if (!UsesLocalService(app) || EnsureLocalService(app)) {
         browser.Navigate(PageAddress(app));
+    } else {
+        m.tmrService.SetInterval(50);
+        m.tmrService.SetEnabled(true);
     }
     m.tmrLoad.SetEnabled(true);
     m.SetMenuEnableEnabled(false);
@@ -96,6 +99,20 @@ void tmrLoad_Timer(App& app) {
     }
 }
 
+// The bundled service starting: its page is asked for as soon as it tells its port, so that
+// tmrLoad's next tick can find it loaded. tmrLoad still looks too, should this one miss it.
+void tmrService_Timer(App& app) {
+    FrmMain& m = *app.frmMain;
+    if (!UsesLocalService(app) || app.connection.IsConnected || !app.connection.LocalServiceUrl.empty()) {
+        m.tmrService.SetEnabled(false);
+        return;
+    }
+    if (PollLocalService(app)) {
+        m.tmrService.SetEnabled(false);
+        app.platform.browser.Navigate(PageAddress(app));
+    }
+}
+
 void OnBalloonClick(App& app) {
     if (app.tray.BalloonTag == u"download") {
         OpenDownloadLink(app);
@@ -112,6 +129,7 @@ void tmrReconnect_Timer(App& app) {
 void WireConnectionTimers(App& app) {
     WireTimer(app, app.frmMain->tmrLoad, tmrLoad_Timer);
     WireTimer(app, app.frmMain->tmrReconnect, tmrReconnect_Timer);
+    WireTimer(app, app.frmMain->tmrService, tmrService_Timer);
 }
 
 void TakeOwnVersionAsLatest(App& app) {

@@ -25,6 +25,7 @@ void TakeOwnVersionAsLatest(App& app);
 bool NoticeEngineGone(App& app);
 
 void tmrLoad_Timer(App& app);
+void tmrService_Timer(App& app);
 void tmrReconnect_Timer(App& app);
 // A click on the tray balloon: the download when the balloon announced a new version.
 void OnBalloonClick(App& app);
