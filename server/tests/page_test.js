@@ -496,5 +496,5 @@ function run(body) {
         process.exit(process.exitCode);
     });
 }
-module.exports = { run, startService, startChromium, Cdp, pollUntil, translateLikeTheProgram, children };
+module.exports = { run, startService, startChromium, Cdp, getJson, pollUntil, translateLikeTheProgram, children };
 if (require.main === module) run(main);

@@ -207,13 +207,10 @@ if [ -n "$again_port" ] && [ "$again_port" = "$page_port" ] &&
 else
     fail "plv.exe started again runs \"$cmdline\", not on port ${page_port:-?}"
 fi
-text=$(e2e_translate 140 "$work/deepl.windows" "DeepL: *")
-wine_shot "$work/3-deepl.png"
-if [ "$text" = "DeepL: The house is big." ] &&
-    grep -qE 'class="ParlevoPicture".* visible=1 .*text="Powered by DeepL"' "$work/deepl.windows"; then
-    pass "with the user's service settings the popup shows \"$text\", powered by DeepL"
+if e2e_deepl_popup "$work/3-deepl.png"; then
+    pass "with the user's service settings the popup shows \"$DEEPL_TEXT\", powered by DeepL"
 else
-    fail "with DeepL routed: the tray icon is $colour, the popup shows \"$text\""
+    fail "with DeepL routed: the tray icon is $colour, the popup shows \"$DEEPL_TEXT\""
     grep ParlevoPicture "$work/deepl.windows"
 fi
 kill "$plv_pid" 2>/dev/null

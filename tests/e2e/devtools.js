@@ -5,28 +5,13 @@
 // usage: node devtools.js http://127.0.0.1:PORT PART EXPRESSION
 // Needs the ws package of server/node_modules (npm ci in server/).
 'use strict';
-const http = require('http');
 const path = require('path');
 // The service page test's DevTools session and waiting.
-const { Cdp, pollUntil } = require(path.join(__dirname, '..', '..', 'server', 'tests', 'page_test.js'));
+const { Cdp, getJson, pollUntil } = require(path.join(__dirname, '..', '..', 'server', 'tests', 'page_test.js'));
 
 const [devtools, part, expression] = process.argv.slice(2);
 
-function list() {
-    return new Promise((resolve) => {
-        http.get(devtools + '/json/list', (res) => {
-            let body = '';
-            res.on('data', (d) => (body += d));
-            res.on('end', () => {
-                try {
-                    resolve(JSON.parse(body));
-                } catch (e) {
-                    resolve([]);
-                }
-            });
-        }).on('error', () => resolve([]));
-    });
-}
+const list = () => getJson(devtools + '/json/list').catch(() => []);
 
 async function main() {
     const target = await pollUntil('a page at an address with ' + part,

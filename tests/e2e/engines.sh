@@ -109,13 +109,10 @@ else
 fi
 
 # 3. Without a restart, the selection goes to DeepL.
-text=$(e2e_translate 140 "$work/deepl.windows" "DeepL: *")
-wine_shot "$work/1-deepl.png"
-if [ "$text" = "DeepL: The house is big." ] &&
-    grep -qE 'class="ParlevoPicture".* visible=1 .*text="Powered by DeepL"' "$work/deepl.windows"; then
-    pass "the popup shows \"$text\", powered by DeepL"
+if e2e_deepl_popup "$work/1-deepl.png"; then
+    pass "the popup shows \"$DEEPL_TEXT\", powered by DeepL"
 else
-    fail "after the save, the popup shows \"$text\""
+    fail "after the save, the popup shows \"$DEEPL_TEXT\""
 fi
 [ -n "$service" ] && [ "$(service_pids)" = "$service" ] && pass "the same service process ($service) translated" ||
     fail "the service is not the one that was running: before '$service', now '$(service_pids)'"

@@ -129,3 +129,12 @@ e2e_deepl() {
     wine_wait_file "$work/deepl.port" 10 || fail "the DeepL stand-in did not start"
     DEEPL_PORT=$(cat "$work/deepl.port")
 }
+
+# e2e_deepl_popup SHOT: a selection translated, and the popup showing the DeepL stand-in's
+# translation credited to DeepL (screenshot SHOT); what it showed is in DEEPL_TEXT.
+e2e_deepl_popup() {
+    DEEPL_TEXT=$(e2e_translate 140 "$work/deepl.windows" "DeepL: *")
+    wine_shot "$1"
+    [ "$DEEPL_TEXT" = "DeepL: The house is big." ] &&
+        grep -qE 'class="ParlevoPicture".* visible=1 .*text="Powered by DeepL"' "$work/deepl.windows"
+}
