@@ -138,10 +138,11 @@ std::optional<std::uint16_t> UserServicePort(std::u16string_view profileFolder) 
     if (profileFolder.empty()) {
         return std::nullopt;
     }
-    // FNV-1a over the UTF-16 units: small, and stable across versions of the program.
-    std::uint32_t hash = 2166136261u;
+    // FNV-1a over the UTF-16 units: small, and stable across versions of the program. Its 32-bit
+    // product is taken in 64 bits and cut back, so that the wrap it relies on is spelt out.
+    std::uint64_t hash = 2166136261u;
     for (char16_t unit : ToLower(profileFolder)) {
-        hash = (hash ^ unit) * 16777619u;
+        hash = ((hash ^ unit) * 16777619u) & 0xffffffffu;
     }
     return static_cast<std::uint16_t>(49152 + hash % 16384);
 }
