@@ -74,6 +74,19 @@ class BrowserContract : public ::testing::Test {
         return browser().GetElementProperty(id, name);
     }
 
+    // On a busy machine one answer of a real browser now and then misses the engine's bound, and
+    // the program's polls allow for that; the cases that are not about the bound look again.
+    bool Eventually(const std::function<bool()>& condition) { return Within(kLoadBoundMs, condition); }
+    bool Reads(const char16_t* id, const char16_t* name, const std::u16string& expected) {
+        return Eventually([&] { return Get(id, name) == expected; });
+    }
+    bool Has(const char16_t* id, const char16_t* name) {
+        return Eventually([&] { return Get(id, name).has_value(); });
+    }
+    bool Sets(const char16_t* id, const char16_t* name, const std::u16string& value) {
+        return Eventually([&] { return browser().SetElementProperty(id, name, value); });
+    }
+
     // The page is ready when its text box is there, which is what the program waits for.
     bool TextBoxThere() {
         auto html = Get(u"text", u"outerHTML");
@@ -94,33 +107,37 @@ TYPED_TEST_SUITE_P(BrowserContract);
 TYPED_TEST_P(BrowserContract, ANavigationLoadsThePageWithinTheBound) {
     this->Open(PageKind::Service);
     ASSERT_TRUE(this->Within(kLoadBoundMs, [this] { return this->TextBoxThere(); }));
-    auto html = this->Get(u"text", u"outerHTML");
+    std::optional<std::u16string> html;
+    EXPECT_TRUE(this->Eventually([&] { return (html = this->Get(u"text", u"outerHTML")).has_value(); }));
     EXPECT_EQ(html.value_or(u"").rfind(u"<textarea", 0), 0u) << "the text box is a textarea";
-    EXPECT_EQ(this->Get(u"text", u"value"), u"");
-    EXPECT_EQ(this->Get(u"translation", u"innerText"), u"");
+    EXPECT_TRUE(this->Reads(u"text", u"value", u""));
+    EXPECT_TRUE(this->Reads(u"translation", u"innerText", u""));
     for (const char16_t* id : {u"fromto", u"version", u"download"}) {
         const char16_t* member = std::u16string(id) == u"fromto" ? u"innerText" : u"value";
-        EXPECT_FALSE(this->Get(id, member).value_or(u"").empty()) << "the page's " << Ascii(id);
+        EXPECT_TRUE(this->Eventually([&] { return !this->Get(id, member).value_or(u"").empty(); }))
+            << "the page's " << Ascii(id);
     }
 }
 
 TYPED_TEST_P(BrowserContract, MemberNamesMatchInAnyLetterCase) {
     ASSERT_TRUE(this->OpenServicePage());
-    Browser& b = this->browser();
-    ASSERT_TRUE(b.SetElementProperty(u"text", u"VALUE", u"case"));
+    ASSERT_TRUE(this->Sets(u"text", u"VALUE", u"case"));
     struct Read {
         const char16_t* id;
         const char16_t* name;
     };
     for (Read r : {Read{u"text", u"value"}, Read{u"text", u"Value"}, Read{u"text", u"VALUE"}}) {
-        EXPECT_EQ(b.GetElementProperty(r.id, r.name), u"case") << Ascii(r.name);
+        EXPECT_TRUE(this->Reads(r.id, r.name, u"case")) << Ascii(r.name);
     }
     for (Read r : {Read{u"translation", u"innerText"}, Read{u"translation", u"INNERTEXT"},
                    Read{u"translation", u"innertext"}, Read{u"text", u"outerHTML"},
                    Read{u"text", u"OuterHtml"}, Read{u"btn", u"OUTERHTML"}}) {
-        EXPECT_TRUE(b.GetElementProperty(r.id, r.name).has_value()) << Ascii(r.id) << "." << Ascii(r.name);
+        EXPECT_TRUE(this->Has(r.id, r.name)) << Ascii(r.id) << "." << Ascii(r.name);
     }
-    EXPECT_EQ(b.GetElementProperty(u"text", u"outerhtml"), b.GetElementProperty(u"text", u"outerHTML"));
+    EXPECT_TRUE(this->Eventually([this] {
+        auto lower = this->Get(u"text", u"outerhtml");
+        return lower && lower == this->Get(u"text", u"outerHTML");
+    }));
 }
 
 // A missing element and a missing member fail alike, for every operation.
@@ -133,27 +150,26 @@ TYPED_TEST_P(BrowserContract, MissingElementsAndMembersGiveNothing) {
     EXPECT_FALSE(b.SetElementProperty(u"text", u"noSuchMember", u"x"));
     EXPECT_FALSE(b.CallElementMethod(u"nosuchid", u"click"));
     EXPECT_FALSE(b.CallElementMethod(u"btn", u"noSuchMethod"));
-    EXPECT_EQ(b.GetElementProperty(u"text", u"value"), u"") << "nothing was written anywhere";
+    EXPECT_TRUE(this->Reads(u"text", u"value", u"")) << "nothing was written anywhere";
 }
 
 // Whatever the text, it reaches the page and comes back unchanged: quotes, backslashes, markup
 // and characters outside the BMP are data, never script.
 TYPED_TEST_P(BrowserContract, TextComesBackExactly) {
     ASSERT_TRUE(this->OpenServicePage());
-    Browser& b = this->browser();
     for (const char16_t* text :
          {u"plain", u"", u"\"quoted\" 'single' \\back\\slash", u"</script><b>not bold</b>'); alert(1); ('",
           u"Gr\u00FC\u00DFe \u65E5\u672C \U0001F600", u"two\nlines\ttab"}) {
-        ASSERT_TRUE(b.SetElementProperty(u"text", u"value", text));
-        EXPECT_EQ(b.GetElementProperty(u"text", u"value"), text);
+        ASSERT_TRUE(this->Sets(u"text", u"value", text));
+        EXPECT_TRUE(this->Reads(u"text", u"value", text)) << Ascii(text);
     }
 }
 
 TYPED_TEST_P(BrowserContract, AClickTranslatesTheText) {
     ASSERT_TRUE(this->OpenServicePage());
     Browser& b = this->browser();
-    ASSERT_TRUE(b.SetElementProperty(u"text", u"value", u"the house"));
-    ASSERT_TRUE(b.CallElementMethod(u"btn", u"CLICK"));
+    ASSERT_TRUE(this->Sets(u"text", u"value", u"the house"));
+    ASSERT_TRUE(this->Eventually([&] { return b.CallElementMethod(u"btn", u"CLICK"); }));
     std::optional<std::u16string> translation;
     EXPECT_TRUE(this->Within(kTranslateBoundMs, [&] {
         translation = b.GetElementProperty(u"translation", u"innerText");
@@ -182,7 +198,7 @@ TYPED_TEST_P(BrowserContract, APageThatCannotLoadGivesNothing) {
 TYPED_TEST_P(BrowserContract, UntilTheNewDocumentLoadsOnlyTheOldOneAnswers) {
     ASSERT_TRUE(this->OpenServicePage());
     Browser& b = this->browser();
-    ASSERT_TRUE(b.SetElementProperty(u"text", u"value", u"old page"));
+    ASSERT_TRUE(this->Sets(u"text", u"value", u"old page"));
     this->Open(PageKind::Hanging);
     this->env.Pass(1000);
     auto old = b.GetElementProperty(u"text", u"value");
@@ -190,14 +206,14 @@ TYPED_TEST_P(BrowserContract, UntilTheNewDocumentLoadsOnlyTheOldOneAnswers) {
     // The program takes the old text box away before it navigates again.
     if (b.SetElementProperty(u"text", u"outerHTML", u"")) {
         EXPECT_EQ(b.GetElementProperty(u"text", u"value"), std::nullopt) << "taken out of the old document";
-        EXPECT_TRUE(b.GetElementProperty(u"btn", u"outerHTML").has_value()) << "the rest of it is there";
+        EXPECT_TRUE(this->Has(u"btn", u"outerHTML")) << "the rest of it is there";
     }
     b.SetElementProperty(u"text", u"value", u"written while loading");
     b.CallElementMethod(u"btn", u"click");
     ASSERT_TRUE(this->OpenServicePage()) << "a newer navigation replaces the one that hangs";
     this->env.Pass(1000);
-    EXPECT_EQ(b.GetElementProperty(u"text", u"value"), u"");
-    EXPECT_EQ(b.GetElementProperty(u"translation", u"innerText"), u"");
+    EXPECT_TRUE(this->Reads(u"text", u"value", u""));
+    EXPECT_TRUE(this->Reads(u"translation", u"innerText", u""));
 }
 
 REGISTER_TYPED_TEST_SUITE_P(BrowserContract, ANavigationLoadsThePageWithinTheBound,
