@@ -20,10 +20,6 @@
 namespace plv {
 namespace {
 
-// Browsers are enabled at every start, whatever the user chose for them before.
-constexpr std::array<const char16_t*, 5> kSeededBrowsers = {u"iexplore.exe", u"opera.exe", u"firefox.exe",
-                                                            u"safari.exe", u"chrome.exe"};
-
 struct SettingsFile {
     std::u16string path;
     bool found = false;
@@ -217,8 +213,7 @@ std::int32_t StoredFlag(App& app, const std::u16string& exe) {
 }  // namespace
 
 std::u16string SettingsFilePath(const App& app) {
-    auto& env = app.platform.env;
-    return env.ExeDirectory() + u"\\" + env.ExeBaseName() + u".ini";
+    return app.platform.env.SettingsFilePath();
 }
 
 bool LoadSettings(App& app) {
@@ -280,8 +275,8 @@ void Main(App& app) {
     }
 
     p.browser.UseEngine(browser);
-    // 4.
-    for (const char16_t* exe : kSeededBrowsers) {
+    // 4. Browsers are enabled at every start, whatever the user chose for them before.
+    for (const std::u16string& exe : p.shell.SeededBrowsers()) {
         if (StoredFlag(app, exe) != -1) {
             p.store.SaveSetting(app.ProgramName(), u"Applications", exe, u"1");
         }

@@ -39,12 +39,18 @@ void FollowForeground(App& app) {
     if (!app.capture.ProcessObject) {
         app.capture.ProcessObject = MakeOwned<clsProccess>(app.platform.processes);
     }
+    const Hwnd window = app.capture.LastForegroundWindow;
     std::u16string path;
-    std::u16string name =
-        ToLower(app.capture.ProcessObject->GetExeByHwnd(desktop, app.capture.LastForegroundWindow, path));
-    // The desktop, windows whose executable cannot be found and the program's own windows are
+    std::u16string name = ToLower(app.capture.ProcessObject->GetExeByHwnd(desktop, window, path));
+    const bool shell = desktop.IsShellWindow(window, name);
+    // A window whose process cannot be found is known by the name the system gives its
+    // application, and its flag is kept under that name.
+    if (!shell && name.empty()) {
+        name = ToLower(desktop.WindowAppName(window));
+    }
+    // The desktop's own shell, windows that have no name at all and the program's own windows are
     // never watched; what was set for the last watched application stays.
-    if (name == u"explorer.exe" || name.empty() || name == app.OwnExeName()) {
+    if (shell || name.empty() || name == app.OwnExeName()) {
         app.capture.IsAppWatched = false;
         return;
     }

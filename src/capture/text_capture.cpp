@@ -106,42 +106,18 @@ void SendChord(App& app, std::uint8_t key) {
     loop.PumpMessages();
 }
 
-// The executables of terminals whose window class is their own toolkit's: Ctrl+C interrupts the
-// program running in them just as in a console. Compared by the start of the name, so that
-// "MobaXterm_Personal_24.2.exe" and "ConEmu64.exe" count.
-bool IsTerminalExecutable(const std::u16string& exe) {
-    std::u16string name = ToLower(exe);
-    for (const char16_t* t : {u"windowsterminal", u"alacritty", u"wezterm", u"mintty", u"conemu",
-                              u"mobaxterm", u"kitty", u"tabby"}) {
-        if (name.rfind(t, 0) == 0) {
-            return true;
-        }
-    }
-    return false;
-}
-
+// A console or terminal, where Ctrl+C interrupts the program running in it instead of copying:
+// the system knows them by their window class or their executable.
 bool IsTerminalWindow(App& app, Hwnd window) {
-    if (IsTerminalWindowClass(app.platform.desktop.GetClassName(window))) {
-        return true;
-    }
     if (!app.capture.ProcessObject) {
         app.capture.ProcessObject = MakeOwned<clsProccess>(app.platform.processes);
     }
     std::u16string path;
-    return IsTerminalExecutable(app.capture.ProcessObject->GetExeByHwnd(app.platform.desktop, window, path));
+    std::u16string exe = app.capture.ProcessObject->GetExeByHwnd(app.platform.desktop, window, path);
+    return app.platform.shell.IsTerminal(exe, app.platform.desktop.GetClassName(window));
 }
 
 }  // namespace
-
-bool IsTerminalWindowClass(const std::u16string& className) {
-    for (const char16_t* c : {u"ConsoleWindowClass", u"CASCADIA_HOSTING_WINDOW_CLASS", u"mintty", u"PuTTY",
-                              u"VirtualConsoleClass"}) {
-        if (className == c) {
-            return true;
-        }
-    }
-    return false;
-}
 
 // Every format the clipboard gives is kept byte for byte, both text formats included: when one
 // is only the other converted, putting it back as it was gives the very bytes Windows would make,

@@ -37,7 +37,7 @@ ChecksumLibrary* App::Hash2() {
 }
 
 std::u16string App::OwnExeName() const {
-    return ToLower(platform.env.ExeBaseName()) + u".exe";
+    return ToLower(platform.env.ProgramFileName(platform.env.ExeBaseName()));
 }
 
 std::u16string App::ProgramName() const {

@@ -29,7 +29,11 @@ void ReportFallback(App& app, const std::u16string& key, const std::optional<std
     if (!app.startup.ReportedSettings.insert(key).second || !app.frmMain) {
         return;
     }
-    std::u16string file = app.platform.env.ExeBaseName() + u".ini";
+    // The file by its name alone (plv.ini), wherever the system keeps it.
+    std::u16string file = app.platform.env.SettingsFilePath();
+    if (auto slash = file.find_last_of(u"\\/"); slash != std::u16string::npos) {
+        file.erase(0, slash + 1);
+    }
     std::u16string what =
         value ? u"The value \"" + *value + u"\" of \"" + key + u"\" in " + file + u" is not usable"
               : u"The key \"" + key + u"\" is missing from " + file;

@@ -87,7 +87,8 @@ bool StartLocalService(App& app, bool anyPort) {
     // listens on, on its output.
     c.LocalServicePort = anyPort ? 0 : UserServicePort(app.platform.env.UserProfileFolder()).value_or(0);
     std::u16string error;
-    const std::u16string program = app.platform.env.ExeDirectory() + u"\\plv-service.exe";
+    auto& env = app.platform.env;
+    const std::u16string program = env.PathBesideExe(env.ProgramFileName(u"plv-service"));
     // Only the user's direction starts at once: with every language pack installed, starting
     // every chain would keep the first translation waiting for a hundred of them.
     std::vector<std::u16string> args{u"--port", Widen(std::to_string(c.LocalServicePort)),
@@ -121,10 +122,9 @@ void OnLocalServiceExit(App& app) {
         return;
     }
     c.LocalServiceUrl.clear();
-    TellProblem(app,
-                u"The translation service (plv-service.exe) has ended; Parlevo starts it again at the next "
-                u"reconnect. Its log: " +
-                    app.platform.service.LogPath());
+    TellProblem(app, u"The translation service (" + app.platform.env.ProgramFileName(u"plv-service") +
+                         u") has ended; Parlevo starts it again at the next reconnect. Its log: " +
+                         app.platform.service.LogPath());
     if (c.IsConnected) {
         c.IsConnected = false;
         app.frmMain->SetMenuConnectItem(u"Reconnect", true);

@@ -46,7 +46,7 @@ std::u16string OpenDocument(App& app, const std::u16string& target) {
     }
     std::u16string message = MessageFor(code);
     if (code == kSeNoAssociation) {
-        shell.StartCommandLine(u"rundll32.exe shell32.dll,OpenAs_RunDLL " + target);
+        shell.OpenWith(target);
     }
     shell.MessageBox(message, kTitle, kWarningStyle);
     return message;

@@ -84,6 +84,9 @@ class FakeDesktop : public Desktop {
     std::optional<OsVersionInfo> GetVersionEx() override { return std::nullopt; }
     bool SetForegroundWindow(Hwnd) override { return false; }
     void SetActiveWindow(Hwnd) override {}
+    std::optional<std::u16string> DragSelectionText() override { return std::nullopt; }
+    bool IsShellWindow(Hwnd, const std::u16string&) override { return false; }
+    std::u16string WindowAppName(Hwnd) override { return {}; }
 };
 
 void Fill(FakeProcesses& p, std::size_t n) {

@@ -100,6 +100,8 @@ TEST(WinProcessEnv, TheExecutableItsVersionAndItsFolder) {
     const std::wstring exe = wintest::ExePath();
     EXPECT_EQ(env->ExeDirectory() + u"\\" + env->ExeBaseName() + u".exe", win::U16(exe.c_str()));
     EXPECT_EQ(env->ExeBaseName(), u"plv_win_tests");
+    EXPECT_EQ(env->PathBesideExe(env->ProgramFileName(u"plv_win_tests")), win::U16(exe.c_str()));
+    EXPECT_EQ(env->SettingsFilePath(), env->ExeDirectory() + u"\\plv_win_tests.ini");
     // The test program carries a version resource of its own (plv_win_tests.rc).
     auto version = env->GetFileVersion();
     ASSERT_TRUE(version.has_value());

@@ -9,6 +9,7 @@
 #include "base/text.h"
 #include "platform/hash2_loader.h"
 #include "platform/sim/sim_ui.h"
+#include "platform/windows_names.h"
 
 namespace plv::sim {
 
@@ -432,6 +433,16 @@ class SimDesktop::DesktopApi : public Desktop {
     }
 
     void SetActiveWindow(Hwnd /*window*/) override {}
+
+    // Windows keeps no selection of its own.
+    std::optional<std::u16string> DragSelectionText() override { return std::nullopt; }
+
+    bool IsShellWindow(Hwnd /*window*/, const std::u16string& exeName) override {
+        return windows_names::IsShellExecutable(exeName);
+    }
+
+    // Every window has a process, and the process its executable.
+    std::u16string WindowAppName(Hwnd /*window*/) override { return {}; }
 
   private:
     SimWorld& w_;
@@ -1529,6 +1540,16 @@ class SimDesktop::ShellApi : public Shell {
         return 1;
     }
 
+    bool OpenWith(const std::u16string& target) override {
+        return StartCommandLine(windows_names::OpenWithCommandLine(target));
+    }
+
+    std::vector<std::u16string> SeededBrowsers() override { return windows_names::SeededBrowsers(); }
+
+    bool IsTerminal(const std::u16string& exeName, const std::u16string& windowClass) override {
+        return windows_names::IsTerminal(exeName, windowClass);
+    }
+
   private:
     SimWorld& w_;
 };
@@ -1586,6 +1607,18 @@ class SimDesktop::EnvApi : public ProcessEnv {
             hash2_ = LoadHash2From(RunningExecutableDirectory());
         }
         return hash2_.get();
+    }
+
+    std::u16string ProgramFileName(const std::u16string& baseName) override {
+        return windows_names::ProgramFileName(baseName);
+    }
+
+    std::u16string PathBesideExe(const std::u16string& name) override {
+        return windows_names::PathIn(w_.exeDirectory, name);
+    }
+
+    std::u16string SettingsFilePath() override {
+        return windows_names::SettingsFilePath(w_.exeDirectory, w_.exeBaseName);
     }
 
   private:
@@ -1726,8 +1759,9 @@ SimDesktop::~SimDesktop() = default;
 
 void SimDesktop::StartProgram() {
     world_.programPid = world_.nextPid++;
-    std::u16string exe = world_.exeBaseName + u".exe";
-    world_.processes.push_back(SimProcess{world_.programPid, exe, world_.exeDirectory + u"\\" + exe});
+    std::u16string exe = windows_names::ProgramFileName(world_.exeBaseName);
+    world_.processes.push_back(
+        SimProcess{world_.programPid, exe, windows_names::PathIn(world_.exeDirectory, exe)});
     ui_->SetProgramPid(world_.programPid);
     if (auto* desk = world_.Window(world_.desktopWindow)) {
         desk->rect = {0, 0, world_.screenW, world_.screenH};

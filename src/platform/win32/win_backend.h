@@ -83,6 +83,9 @@ class WinDesktop : public Desktop {
     std::optional<OsVersionInfo> GetVersionEx() override;
     bool SetForegroundWindow(Hwnd window) override;
     void SetActiveWindow(Hwnd window) override;
+    std::optional<std::u16string> DragSelectionText() override;
+    bool IsShellWindow(Hwnd window, const std::u16string& exeName) override;
+    std::u16string WindowAppName(Hwnd window) override;
 
   private:
     ScreenFactors factors_;

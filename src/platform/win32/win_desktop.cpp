@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "platform/windows_names.h"
+
 namespace plv::win {
 namespace {
 
@@ -188,6 +190,20 @@ bool WinDesktop::SetForegroundWindow(Hwnd window) {
 
 void WinDesktop::SetActiveWindow(Hwnd window) {
     ::SetActiveWindow(ToHwnd(window));
+}
+
+// Windows keeps no selection of its own: a selection is the application's until it copies it.
+std::optional<std::u16string> WinDesktop::DragSelectionText() {
+    return std::nullopt;
+}
+
+bool WinDesktop::IsShellWindow(Hwnd /*window*/, const std::u16string& exeName) {
+    return windows_names::IsShellExecutable(exeName);
+}
+
+// Every window has a process, and the process its executable.
+std::u16string WinDesktop::WindowAppName(Hwnd /*window*/) {
+    return {};
 }
 
 }  // namespace plv::win

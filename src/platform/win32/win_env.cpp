@@ -12,6 +12,7 @@
 #include "platform/hash2_loader.h"
 #include "platform/win32/win_system.h"
 #include "platform/win32/win_text.h"
+#include "platform/windows_names.h"
 
 namespace plv::win {
 namespace {
@@ -170,6 +171,18 @@ class WinProcessEnv : public ProcessEnv {
             hash2_ = LoadHash2From(Utf16ToUtf8(ExeDirectory()));
         }
         return hash2_.get();
+    }
+
+    std::u16string ProgramFileName(const std::u16string& baseName) override {
+        return windows_names::ProgramFileName(baseName);
+    }
+
+    std::u16string PathBesideExe(const std::u16string& name) override {
+        return windows_names::PathIn(ExeDirectory(), name);
+    }
+
+    std::u16string SettingsFilePath() override {
+        return windows_names::SettingsFilePath(ExeDirectory(), ExeBaseName());
     }
 
   private:

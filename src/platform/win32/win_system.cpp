@@ -10,6 +10,7 @@
 
 #include "platform/win32/win_system.h"
 #include "platform/win32/win_text.h"
+#include "platform/windows_names.h"
 
 namespace plv::win {
 namespace {
@@ -199,6 +200,17 @@ class WinShell : public Shell {
 
     int MessageBox(const std::u16string& text, const std::u16string& title, std::uint32_t style) override {
         return ::MessageBoxW(nullptr, W(text), W(title), style);
+    }
+
+    // The Open With dialog is shell32's, run by rundll32 as any command line is.
+    bool OpenWith(const std::u16string& target) override {
+        return StartCommandLine(windows_names::OpenWithCommandLine(target));
+    }
+
+    std::vector<std::u16string> SeededBrowsers() override { return windows_names::SeededBrowsers(); }
+
+    bool IsTerminal(const std::u16string& exeName, const std::u16string& windowClass) override {
+        return windows_names::IsTerminal(exeName, windowClass);
     }
 
   private:
