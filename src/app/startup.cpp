@@ -238,7 +238,7 @@ void Main(App& app) {
     auto& p = app.platform;
 
     // 1. One copy only; a second one ends silently.
-    if (!p.env.AcquireSingleInstance(u"Local\\Parlevo." + app.ProgramName())) {
+    if (!p.env.AcquireSingleInstance(u"Parlevo." + app.ProgramName())) {
         app.EndNormally(0);
         return;
     }

@@ -648,8 +648,9 @@ class ProcessEnv {
     virtual std::u16string CommandLineArgs() = 0;
     // SHGetFolderPathW(CSIDL_PROFILE): the user's profile folder; empty when there is none.
     virtual std::u16string UserProfileFolder() = 0;
-    // CreateMutexW(NULL, FALSE, name) + GetLastError() != ERROR_ALREADY_EXISTS: true when this is
-    // the only running copy. The mutex lives until the process ends.
+    // CreateMutexW(NULL, FALSE, "Local\\" + name) + GetLastError() != ERROR_ALREADY_EXISTS: true
+    // when this is the only running copy in the user's session. The mutex lives until the process
+    // ends.
     virtual bool AcquireSingleInstance(const std::u16string& name) = 0;
     // TerminateProcess(GetCurrentProcess(), code): nothing of the program runs afterwards.
     virtual void TerminateProcess(std::uint32_t exitCode) = 0;

@@ -227,7 +227,7 @@ class WinInstanceEnv {
     }
     ProcessEnv& processEnv() { return *env_; }
     std::u16string UniqueName(const std::u16string& tag) const {
-        return win::U16(wintest::UniqueName(L"Local\\Parlevo.test.").c_str()) + u"." + tag;
+        return win::U16(wintest::UniqueName(L"Parlevo.test.").c_str()) + u"." + tag;
     }
     void HoldInAnotherProcess(const std::u16string& name) {
         std::wstring n(name.begin(), name.end());

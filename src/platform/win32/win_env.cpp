@@ -84,7 +84,8 @@ class WinProcessEnv : public ProcessEnv {
     }
 
     bool AcquireSingleInstance(const std::u16string& name) override {
-        HANDLE mutex = ::CreateMutexW(nullptr, FALSE, W(name));
+        // In the session's own namespace: each user signed in runs a copy of their own.
+        HANDLE mutex = ::CreateMutexW(nullptr, FALSE, W(u"Local\\" + name));
         DWORD error = ::GetLastError();
         if (mutex == nullptr) {
             // The name exists but may not be opened: another copy, started by someone else, has it.
