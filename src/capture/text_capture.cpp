@@ -205,6 +205,13 @@ void RetryOwedRestore(App& app) {
 std::u16string CaptureSelection(App& app, Hwnd window) {
     auto& loop = app.platform.loop;
     auto& clipboard = app.platform.clipboard;
+    // Where the system keeps a selection of its own and this drag made it, that is the text: the
+    // application is asked nothing and the user's clipboard is not even opened.
+    if (auto selected = app.platform.desktop.DragSelectionText(); selected && !selected->empty()) {
+        Trace(app, "capture: the drag's own selection read; the clipboard untouched");
+        return *selected;
+    }
+    Trace(app, "capture: no selection of the drag's own; copying through the clipboard");
     // Windows drops what the program sends an elevated window, copy message and keys alike:
     // emptying and rewriting the user's clipboard for it would be for nothing.
     if (app.platform.desktop.IsWindowAboveOwnIntegrity(window)) {

@@ -1,6 +1,7 @@
 #pragma once
-// Text capture: makes the application in front copy its selection, reads it from the clipboard,
-// and gives the user's clipboard back exactly as it was. Also the cache key of a text.
+// Text capture: reads the system's own selection of the drag where it has one; else makes the
+// application in front copy its selection, reads it from the clipboard, and gives the user's
+// clipboard back exactly as it was. Also the cache key of a text.
 
 #include <cstdint>
 #include <optional>
@@ -14,9 +15,10 @@ namespace plv {
 
 class App;
 
-// The selection of the window, or "" when nothing could be copied. The user's clipboard is
-// saved first and put back afterwards; when it cannot be saved (another program holds it open),
-// nothing is captured and the clipboard is left alone.
+// The selection of the window, or "" when nothing could be copied. The system's own selection of
+// the drag that just ended is taken where there is one, without the clipboard. Else the window is
+// made to copy: the user's clipboard is saved first and put back afterwards; when it cannot be
+// saved (another program holds it open), nothing is captured and the clipboard is left alone.
 std::u16string CaptureSelection(App& app, Hwnd window);
 
 // The clipboard's text as the capture reads it; "" on any failure.
@@ -37,9 +39,5 @@ RestoreResult RestoreClipboard(App& app, const SavedClipboard& saved, int attemp
 // A user's clipboard that a capture could not give back yet: tried again once, unless the user
 // has put something new on the clipboard since (then theirs wins and nothing is owed any more).
 void RetryOwedRestore(App& app);
-
-// Whether a window class belongs to a console or terminal, where Ctrl+C interrupts the program
-// that runs in it instead of copying.
-bool IsTerminalWindowClass(const std::u16string& className);
 
 }  // namespace plv

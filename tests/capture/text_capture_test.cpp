@@ -184,6 +184,47 @@ TEST(CaptureSelection, TimersKeepRunningDuringTheWaits) {
     EXPECT_GE(ticks, 8);
 }
 
+// Where the system keeps a selection of its own and the drag made it, that is the text: the
+// clipboard is not even opened. One taken before the drag's press or well after its release, or
+// an empty one, is not this drag's, and the window is made to copy as before.
+TEST(CaptureSelection, TheDragsOwnSelectionLeavesTheClipboardAlone) {
+    struct Case {
+        const char* name;
+        std::int64_t takenAt;  // from the press; the release is at 100
+        std::u16string selection;
+        std::u16string expected;
+    };
+    const Case cases[] = {
+        {"taken during the drag", 40, u"dragged", u"dragged"},
+        {"taken just after the release", 200, u"dragged", u"dragged"},
+        {"taken before the press", -1, u"dragged", u"copied"},
+        {"taken long after the release", 201, u"dragged", u"copied"},
+        {"empty", 40, u"", u"copied"},
+    };
+    for (const Case& c : cases) {
+        Desk d;
+        d.Start();
+        auto& w = d.sim.world();
+        w.programTracing = true;
+        w.clipboard.programOpens = 0;
+        auto& a = d.AddApp(CopyBehaviour::Message, u"Edit", u"copied");
+        d.sim.AdvanceWorld(1000);
+        w.drag = sim::SelectingDrag{false, 700, 800, {}, false};
+        w.primary = sim::SystemSelection{c.selection, a.window, 700 + c.takenAt};
+        const std::uint32_t sequence = w.clipboard.sequence;
+        EXPECT_EQ(CaptureSelection(*d.app, a.window), c.expected) << c.name;
+        const bool own = c.expected == u"dragged";
+        EXPECT_EQ(w.clipboard.programOpens == 0, own) << c.name;
+        EXPECT_EQ(w.clipboard.sequence == sequence, own) << c.name;
+        ASSERT_FALSE(w.programTrace.empty()) << c.name;
+        EXPECT_EQ(w.programTrace.front(),
+                  own ? "capture: the drag's own selection read; the clipboard untouched"
+                      : "capture: no selection of the drag's own; copying through the "
+                        "clipboard")
+            << c.name;
+    }
+}
+
 TEST(CacheKey, SameTextSameKeyAndTheKnownChecksum) {
     Desk d;
     d.Start();

@@ -324,9 +324,9 @@ const std::map<std::string, ScenarioRunner::Command>& ScenarioRunner::Commands()
         {"another-instance", {"", 0, 0, When::BeforeStart, &ScenarioRunner::CmdAnotherInstance}},
         {"app",
          {"EXE [copy=message|insert|ctrl-c|late|none|hang] [rect=L,T,R,B] [class=NAME] [watcher=MS] "
-          "[elevated] "
+          "[elevated] [primary] [name=NAME] "
           "[TEXT]",
-          1, 7, When::Any, &ScenarioRunner::CmdApp}},
+          1, 9, When::Any, &ScenarioRunner::CmdApp}},
         {"args", {"TEXT", 1, 1, When::BeforeStart, &ScenarioRunner::CmdArgs}},
         {"click", {"TARGET [BUTTON]", 1, 2, When::AfterStart, &ScenarioRunner::CmdClick}},
         {"clipboard",
@@ -351,6 +351,7 @@ const std::map<std::string, ScenarioRunner::Command>& ScenarioRunner::Commands()
           "problem TEXT | engine-dies",
           1, 3, When::Any, &ScenarioRunner::CmdPage}},
         {"press", {"BUTTON", 1, 1, When::Any, &ScenarioRunner::CmdPressOrRelease}},
+        {"primary", {"EXE|none", 1, 1, When::Any, &ScenarioRunner::CmdPrimary}},
         {"print", {"NAME", 1, 1, When::Any, &ScenarioRunner::CmdObserve}},
         {"registry", {"EXE VALUE", 2, 2, When::Any, &ScenarioRunner::CmdRegistry}},
         {"release", {"BUTTON", 1, 1, When::Any, &ScenarioRunner::CmdPressOrRelease}},
@@ -607,6 +608,8 @@ void ScenarioRunner::CmdApp(const std::string&, const std::vector<Token>& t) {
     std::u16string text;
     std::uint32_t watcherMs = 0;
     bool elevated = false;
+    bool setsPrimary = false;
+    std::u16string appName;
     bool haveText = false;
     for (std::size_t i = 2; i < t.size(); ++i) {
         const std::string& a = t[i].text;
@@ -628,6 +631,10 @@ void ScenarioRunner::CmdApp(const std::string&, const std::vector<Token>& t) {
             watcherMs = static_cast<std::uint32_t>(ParseNonNegative(a.substr(8), "watcher="));
         } else if (!t[i].quoted && a == "elevated") {
             elevated = true;
+        } else if (!t[i].quoted && a == "primary") {
+            setsPrimary = true;
+        } else if (!t[i].quoted && a.rfind("name=", 0) == 0) {
+            appName = Utf8ToUtf16(a.substr(5));
         } else if (!haveText) {
             text = Utf8ToUtf16(a);
             haveText = true;
@@ -638,6 +645,8 @@ void ScenarioRunner::CmdApp(const std::string&, const std::vector<Token>& t) {
     SimApp& app = sim_.AddApp(Utf8ToUtf16(t[1].text), copy, rect, cls, text);
     app.watcherMs = watcherMs;
     app.elevated = elevated;
+    app.setsPrimary = setsPrimary;
+    app.appName = appName;
 }
 
 // A key the user holds down, or lets go; with MS it goes up by itself that much later.
@@ -683,6 +692,23 @@ void ScenarioRunner::CmdSelect(const std::string&, const std::vector<Token>& t) 
     if (!found) {
         throw ScriptError{"no application \"" + t[1].text + "\" (add it with app)"};
     }
+}
+
+// The application takes the system's own selection now, with what it has selected (as after a
+// selection made with the keyboard); none: no application holds it any more.
+void ScenarioRunner::CmdPrimary(const std::string&, const std::vector<Token>& t) {
+    auto& w = sim_.world();
+    if (t[1].text == "none" && !t[1].quoted) {
+        w.primary.reset();
+        return;
+    }
+    for (auto& a : w.apps) {
+        if (a.exe == Utf8ToUtf16(t[1].text)) {
+            w.AppTakesPrimary(a);
+            return;
+        }
+    }
+    throw ScriptError{"no application \"" + t[1].text + "\" (add it with app)"};
 }
 
 void ScenarioRunner::CmdNoHash2(const std::string&, const std::vector<Token>&) {
@@ -1056,6 +1082,7 @@ const std::map<std::string, ScenarioRunner::Observable>& ScenarioRunner::Observa
         {"clipboard", {false, &ScenarioRunner::ShowClipboard}},
         {"clipboard.text", {false, &ScenarioRunner::ShowClipboardText}},
         {"clipboard.sequence", {false, &ScenarioRunner::ShowClipboardSequence}},
+        {"clipboard.opens", {false, &ScenarioRunner::ShowClipboardOpens}},
         {"colors", {false, &ScenarioRunner::ShowColors}},
         {"connected", {false, &ScenarioRunner::ShowConnected}},
         {"current-exe", {false, &ScenarioRunner::ShowCurrentExe}},
@@ -1077,6 +1104,7 @@ const std::map<std::string, ScenarioRunner::Observable>& ScenarioRunner::Observa
         {"page.sent", {false, &ScenarioRunner::ShowPageSent}},
         {"page.url", {false, &ScenarioRunner::ShowPageUrl}},
         {"popup.", {true, &ScenarioRunner::ShowIconOrPopup}},
+        {"primary", {false, &ScenarioRunner::ShowPrimary}},
         {"registry.", {true, &ScenarioRunner::ShowRegistry}},
         {"running", {false, &ScenarioRunner::ShowRunning}},
         {"service.", {true, &ScenarioRunner::ShowService}},
@@ -1169,6 +1197,15 @@ std::string ScenarioRunner::ShowClipboardText(const std::string&) {
 
 std::string ScenarioRunner::ShowClipboardSequence(const std::string&) {
     return std::to_string(sim_.world().clipboard.sequence);
+}
+
+std::string ScenarioRunner::ShowClipboardOpens(const std::string&) {
+    return std::to_string(sim_.world().clipboard.programOpens);
+}
+
+std::string ScenarioRunner::ShowPrimary(const std::string&) {
+    const auto& primary = sim_.world().primary;
+    return primary ? QuoteText(primary->text) : "none";
 }
 
 std::string ScenarioRunner::ShowKeys(const std::string&) {

@@ -92,6 +92,7 @@ class ScenarioRunner {
     void CmdShell(const std::string& raw, const std::vector<Token>& tokens);
     void CmdClick(const std::string& raw, const std::vector<Token>& tokens);
     void CmdSelect(const std::string& raw, const std::vector<Token>& tokens);
+    void CmdPrimary(const std::string& raw, const std::vector<Token>& tokens);
     void CmdNoHash2(const std::string& raw, const std::vector<Token>& tokens);
     void CmdClipboard(const std::string& raw, const std::vector<Token>& tokens);
     void CmdPage(const std::string& raw, const std::vector<Token>& tokens);
@@ -125,6 +126,8 @@ class ScenarioRunner {
     std::string ShowClipboard(const std::string& name);
     std::string ShowClipboardText(const std::string& name);
     std::string ShowClipboardSequence(const std::string& name);
+    std::string ShowClipboardOpens(const std::string& name);
+    std::string ShowPrimary(const std::string& name);
     std::string ShowKeys(const std::string& name);
     std::string ShowPageUrl(const std::string& name);
     std::string ShowService(const std::string& name);

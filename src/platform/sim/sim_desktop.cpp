@@ -168,6 +168,9 @@ class SimDesktop::Loop : public EventLoop {
         return static_cast<double>(ms) / 1000.0;
     }
 
+    bool Tracing() override { return w_.programTracing; }
+    void Trace(std::string_view step) override { w_.programTrace.emplace_back(step); }
+
   private:
     SimDesktop& d_;
     SimWorld& w_;
@@ -434,15 +437,28 @@ class SimDesktop::DesktopApi : public Desktop {
 
     void SetActiveWindow(Hwnd /*window*/) override {}
 
-    // Windows keeps no selection of its own.
-    std::optional<std::u16string> DragSelectionText() override { return std::nullopt; }
+    // The system's own selection when the last drag of the selecting button made it: taken
+    // between its press and kPrimaryAfterReleaseMs after its release. Windows has none, and
+    // neither has the simulated one unless an application of the script takes it.
+    std::optional<std::u16string> DragSelectionText() override {
+        const SelectingDrag& d = w_.drag;
+        if (!w_.primary || d.down || d.releaseAt < 0 || w_.primary->at < d.pressAt ||
+            w_.primary->at > d.releaseAt + kPrimaryAfterReleaseMs) {
+            return std::nullopt;
+        }
+        return w_.primary->text;
+    }
 
     bool IsShellWindow(Hwnd /*window*/, const std::u16string& exeName) override {
         return windows_names::IsShellExecutable(exeName);
     }
 
-    // Every window has a process, and the process its executable.
-    std::u16string WindowAppName(Hwnd /*window*/) override { return {}; }
+    std::u16string WindowAppName(Hwnd window) override {
+        SimApp* app = w_.AppByWindow(window);
+        return app ? app->appName : u"";
+    }
+
+    static constexpr std::int64_t kPrimaryAfterReleaseMs = 100;
 
   private:
     SimWorld& w_;
@@ -955,6 +971,30 @@ void SimWorld::AppCopies(SimApp& app) {
     Trace(QuoteText(app.exe) + " copied " + QuoteText(app.selection));
 }
 
+void SimWorld::AppTakesPrimary(SimApp& app) {
+    primary = SystemSelection{app.selection, app.window, now};
+    Trace(QuoteText(app.exe) + " took the primary selection " + QuoteText(app.selection));
+}
+
+void SimWorld::SelectingButtonPressed(bool onProgram) {
+    drag = SelectingDrag{true, now, -1, cursor, onProgram};
+}
+
+// A press and release apart select in the application in front (a click selects nothing); one
+// that takes the system's selection takes it at the release.
+void SimWorld::SelectingButtonReleased() {
+    if (!drag.down) {
+        return;
+    }
+    drag.down = false;
+    drag.releaseAt = now;
+    SimApp* app = AppByWindow(foreground);
+    if (!drag.onProgram && cursor != drag.pressPoint && app != nullptr && app->setsPrimary &&
+        !app->selection.empty()) {
+        AppTakesPrimary(*app);
+    }
+}
+
 std::u16string SimClipboardText(SimWorld& world) {
     if (MemHandle h = world.ClipboardBlock(kCfUnicodeText)) {
         const auto& b = world.clipboard.blocks[h];
@@ -1001,6 +1041,7 @@ class SimDesktop::ClipboardApi : public Clipboard {
         c.open = true;
         c.openerPid = w_.programPid;
         c.openerWindow = 0;
+        ++c.programOpens;
         const std::int64_t start = w_.now;
         std::int64_t spent = 0;
         std::size_t total = 0;
@@ -1056,6 +1097,7 @@ class SimDesktop::ClipboardApi : public Clipboard {
         c.open = true;
         c.openerPid = w_.programPid;
         c.openerWindow = owner;
+        ++c.programOpens;
         return true;
     }
 

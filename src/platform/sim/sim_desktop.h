@@ -44,6 +44,29 @@ struct SimApp {
     // A clipboard watcher (a clipboard manager): after every change of the clipboard it holds it
     // open for this long, reading it.
     std::uint32_t watcherMs = 0;
+    // Takes the system's own selection (X11's PRIMARY) with its selection when the user selects
+    // by dragging in its window, as X11 applications do; Windows has no such selection, and no
+    // application of the simulated Windows does this unless a script says so.
+    bool setsPrimary = false;
+    // The name the system knows the application by when its process cannot be found (X11's
+    // WM_CLASS); Windows has none.
+    std::u16string appName;
+};
+
+// The system's own selection: its text, the window that took it, and when.
+struct SystemSelection {
+    std::u16string text;
+    Hwnd owner = 0;
+    std::int64_t at = 0;
+};
+
+// The last press and release of the selecting button (the logical left one).
+struct SelectingDrag {
+    bool down = false;
+    std::int64_t pressAt = -1;
+    std::int64_t releaseAt = -1;
+    PointPx pressPoint;
+    bool onProgram = false;  // pressed on one of the program's windows
 };
 
 struct SimControl {
@@ -176,7 +199,8 @@ struct ClipboardState {
         std::int64_t renderMs = -1;
     };
     std::map<std::uint32_t, Delayed> delayed;
-    bool saveWaiting = false;  // a save's worker holds the clipboard open, waiting for an owner
+    bool saveWaiting = false;        // a save's worker holds the clipboard open, waiting for an owner
+    std::uint32_t programOpens = 0;  // how often the program opened it (its save's worker too)
 };
 
 enum class ProgramState { NotStarted, Running, Exited, Terminated };
@@ -243,6 +267,8 @@ struct SimWorld {
     bool ctrlDown = false;
     std::set<int> userKeys;  // keys the user holds down (virtual-key codes)
     ClipboardState clipboard;
+    std::optional<SystemSelection> primary;
+    SelectingDrag drag;
     bool hash2Missing = false;
 
     // --- registry, tray, shell, page
@@ -273,6 +299,9 @@ struct SimWorld {
                                                 const std::u16string& target)>
         engineDirectionName;
     std::function<void(const std::string&)> tracer;
+    // The program's own developer trace, kept while programTracing is on.
+    bool programTracing = false;
+    std::vector<std::string> programTrace;
     // Runs the world on while a nested message loop of the program waits (the tray menu); it
     // returns when done() holds or when there is nothing more to run.
     std::function<void(const std::function<bool()>& done)> nestedLoop;
@@ -329,6 +358,12 @@ struct SimWorld {
     SimApp* AppByWindow(Hwnd window);
     // An application copies its selection as Unicode text, when it can open the clipboard.
     void AppCopies(SimApp& app);
+    // The application takes the system's own selection with what it has selected.
+    void AppTakesPrimary(SimApp& app);
+    // The user presses or lets go of the selecting button; onProgram: on one of the program's
+    // windows. A drag in an application that takes the system's selection makes it take it.
+    void SelectingButtonPressed(bool onProgram);
+    void SelectingButtonReleased();
 };
 
 // Quotes a text the way the scenario runner shows free texts.

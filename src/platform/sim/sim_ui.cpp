@@ -158,6 +158,9 @@ void SimUi::Press(int physicalButton) {
     auto [form, control] = HitTest(w_.cursor);
     pressForm_ = form;
     pressControl_ = control;
+    if (Logical(w_, physicalButton) == MouseButton::Left) {
+        w_.SelectingButtonPressed(form != 0);
+    }
     SimWindow* w = LiveForm(form);
     if (w && w->events) {
         w->events->OnMouseDown(control, Logical(w_, physicalButton));
@@ -170,6 +173,9 @@ void SimUi::Release(int physicalButton) {
     ControlId pressedControl = pressControl_;
     pressForm_ = 0;
     pressControl_ = 0;
+    if (Logical(w_, physicalButton) == MouseButton::Left) {
+        w_.SelectingButtonReleased();
+    }
     if (Logical(w_, physicalButton) != MouseButton::Left || pressedForm == 0) {
         return;
     }
