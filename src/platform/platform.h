@@ -161,6 +161,20 @@ class Desktop {
     virtual bool SetForegroundWindow(Hwnd window) = 0;
     // SetActiveWindow.
     virtual void SetActiveWindow(Hwnd window) = 0;
+    // The text of the selection the user made with the mouse drag that ended with the last release
+    // of the primary button, read from the system's own selection and not the clipboard (X11: the
+    // PRIMARY selection, when its owner changed between that drag's press and a short while after its
+    // release, per the XFixes events' timestamps). Nothing where the system has no such selection
+    // (Windows) or it did not change in that drag: the program then copies through the clipboard.
+    virtual std::optional<std::u16string> DragSelectionText() = 0;
+    // Whether the window belongs to the desktop's own shell rather than to an application: on
+    // Windows a window of explorer.exe (the desktop, the taskbar, folders); on X11 the root window and
+    // windows whose _NET_WM_WINDOW_TYPE is DESKTOP or DOCK. Such windows are never watched.
+    virtual bool IsShellWindow(Hwnd window, const std::u16string& exeName) = 0;
+    // The name an application is known by when its process cannot be found: X11's WM_CLASS class
+    // (e.g. "XTerm") where a window has no _NET_WM_PID; empty on Windows, where every window has a
+    // process.
+    virtual std::u16string WindowAppName(Hwnd window) = 0;
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -589,6 +603,20 @@ class Shell {
     virtual bool StartCommandLine(const std::u16string& commandLine) = 0;
     // MessageBoxW(NULL, text, title, style): modal, returns the button pressed.
     virtual int MessageBox(const std::u16string& text, const std::u16string& title, std::uint32_t style) = 0;
+    // Lets the user choose the program that opens the document: rundll32.exe
+    // shell32.dll,OpenAs_RunDLL on Windows; on Linux the desktop's own way (xdg-open, which asks when
+    // it has no default). False on failure.
+    virtual bool OpenWith(const std::u16string& target) = 0;
+    // The executables of the web browsers the program is enabled in at its first start, lower case,
+    // as the system names processes ("firefox.exe", ... on Windows; "firefox-esr", "firefox",
+    // "chromium", "chrome", "opera" ... on Linux).
+    virtual std::vector<std::u16string> SeededBrowsers() = 0;
+    // Whether a window of this executable and class is a terminal (console windows copy with other
+    // keys, and some do not answer the copy message). Windows: the current lists of terminal
+    // executables and window classes in src/capture/text_capture.cpp move here; Linux: xterm,
+    // uxterm, gnome-terminal-server, konsole, xfce4-terminal, lxterminal, mate-terminal, terminator,
+    // tilix, alacritty, kitty, wezterm-gui, st, urxvt, rxvt... and WM_CLASS "XTerm", "URxvt"...
+    virtual bool IsTerminal(const std::u16string& exeName, const std::u16string& windowClass) = 0;
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -634,6 +662,15 @@ class ProcessEnv {
     // LoadLibraryW(<executable directory>\hash2.dll) + GetProcAddress("CRC32"); never from the
     // search path. Null when it cannot be loaded; the library stays loaded for the run.
     virtual ChecksumLibrary* LoadChecksumLibrary() = 0;
+    // The file name of a program of this system from its base name: "plv-service" ->
+    // "plv-service.exe" on Windows, unchanged on Linux.
+    virtual std::u16string ProgramFileName(const std::u16string& baseName) = 0;
+    // A file beside the executable: ExeDirectory() + the system's separator + name.
+    virtual std::u16string PathBesideExe(const std::u16string& name) = 0;
+    // The settings file the program reads: on Windows <exe dir>\<base name>.ini; on Linux
+    // $XDG_CONFIG_HOME/parlevo/<base name>.ini when it exists, else the one beside the executable,
+    // else /usr/share/parlevo/<base name>.ini (what the package ships).
+    virtual std::u16string SettingsFilePath() = 0;
 };
 
 // ---------------------------------------------------------------------------------------------

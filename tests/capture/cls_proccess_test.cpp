@@ -84,6 +84,11 @@ class FakeDesktop : public Desktop {
     std::optional<OsVersionInfo> GetVersionEx() override { return std::nullopt; }
     bool SetForegroundWindow(Hwnd) override { return false; }
     void SetActiveWindow(Hwnd) override {}
+    std::optional<std::u16string> DragSelectionText() override { return std::nullopt; }
+    bool IsShellWindow(Hwnd /*window*/, const std::u16string& exeName) override {
+        return exeName == u"explorer.exe";
+    }
+    std::u16string WindowAppName(Hwnd /*window*/) override { return {}; }
 };
 
 void Fill(FakeProcesses& p, std::size_t n) {

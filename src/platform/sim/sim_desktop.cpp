@@ -432,6 +432,11 @@ class SimDesktop::DesktopApi : public Desktop {
     }
 
     void SetActiveWindow(Hwnd /*window*/) override {}
+    std::optional<std::u16string> DragSelectionText() override { return std::nullopt; }
+    bool IsShellWindow(Hwnd /*window*/, const std::u16string& exeName) override {
+        return exeName == u"explorer.exe";
+    }
+    std::u16string WindowAppName(Hwnd /*window*/) override { return {}; }
 
   private:
     SimWorld& w_;
@@ -1522,6 +1527,15 @@ class SimDesktop::ShellApi : public Shell {
         return true;
     }
 
+    bool OpenWith(const std::u16string& target) override {
+        return StartCommandLine(u"rundll32.exe shell32.dll,OpenAs_RunDLL " + target);
+    }
+    std::vector<std::u16string> SeededBrowsers() override {
+        return {u"iexplore.exe", u"opera.exe", u"firefox.exe", u"safari.exe", u"chrome.exe"};
+    }
+    bool IsTerminal(const std::u16string& /*exeName*/, const std::u16string& /*windowClass*/) override {
+        return false;
+    }
     int MessageBox(const std::u16string& text, const std::u16string& title, std::uint32_t style) override {
         w_.lastMessageBox = SimWorld::MessageBoxShown{title, text, style};
         w_.Trace("messagebox " + DescribeMessageBox(*w_.lastMessageBox));
@@ -1578,6 +1592,11 @@ class SimDesktop::EnvApi : public ProcessEnv {
     }
 
     // The real library, from the folder of the running simulator.
+    std::u16string ProgramFileName(const std::u16string& baseName) override { return baseName + u".exe"; }
+    std::u16string PathBesideExe(const std::u16string& name) override {
+        return ExeDirectory() + u"\\" + name;
+    }
+    std::u16string SettingsFilePath() override { return PathBesideExe(ExeBaseName() + u".ini"); }
     ChecksumLibrary* LoadChecksumLibrary() override {
         if (w_.hash2Missing) {
             return nullptr;

@@ -83,6 +83,11 @@ class WinDesktop : public Desktop {
     std::optional<OsVersionInfo> GetVersionEx() override;
     bool SetForegroundWindow(Hwnd window) override;
     void SetActiveWindow(Hwnd window) override;
+    std::optional<std::u16string> DragSelectionText() override { return std::nullopt; }
+    bool IsShellWindow(Hwnd /*window*/, const std::u16string& exeName) override {
+        return exeName == u"explorer.exe";
+    }
+    std::u16string WindowAppName(Hwnd /*window*/) override { return {}; }
 
   private:
     ScreenFactors factors_;

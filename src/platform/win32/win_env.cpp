@@ -165,6 +165,11 @@ class WinProcessEnv : public ProcessEnv {
         return bytes;
     }
 
+    std::u16string ProgramFileName(const std::u16string& baseName) override { return baseName + u".exe"; }
+    std::u16string PathBesideExe(const std::u16string& name) override {
+        return ExeDirectory() + u"\\" + name;
+    }
+    std::u16string SettingsFilePath() override { return PathBesideExe(ExeBaseName() + u".ini"); }
     ChecksumLibrary* LoadChecksumLibrary() override {
         if (!hash2_) {
             hash2_ = LoadHash2From(Utf16ToUtf8(ExeDirectory()));

@@ -197,6 +197,15 @@ class WinShell : public Shell {
         return true;
     }
 
+    bool OpenWith(const std::u16string& target) override {
+        return StartCommandLine(u"rundll32.exe shell32.dll,OpenAs_RunDLL " + target);
+    }
+    std::vector<std::u16string> SeededBrowsers() override {
+        return {u"iexplore.exe", u"opera.exe", u"firefox.exe", u"safari.exe", u"chrome.exe"};
+    }
+    bool IsTerminal(const std::u16string& /*exeName*/, const std::u16string& /*windowClass*/) override {
+        return false;
+    }
     int MessageBox(const std::u16string& text, const std::u16string& title, std::uint32_t style) override {
         return ::MessageBoxW(nullptr, W(text), W(title), style);
     }
