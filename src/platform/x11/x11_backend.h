@@ -1,8 +1,8 @@
 #pragma once
 // The X11 backend: the seam's interfaces over Qt Widgets (the program's own windows, the tray,
-// the clipboard, the event loop) and Xlib with XInput2, XFixes, XRandR and XTest (the desktop of
-// other applications). Each operation is the call its comment names. Everything runs on the one
-// thread of the Qt event loop.
+// the event loop) and Xlib with XInput2, XFixes, XRandR and XTest (the desktop of other
+// applications, and the clipboard, which needs bounded waits that QClipboard does not offer). Each operation
+// is the call its comment names. Everything runs on the one thread of the Qt event loop.
 
 #include <QtCore/QPointer>
 
@@ -100,17 +100,23 @@ class X11Desktop : public Desktop {
     // How often the clipboard's owner has changed (XFixes), for its sequence number.
     std::uint32_t ClipboardChanges();
     XWindow SelectionOwner(const char* selection);
+    // Makes us the owner of CLIPBOARD with these targets and their bytes; false when the server
+    // did not give us the selection.
+    bool OwnClipboard(std::vector<std::pair<std::string, std::vector<std::uint8_t>>> targets);
+    bool OwnsClipboard();
     std::string AtomName(unsigned long atom);
     _XDisplay* display() { return display_; }
 
   private:
-    unsigned long Atom(const char* name);
+    unsigned long AtomOf(const char* name);
     std::optional<std::vector<unsigned long>> CardinalProperty(XWindow window, const char* name,
                                                                const char* type);
     std::string StringProperty(XWindow window, const char* name);
     XWindow ClientOf(XWindow window);
     int PrimaryPhysicalButton();
     void WaitReadable(int ms);
+    XTime ServerTime();
+    void AnswerRequest(void* event);
 
     _XDisplay* display_ = nullptr;
     XWindow root_ = 0;
@@ -124,6 +130,7 @@ class X11Desktop : public Desktop {
     XTime primaryRelease_ = 0;
     XTime primaryOwnerChanged_ = 0;
     std::uint32_t clipboardChanges_ = 0;
+    std::vector<std::pair<std::string, std::vector<std::uint8_t>>> clipboard_;  // what we own
     std::unique_ptr<QSocketNotifier> notifier_;
 };
 

@@ -1,15 +1,13 @@
 // The clipboard primitives over X11's CLIPBOARD selection. X11 keeps no copy of the clipboard
 // and has no lock on it: its content is whatever the owning application hands out when asked
 // for a target. So "open" is our own state; what we put on the clipboard is gathered until it is
-// closed and then handed to QClipboard, which owns the selection for us; what others own is read
+// closed and then the desktop's connection takes the selection and answers for it; what others own is read
 // with a bounded ConvertSelection on the desktop's own connection (QClipboard would wait for
-// seconds on a hung owner). Formats are targets: CF_UNICODETEXT is UTF8_STRING, a registered
-// format is the target of its name, and other Windows numbers have a private target of ours.
+// seconds on a hung owner), and what we put there is answered on that connection too. Formats are targets:
+// CF_UNICODETEXT is UTF8_STRING, a registered format is the target of its name, and other Windows numbers
+// have a private target of ours.
 
-#include <QtCore/QMimeData>
 #include <QtCore/QUrl>
-#include <QtGui/QClipboard>
-#include <QtWidgets/QApplication>
 
 #include <algorithm>
 #include <chrono>
@@ -111,31 +109,34 @@ class X11Clipboard : public Clipboard {
         return true;
     }
 
-    // Hands what was put since EmptyClipboard to QClipboard, which then owns CLIPBOARD and answers
-    // the other applications; waits (briefly) for the owner change to show in the sequence number.
+    // Hands what was put since EmptyClipboard to the desktop's connection, which then owns
+    // CLIPBOARD and answers the other applications.
     bool CloseClipboard() override {
         if (!open_) {
             return false;
         }
         open_ = false;
         if (pending_) {
-            auto* data = new QMimeData();
+            std::vector<std::pair<std::string, std::vector<std::uint8_t>>> targets;
             for (const auto& [f, bytes] : *pending_) {
                 if (f == kCfUnicodeText) {
-                    data->setText(QString::fromStdU16String(UntilNul(FromUtf16Le(bytes))));
+                    // Text under each name X clients ask for it by.
+                    std::string utf8 = Utf16ToUtf8(UntilNul(FromUtf16Le(bytes)));
+                    std::vector<std::uint8_t> text(utf8.begin(), utf8.end());
+                    for (const char* t :
+                         {"UTF8_STRING", "text/plain;charset=utf-8", "text/plain", "STRING", "TEXT"}) {
+                        targets.emplace_back(t, text);
+                    }
                 } else {
-                    data->setData(QString::fromStdString(TargetOf(f)),
-                                  QByteArray(reinterpret_cast<const char*>(bytes.data()),
-                                             static_cast<qsizetype>(bytes.size())));
+                    targets.emplace_back(TargetOf(f), bytes);
                 }
             }
             owned_ = std::move(*pending_);
             pending_.reset();
-            std::uint32_t before = desktop_.ClipboardChanges();
-            QApplication::clipboard()->setMimeData(data, QClipboard::Clipboard);
-            for (std::int64_t end = NowMs() + 500; desktop_.ClipboardChanges() == before && NowMs() < end;) {
-                QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            if (targets.empty()) {
+                targets.emplace_back("application/x-parlevo-empty", std::vector<std::uint8_t>{});
             }
+            desktop_.OwnClipboard(std::move(targets));
         }
         cache_.clear();
         return true;
@@ -284,7 +285,8 @@ class X11Clipboard : public Clipboard {
         return RegisterClipboardFormat(target);
     }
 
-    bool WeOwn() { return QApplication::clipboard()->ownsClipboard(); }
+    // Asked of the server: another application may have taken the clipboard since.
+    bool WeOwn() { return desktop_.OwnsClipboard(); }
 
     // The formats on the clipboard now: ours while we put them there, else the owner's targets.
     std::vector<std::uint32_t> Current() {

@@ -116,13 +116,15 @@ X11Desktop::X11Desktop() {
     }
     root_ = DefaultRootWindow(display_);
     own_ = XCreateSimpleWindow(display_, root_, -10, -10, 1, 1, 0, 0, 0);
+    XSelectInput(display_, own_, PropertyChangeMask);
     // Raw button events of every pointer on the root: no grab, and a drag shorter than one poll
     // still leaves its press and release in the queue.
     int event = 0;
     int error = 0;
     if (XQueryExtension(display_, "XInputExtension", &xiOpcode_, &event, &error)) {
+        // 2.1 or later: raw events come from the master pointer whatever grab another client holds.
         int major = 2;
-        int minor = 0;
+        int minor = 2;
         if (XIQueryVersion(display_, &major, &minor) == Success) {
             unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
             XIEventMask mask{XIAllMasterDevices, sizeof bits, bits};
@@ -134,9 +136,9 @@ X11Desktop::X11Desktop() {
         }
     }
     if (XFixesQueryExtension(display_, &fixesEvent_, &error)) {
-        XFixesSelectSelectionInput(display_, root_, Atom("PRIMARY"), XFixesSetSelectionOwnerNotifyMask);
+        XFixesSelectSelectionInput(display_, root_, AtomOf("PRIMARY"), XFixesSetSelectionOwnerNotifyMask);
         // The clipboard's owner changes with its content: the clipboard's sequence number.
-        XFixesSelectSelectionInput(display_, root_, Atom("CLIPBOARD"),
+        XFixesSelectSelectionInput(display_, root_, AtomOf("CLIPBOARD"),
                                    XFixesSetSelectionOwnerNotifyMask |
                                        XFixesSelectionWindowDestroyNotifyMask |
                                        XFixesSelectionClientCloseNotifyMask);
@@ -156,7 +158,7 @@ X11Desktop::~X11Desktop() {
     }
 }
 
-unsigned long X11Desktop::Atom(const char* name) {
+unsigned long X11Desktop::AtomOf(const char* name) {
     return XInternAtom(display_, name, False);
 }
 
@@ -164,9 +166,20 @@ void X11Desktop::Drain() {
     if (display_ == nullptr) {
         return;
     }
-    while (XPending(display_) > 0) {
-        XEvent e;
-        XNextEvent(display_, &e);
+    // Selection answers and property changes stay queued for the calls that wait for them.
+    auto notAnAnswer = [](Display*, XEvent* e, XPointer) -> Bool {
+        return e->type != SelectionNotify && e->type != PropertyNotify;
+    };
+    XEvent e;
+    while (XCheckIfEvent(display_, &e, notAnAnswer, nullptr)) {
+        if (e.type == SelectionRequest) {
+            AnswerRequest(&e);
+            continue;
+        }
+        if (e.type == SelectionClear && e.xselectionclear.selection == AtomOf("CLIPBOARD")) {
+            clipboard_.clear();
+            continue;
+        }
         if (e.type == GenericEvent && e.xcookie.extension == xiOpcode_ &&
             XGetEventData(display_, &e.xcookie)) {
             auto* raw = static_cast<XIRawEvent*>(e.xcookie.data);
@@ -184,7 +197,7 @@ void X11Desktop::Drain() {
             XFreeEventData(display_, &e.xcookie);
         } else if (fixesEvent_ >= 0 && e.type == fixesEvent_ + XFixesSelectionNotify) {
             auto* owner = reinterpret_cast<XFixesSelectionNotifyEvent*>(&e);
-            if (owner->selection == Atom("CLIPBOARD")) {
+            if (owner->selection == AtomOf("CLIPBOARD")) {
                 ++clipboardChanges_;
             } else if (owner->subtype == XFixesSetSelectionOwnerNotify) {
                 primaryOwnerChanged_ = owner->selection_timestamp;
@@ -221,8 +234,8 @@ std::optional<std::vector<unsigned long>> X11Desktop::CardinalProperty(XWindow w
     unsigned long count = 0;
     unsigned long after = 0;
     unsigned char* data = nullptr;
-    if (XGetWindowProperty(display_, window, Atom(name), 0, 1024, False, Atom(type), &actual, &format, &count,
-                           &after, &data) != Success ||
+    if (XGetWindowProperty(display_, window, AtomOf(name), 0, 1024, False, AtomOf(type), &actual, &format,
+                           &count, &after, &data) != Success ||
         data == nullptr) {
         return std::nullopt;
     }
@@ -243,7 +256,7 @@ std::string X11Desktop::StringProperty(XWindow window, const char* name) {
     unsigned long after = 0;
     unsigned char* data = nullptr;
     std::string s;
-    if (XGetWindowProperty(display_, window, Atom(name), 0, 4096, False, AnyPropertyType, &actual, &format,
+    if (XGetWindowProperty(display_, window, AtomOf(name), 0, 4096, False, AnyPropertyType, &actual, &format,
                            &count, &after, &data) == Success &&
         data != nullptr) {
         if (format == 8) {
@@ -257,7 +270,7 @@ std::string X11Desktop::StringProperty(XWindow window, const char* name) {
 // The window that carries the application's properties: the window itself when it has
 // WM_STATE, else the first child that has (the window manager's frame around it).
 XWindow X11Desktop::ClientOf(XWindow window) {
-    ::Atom wmState = Atom("WM_STATE");
+    ::Atom wmState = AtomOf("WM_STATE");
     auto hasState = [&](XWindow w) {
         ::Atom actual = 0;
         int format = 0;
@@ -595,7 +608,7 @@ bool X11Desktop::SetForegroundWindow(Hwnd window) {
     XEvent e{};
     e.xclient.type = ClientMessage;
     e.xclient.window = window;
-    e.xclient.message_type = Atom("_NET_ACTIVE_WINDOW");
+    e.xclient.message_type = AtomOf("_NET_ACTIVE_WINDOW");
     e.xclient.format = 32;
     e.xclient.data.l[0] = 2;  // from a pager: the window manager does as asked
     e.xclient.data.l[1] = CurrentTime;
@@ -619,8 +632,8 @@ std::optional<std::vector<std::uint8_t>> X11Desktop::ConvertSelection(const char
     if (display_ == nullptr) {
         return std::nullopt;
     }
-    ::Atom property = Atom("PLV_SELECTION");
-    XConvertSelection(display_, Atom(selection), Atom(target), property, own_, CurrentTime);
+    ::Atom property = AtomOf("PLV_SELECTION");
+    XConvertSelection(display_, AtomOf(selection), AtomOf(target), property, own_, CurrentTime);
     XFlush(display_);
     std::int64_t end = NowMs() + timeoutMs;
     for (;;) {
@@ -640,7 +653,7 @@ std::optional<std::vector<std::uint8_t>> X11Desktop::ConvertSelection(const char
                 data != nullptr) {
                 // INCR (a transfer in parts, for very large selections) is not taken: the caller
                 // then copies through the clipboard.
-                if (actual != Atom("INCR")) {
+                if (actual != AtomOf("INCR")) {
                     std::size_t unit = format == 32 ? sizeof(long) : static_cast<std::size_t>(format / 8);
                     bytes = std::vector<std::uint8_t>(data, data + count * unit);
                 }
@@ -697,7 +710,7 @@ bool X11Desktop::IsShellWindow(Hwnd window, const std::u16string& /*exeName*/) {
     auto types = CardinalProperty(ClientOf(window), "_NET_WM_WINDOW_TYPE", "ATOM");
     if (types) {
         for (unsigned long t : *types) {
-            if (t == Atom("_NET_WM_WINDOW_TYPE_DESKTOP") || t == Atom("_NET_WM_WINDOW_TYPE_DOCK")) {
+            if (t == AtomOf("_NET_WM_WINDOW_TYPE_DESKTOP") || t == AtomOf("_NET_WM_WINDOW_TYPE_DOCK")) {
                 return true;
             }
         }
@@ -710,6 +723,82 @@ std::u16string X11Desktop::WindowAppName(Hwnd window) {
     return GetClassName(window);
 }
 
+// A zero-length append to a property of our window: the PropertyNotify carries the server's time,
+// which SetSelectionOwner wants (a CurrentTime owner could lose to an older request).
+XTime X11Desktop::ServerTime() {
+    ::Atom property = AtomOf("PLV_TIME");
+    XChangeProperty(display_, own_, property, XA_STRING, 8, PropModeAppend, nullptr, 0);
+    XFlush(display_);
+    for (std::int64_t end = NowMs() + 1000; NowMs() < end;) {
+        XEvent e;
+        if (XCheckTypedWindowEvent(display_, own_, PropertyNotify, &e)) {
+            if (e.xproperty.atom == property) {
+                return e.xproperty.time;
+            }
+            continue;
+        }
+        WaitReadable(10);
+    }
+    return CurrentTime;
+}
+
+// XSetSelectionOwner of CLIPBOARD for our window; the targets are answered from then on, until
+// another application takes the clipboard.
+bool X11Desktop::OwnClipboard(std::vector<std::pair<std::string, std::vector<std::uint8_t>>> targets) {
+    if (display_ == nullptr) {
+        return false;
+    }
+    clipboard_ = std::move(targets);
+    XSetSelectionOwner(display_, AtomOf("CLIPBOARD"), own_, ServerTime());
+    bool owned = XGetSelectionOwner(display_, AtomOf("CLIPBOARD")) == own_;
+    if (!owned) {
+        clipboard_.clear();
+    }
+    return owned;
+}
+
+bool X11Desktop::OwnsClipboard() {
+    return display_ != nullptr && !clipboard_.empty() &&
+           XGetSelectionOwner(display_, AtomOf("CLIPBOARD")) == own_;
+}
+
+// A SelectionRequest for what we own: TARGETS lists the targets, a target of ours is written to
+// the requestor's property, anything else is refused (property None).
+void X11Desktop::AnswerRequest(void* event) {
+    auto& r = static_cast<XEvent*>(event)->xselectionrequest;
+    XEvent reply{};
+    reply.xselection.type = SelectionNotify;
+    reply.xselection.display = display_;
+    reply.xselection.requestor = r.requestor;
+    reply.xselection.selection = r.selection;
+    reply.xselection.target = r.target;
+    reply.xselection.time = r.time;
+    reply.xselection.property = 0;
+    ::Atom property = r.property != 0 ? r.property : r.target;  // obsolete clients give none
+    if (r.selection == AtomOf("CLIPBOARD") && r.owner == own_ && !clipboard_.empty()) {
+        if (r.target == AtomOf("TARGETS")) {
+            std::vector<::Atom> list = {AtomOf("TARGETS")};
+            for (const auto& [name, bytes] : clipboard_) {
+                list.push_back(AtomOf(name.c_str()));
+            }
+            XChangeProperty(display_, r.requestor, property, XA_ATOM, 32, PropModeReplace,
+                            reinterpret_cast<unsigned char*>(list.data()), static_cast<int>(list.size()));
+            reply.xselection.property = property;
+        } else {
+            for (const auto& [name, bytes] : clipboard_) {
+                if (AtomOf(name.c_str()) == r.target) {
+                    XChangeProperty(display_, r.requestor, property, r.target, 8, PropModeReplace,
+                                    bytes.data(), static_cast<int>(bytes.size()));
+                    reply.xselection.property = property;
+                    break;
+                }
+            }
+        }
+    }
+    XSendEvent(display_, r.requestor, False, 0, &reply);
+    XFlush(display_);
+}
+
 std::uint32_t X11Desktop::ClipboardChanges() {
     Drain();
     return clipboardChanges_;
@@ -717,7 +806,7 @@ std::uint32_t X11Desktop::ClipboardChanges() {
 
 // XGetSelectionOwner.
 XWindow X11Desktop::SelectionOwner(const char* selection) {
-    return display_ == nullptr ? 0 : XGetSelectionOwner(display_, Atom(selection));
+    return display_ == nullptr ? 0 : XGetSelectionOwner(display_, AtomOf(selection));
 }
 
 std::string X11Desktop::AtomName(unsigned long atom) {
