@@ -109,6 +109,27 @@ class X11InstanceEnv {
 };
 
 INSTANTIATE_TYPED_TEST_SUITE_P(X11, UiContract, X11UiEnv);
+
+// The program reads its own forms' rectangles through the desktop as it moves them (a glide grows
+// the popup step by step): a move must show there at once, before Qt's request reaches the server.
+TEST(X11Ui, OwnFormsAreWhereTheyWereJustPut) {
+    x11::X11Desktop desktop;
+    x11::X11Ui ui(desktop);
+    desktop.SetOwnWindowRects([&ui](Hwnd w) { return ui.FormRect(w); });
+    WindowEvents events;
+    FormDesign d;
+    d.border = FormBorder::None;
+    d.showInTaskbar = false;
+    d.clientWidthTwips = 1500;
+    d.clientHeightTwips = 1500;
+    Hwnd form = ui.CreateForm(d, &events);
+    ui.SetWindowPos(form, kHwndTopmost, 200, 210, 40, 30, kSwpNoActivate | kSwpShowWindow);
+    for (int step = 1; step <= 3; ++step) {
+        ui.MoveWindow(form, {200, 210, 200 + 40 * step, 210 + 30});
+        EXPECT_EQ(desktop.GetWindowRect(form), (RectPx{200, 210, 200 + 40 * step, 240})) << step;
+    }
+    ui.DestroyForm(form);
+}
 INSTANTIATE_TYPED_TEST_SUITE_P(X11, UserStoreContract, X11StoreEnv);
 INSTANTIATE_TYPED_TEST_SUITE_P(X11, SingleInstanceContract, X11InstanceEnv);
 

@@ -200,3 +200,69 @@ TEST(X11Clipboard, SaveSetAndRestoreAgainstAnotherApplication) {
 
 }  // namespace
 }  // namespace plv::x11test
+
+namespace plv::x11test {
+namespace {
+
+// The copy fallback empties the clipboard and sends the copy keys; xterm copies with the time of
+// its selection, made before the clipboard was emptied, so emptying must not leave us its owner
+// (the server would refuse xterm the clipboard). Until someone copies, it reads as empty.
+TEST(X11Clipboard, AnApplicationCopiesAfterWeEmptiedIt) {
+    if (std::system("command -v xterm >/dev/null") != 0) {
+        GTEST_SKIP() << "no xterm";
+    }
+    x11::X11Desktop desktop;
+    auto clipboard = x11::MakeClipboard(desktop);
+    Clipboard& c = *clipboard;
+    ASSERT_TRUE(c.OpenClipboard(1));
+    c.EmptyClipboard();
+    c.SetClipboardData(kCfUnicodeText, Block(c, ToUtf16Le(u"old", true)));
+    ASSERT_TRUE(c.CloseClipboard());
+    // Ctrl+Insert copies in this xterm, as it does in most applications.
+    std::system(
+        "xterm -xrm 'XTerm*VT100.translations: #override Ctrl <Key>Insert: copy-selection(CLIPBOARD)' "
+        "-geometry 60x5+50+50 -e sh -c 'echo Hello world here; sleep 30' & echo $! > /tmp/plv-x11-xterm.pid");
+    std::string window;
+    ASSERT_TRUE(PumpUntil(
+        [&] {
+            FILE* p = popen("xdotool search --onlyvisible --class XTerm 2>/dev/null | head -1", "r");
+            char line[64] = {};
+            window = p != nullptr && std::fgets(line, sizeof line, p) != nullptr ? line : "";
+            if (p != nullptr) {
+                pclose(p);
+            }
+            return !window.empty();
+        },
+        10000));
+    window.erase(window.find_last_not_of("\n") + 1);
+    std::system(("xdotool windowactivate --sync " + window + " mousemove --window " + window +
+                 " 6 8 mousedown 1 sleep 0.2 mousemove --window " + window + " 90 9 sleep 0.2 mouseup 1")
+                    .c_str());
+    ASSERT_TRUE(c.OpenClipboard(1));
+    c.EmptyClipboard();
+    ASSERT_TRUE(c.CloseClipboard());
+    ASSERT_TRUE(c.OpenClipboard(1));
+    EXPECT_EQ(c.GetClipboardData(kCfUnicodeText), 0u) << "emptied";
+    c.CloseClipboard();
+    desktop.KeybdEvent(0x11, 0, 0);
+    desktop.KeybdEvent(0x2D, 0, kKeyEventExtendedKey);
+    desktop.KeybdEvent(0x2D, 0, kKeyEventExtendedKey | kKeyEventKeyUp);
+    desktop.KeybdEvent(0x11, 0, kKeyEventKeyUp);
+    std::u16string text;
+    PumpUntil(
+        [&] {
+            if (!c.OpenClipboard(1)) {
+                return false;
+            }
+            MemHandle h = c.GetClipboardData(kCfUnicodeText);
+            text = h != 0 ? UntilNul(FromUtf16Le(c.GlobalRead(h))) : u"";
+            c.CloseClipboard();
+            return !text.empty();
+        },
+        5000);
+    EXPECT_EQ(text, u"Hello world he");
+    std::system("kill $(cat /tmp/plv-x11-xterm.pid); rm -f /tmp/plv-x11-xterm.pid");
+}
+
+}  // namespace
+}  // namespace plv::x11test

@@ -18,7 +18,9 @@ Backend::Backend(int argc, char** argv)
       service_(MakeLocalService()),
       platform_(
           std::make_unique<Platform>(Platform{*loop_, *desktop_, *ui_, *browser_, *clipboard_, *processes_,
-                                              *store_, *tray_, *shell_, *env_, *service_})) {}
+                                              *store_, *tray_, *shell_, *env_, *service_})) {
+    desktop_->SetOwnWindowRects([ui = ui_.get()](Hwnd w) { return ui->FormRect(w); });
+}
 
 Backend::~Backend() {
     platform_.reset();

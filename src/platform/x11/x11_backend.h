@@ -88,6 +88,11 @@ class X11Desktop : public Desktop {
     bool IsShellWindow(Hwnd window, const std::u16string& exeName) override;
     std::u16string WindowAppName(Hwnd window) override;
 
+    // The program's own windows are placed by Qt, whose requests reach the server later: their
+    // rectangles come from there, so that a move is seen at once.
+    void SetOwnWindowRects(std::function<std::optional<RectPx>(Hwnd)> rectOf) {
+        ownRect_ = std::move(rectOf);
+    }
     // Every monitor with its work area (the monitor less the struts of the docks on it).
     std::vector<MonitorArea> Monitors();
     // Reads what has arrived on the connection (button and selection-owner events).
@@ -104,6 +109,7 @@ class X11Desktop : public Desktop {
     // did not give us the selection.
     bool OwnClipboard(std::vector<std::pair<std::string, std::vector<std::uint8_t>>> targets);
     bool OwnsClipboard();
+    void EmptyOwnedClipboard();
     std::string AtomName(unsigned long atom);
     _XDisplay* display() { return display_; }
 
@@ -132,6 +138,7 @@ class X11Desktop : public Desktop {
     std::uint32_t clipboardChanges_ = 0;
     std::vector<std::pair<std::string, std::vector<std::uint8_t>>> clipboard_;  // what we own
     std::unique_ptr<QSocketNotifier> notifier_;
+    std::function<std::optional<RectPx>(Hwnd)> ownRect_;
 };
 
 struct QtForm;
@@ -177,6 +184,8 @@ class X11Ui : public Ui {
     std::uint32_t TrackPopupMenu(Hwnd form, PointPx at) override;
 
     QtForm* Find(Hwnd form);
+    // The outer rectangle of one of our forms as Qt has placed it; nothing for other windows.
+    std::optional<RectPx> FormRect(Hwnd form);
     double TwipsX() const { return 1440.0 / dpiX_; }
     double TwipsY() const { return 1440.0 / dpiY_; }
 

@@ -134,9 +134,15 @@ class X11Clipboard : public Clipboard {
             owned_ = std::move(*pending_);
             pending_.reset();
             if (targets.empty()) {
-                targets.emplace_back("application/x-parlevo-empty", std::vector<std::uint8_t>{});
+                // Emptied: X11 has no empty clipboard to own, and taking the clipboard now would
+                // shut out an application that copies with the time of its selection, made
+                // before now (xterm does). It reads as empty until its owner next changes.
+                desktop_.EmptyOwnedClipboard();
+                emptiedAt_ = desktop_.ClipboardChanges();
+            } else {
+                emptiedAt_.reset();
+                desktop_.OwnClipboard(std::move(targets));
             }
-            desktop_.OwnClipboard(std::move(targets));
         }
         cache_.clear();
         return true;
@@ -285,6 +291,13 @@ class X11Clipboard : public Clipboard {
         return RegisterClipboardFormat(target);
     }
 
+    bool Emptied() {
+        if (emptiedAt_ && desktop_.ClipboardChanges() != *emptiedAt_) {
+            emptiedAt_.reset();  // someone has copied since
+        }
+        return emptiedAt_.has_value();
+    }
+
     // Asked of the server: another application may have taken the clipboard since.
     bool WeOwn() { return desktop_.OwnsClipboard(); }
 
@@ -304,6 +317,9 @@ class X11Clipboard : public Clipboard {
     std::vector<std::uint32_t> Formats(int timeoutMs, bool* timedOut) {
         std::vector<std::uint32_t> out;
         *timedOut = false;
+        if (Emptied()) {
+            return out;
+        }
         if (WeOwn()) {
             for (const auto& p : owned_) {
                 out.push_back(p.first);
@@ -342,6 +358,9 @@ class X11Clipboard : public Clipboard {
     // A format's bytes; text comes as UTF-16 with its NUL, as Windows gives it.
     std::optional<std::vector<std::uint8_t>> Read(std::uint32_t format, int timeoutMs, bool* timedOut) {
         *timedOut = false;
+        if (!pending_ && Emptied()) {
+            return std::nullopt;
+        }
         if (pending_ || WeOwn()) {
             for (const auto& p : pending_ ? *pending_ : owned_) {
                 if (p.first == format) {
@@ -391,6 +410,7 @@ class X11Clipboard : public Clipboard {
     X11Desktop& desktop_;
     bool open_ = false;
     Hwnd owner_ = 0;
+    std::optional<std::uint32_t> emptiedAt_;  // the owner changes counted when we emptied it
     std::optional<std::vector<std::pair<std::uint32_t, std::vector<std::uint8_t>>>> pending_;
     std::vector<std::pair<std::uint32_t, std::vector<std::uint8_t>>> owned_;
     std::map<std::uint32_t, std::vector<std::uint8_t>> cache_;

@@ -364,6 +364,11 @@ std::int16_t X11Desktop::GetAsyncKeyState(int virtualKey) {
 
 // XGetWindowAttributes + XTranslateCoordinates to the root.
 std::optional<RectPx> X11Desktop::GetWindowRect(Hwnd window) {
+    if (ownRect_) {
+        if (auto own = ownRect_(window)) {
+            return own;
+        }
+    }
     XWindowAttributes a{};
     if (display_ == nullptr || window == 0 || XGetWindowAttributes(display_, window, &a) == 0) {
         return std::nullopt;
@@ -757,6 +762,13 @@ bool X11Desktop::OwnClipboard(std::vector<std::pair<std::string, std::vector<std
     return owned;
 }
 
+// What we own is emptied, and the selection kept: giving it up (or taking it anew) would stamp it
+// with a time after an application's selection, and the server would then refuse that
+// application the clipboard when it copies with its selection's time (xterm does).
+void X11Desktop::EmptyOwnedClipboard() {
+    clipboard_.clear();
+}
+
 bool X11Desktop::OwnsClipboard() {
     return display_ != nullptr && !clipboard_.empty() &&
            XGetSelectionOwner(display_, AtomOf("CLIPBOARD")) == own_;
@@ -775,7 +787,7 @@ void X11Desktop::AnswerRequest(void* event) {
     reply.xselection.time = r.time;
     reply.xselection.property = 0;
     ::Atom property = r.property != 0 ? r.property : r.target;  // obsolete clients give none
-    if (r.selection == AtomOf("CLIPBOARD") && r.owner == own_ && !clipboard_.empty()) {
+    if (r.selection == AtomOf("CLIPBOARD") && r.owner == own_) {
         if (r.target == AtomOf("TARGETS")) {
             std::vector<::Atom> list = {AtomOf("TARGETS")};
             for (const auto& [name, bytes] : clipboard_) {

@@ -21,6 +21,11 @@
 
 #include "platform/x11/x11_backend.h"
 
+// The pictures are resources of this static library: they are registered by hand.
+static void InitPictures() {
+    Q_INIT_RESOURCE(pictures);
+}
+
 namespace plv::x11 {
 
 namespace {
@@ -193,7 +198,9 @@ class PictureWidget : public QWidget {
 
 }  // namespace
 
-X11Ui::X11Ui(Desktop& desktop) : dpiX_(std::max(desktop.DpiX(), 1)), dpiY_(std::max(desktop.DpiY(), 1)) {}
+X11Ui::X11Ui(Desktop& desktop) : dpiX_(std::max(desktop.DpiX(), 1)), dpiY_(std::max(desktop.DpiY(), 1)) {
+    InitPictures();
+}
 
 X11Ui::~X11Ui() {
     for (auto& [h, f] : forms_) {
@@ -215,6 +222,15 @@ QtControl* FindControl(QtForm* f, ControlId id) {
     return f->controls[id - 1].get();
 }
 }  // namespace
+
+std::optional<RectPx> X11Ui::FormRect(Hwnd form) {
+    QtForm* f = Find(form);
+    if (f == nullptr) {
+        return std::nullopt;
+    }
+    QRect r = f->widget->frameGeometry();
+    return RectPx{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
 
 // A top-level QWidget, hidden. Floating forms (no frame, not in the taskbar) bypass the window
 // manager: they never take the focus and stay above the others.
@@ -417,7 +433,8 @@ ControlId X11Ui::AddControl(Hwnd form, const ControlDesign& design) {
             edit->setFrameStyle(0);
             edit->setFocusPolicy(Qt::NoFocus);
             edit->setLineWrapMode(QTextEdit::WidgetWidth);
-            edit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+            edit->setVerticalScrollBarPolicy(
+                Qt::ScrollBarAlwaysOff);  // as the rich edit control, no scroll bar
             edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             edit->document()->setDefaultFont(FontOf(design.font));
             edit->document()->setDocumentMargin(1);
