@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "base/text.h"
+#include "platform/hash2_loader.h"
 #include "platform/x11/x11_backend.h"
 #include "x11_test_support.h"
 // Xlib last: its macros would clash with the names above.
@@ -262,6 +263,30 @@ TEST(X11Clipboard, AnApplicationCopiesAfterWeEmptiedIt) {
         5000);
     EXPECT_EQ(text, u"Hello world he");
     std::system("kill $(cat /tmp/plv-x11-xterm.pid); rm -f /tmp/plv-x11-xterm.pid");
+}
+
+}  // namespace
+}  // namespace plv::x11test
+
+namespace plv::x11test {
+namespace {
+
+// Under Wayland without XWayland there is no X display: plv says it needs X11 and exits with 1.
+TEST(Plv, RefusesASessionWithoutX) {
+    std::string plv = RunningExecutableDirectory() + "/plv";
+    for (const char* session : {"env -u DISPLAY WAYLAND_DISPLAY=wayland-0 ",
+                                "env -u DISPLAY -u WAYLAND_DISPLAY XDG_SESSION_TYPE=wayland "}) {
+        FILE* p = popen((session + plv + " 2>&1").c_str(), "r");
+        ASSERT_NE(p, nullptr);
+        std::string said;
+        char buf[256];
+        while (std::fgets(buf, sizeof buf, p) != nullptr) {
+            said += buf;
+        }
+        int status = pclose(p);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << session;
+        EXPECT_NE(said.find("needs an X11 session"), std::string::npos) << said;
+    }
 }
 
 }  // namespace
