@@ -688,13 +688,19 @@ std::optional<std::u16string> X11Desktop::DragSelectionText() {
     if (primaryPress_ == 0 || primaryRelease_ < primaryPress_) {
         return std::nullopt;
     }
-    // The owner's change may still be on its way: wait a little for it, no longer.
-    std::int64_t end = NowMs() + static_cast<std::int64_t>(kOwnerAfterReleaseMs);
-    while (!(primaryOwnerChanged_ >= primaryPress_ &&
-             primaryOwnerChanged_ <= primaryRelease_ + kOwnerAfterReleaseMs) &&
-           NowMs() < end) {
-        WaitReadable(20);
-        Drain();
+    // The owner's change may still be on its way: wait for it until a little after the release,
+    // by the server's clock, no longer.
+    auto changedInDrag = [this] {
+        return primaryOwnerChanged_ >= primaryPress_ &&
+               primaryOwnerChanged_ <= primaryRelease_ + kOwnerAfterReleaseMs;
+    };
+    XTime now = ServerTime();
+    if (!changedInDrag() && now != CurrentTime && now < primaryRelease_ + kOwnerAfterReleaseMs) {
+        std::int64_t end = NowMs() + static_cast<std::int64_t>(primaryRelease_ + kOwnerAfterReleaseMs - now);
+        while (!changedInDrag() && NowMs() < end) {
+            WaitReadable(10);
+            Drain();
+        }
     }
     if (primaryOwnerChanged_ < primaryPress_ ||
         primaryOwnerChanged_ > primaryRelease_ + kOwnerAfterReleaseMs) {
