@@ -81,11 +81,7 @@ int Own(int argc, char** argv) {
     return 0;
 }
 
-int Read(int argc, char** argv) {
-    Display* d = XOpenDisplay(nullptr);
-    if (d == nullptr || argc < 4) {
-        return 2;
-    }
+int ReadFrom(Display* d, char** argv) {
     Window w = XCreateSimpleWindow(d, DefaultRootWindow(d), 0, 0, 1, 1, 0, 0, 0);
     Atom property = XInternAtom(d, "PLV_TEST", False);
     XConvertSelection(d, XInternAtom(d, argv[2], False), XInternAtom(d, argv[3], False), property, w,
@@ -113,6 +109,16 @@ int Read(int argc, char** argv) {
         usleep(10000);
     }
     return 3;
+}
+
+int Read(int argc, char** argv) {
+    Display* d = argc < 4 ? nullptr : XOpenDisplay(nullptr);
+    if (d == nullptr) {
+        return 2;
+    }
+    int code = ReadFrom(d, argv);
+    XCloseDisplay(d);
+    return code;
 }
 
 }  // namespace
