@@ -1,14 +1,18 @@
 // The window of a browser of our own on X11.
 //
 // It stays a top-level window that the window manager manages, made transient for the main
-// window, and is moved over the browser area while the main window is shown and off the screen
-// otherwise; it is not reparented into the browser area. A window reparented into another
-// program's window is no longer one the window manager manages: it would get the keyboard focus
-// only by the browser's own doing (the user types into the service page), and Chromium's X11 code
-// takes its window for a top-level one (its bounds in root coordinates, the focus messages of the
-// window manager). Transient for the main window, the window manager keeps it above that window
-// and tells it apart from the user's own windows; it is also kept out of the taskbar and the
-// pager. This is what the Windows engine does with its browser's window too.
+// window, and is moved over the browser area while the main window is shown, and withdrawn
+// (unmapped) otherwise; it is not reparented into the browser area. A window reparented into
+// another program's window is no longer one the window manager manages: it would get the keyboard
+// focus only by the browser's own doing (the user types into the service page), and Chromium's X11
+// code takes its window for a top-level one (its bounds in root coordinates, the focus messages of
+// the window manager). Transient for the main window, the window manager keeps it above that
+// window and tells it apart from the user's own windows; it is also kept out of the taskbar and
+// the pager. The Windows engine keeps its browser's window off the screen while the main form is
+// hidden; X11 window managers move a managed window that lies off the screen back onto it, so here
+// it is withdrawn instead (the browser is told not to slow down pages whose window is hidden).
+// Chromium maps its window as it starts; it is withdrawn as soon as it is found, at the program's
+// next poll of the page.
 
 #include "platform/devtools/chromium_x11_window.h"
 
@@ -25,7 +29,6 @@ namespace plv::devtools {
 namespace {
 
 constexpr std::uint64_t kLookMs = 250;  // between two looks for the browser's window
-constexpr int kOffScreen = -32000;
 
 // Xlib's default error handler ends the program, and the browser's windows can go at any moment:
 // while our requests are out, errors are ignored (each call's own result says whether it worked).
@@ -90,6 +93,7 @@ struct ChromiumX11Window::X {
     Display* display = nullptr;
     Window host = 0;
     Window window = 0;
+    bool mapped = false;  // by us, after it was found
     std::uint64_t nextLook = 0;
     Atom clientList = 0;
     Atom pidAtom = 0;
@@ -136,22 +140,23 @@ struct ChromiumX11Window::X {
         return top != 0 ? top : last;
     }
 
-    void Adopt() {
+    // Withdrawn: the window manager lets it go.
+    void Withdraw() {
+        XWithdrawWindow(display, window, DefaultScreen(display));
+        mapped = false;
+    }
+
+    // Mapped again, as the window manager's client: transient for the main window, out of the
+    // taskbar and the pager (set while it is withdrawn, as a client sets them itself).
+    void Map() {
         if (Window top = TopLevel()) {
             XSetTransientForHint(display, window, top);
         }
-        // _NET_WM_STATE of a mapped window is changed by asking the window manager.
-        XEvent e{};
-        e.xclient.type = ClientMessage;
-        e.xclient.window = window;
-        e.xclient.message_type = netState;
-        e.xclient.format = 32;
-        e.xclient.data.l[0] = 1;  // add
-        e.xclient.data.l[1] = static_cast<long>(skipTaskbar);
-        e.xclient.data.l[2] = static_cast<long>(skipPager);
-        e.xclient.data.l[3] = 1;  // an application's request
-        XSendEvent(display, DefaultRootWindow(display), False,
-                   SubstructureRedirectMask | SubstructureNotifyMask, &e);
+        Atom states[] = {skipTaskbar, skipPager};
+        XChangeProperty(display, window, netState, XA_ATOM, 32, PropModeReplace,
+                        reinterpret_cast<unsigned char*>(states), 2);
+        XMapWindow(display, window);
+        mapped = true;
     }
 };
 
@@ -217,7 +222,7 @@ bool ChromiumX11Window::Find(int pid) {
         if (x_->Ours(w, pid) && XGetWindowAttributes(d, w, &a) != 0 && a.override_redirect == False &&
             a.map_state == IsViewable) {
             x_->window = w;
-            x_->Adopt();
+            x_->Withdraw();
             return true;
         }
     }
@@ -226,6 +231,7 @@ bool ChromiumX11Window::Find(int pid) {
 
 void ChromiumX11Window::Forget() {
     x_->window = 0;
+    x_->mapped = false;
     x_->nextLook = 0;
 }
 
@@ -242,11 +248,14 @@ void ChromiumX11Window::Place(bool over) {
     if (over && XGetWindowAttributes(d, x_->host, &host) != 0 && host.map_state == IsViewable &&
         XTranslateCoordinates(d, x_->host, DefaultRootWindow(d), 0, 0, &x, &y, &child) != 0 &&
         host.width > 0 && host.height > 0) {
+        if (!x_->mapped) {
+            x_->Map();
+        }
         XMoveResizeWindow(d, x_->window, x, y, static_cast<unsigned>(host.width),
                           static_cast<unsigned>(host.height));
         XRaiseWindow(d, x_->window);
-    } else {
-        XMoveWindow(d, x_->window, kOffScreen, kOffScreen);
+    } else if (x_->mapped) {
+        x_->Withdraw();
     }
 }
 

@@ -94,8 +94,10 @@ class LinuxChromium::Engine : public ChromiumCore {
         }
         // DevTools over a pipe that only the browser has, never over a port that any program on
         // the computer could reach: the browser reads our commands on its descriptor 3 and writes
-        // its answers on 4. Off the screen until the main window is shown; it must not stop at a
-        // dialog of its own (first run, default browser, the keyring's password prompt).
+        // its answers on 4. Its window is withdrawn until the main window is shown, and the page
+        // must run at full speed then all the same: it translates the program's selections. It
+        // must not stop at a dialog of its own (first run, default browser, the keyring's
+        // password prompt).
         std::vector<std::string> args = {exe,
                                          "--user-data-dir=" + profile_,
                                          "--remote-debugging-pipe",
@@ -105,8 +107,10 @@ class LinuxChromium::Engine : public ChromiumCore {
                                          "--hide-crash-restore-bubble",
                                          "--noerrdialogs",
                                          "--password-store=basic",
-                                         "--app=about:blank",
-                                         "--window-position=-32000,-32000"};
+                                         "--disable-backgrounding-occluded-windows",
+                                         "--disable-renderer-backgrounding",
+                                         "--disable-background-timer-throttling",
+                                         "--app=about:blank"};
         // Chromium refuses to start its sandbox as root, and does not start at all then.
         if (geteuid() == 0) {
             args.emplace_back("--no-sandbox");
