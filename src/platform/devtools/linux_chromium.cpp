@@ -230,13 +230,19 @@ class LinuxChromium::Engine : public ChromiumCore {
 
     // The program polls the page all the time: the browser's window is taken as soon as it is
     // there, whether or not the main window is shown.
-    void BeforeElement() override {
+    void BeforeElement() override { TakeWindow(); }
+
+    // Chromium has mapped its window by the time it answers, most often: it is taken at once.
+    void OnConnected() override {
+        TakeWindow();
+        Place();
+    }
+
+    void TakeWindow() {
         if (window_.window() == 0 && window_.Find(pid_)) {
             Place();
         }
     }
-
-    void OnConnected() override { Place(); }
 
     std::u16string browserPath_;
     std::string profile_;
