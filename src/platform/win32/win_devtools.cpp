@@ -1,4 +1,4 @@
-// The DevTools endpoint over WinHTTP, the browser's pipe, and the session over either. The
+// The DevTools endpoint over WinHTTP and the browser's pipe, the transports of the session. The
 // WebSocket runs in WinHTTP's asynchronous mode: a receive is always outstanding, its completions
 // (on WinHTTP's threads) queue whole messages, and the program's thread waits for the answer it
 // wants on an event, never longer than it was told. A handle closed while a receive is
@@ -18,19 +18,12 @@
 namespace plv::win {
 namespace {
 
-using nlohmann::json;
+using devtools::kMaxMessageBytes;
+using devtools::kMaxQueuedMessages;
+using devtools::Remaining;
 
-// A message larger than this is dropped as it arrives. The element reads are cut to 1 MiB of
-// UTF-16 in the page, which JSON-escaped stays well below it.
-constexpr std::size_t kMaxMessageBytes = 16u << 20;
-// Events nobody waits for (and answers that came too late) are kept only this many at a time.
-constexpr std::size_t kMaxQueuedMessages = 256;
 // A body of the HTTP endpoint (the list of targets) larger than this is not believed.
 constexpr std::size_t kMaxBodyBytes = 4u << 20;
-// Commands in a row without an answer before the connection counts as broken.
-constexpr int kMaxUnanswered = 3;
-// Posted commands whose answers are watched for; older ones are forgotten.
-constexpr std::size_t kMaxPosted = 16;
 
 // This process's TOKEN_USER, in a block of its own; empty when it cannot be read.
 std::vector<unsigned char> TokenUserBytes() {
@@ -112,11 +105,6 @@ const WinHttpApi& Api() {
 
 std::uint64_t Now() {
     return GetTickCount64();
-}
-
-DWORD Remaining(std::uint64_t deadline) {
-    std::uint64_t now = Now();
-    return now >= deadline ? 0 : static_cast<DWORD>(deadline - now);
 }
 
 class Lock {
@@ -556,7 +544,7 @@ class SocketTransport : public DevToolsTransport {
         channel_->messages.clear();
     }
 
-    void Wait(DWORD ms) override { WaitForSingleObject(channel_->signal, ms); }
+    void Wait(std::uint32_t ms) override { WaitForSingleObject(channel_->signal, ms); }
 
     bool Ended() override {
         Lock l(channel_->lock);
@@ -627,15 +615,12 @@ class PipeTransport : public DevToolsTransport {
 
     void Receive(std::deque<std::string>& into) override {
         Pump();
-        for (std::string& m : messages_) {
-            into.push_back(std::move(m));
-        }
-        messages_.clear();
+        framing_.Take(into);
     }
 
-    void Wait(DWORD ms) override {
+    void Wait(std::uint32_t ms) override {
         Pump();
-        if (messages_.empty() && !ended_) {
+        if (framing_.Empty() && !ended_) {
             WaitForSingleObject(readEvent_, ms);
             Pump();
         }
@@ -672,41 +657,10 @@ class PipeTransport : public DevToolsTransport {
                 return;
             }
             reading_ = false;
-            Split(got);
+            framing_.Add(buffer_.data(), got);
             if (!Read()) {
                 ended_ = true;
             }
-        }
-    }
-
-    // Each message ends with a NUL byte.
-    void Split(DWORD got) {
-        const char* p = buffer_.data();
-        const char* end = p + got;
-        while (p < end) {
-            const auto* nul =
-                static_cast<const char*>(std::memchr(p, '\0', static_cast<std::size_t>(end - p)));
-            const char* stop = nul != nullptr ? nul : end;
-            auto size = static_cast<std::size_t>(stop - p);
-            if (!oversized_ && partial_.size() + size > kMaxMessageBytes) {
-                oversized_ = true;
-                partial_.clear();
-            }
-            if (!oversized_) {
-                partial_.append(p, size);
-            }
-            if (nul == nullptr) {
-                break;
-            }
-            if (!oversized_) {
-                if (messages_.size() >= kMaxQueuedMessages) {
-                    messages_.pop_front();
-                }
-                messages_.push_back(std::move(partial_));
-            }
-            partial_.clear();
-            oversized_ = false;
-            p = nul + 1;
         }
     }
 
@@ -718,9 +672,7 @@ class PipeTransport : public DevToolsTransport {
     bool reading_ = false;
     bool ended_ = false;
     std::vector<char> buffer_ = std::vector<char>(64 * 1024);
-    std::string partial_;
-    bool oversized_ = false;
-    std::deque<std::string> messages_;
+    devtools::NulFraming framing_;
 };
 
 }  // namespace
@@ -790,122 +742,15 @@ std::unique_ptr<DevToolsTransport> MakeDevToolsPipe(HANDLE in, HANDLE out) {
     return std::make_unique<PipeTransport>(in, out);
 }
 
-DevToolsSession::DevToolsSession(std::unique_ptr<DevToolsTransport> transport)
-    : transport_(std::move(transport)) {}
-
-DevToolsSession::~DevToolsSession() = default;
-
-std::unique_ptr<DevToolsSession> DevToolsSession::Open(const DevToolsAddress& at, const std::wstring& path,
-                                                       DWORD timeoutMs) {
+std::unique_ptr<DevToolsSession> OpenDevToolsSession(const DevToolsAddress& at, const std::wstring& path,
+                                                     DWORD timeoutMs) {
     auto socket = OpenDevToolsSocket(at, path, timeoutMs);
     return socket ? std::make_unique<DevToolsSession>(std::move(socket)) : nullptr;
 }
 
-bool DevToolsSession::Ended() {
-    return transport_->Ended();
-}
-
-bool DevToolsSession::Broken() {
-    return hung_ || pageGone_ || Ended();
-}
-
-void DevToolsSession::UsePage(const std::string& sessionId) {
-    if (!page_.empty() && page_ != sessionId && !pageGone_) {
-        // The browser would go on keeping the old session for us.
-        Post("Target.detachFromTarget", {{"sessionId", page_}}, DevToolsTo::Browser);
-    }
-    page_ = sessionId;
-    pageGone_ = false;
-    hung_ = false;
-}
-
-std::int64_t DevToolsSession::Send(const char* method, json params, DevToolsTo to, std::uint64_t deadline) {
-    if (to == DevToolsTo::Page && (hung_ || pageGone_)) {
-        return 0;
-    }
-    std::int64_t id = ++nextId_;
-    json message = {{"id", id}, {"method", method}, {"params", std::move(params)}};
-    if (to == DevToolsTo::Page && !page_.empty()) {
-        message["sessionId"] = page_;
-    }
-    // ASCII only: the text the page gets is escaped, whatever its characters.
-    if (!transport_->Send(message.dump(-1, ' ', true, json::error_handler_t::replace), deadline)) {
-        return 0;
-    }
-    return id;
-}
-
-std::int64_t DevToolsSession::Post(const char* method, json params, DevToolsTo to) {
-    // A write to a browser on this computer is done at once; a browser that takes longer is hung.
-    std::int64_t id = Send(method, std::move(params), to, Now() + 250);
-    if (id != 0) {
-        if (posted_.size() >= kMaxPosted) {
-            posted_.erase(posted_.begin());
-        }
-        posted_.insert(id);
-    }
-    return id;
-}
-
-bool DevToolsSession::Answered(std::int64_t id) {
-    bool found = false;
-    Take(0, found);
-    return Broken() || posted_.count(id) == 0;
-}
-
-std::optional<json> DevToolsSession::Take(std::int64_t wanted, bool& found) {
-    std::deque<std::string> arrived;
-    transport_->Receive(arrived);
-    std::optional<json> result;
-    for (const std::string& text : arrived) {
-        json answer = json::parse(text, nullptr, false);
-        if (!answer.is_object()) {
-            continue;
-        }
-        auto it = answer.find("id");
-        if (it == answer.end() || !it->is_number_integer()) {
-            // An event. The one that matters: the page we use has gone (its tab was closed).
-            auto params = answer.find("params");
-            if (!page_.empty() && answer.value("method", "") == "Target.detachedFromTarget" &&
-                params != answer.end() && params->is_object() && params->value("sessionId", "") == page_) {
-                pageGone_ = true;
-            }
-            continue;
-        }
-        std::int64_t id = it->get<std::int64_t>();
-        posted_.erase(id);
-        if (id != wanted || found) {
-            continue;
-        }
-        found = true;
-        auto r = answer.find("result");
-        if (!answer.contains("error") && r != answer.end()) {
-            result = std::move(*r);
-        }
-    }
-    return result;
-}
-
-std::optional<json> DevToolsSession::Call(const char* method, json params, DWORD timeoutMs, DevToolsTo to) {
-    std::uint64_t deadline = Now() + timeoutMs;
-    std::int64_t id = Send(method, std::move(params), to, deadline);
-    while (id != 0) {
-        bool found = false;
-        auto result = Take(id, found);
-        if (found) {
-            unanswered_ = 0;
-            return result;
-        }
-        DWORD left = Remaining(deadline);
-        if (left == 0 || Ended()) {
-            break;
-        }
-        transport_->Wait(left);
-    }
-    if (++unanswered_ >= kMaxUnanswered) {
-        hung_ = true;
-    }
-    return std::nullopt;
-}
-
 }  // namespace plv::win
+
+// The transports' deadlines are in the tick count.
+std::uint64_t plv::devtools::NowMs() {
+    return GetTickCount64();
+}

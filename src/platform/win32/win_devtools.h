@@ -1,8 +1,9 @@
 #pragma once
-// A Chromium-family browser's DevTools protocol: its endpoint on the loopback interface over
-// WinHTTP (plain HTTP requests for the list of targets or a new tab, and WebSockets), the pipe of
-// a browser started with --remote-debugging-pipe, and a session of commands and answers over
-// either. Every wait here has a bound, and nothing pumps window messages.
+// A Chromium-family browser's DevTools protocol on Windows: its endpoint on the loopback
+// interface over WinHTTP (plain HTTP requests for the list of targets or a new tab, and
+// WebSockets), and the pipe of a browser started with --remote-debugging-pipe: the transports the
+// shared session (platform/devtools) runs over. Every wait here has a bound, and nothing pumps window
+// messages.
 
 #include "platform/win32/win_api.h"
 // (the backend's Windows headers first)
@@ -10,13 +11,11 @@
 #include <winhttp.h>
 
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <optional>
-#include <set>
 #include <string>
 
-#include <nlohmann/json.hpp>
+#include "platform/devtools/devtools_session.h"
 
 namespace plv::win {
 
@@ -38,21 +37,11 @@ std::optional<std::string> DevToolsRequest(const DevToolsAddress& at, const wcha
 // Whether this system's WinHTTP has a WebSocket client (Windows 8 and later).
 bool HaveWebSocketClient();
 
-// What carries a DevTools connection's messages, whole JSON texts both ways: a WebSocket to one
-// target of the HTTP endpoint, or the pipe of a browser started with --remote-debugging-pipe.
-class DevToolsTransport {
-  public:
-    virtual ~DevToolsTransport() = default;
-    // Sends one message; false when the connection has ended, or when the write is not done by
-    // the deadline (tick count), which ends it.
-    virtual bool Send(const std::string& text, std::uint64_t deadline) = 0;
-    // Moves the messages that have arrived, in their order, to the end of `into`.
-    virtual void Receive(std::deque<std::string>& into) = 0;
-    // Waits at most ms for a message or the end of the connection.
-    virtual void Wait(DWORD ms) = 0;
-    // The browser closed the connection or went away, or a write failed.
-    virtual bool Ended() = 0;
-};
+// The transports here carry the shared session (platform/devtools): whole JSON texts both ways,
+// deadlines in the tick count.
+using DevToolsTransport = devtools::Transport;
+using DevToolsSession = devtools::Session;
+using DevToolsTo = devtools::To;
 
 // A WebSocket to a target (/devtools/page/ID or /devtools/browser/ID); nothing when the
 // endpoint does not take the connection within the time.
@@ -75,57 +64,8 @@ bool MakeBrowserPipe(bool weRead, BrowserPipe& pipe);
 // transport closes them.
 std::unique_ptr<DevToolsTransport> MakeDevToolsPipe(HANDLE in, HANDLE out);
 
-// Where a command goes. A WebSocket to a page speaks to that page only. A connection to the
-// browser (its pipe) speaks to the browser, and to a page once the session uses one: its
-// commands then carry the page's sessionId (Target.attachToTarget with flatten).
-enum class DevToolsTo { Page, Browser };
-
-// A DevTools session over one transport. Commands are sent with increasing ids; an answer is
-// taken only for the command it belongs to, so one that comes too late is dropped when it
-// arrives.
-class DevToolsSession {
-  public:
-    explicit DevToolsSession(std::unique_ptr<DevToolsTransport> transport);
-    // A session over a WebSocket to the target at path; nothing when there is none in time.
-    static std::unique_ptr<DevToolsSession> Open(const DevToolsAddress& at, const std::wstring& path,
-                                                 DWORD timeoutMs);
-    ~DevToolsSession();
-    DevToolsSession(const DevToolsSession&) = delete;
-    DevToolsSession& operator=(const DevToolsSession&) = delete;
-
-    // The connection itself has ended (the browser closed it or went away).
-    bool Ended();
-    // Nothing more can be done with the page: the connection has ended, the page stopped
-    // answering, or (over a browser connection) the page went away.
-    bool Broken();
-    // From now on page commands carry this sessionId, and the page counts as answering again.
-    // The page used before, if any, is let go.
-    void UsePage(const std::string& sessionId);
-    // Sends a command without waiting for its answer: its id, 0 when it cannot be sent.
-    std::int64_t Post(const char* method, nlohmann::json params, DevToolsTo to = DevToolsTo::Page);
-    // Whether the answer to a command sent with Post has come (or the session is broken).
-    bool Answered(std::int64_t id);
-    // Sends a command and waits at most timeoutMs for its answer: its "result", nothing when the
-    // answer is an error, late, or the command cannot be sent. Several commands in a row without
-    // an answer leave the page broken, so that a hung browser costs the wait only a few times;
-    // commands to the browser still go out then, to find a page again or close it.
-    std::optional<nlohmann::json> Call(const char* method, nlohmann::json params, DWORD timeoutMs,
-                                       DevToolsTo to = DevToolsTo::Page);
-
-  private:
-    std::int64_t Send(const char* method, nlohmann::json params, DevToolsTo to, std::uint64_t deadline);
-    // Takes what has arrived: the answer to the command `wanted`, if among it; the answers to
-    // posted commands are noted, the page's going away too, and everything else (events,
-    // answers that came too late) dropped.
-    std::optional<nlohmann::json> Take(std::int64_t wanted, bool& found);
-
-    std::unique_ptr<DevToolsTransport> transport_;
-    std::string page_;       // the page's sessionId over a browser connection
-    bool pageGone_ = false;  // the browser said the page was detached
-    bool hung_ = false;      // too many commands in a row went unanswered
-    std::int64_t nextId_ = 0;
-    int unanswered_ = 0;
-    std::set<std::int64_t> posted_;  // posted commands whose answer has not come yet
-};
+// A session over a WebSocket to the target at path; nothing when there is none in time.
+std::unique_ptr<DevToolsSession> OpenDevToolsSession(const DevToolsAddress& at, const std::wstring& path,
+                                                     DWORD timeoutMs);
 
 }  // namespace plv::win

@@ -1,0 +1,57 @@
+#pragma once
+// The Chromium engine on Linux: Debian's Chromium, a browser of our own, shows the service page,
+// driven over its DevTools pipe by the same engine core as on Windows (ChromiumCore). The X11
+// backend's Browser; it tells the engine about the main window's browser area.
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace plv::devtools {
+
+class LinuxChromium : public Browser {
+  public:
+    LinuxChromium();
+    ~LinuxChromium() override;
+    LinuxChromium(const LinuxChromium&) = delete;
+    LinuxChromium& operator=(const LinuxChromium&) = delete;
+
+    // The embedded and the Chromium choice both mean Chromium here (Linux has no browser control
+    // of its own); the browser is $PLV_CHROMIUM, else /usr/bin/chromium, else the choice's
+    // browserPath. Attaching to a running browser is not offered on Linux: it is said as a
+    // problem, and no page loads.
+    void UseEngine(const BrowserChoice& choice) override;
+    std::u16string TakeProblem() override;
+    void Navigate(const std::u16string& url) override;
+    std::optional<std::u16string> GetElementProperty(const std::u16string& id,
+                                                     const std::u16string& name) override;
+    bool SetElementProperty(const std::u16string& id, const std::u16string& name,
+                            const std::u16string& value) override;
+    bool CallElementMethod(const std::u16string& id, const std::u16string& name) override;
+    bool EngineGone() override;
+
+    // The main window's browser area: its X11 window (made once, before the first navigation),
+    // its new size in pixels, and whether the main window is shown. The browser's window lies
+    // over that area while it is shown, and off the screen otherwise.
+    void HostCreated(unsigned long window);
+    void HostResized(int width, int height);
+    void HostShown(bool shown);
+    // The main window has moved, or changed its place among the windows.
+    void HostMoved();
+
+    // The browser's process (the leader of its process group) while it runs, else 0; and its
+    // X11 window once found, else 0. For traces and tests.
+    int BrowserProcess() const;
+    unsigned long BrowserWindow() const;
+
+  private:
+    class Engine;
+    std::unique_ptr<Engine> engine_;
+    std::u16string problem_;  // said once, when no engine could be had
+    unsigned long host_ = 0;
+    bool shown_ = false;
+};
+
+}  // namespace plv::devtools
