@@ -218,18 +218,28 @@ void ChromiumCore::EndBrowser() {
 // browser's pipe with its sessionId.
 bool ChromiumCore::AttachPage(std::uint32_t ms) {
     attached_ = false;
-    auto list = session_->Call("Target.getTargets", json::object(), ms, To::Browser);
-    if (!list || !list->is_object() || !(*list)["targetInfos"].is_array()) {
-        return false;
-    }
     std::string id;
-    for (const json& t : (*list)["targetInfos"]) {
-        if (!t.is_object() || Field(t, "type") != "page") {
-            continue;
+    // A browser just started answers on its pipe before its app window has a page; a page made
+    // now would open in an ordinary browser window, with tabs and the address (and the service's
+    // key) in view. So the app window's page is waited for a while first.
+    std::uint64_t appDeadline = NowMs() + (answered_ || !started_ ? 0 : kAppPageMs);
+    for (;;) {
+        auto list = session_->Call("Target.getTargets", json::object(), ms, To::Browser);
+        if (!list || !list->is_object() || !(*list)["targetInfos"].is_array()) {
+            return false;
         }
-        if (id.empty() || Field(t, "targetId") == targetId_) {
-            id = Field(t, "targetId");
+        for (const json& t : (*list)["targetInfos"]) {
+            if (!t.is_object() || Field(t, "type") != "page") {
+                continue;
+            }
+            if (id.empty() || Field(t, "targetId") == targetId_) {
+                id = Field(t, "targetId");
+            }
         }
+        if (!id.empty() || NowMs() >= appDeadline || session_->Ended()) {
+            break;
+        }
+        session_->Pause(kAppPageLookMs);
     }
     if (id.empty()) {
         auto made = session_->Call("Target.createTarget", {{"url", "about:blank"}}, kAnswerMs, To::Browser);

@@ -22,10 +22,17 @@
 namespace plv::devtools {
 
 constexpr std::uint32_t kAnswerMs = 250;  // one command's answer
+// The first page of a browser of our own, in an app window (no tabs, no address bar: the service's
+// address carries its key). Chromium opens about:blank in an ordinary window, whatever --app says.
+constexpr const char* kAppPage = "data:text/html,%3Ctitle%3EParlevo%3C/title%3E";
 // A browser of our own answering on its pipe for the first time. One that takes longer is kept and
 // waited for again at the next navigation, rather than started twice.
 constexpr std::uint32_t kStartMs = 5000;
 constexpr std::uint32_t kCloseMs = 3000;  // a browser of our own ending after Browser.close
+// How long a browser of our own that has just answered is given to show its app window's page,
+// and how often it is looked for meanwhile.
+constexpr std::uint32_t kAppPageMs = 3000;
+constexpr std::uint32_t kAppPageLookMs = 50;
 
 // A text field of a JSON object; empty when it is missing or not a string.
 std::string Field(const nlohmann::json& object, const char* name);

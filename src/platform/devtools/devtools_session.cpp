@@ -109,6 +109,15 @@ std::int64_t Session::Post(const char* method, json params, To to) {
     return id;
 }
 
+void Session::Pause(std::uint32_t ms) {
+    std::uint64_t deadline = NowMs() + ms;
+    for (std::uint64_t now = NowMs(); now < deadline && !Ended(); now = NowMs()) {
+        transport_->Wait(static_cast<std::uint32_t>(deadline - now));
+        bool found = false;
+        Take(0, found);
+    }
+}
+
 bool Session::Answered(std::int64_t id) {
     bool found = false;
     Take(0, found);

@@ -85,6 +85,8 @@ class Session {
     std::int64_t Post(const char* method, nlohmann::json params, To to = To::Page);
     // Whether the answer to a command sent with Post has come (or the session is broken).
     bool Answered(std::int64_t id);
+    // Lets at most ms pass, taking what arrives meanwhile (answers to posted commands, events).
+    void Pause(std::uint32_t ms);
     // Sends a command and waits at most timeoutMs for its answer: its "result", nothing when the
     // answer is an error, late, or the command cannot be sent. Several commands in a row without
     // an answer leave the page broken, so that a hung browser costs the wait only a few times;

@@ -110,10 +110,12 @@ class LinuxChromium::Engine : public ChromiumCore {
                                          "--disable-backgrounding-occluded-windows",
                                          "--disable-renderer-backgrounding",
                                          "--disable-background-timer-throttling",
-                                         "--app=about:blank"};
-        // Chromium refuses to start its sandbox as root, and does not start at all then.
+                                         std::string("--app=") + kAppPage};
+        // Chromium refuses to start its sandbox as root, and does not start at all then; and it
+        // would then say so in a bar over the page, which --test-type keeps away.
         if (geteuid() == 0) {
             args.emplace_back("--no-sandbox");
+            args.emplace_back("--test-type");
         }
         int commands[2] = {-1, -1};
         int answers[2] = {-1, -1};

@@ -263,7 +263,8 @@ class ChromiumEngine : public BrowserEngine, private devtools::ChromiumCore {
         std::wstring command = L"\"" + exe + L"\" --user-data-dir=\"" + ProfileFolder() +
                                L"\" --remote-debugging-pipe --no-first-run --no-default-browser-check"
                                L" --hide-crash-restore-bubble --noerrdialogs"
-                               L" --app=about:blank --window-position=-32000,-32000";
+                               L" --app=" +
+                               Wide(devtools::kAppPage) + L" --window-position=-32000,-32000";
         BrowserPipe commands;
         BrowserPipe answers;
         if (!MakeBrowserPipe(false, commands)) {

@@ -19,6 +19,7 @@ Backend::Backend(int argc, char** argv)
       platform_(
           std::make_unique<Platform>(Platform{*loop_, *desktop_, *ui_, *browser_, *clipboard_, *processes_,
                                               *store_, *tray_, *shell_, *env_, *service_})) {
+    ui_->UseBrowserEngine(browser_.get());
     desktop_->SetOwnWindowRects([ui = ui_.get()](Hwnd w) { return ui->FormRect(w); });
 }
 

@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/devtools/linux_chromium.h"
+
 #include "platform/platform.h"
 
 class QApplication;
@@ -183,6 +185,10 @@ class X11Ui : public Ui {
     void UpdateMenuItem(Hwnd form, const MenuItem& item) override;
     std::uint32_t TrackPopupMenu(Hwnd form, PointPx at) override;
 
+    // The engine that shows the service page over the main window's browser area: told where the
+    // area is, and when its window is shown, hidden, moved or resized.
+    void UseBrowserEngine(devtools::LinuxChromium* engine) { engine_ = engine; }
+
     QtForm* Find(Hwnd form);
     // The outer rectangle of one of our forms as Qt has placed it; nothing for other windows.
     std::optional<RectPx> FormRect(Hwnd form);
@@ -195,6 +201,7 @@ class X11Ui : public Ui {
     std::vector<std::unique_ptr<QtForm>> gone_;
     int dpiX_ = 96;
     int dpiY_ = 96;
+    devtools::LinuxChromium* engine_ = nullptr;
 };
 
 class X11Tray : public Tray {
@@ -217,7 +224,8 @@ std::unique_ptr<UserStore> MakeUserStoreIn(const std::string& folder);
 std::unique_ptr<Shell> MakeShell();
 std::unique_ptr<ProcessEnv> MakeProcessEnv(int argc, char** argv);
 std::unique_ptr<LocalService> MakeLocalService();
-std::unique_ptr<Browser> MakeBrowser();
+// The service page's engine: Debian's Chromium over its DevTools pipe.
+std::unique_ptr<devtools::LinuxChromium> MakeBrowser();
 
 // Whether the session offers an X display: Parlevo needs X11 (or XWayland under Wayland).
 bool X11SessionAvailable();
@@ -234,7 +242,7 @@ class Backend {
     std::unique_ptr<X11Loop> loop_;
     std::unique_ptr<X11Desktop> desktop_;
     std::unique_ptr<X11Ui> ui_;
-    std::unique_ptr<Browser> browser_;
+    std::unique_ptr<devtools::LinuxChromium> browser_;
     std::unique_ptr<Clipboard> clipboard_;
     std::unique_ptr<Processes> processes_;
     std::unique_ptr<UserStore> store_;

@@ -662,32 +662,6 @@ class ChildService : public LocalService {
     QTimer watch_;
 };
 
-// Until the Chromium engine over the DevTools pipe is wired in, there is no engine: every
-// operation fails and the program is told so once.
-class NoBrowser : public Browser {
-  public:
-    void UseEngine(const BrowserChoice& /*choice*/) override {}
-    std::u16string TakeProblem() override {
-        if (told_) {
-            return {};
-        }
-        told_ = true;
-        return u"This build has no browser engine: the service page cannot be shown.";
-    }
-    void Navigate(const std::u16string& /*url*/) override {}
-    std::optional<std::u16string> GetElementProperty(const std::u16string&, const std::u16string&) override {
-        return std::nullopt;
-    }
-    bool SetElementProperty(const std::u16string&, const std::u16string&, const std::u16string&) override {
-        return false;
-    }
-    bool CallElementMethod(const std::u16string&, const std::u16string&) override { return false; }
-    bool EngineGone() override { return true; }
-
-  private:
-    bool told_ = false;
-};
-
 }  // namespace
 
 std::unique_ptr<Processes> MakeProcesses() {
@@ -708,8 +682,8 @@ std::unique_ptr<ProcessEnv> MakeProcessEnv(int argc, char** argv) {
 std::unique_ptr<LocalService> MakeLocalService() {
     return std::make_unique<ChildService>();
 }
-std::unique_ptr<Browser> MakeBrowser() {
-    return std::make_unique<NoBrowser>();
+std::unique_ptr<devtools::LinuxChromium> MakeBrowser() {
+    return std::make_unique<devtools::LinuxChromium>();
 }
 
 bool X11SessionAvailable() {

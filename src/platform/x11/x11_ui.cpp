@@ -114,6 +114,50 @@ struct QtControl {
 
 namespace {
 
+// Keeps the page's engine told where the browser area is: the browser's window lies over the
+// area while its form is shown, and is withdrawn while it is hidden.
+class BrowserAreaWatch : public QObject {
+  public:
+    BrowserAreaWatch(devtools::LinuxChromium& engine, QWidget& area)
+        : QObject(&area), engine_(engine), area_(area) {
+        area.window()->installEventFilter(this);
+        area.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        bool form = watched == area_.window();
+        switch (event->type()) {
+            case QEvent::Show:
+                if (form) {
+                    engine_.HostShown(true);
+                }
+                break;
+            case QEvent::Hide:
+                if (form) {
+                    engine_.HostShown(false);
+                }
+                break;
+            case QEvent::Move:
+                engine_.HostMoved();
+                break;
+            case QEvent::Resize:
+                if (form) {
+                    engine_.HostMoved();
+                } else {
+                    engine_.HostResized(area_.width(), area_.height());
+                }
+                break;
+            default:
+                break;
+        }
+        return false;
+    }
+
+  private:
+    devtools::LinuxChromium& engine_;
+    QWidget& area_;
+};
+
 class FormWidget : public QWidget {
   public:
     explicit FormWidget(QtForm& f) : form_(f) {}
@@ -454,8 +498,10 @@ ControlId X11Ui::AddControl(Hwnd form, const ControlDesign& design) {
             break;
         }
         case ControlKind::Browser:
-            // The area the engine shows the page in; without an engine it stays empty.
+            // The area the engine shows the page in: a window of its own, so that the engine
+            // can name it to the browser's window.
             c->widget = new QWidget(f->widget);
+            c->widget->setAttribute(Qt::WA_NativeWindow);
             break;
         case ControlKind::Label:
         case ControlKind::Image:
@@ -479,6 +525,11 @@ ControlId X11Ui::AddControl(Hwnd form, const ControlDesign& design) {
         RichSetTextEx(form, raw->id, design.caption, false);
     }
     raw->widget->setVisible(design.visible);
+    if (design.kind == ControlKind::Browser && engine_ != nullptr) {
+        new BrowserAreaWatch(*engine_, *raw->widget);
+        engine_->HostCreated(static_cast<unsigned long>(raw->widget->winId()));
+        engine_->HostResized(raw->widget->width(), raw->widget->height());
+    }
     return raw->id;
 }
 
@@ -492,6 +543,10 @@ void X11Ui::SetControlBounds(Hwnd form, ControlId control, RectTwips b) {
                            static_cast<int>(std::lround(b.top / TwipsY())),
                            static_cast<int>(std::lround(b.width / TwipsX())),
                            static_cast<int>(std::lround(b.height / TwipsY())));
+    // A hidden widget hears of its new size only when it is shown; the engine is told now.
+    if (c->design.kind == ControlKind::Browser && engine_ != nullptr) {
+        engine_->HostResized(c->widget->width(), c->widget->height());
+    }
 }
 
 void X11Ui::SetControlText(Hwnd form, ControlId control, const std::u16string& text) {
