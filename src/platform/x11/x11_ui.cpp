@@ -244,6 +244,13 @@ class PictureWidget : public QWidget {
 
 X11Ui::X11Ui(Desktop& desktop) : dpiX_(std::max(desktop.DpiX(), 1)), dpiY_(std::max(desktop.DpiY(), 1)) {
     InitPictures();
+    // The forms are laid out for Windows' sans-serif faces, some labels at a fixed width.
+    // Fontconfig knows Arial's stand-in of the same widths, not the older faces', and would draw
+    // those in a wider face whose text no longer fits its label: each gets Arial's stand-in first.
+    for (const char* face : {"MS Sans Serif", "Microsoft Sans Serif", "Tahoma"}) {
+        QFont::insertSubstitutions(QString::fromLatin1(face),
+                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+    }
 }
 
 X11Ui::~X11Ui() {
