@@ -46,7 +46,7 @@ wine_notepad "The house is big." >/dev/null || fail "Notepad did not open"
 start=$(date +%s%N)
 wine_bg "$work/plv.log" 'C:\Parlevo\plv.exe'
 plv_pid=$!
-probe wait-window plv.exe Parlevo 30 >/dev/null || fail "plv.exe made no main window"
+probe wait-window plv.exe Parlevo 60 >/dev/null || fail "plv.exe made no main window"
 colour=$(wine_wait_pixel 1263 790 60 "#F0AA00" "#00A8FF")
 ms=$((($(date +%s%N) - start) / 1000000))
 case "$colour" in

@@ -118,7 +118,7 @@ e2e_enable notepad.exe
 wine_notepad "The house is big." >/dev/null || fail "Notepad did not open"
 wine_bg "$work/plv.log" "$(winepath_w "$local_dir")\\plv.exe"
 plv_pid=$!
-if probe wait-window plv.exe Parlevo 30 >/dev/null; then
+if probe wait-window plv.exe Parlevo 60 >/dev/null; then
     pass "the installed plv.exe runs"
 else
     fail "the installed plv.exe made no main window"
@@ -188,7 +188,7 @@ ini_has 'hideiconinterval=4' && pass "the plv.ini the user changed is kept" || f
 [ -f "$menu" ] && [ -n "$(run_value)" ] || fail "the shortcut or the Run value went with the upgrade"
 count=$(timeout 60 "$WINE64" reg query 'HKCU\Software\Microsoft\Installer\Products' 2>/dev/null | grep -c 'Products\\')
 [ "$count" -le 1 ] || fail "$count products are registered after the upgrade"
-restarted=$(probe wait-window plv.exe Parlevo 30 | sed -n 's/.* pid=\([0-9]*\) .*/\1/p' | head -n 1)
+restarted=$(probe wait-window plv.exe Parlevo 60 | sed -n 's/.* pid=\([0-9]*\) .*/\1/p' | head -n 1)
 if [ -n "$restarted" ]; then
     pass "the upgraded Parlevo is started again"
 else

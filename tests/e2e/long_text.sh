@@ -40,7 +40,7 @@ translated=${translated%"${translated##*[! ]}"}
 
 wine_notepad "$line" >/dev/null || fail "Notepad did not open"
 wine_bg "$work/plv.log" 'C:\Parlevo\plv.exe'
-probe wait-window plv.exe Parlevo 30 >/dev/null || fail "plv.exe made no main window"
+probe wait-window plv.exe Parlevo 60 >/dev/null || fail "plv.exe made no main window"
 wine_press 500 400
 colour=$(wine_wait_pixel 1263 790 30 "#F0AA00")
 [ "$colour" = "#F0AA00" ] || fail "not connected: the tray icon is $colour"

@@ -31,7 +31,7 @@ wine_notepad "The quick brown fox jumps over the lazy dog." >/dev/null || fail "
 # Into the corner, partly under the taskbar; its text line then lies at y 760, just above it.
 probe move-window notepad.exe Notepad 860,708,1280,828 >"$work/notepad.window" || fail "Notepad could not be moved"
 wine_bg "$work/plv.log" 'C:\Parlevo\plv.exe'
-probe wait-window plv.exe Parlevo 30 >/dev/null || fail "plv.exe made no main window"
+probe wait-window plv.exe Parlevo 60 >/dev/null || fail "plv.exe made no main window"
 sleep 1
 wine_press 1000 700
 wine_shot "$work/before.png"

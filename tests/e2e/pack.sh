@@ -92,7 +92,7 @@ e2e_enable notepad.exe
 wine_notepad "Le chat mange une pomme." >/dev/null || fail "Notepad did not open"
 wine_bg "$work/plv.log" "$(winepath_w "$local_dir")\\plv.exe"
 plv_pid=$!
-probe wait-window plv.exe Parlevo 30 >/dev/null || fail "the installed plv.exe made no main window"
+probe wait-window plv.exe Parlevo 60 >/dev/null || fail "the installed plv.exe made no main window"
 colour=$(wine_wait_pixel 1263 790 60 "#F0AA00" "#00A8FF") || fail "the tray icon is $colour, not connected"
 
 # 3. The pack while Parlevo runs.

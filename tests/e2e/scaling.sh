@@ -49,7 +49,7 @@ at() {
     else
         wine_bg "$work/plv-$dpi.log" 'C:\Parlevo\plv.exe'
     fi
-    probe wait-window plv.exe Parlevo 30 >/dev/null || fail "plv.exe made no main window at $dpi DPI"
+    probe wait-window plv.exe Parlevo 60 >/dev/null || fail "plv.exe made no main window at $dpi DPI"
     # Until the page has loaded the popup says "not connected": try again, a few times.
     for tries in 1 2 3 4 5 6 7 8 9 10; do
         wine_press 300 300

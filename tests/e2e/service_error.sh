@@ -38,7 +38,7 @@ printf 'route.en-es = deepl\ndeepl_key = e2e-refused-key\ndeepl_url = http://127
 
 wine_notepad "The house is big." >/dev/null || fail "Notepad did not open"
 wine_bg "$work/plv.log" 'C:\Parlevo\plv.exe'
-probe wait-window plv.exe Parlevo 30 >/dev/null || fail "plv.exe made no main window"
+probe wait-window plv.exe Parlevo 60 >/dev/null || fail "plv.exe made no main window"
 colour=$(wine_wait_pixel 1263 790 60 "#F0AA00" "#00A8FF") ||
     fail "not connected: the tray icon is $colour (the service's log: $(cat "${user_dir}"AppData/Local/Parlevo/plv-service.log 2>/dev/null | tail -n 5))"
 

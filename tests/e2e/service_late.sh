@@ -24,7 +24,7 @@ e2e_enable notepad.exe
 # Notepad in front and enabled, so that "connected" shows as orange.
 wine_notepad "Hello world." >/dev/null || fail "Notepad did not open"
 wine_bg "$work/plv.log" 'C:\Parlevo\plv.exe'
-probe wait-window plv.exe Parlevo 30 >/dev/null || fail "plv.exe made no main window"
+probe wait-window plv.exe Parlevo 60 >/dev/null || fail "plv.exe made no main window"
 wine_press 300 300
 
 # 1. Nothing on the port: grey for 6 s, three reconnect intervals (sampled every ~0.3 s).

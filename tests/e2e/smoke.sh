@@ -36,7 +36,7 @@ unmarked() { grep -v -F "$history_mark" <<<"$1"; }
 # 1. Start-up: nothing shown (every window hidden), then a second copy ends at once, silently.
 wine_bg "$work/plv.log" 'C:\Parlevo\plv.exe'
 plv_pid=$!
-probe wait-window plv.exe Parlevo 30 >/dev/null || fail "plv.exe made no main window"
+probe wait-window plv.exe Parlevo 60 >/dev/null || fail "plv.exe made no main window"
 sleep 1
 probe windows plv.exe >"$work/start.windows"
 if grep -E '^window .*class="ParlevoForm".* visible=1' "$work/start.windows"; then
@@ -127,7 +127,7 @@ if [ "${PLV_SMOKE_TRANSLATE:-1}" = 1 ]; then
     # The settings' attribution differs from the page's credit, which must win.
     e2e_ini_engine "s|^googlelabel=[^\r]*|googlelabel=Credit from the settings|"
     wine_bg "$work/plv2.log" 'C:\Parlevo\plv.exe'
-    probe wait-window plv.exe Parlevo 30 >/dev/null || fail "plv.exe did not start again"
+    probe wait-window plv.exe Parlevo 60 >/dev/null || fail "plv.exe did not start again"
     # Orange when Notepad is the watched application, blue when nothing is watched yet.
     colour=$(wine_wait_pixel 1263 790 20 "#F0AA00" "#00A8FF")
     wine_shot "$work/5-connected.png"

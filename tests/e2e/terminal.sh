@@ -26,7 +26,7 @@ e2e_enable fake_terminal.exe
 e2e_enable alacritty.exe
 cp "$app/fake_terminal.exe" "$app/alacritty.exe"
 wine_bg "$work/plv.log" 'C:\Parlevo\plv.exe'
-probe wait-window plv.exe Parlevo 30 >/dev/null || fail "plv.exe made no main window"
+probe wait-window plv.exe Parlevo 60 >/dev/null || fail "plv.exe made no main window"
 
 # capture NAME CLASS [EXE]: starts the fake terminal (or its copy EXE) with that window class, brings it to the front
 # (the program sends its keystrokes to the window in front), drags across its line of text and

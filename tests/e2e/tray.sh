@@ -101,7 +101,7 @@ bare=$(tray_colour)
 [ -n "$bare" ] || fail "the screen could not be read"
 wine_bg "$work/plv.log" 'C:\Parlevo\plv.exe'
 plv_pid=$!
-probe wait-window plv.exe Parlevo 30 >/dev/null || fail "plv.exe made no main window"
+probe wait-window plv.exe Parlevo 60 >/dev/null || fail "plv.exe made no main window"
 wine_press 500 400
 colour=$(wine_wait_pixel 1263 790 30 "$ORANGE")
 wine_shot "$work/1-connected.png"
