@@ -131,7 +131,11 @@ case "$text" in
 esac
 # Other translation servers may run on this machine: the page's port must be the installed
 # service's, which ends when Parlevo is asked to end below.
-page_port=$(curl -s --max-time 10 "$DEVTOOLS/json/list" | sed -n 's|.*"http://127\.0\.0\.1:\([0-9]*\)/key/.*|\1|p' | head -n 1)
+# The upgraded Parlevo starts its service again on the same port, so the old one is told apart by
+# its key: each start draws a new one.
+page_url=$(curl -s --max-time 10 "$DEVTOOLS/json/list" | sed -n 's|.*"http://127\.0\.0\.1:\([0-9]*\)/key/\([0-9a-f]*\)/.*|\1 \2|p' | head -n 1)
+page_port=${page_url% *}
+page_key=${page_url#* }
 installed_service=$(prefix_pids 'Parlevo.plv-service\.exe' | head -n 1)
 wine_press 500 400
 printf '# changed by the user\r\nhideiconinterval=4\r\n' | iconv -f UTF-8 -t UTF-16LE >>"$local_dir/plv.ini"
@@ -164,18 +168,20 @@ fi
 # Under Wine the Unix process can last a moment longer than the Windows one the helper waited for
 # (and a zombie nobody reaps still counts for kill -0).
 service_runs() { [ -n "$(sed -n 's/^State:\s*\([^Z]\).*/\1/p' /proc/"$installed_service"/status 2>/dev/null)" ]; }
-port_answers() { curl -s -o /dev/null --max-time 2 "http://127.0.0.1:$page_port/languages"; }
+port_answers() {
+    [ "$(curl -s -o /dev/null -w '%{http_code}' --max-time 2 "http://127.0.0.1:$page_port/key/$page_key/languages")" = 200 ]
+}
 for _ in $(seq 1 100); do
     service_runs || port_answers || break
     sleep 0.1
 done
-if [ -z "$page_port" ] || [ -z "$installed_service" ]; then
-    fail "no page's port (${page_port:-none}) or no installed service (${installed_service:-none}) was found"
+if [ -z "$page_port" ] || [ -z "$page_key" ] || [ -z "$installed_service" ]; then
+    fail "no page's port and key (${page_url:-none}) or no installed service (${installed_service:-none}) was found"
 elif service_runs || port_answers; then
     fail "outlived Parlevo by 10 s: $(service_runs && echo "the service ($installed_service)") \
-$(port_answers && echo "the page's port $page_port")"
+$(port_answers && echo "the page's port $page_port with the old key")"
 else
-    pass "the page's port $page_port closed with the installed service"
+    pass "the installed service no longer answers on the page's port $page_port (its key is refused or the port closed)"
 fi
 if [ ! -e "$local_dir/$dropped" ] && [ -f "$local_dir/engine/licenses/README.txt" ]; then
     pass "$dropped, which the newer version no longer brings, is gone (the rest of its folder stays)"
