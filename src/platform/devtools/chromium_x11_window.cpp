@@ -1,18 +1,19 @@
 // The window of a browser of our own on X11.
 //
-// It stays a top-level window that the window manager manages, made transient for the main
-// window, and is moved over the browser area while the main window is shown, and withdrawn
-// (unmapped) otherwise; it is not reparented into the browser area. A window reparented into
-// another program's window is no longer one the window manager manages: it would get the keyboard
-// focus only by the browser's own doing (the user types into the service page), and Chromium's X11
-// code takes its window for a top-level one (its bounds in root coordinates, the focus messages of
-// the window manager). Transient for the main window, the window manager keeps it above that
-// window and tells it apart from the user's own windows; it is also kept out of the taskbar and
-// the pager. The Windows engine keeps its browser's window off the screen while the main form is
-// hidden; X11 window managers move a managed window that lies off the screen back onto it, so here
-// it is withdrawn instead (the browser is told not to slow down pages whose window is hidden).
-// Chromium maps its window as it starts; it is withdrawn as soon as it is found, at the program's
-// next poll of the page.
+// It becomes part of the main window: once found, it is withdrawn, and when the window manager has
+// let go of it, it is reparented into the browser area's window, at its corner and its size. From
+// then on the window manager does not see it: no title bar or frame of its own, no place in the
+// taskbar or the pager, and it cannot be dragged away from the main window or have another window
+// come between the two. It is mapped inside the area while the main window is shown and unmapped
+// while it is hidden (unmapping a window that is not the root's child is nothing the window
+// manager hears of). Chromium maps its window as it starts; it is withdrawn as soon as it is found,
+// at the program's next poll of the page.
+//
+// Chromium's X11 code takes its window for a top-level one. It asks the server for its place on
+// the screen when its own size changes, but a window inside another does not hear when that one
+// moves: it is told its place in root coordinates then, with the same synthetic ConfigureNotify a
+// window manager sends its clients, so that the page's own pop-ups (a select's list) open in the
+// right place. The pointer's events come relative to the window itself either way.
 
 #include "platform/devtools/chromium_x11_window.h"
 
@@ -28,7 +29,8 @@
 namespace plv::devtools {
 namespace {
 
-constexpr std::uint64_t kLookMs = 250;  // between two looks for the browser's window
+constexpr std::uint64_t kLookMs = 250;      // between two looks for the browser's window
+constexpr std::uint64_t kReleaseMs = 2000;  // for the window manager to let go of it
 
 // Xlib's default error handler ends the program, and the browser's windows can go at any moment:
 // while our requests are out, errors are ignored (each call's own result says whether it worked).
@@ -90,17 +92,20 @@ std::vector<Window> Children(Display* d, Window w) {
 }  // namespace
 
 struct ChromiumX11Window::X {
+    enum class State { Unknown, Releasing, Inside };
+
     Display* display = nullptr;
     Window host = 0;
     Window window = 0;
-    bool mapped = false;  // by us, after it was found
+    State state = State::Unknown;
+    bool over = false;    // whether it should be on the screen (the main window is shown)
+    bool mapped = false;  // by us, inside the host
     std::uint64_t nextLook = 0;
+    std::uint64_t releaseBy = 0;  // when it is taken in even if the window manager keeps it
+    int told[4] = {0, 0, 0, 0};   // the place last told to the browser, in root coordinates
     Atom clientList = 0;
     Atom pidAtom = 0;
     Atom wmState = 0;
-    Atom netState = 0;
-    Atom skipTaskbar = 0;
-    Atom skipPager = 0;
 
     // Whether the window's process is the browser or one of its process group (its renderers and
     // helpers, which the browser starts in its group).
@@ -113,50 +118,90 @@ struct ChromiumX11Window::X {
         return p == pid || (p > 0 && getpgid(p) == pid);
     }
 
-    // The main window: the ancestor of the browser area that the window manager knows as a
-    // client (it has WM_STATE), else the one right under the root.
-    Window TopLevel() {
-        Window root = DefaultRootWindow(display);
-        Window w = host;
-        Window top = 0;
-        Window last = host;
-        for (int depth = 0; w != 0 && w != root && depth < 64; ++depth) {
-            Window r = 0;
-            Window parent = 0;
-            Window* children = nullptr;
-            unsigned int count = 0;
-            if (XQueryTree(display, w, &r, &parent, &children, &count) == 0) {
-                return 0;
-            }
-            if (children != nullptr) {
-                XFree(children);
-            }
-            if (top == 0 && !Longs(display, w, wmState, wmState).empty()) {
-                top = w;
-            }
-            last = w;
-            w = parent;
+    // Whether the window manager has let go of the withdrawn window: it is the root's child
+    // again (out of the frame) and its WM_STATE is gone or says withdrawn.
+    bool Released() {
+        Window root = 0;
+        Window parent = 0;
+        Window* children = nullptr;
+        unsigned int count = 0;
+        if (XQueryTree(display, window, &root, &parent, &children, &count) == 0) {
+            return false;
         }
-        return top != 0 ? top : last;
+        if (children != nullptr) {
+            XFree(children);
+        }
+        auto wm = Longs(display, window, wmState, wmState);
+        return parent == root && (wm.empty() || wm[0] == WithdrawnState);
     }
 
-    // Withdrawn: the window manager lets it go.
-    void Withdraw() {
-        XWithdrawWindow(display, window, DefaultScreen(display));
+    // Withdrawn, then inside the host once the window manager has let it go (or has not within a
+    // while: a window manager that never answers must not keep the page off the screen).
+    void Take(Window w) {
+        window = w;
         mapped = false;
+        told[2] = 0;
+        XWithdrawWindow(display, window, DefaultScreen(display));
+        state = State::Releasing;
+        releaseBy = NowMs() + kReleaseMs;
+        Advance();
     }
 
-    // Mapped again, as the window manager's client: transient for the main window, out of the
-    // taskbar and the pager (set while it is withdrawn, as a client sets them itself).
-    void Map() {
-        if (Window top = TopLevel()) {
-            XSetTransientForHint(display, window, top);
+    void Advance() {
+        if (state == State::Releasing && (Released() || NowMs() >= releaseBy)) {
+            XReparentWindow(display, window, host, 0, 0);
+            state = State::Inside;
+            mapped = false;
+            Fit();
         }
-        Atom states[] = {skipTaskbar, skipPager};
-        XChangeProperty(display, window, netState, XA_ATOM, 32, PropModeReplace,
-                        reinterpret_cast<unsigned char*>(states), 2);
-        XMapWindow(display, window);
-        mapped = true;
+    }
+
+    // Inside the host at its size, mapped while it should be on the screen, and its place on
+    // the screen told to the browser when it has changed.
+    void Fit() {
+        if (state != State::Inside) {
+            return;
+        }
+        if (!over) {
+            if (mapped) {
+                XUnmapWindow(display, window);
+                mapped = false;
+            }
+            return;
+        }
+        XWindowAttributes h{};
+        XWindowAttributes a{};
+        Window child = 0;
+        int x = 0;
+        int y = 0;
+        if (XGetWindowAttributes(display, host, &h) == 0 || XGetWindowAttributes(display, window, &a) == 0 ||
+            h.width <= 0 || h.height <= 0 ||
+            XTranslateCoordinates(display, host, DefaultRootWindow(display), 0, 0, &x, &y, &child) == 0) {
+            return;
+        }
+        if (a.x != 0 || a.y != 0 || a.width != h.width || a.height != h.height) {
+            XMoveResizeWindow(display, window, 0, 0, static_cast<unsigned>(h.width),
+                              static_cast<unsigned>(h.height));
+        }
+        if (!mapped) {
+            XMapRaised(display, window);
+            mapped = true;
+        }
+        if (told[0] != x || told[1] != y || told[2] != h.width || told[3] != h.height) {
+            XEvent e{};
+            e.xconfigure.type = ConfigureNotify;
+            e.xconfigure.event = window;
+            e.xconfigure.window = window;
+            e.xconfigure.x = x;
+            e.xconfigure.y = y;
+            e.xconfigure.width = h.width;
+            e.xconfigure.height = h.height;
+            XSendEvent(display, window, False, StructureNotifyMask, &e);
+            told[0] = x;
+            told[1] = y;
+            told[2] = h.width;
+            told[3] = h.height;
+        }
     }
 };
 
@@ -178,9 +223,16 @@ void ChromiumX11Window::SetHost(unsigned long host) {
         x_->clientList = XInternAtom(d, "_NET_CLIENT_LIST", False);
         x_->pidAtom = XInternAtom(d, "_NET_WM_PID", False);
         x_->wmState = XInternAtom(d, "WM_STATE", False);
-        x_->netState = XInternAtom(d, "_NET_WM_STATE", False);
-        x_->skipTaskbar = XInternAtom(d, "_NET_WM_STATE_SKIP_TASKBAR", False);
-        x_->skipPager = XInternAtom(d, "_NET_WM_STATE_SKIP_PAGER", False);
+    }
+    // A window already inside the old host moves to the new one.
+    if (host != x_->host && x_->state == X::State::Inside && host != 0) {
+        ErrorTrap trap(x_->display);
+        XUnmapWindow(x_->display, x_->window);
+        XReparentWindow(x_->display, x_->window, host, 0, 0);
+        x_->mapped = false;
+        x_->told[2] = 0;
+        x_->host = host;
+        x_->Fit();
     }
     x_->host = host;
 }
@@ -191,14 +243,21 @@ bool ChromiumX11Window::Find(int pid) {
         return false;
     }
     ErrorTrap trap(d);
+    std::uint64_t now = NowMs();
     if (x_->window != 0) {
         XWindowAttributes a{};
         if (XGetWindowAttributes(d, x_->window, &a) != 0) {
+            // Kept in place at most every so often: the browser may move or size its window
+            // itself, and the host's size may reach the server after the program was told.
+            if (now >= x_->nextLook || x_->state == X::State::Releasing) {
+                x_->nextLook = now + kLookMs;
+                x_->Advance();
+                x_->Fit();
+            }
             return true;
         }
-        x_->window = 0;
+        Forget();
     }
-    std::uint64_t now = NowMs();
     if (now < x_->nextLook) {
         return false;
     }
@@ -221,8 +280,7 @@ bool ChromiumX11Window::Find(int pid) {
         XWindowAttributes a{};
         if (x_->Ours(w, pid) && XGetWindowAttributes(d, w, &a) != 0 && a.override_redirect == False &&
             a.map_state == IsViewable) {
-            x_->window = w;
-            x_->Withdraw();
+            x_->Take(w);
             return true;
         }
     }
@@ -231,32 +289,19 @@ bool ChromiumX11Window::Find(int pid) {
 
 void ChromiumX11Window::Forget() {
     x_->window = 0;
+    x_->state = X::State::Unknown;
     x_->mapped = false;
     x_->nextLook = 0;
 }
 
 void ChromiumX11Window::Place(bool over) {
-    Display* d = x_->display;
-    if (d == nullptr || x_->window == 0) {
+    x_->over = over;
+    if (x_->display == nullptr || x_->window == 0) {
         return;
     }
-    ErrorTrap trap(d);
-    XWindowAttributes host{};
-    Window child = 0;
-    int x = 0;
-    int y = 0;
-    if (over && XGetWindowAttributes(d, x_->host, &host) != 0 && host.map_state == IsViewable &&
-        XTranslateCoordinates(d, x_->host, DefaultRootWindow(d), 0, 0, &x, &y, &child) != 0 &&
-        host.width > 0 && host.height > 0) {
-        if (!x_->mapped) {
-            x_->Map();
-        }
-        XMoveResizeWindow(d, x_->window, x, y, static_cast<unsigned>(host.width),
-                          static_cast<unsigned>(host.height));
-        XRaiseWindow(d, x_->window);
-    } else if (x_->mapped) {
-        x_->Withdraw();
-    }
+    ErrorTrap trap(x_->display);
+    x_->Advance();
+    x_->Fit();
 }
 
 unsigned long ChromiumX11Window::window() const {

@@ -1,6 +1,6 @@
 #pragma once
-// The window of a browser of our own on X11, kept over the main window's browser area while the
-// main window is shown, and withdrawn otherwise. No X11
+// The window of a browser of our own on X11, taken into the main window's browser area: a child
+// window of the area, mapped while the main window is shown and unmapped otherwise. No X11
 // header here: Xlib's macros (None, Bool, Status...) would clash with the program's names.
 
 #include <cstdint>
@@ -19,12 +19,14 @@ class ChromiumX11Window {
     void SetHost(unsigned long host);
     // Looks for the browser's window: a top-level window whose _NET_WM_PID is the browser's
     // process or one of its process group. Looks at most every so often, and returns at once
-    // otherwise; a window found is withdrawn until Place puts it over the host. Whether the
-    // window is known now.
+    // otherwise; a window found is withdrawn, and taken into the host once the window manager
+    // has let go of it. A window known is kept in place (every so often too). Whether the window
+    // is known now.
     bool Find(int pid);
     // The browser has ended: its window is gone with it.
     void Forget();
-    // Over the host's area (over, when the host is on the screen), or withdrawn.
+    // Mapped inside the host at its size (over, when the host is on the screen), or unmapped.
+    // Also after the host has moved: the browser is told its new place on the screen.
     void Place(bool over);
     // The browser's window; 0 until it is found.
     unsigned long window() const;

@@ -94,7 +94,7 @@ class LinuxChromium::Engine : public ChromiumCore {
         }
         // DevTools over a pipe that only the browser has, never over a port that any program on
         // the computer could reach: the browser reads our commands on its descriptor 3 and writes
-        // its answers on 4. Its window is withdrawn until the main window is shown, and the page
+        // its answers on 4. Its window is off the screen until the main window is shown, and the page
         // must run at full speed then all the same: it translates the program's selections. It
         // must not stop at a dialog of its own (first run, default browser, the keyring's
         // password prompt).
@@ -231,19 +231,13 @@ class LinuxChromium::Engine : public ChromiumCore {
     }
 
     // The program polls the page all the time: the browser's window is taken as soon as it is
-    // there, whether or not the main window is shown.
-    void BeforeElement() override { TakeWindow(); }
+    // there, whether or not the main window is shown, and kept in place after.
+    void BeforeElement() override { window_.Find(pid_); }
 
     // Chromium has mapped its window by the time it answers, most often: it is taken at once.
     void OnConnected() override {
-        TakeWindow();
+        window_.Find(pid_);
         Place();
-    }
-
-    void TakeWindow() {
-        if (window_.window() == 0 && window_.Find(pid_)) {
-            Place();
-        }
     }
 
     std::u16string browserPath_;

@@ -33,8 +33,8 @@ class LinuxChromium : public Browser {
     bool EngineGone() override;
 
     // The main window's browser area: its X11 window (made once, before the first navigation),
-    // its new size in pixels, and whether the main window is shown. The browser's window lies
-    // over that area while it is shown, and off the screen otherwise.
+    // its new size in pixels, and whether the main window is shown. The browser's window is a
+    // child window of that area, mapped while it is shown and unmapped otherwise.
     void HostCreated(unsigned long window);
     void HostResized(int width, int height);
     void HostShown(bool shown);

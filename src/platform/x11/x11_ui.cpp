@@ -114,8 +114,8 @@ struct QtControl {
 
 namespace {
 
-// Keeps the page's engine told where the browser area is: the browser's window lies over the
-// area while its form is shown, and is withdrawn while it is hidden.
+// Keeps the page's engine told where the browser area is: the browser's window is a child of the
+// area, on the screen while its form is shown and unmapped while it is hidden.
 class BrowserAreaWatch : public QObject {
   public:
     BrowserAreaWatch(devtools::LinuxChromium& engine, QWidget& area)
