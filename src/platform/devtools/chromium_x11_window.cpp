@@ -14,6 +14,12 @@
 // moves: it is told its place in root coordinates then, with the same synthetic ConfigureNotify a
 // window manager sends its clients, so that the page's own pop-ups (a select's list) open in the
 // right place. The pointer's events come relative to the window itself either way.
+//
+// The window manager gives the keyboard focus to the main window itself (when it is activated, and
+// again at each click in it); the keys would reach the page only while the pointer is over it. The
+// browser's window takes the focus from the main window instead, at once when the main window is
+// activated and at the program's next poll of the page after a click: the page is the only thing
+// the main window shows, and the main window stays the active one, as the focus stays inside it.
 
 #include "platform/devtools/chromium_x11_window.h"
 
@@ -22,6 +28,7 @@
 #include <X11/Xutil.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/devtools/devtools_session.h"
@@ -103,6 +110,7 @@ struct ChromiumX11Window::X {
     std::uint64_t nextLook = 0;
     std::uint64_t releaseBy = 0;  // when it is taken in even if the window manager keeps it
     int told[4] = {0, 0, 0, 0};   // the place last told to the browser, in root coordinates
+    std::vector<Window> main;     // the host and its ancestors up to the main window itself
     Atom clientList = 0;
     Atom pidAtom = 0;
     Atom wmState = 0;
@@ -156,11 +164,65 @@ struct ChromiumX11Window::X {
         }
     }
 
-    // Inside the host at its size, mapped while it should be on the screen, and its place on
-    // the screen told to the browser when it has changed.
+    // The host and its ancestors up to the main window: the one the window manager knows as a
+    // client (it has WM_STATE), else the one right under the root (the main window has not been
+    // shown yet).
+    void FindMain() {
+        main.clear();
+        Window root = DefaultRootWindow(display);
+        for (Window w = host; w != 0 && w != root && main.size() < 64;) {
+            main.push_back(w);
+            if (!Longs(display, w, wmState, wmState).empty()) {
+                return;
+            }
+            Window r = 0;
+            Window parent = 0;
+            Window* children = nullptr;
+            unsigned int count = 0;
+            if (XQueryTree(display, w, &r, &parent, &children, &count) == 0) {
+                return;
+            }
+            if (children != nullptr) {
+                XFree(children);
+            }
+            w = parent;
+        }
+    }
+
+    // The window manager gives the focus to the main window again when the user clicks in it, the
+    // page included: the browser's window takes it back.
+    void KeepFocus() {
+        if (state != State::Inside || !mapped) {
+            return;
+        }
+        Window focus = 0;
+        int revert = 0;
+        XGetInputFocus(display, &focus, &revert);
+        if (focus == window || focus == 0) {
+            return;
+        }
+        if (std::find(main.begin(), main.end(), focus) == main.end()) {
+            FindMain();  // the main window may have been taken in by the window manager since
+        }
+        if (std::find(main.begin(), main.end(), focus) != main.end()) {
+            XSetInputFocus(display, window, RevertToParent, CurrentTime);
+        }
+    }
+
+    // Inside the host at its size (while hidden too: the page is laid out for it before it is
+    // shown), mapped while it should be on the screen, and its place on the screen told to the
+    // browser when it has changed.
     void Fit() {
         if (state != State::Inside) {
             return;
+        }
+        XWindowAttributes h{};
+        XWindowAttributes a{};
+        if (XGetWindowAttributes(display, host, &h) != 0 && XGetWindowAttributes(display, window, &a) != 0 &&
+            h.width > 0 && h.height > 0 &&
+            (a.x != 0 || a.y != 0 || a.width != h.width || a.height != h.height)) {
+            XMoveResizeWindow(display, window, 0, 0, static_cast<unsigned>(h.width),
+                              static_cast<unsigned>(h.height));
         }
         if (!over) {
             if (mapped) {
@@ -169,23 +231,16 @@ struct ChromiumX11Window::X {
             }
             return;
         }
-        XWindowAttributes h{};
-        XWindowAttributes a{};
-        Window child = 0;
-        int x = 0;
-        int y = 0;
-        if (XGetWindowAttributes(display, host, &h) == 0 || XGetWindowAttributes(display, window, &a) == 0 ||
-            h.width <= 0 || h.height <= 0 ||
-            XTranslateCoordinates(display, host, DefaultRootWindow(display), 0, 0, &x, &y, &child) == 0) {
-            return;
-        }
-        if (a.x != 0 || a.y != 0 || a.width != h.width || a.height != h.height) {
-            XMoveResizeWindow(display, window, 0, 0, static_cast<unsigned>(h.width),
-                              static_cast<unsigned>(h.height));
-        }
         if (!mapped) {
             XMapRaised(display, window);
             mapped = true;
+        }
+        Window child = 0;
+        int x = 0;
+        int y = 0;
+        if (h.width <= 0 || h.height <= 0 ||
+            XTranslateCoordinates(display, host, DefaultRootWindow(display), 0, 0, &x, &y, &child) == 0) {
+            return;
         }
         if (told[0] != x || told[1] != y || told[2] != h.width || told[3] != h.height) {
             XEvent e{};
@@ -235,6 +290,7 @@ void ChromiumX11Window::SetHost(unsigned long host) {
         x_->Fit();
     }
     x_->host = host;
+    x_->main.clear();
 }
 
 bool ChromiumX11Window::Find(int pid) {
@@ -253,6 +309,9 @@ bool ChromiumX11Window::Find(int pid) {
                 x_->nextLook = now + kLookMs;
                 x_->Advance();
                 x_->Fit();
+            }
+            if (x_->over) {
+                x_->KeepFocus();
             }
             return true;
         }
@@ -285,6 +344,14 @@ bool ChromiumX11Window::Find(int pid) {
         }
     }
     return false;
+}
+
+void ChromiumX11Window::Focus() {
+    if (x_->display == nullptr || x_->window == 0) {
+        return;
+    }
+    ErrorTrap trap(x_->display);
+    x_->KeepFocus();
 }
 
 void ChromiumX11Window::Forget() {

@@ -23,6 +23,9 @@ class ChromiumX11Window {
     // has let go of it. A window known is kept in place (every so often too). Whether the window
     // is known now.
     bool Find(int pid);
+    // The keyboard focus to the browser's window, when it is on the screen inside the host and
+    // the focus is in the main window (Find does it too, every time).
+    void Focus();
     // The browser has ended: its window is gone with it.
     void Forget();
     // Mapped inside the host at its size (over, when the host is on the screen), or unmapped.

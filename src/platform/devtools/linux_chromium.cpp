@@ -76,6 +76,7 @@ class LinuxChromium::Engine : public ChromiumCore {
         Place();
     }
     void Place() { window_.Place(shown_ && host_ != 0); }
+    void Focus() { window_.Focus(); }
     int Process() const { return pid_; }
     unsigned long Window() const { return window_.window(); }
 
@@ -327,6 +328,12 @@ void LinuxChromium::HostShown(bool shown) {
 void LinuxChromium::HostMoved() {
     if (engine_ && shown_) {
         engine_->Place();
+    }
+}
+
+void LinuxChromium::HostActivated() {
+    if (engine_ && shown_) {
+        engine_->Focus();
     }
 }
 

@@ -40,6 +40,8 @@ class LinuxChromium : public Browser {
     void HostShown(bool shown);
     // The main window has moved, or changed its place among the windows.
     void HostMoved();
+    // The main window has been given the keyboard focus: the page takes it.
+    void HostActivated();
 
     // The browser's process (the leader of its process group) while it runs, else 0; and its
     // X11 window once found, else 0. For traces and tests.

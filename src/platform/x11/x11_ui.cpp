@@ -3,6 +3,8 @@
 // pictures are painted as the Windows backend paints them, the text box is a read-only QTextEdit.
 // The tray is QSystemTrayIcon.
 
+#include <xcb/xproto.h>
+#include <QtCore/QAbstractNativeEventFilter>
 #include <QtGui/QIcon>
 #include <QtGui/QMouseEvent>
 #include <QtGui/QPainter>
@@ -115,13 +117,34 @@ struct QtControl {
 namespace {
 
 // Keeps the page's engine told where the browser area is: the browser's window is a child of the
-// area, on the screen while its form is shown and unmapped while it is hidden.
-class BrowserAreaWatch : public QObject {
+// area, on the screen while its form is shown and unmapped while it is hidden. The keyboard focus
+// the window manager gives the form (when it is activated, or clicked in) goes on to the page.
+class BrowserAreaWatch : public QObject, public QAbstractNativeEventFilter {
   public:
     BrowserAreaWatch(devtools::LinuxChromium& engine, QWidget& area)
         : QObject(&area), engine_(engine), area_(area) {
         area.window()->installEventFilter(this);
         area.installEventFilter(this);
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+    ~BrowserAreaWatch() override { QCoreApplication::instance()->removeNativeEventFilter(this); }
+    BrowserAreaWatch(const BrowserAreaWatch&) = delete;
+    BrowserAreaWatch& operator=(const BrowserAreaWatch&) = delete;
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr* /*result*/) override {
+        if (type != "xcb_generic_event_t") {
+            return false;
+        }
+        const auto* e = static_cast<const xcb_generic_event_t*>(message);
+        if ((e->response_type & 0x7f) == XCB_FOCUS_IN) {
+            const auto* focus = static_cast<const xcb_focus_in_event_t*>(message);
+            if (focus->event == static_cast<xcb_window_t>(area_.window()->winId()) &&
+                focus->detail != XCB_NOTIFY_DETAIL_POINTER && focus->mode != XCB_NOTIFY_MODE_GRAB &&
+                focus->mode != XCB_NOTIFY_MODE_UNGRAB) {
+                engine_.HostActivated();
+            }
+        }
+        return false;
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
