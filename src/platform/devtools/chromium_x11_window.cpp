@@ -114,6 +114,8 @@ struct ChromiumX11Window::X {
     Atom clientList = 0;
     Atom pidAtom = 0;
     Atom wmState = 0;
+    Atom wmProtocols = 0;
+    Atom takeFocus = 0;
 
     // Whether the window's process is the browser or one of its process group (its renderers and
     // helpers, which the browser starts in its group).
@@ -161,6 +163,7 @@ struct ChromiumX11Window::X {
             state = State::Inside;
             mapped = false;
             Fit();
+            FocusByMessage();
         }
     }
 
@@ -187,6 +190,29 @@ struct ChromiumX11Window::X {
             }
             w = parent;
         }
+    }
+
+    // The main window is told to the window manager as one that takes the focus itself, when
+    // asked with WM_TAKE_FOCUS, rather than one the window manager gives it to: the window
+    // manager would otherwise take the focus from the browser's window at each click in the page
+    // (to give it to the main window), and Chromium closes a select's list when it loses the
+    // focus, just as the press has opened it. The program answers the message by giving the
+    // focus to the browser's window (TakeFocus).
+    void FocusByMessage() {
+        FindMain();
+        if (main.empty()) {
+            return;
+        }
+        Window top = main.back();
+        XWMHints* old = XGetWMHints(display, top);
+        XWMHints hints{};
+        if (old != nullptr) {
+            hints = *old;
+            XFree(old);
+        }
+        hints.flags |= InputHint;
+        hints.input = False;
+        XSetWMHints(display, top, &hints);
     }
 
     // The window manager gives the focus to the main window again when the user clicks in it, the
@@ -278,6 +304,8 @@ void ChromiumX11Window::SetHost(unsigned long host) {
         x_->clientList = XInternAtom(d, "_NET_CLIENT_LIST", False);
         x_->pidAtom = XInternAtom(d, "_NET_WM_PID", False);
         x_->wmState = XInternAtom(d, "WM_STATE", False);
+        x_->wmProtocols = XInternAtom(d, "WM_PROTOCOLS", False);
+        x_->takeFocus = XInternAtom(d, "WM_TAKE_FOCUS", False);
     }
     // A window already inside the old host moves to the new one.
     if (host != x_->host && x_->state == X::State::Inside && host != 0) {
@@ -344,6 +372,16 @@ bool ChromiumX11Window::Find(int pid) {
         }
     }
     return false;
+}
+
+bool ChromiumX11Window::TakeFocus(unsigned long type, unsigned long protocol, unsigned long time) {
+    if (x_->display == nullptr || type != x_->wmProtocols || protocol != x_->takeFocus ||
+        x_->state != X::State::Inside || !x_->mapped) {
+        return false;
+    }
+    ErrorTrap trap(x_->display);
+    XSetInputFocus(x_->display, x_->window, RevertToParent, static_cast<Time>(time));
+    return true;
 }
 
 void ChromiumX11Window::Focus() {

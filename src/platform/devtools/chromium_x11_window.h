@@ -26,6 +26,10 @@ class ChromiumX11Window {
     // The keyboard focus to the browser's window, when it is on the screen inside the host and
     // the focus is in the main window (Find does it too, every time).
     void Focus();
+    // A client message to the main window: WM_TAKE_FOCUS (its type and first two items) gives
+    // the focus to the browser's window when it is on the screen inside the host. Whether it was
+    // that message, answered.
+    bool TakeFocus(unsigned long type, unsigned long protocol, unsigned long time);
     // The browser has ended: its window is gone with it.
     void Forget();
     // Mapped inside the host at its size (over, when the host is on the screen), or unmapped.

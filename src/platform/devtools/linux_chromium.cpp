@@ -77,6 +77,9 @@ class LinuxChromium::Engine : public ChromiumCore {
     }
     void Place() { window_.Place(shown_ && host_ != 0); }
     void Focus() { window_.Focus(); }
+    bool TakeFocus(unsigned long type, unsigned long protocol, unsigned long time) {
+        return window_.TakeFocus(type, protocol, time);
+    }
     int Process() const { return pid_; }
     unsigned long Window() const { return window_.window(); }
 
@@ -335,6 +338,10 @@ void LinuxChromium::HostActivated() {
     if (engine_ && shown_) {
         engine_->Focus();
     }
+}
+
+bool LinuxChromium::HostMessage(unsigned long type, unsigned long first, unsigned long second) {
+    return engine_ && shown_ && engine_->TakeFocus(type, first, second);
 }
 
 int LinuxChromium::BrowserProcess() const {

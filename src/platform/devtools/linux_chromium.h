@@ -42,6 +42,9 @@ class LinuxChromium : public Browser {
     void HostMoved();
     // The main window has been given the keyboard focus: the page takes it.
     void HostActivated();
+    // A client message to the main window (its type, and its first two items): whether it was
+    // the window manager's WM_TAKE_FOCUS and the page has taken the focus.
+    bool HostMessage(unsigned long type, unsigned long first, unsigned long second);
 
     // The browser's process (the leader of its process group) while it runs, else 0; and its
     // X11 window once found, else 0. For traces and tests.

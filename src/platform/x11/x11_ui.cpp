@@ -136,11 +136,17 @@ class BrowserAreaWatch : public QObject, public QAbstractNativeEventFilter {
             return false;
         }
         const auto* e = static_cast<const xcb_generic_event_t*>(message);
+        auto form = static_cast<xcb_window_t>(area_.window()->winId());
+        if ((e->response_type & 0x7f) == XCB_CLIENT_MESSAGE) {
+            // WM_TAKE_FOCUS, answered by the page rather than by Qt.
+            const auto* m = static_cast<const xcb_client_message_event_t*>(message);
+            return m->window == form && m->format == 32 &&
+                   engine_.HostMessage(m->type, m->data.data32[0], m->data.data32[1]);
+        }
         if ((e->response_type & 0x7f) == XCB_FOCUS_IN) {
             const auto* focus = static_cast<const xcb_focus_in_event_t*>(message);
-            if (focus->event == static_cast<xcb_window_t>(area_.window()->winId()) &&
-                focus->detail != XCB_NOTIFY_DETAIL_POINTER && focus->mode != XCB_NOTIFY_MODE_GRAB &&
-                focus->mode != XCB_NOTIFY_MODE_UNGRAB) {
+            if (focus->event == form && focus->detail != XCB_NOTIFY_DETAIL_POINTER &&
+                focus->mode != XCB_NOTIFY_MODE_GRAB && focus->mode != XCB_NOTIFY_MODE_UNGRAB) {
                 engine_.HostActivated();
             }
         }
