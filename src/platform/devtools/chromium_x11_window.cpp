@@ -15,11 +15,12 @@
 // window manager sends its clients, so that the page's own pop-ups (a select's list) open in the
 // right place. The pointer's events come relative to the window itself either way.
 //
-// The window manager gives the keyboard focus to the main window itself (when it is activated, and
-// again at each click in it); the keys would reach the page only while the pointer is over it. The
-// browser's window takes the focus from the main window instead, at once when the main window is
-// activated and at the program's next poll of the page after a click: the page is the only thing
-// the main window shows, and the main window stays the active one, as the focus stays inside it.
+// The keyboard focus: a window manager gives it to the main window itself, and the keys would
+// reach the page only while the pointer is over it. So the main window says it takes the focus
+// only when asked (WM_TAKE_FOCUS, see FocusByMessage), and the program answers by giving it to the
+// browser's window; where a window manager gives the main window the focus all the same, the
+// browser's window takes it from there (KeepFocus). The page is the only thing the main window
+// shows, and the main window stays the active one, as the focus stays inside it.
 
 #include "platform/devtools/chromium_x11_window.h"
 
