@@ -551,6 +551,13 @@ ControlId X11Ui::AddControl(Hwnd form, const ControlDesign& design) {
     if (!design.tooltip.empty()) {
         c->widget->setToolTip(Q(design.tooltip));
     }
+    // A painted label is nothing to a screen reader unless it has a name: its text, or what a
+    // picture's tooltip says it is.
+    if (design.kind == ControlKind::Label) {
+        c->widget->setAccessibleName(Q(design.caption));
+    } else if (design.kind != ControlKind::RichText && !design.tooltip.empty()) {
+        c->widget->setAccessibleName(Q(design.tooltip));
+    }
     f->controls.push_back(std::move(c));
     SetControlBounds(form, raw->id, design.bounds);
     if (raw->text != nullptr) {
@@ -595,6 +602,8 @@ void X11Ui::SetControlText(Hwnd form, ControlId control, const std::u16string& t
         RichSetTextEx(form, control, text, false);
     } else if (auto* button = dynamic_cast<QPushButton*>(c->widget)) {
         button->setText(Q(text));
+    } else if (c->design.kind == ControlKind::Label) {
+        c->widget->setAccessibleName(Q(text));
     }
     c->widget->update();
 }
