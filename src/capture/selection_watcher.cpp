@@ -80,8 +80,12 @@ void WatchButtons(App& app) {
         // its middle must not see this change again.
         app.capture.LastPrimaryDown = p;
         PointPx at = desktop.GetCursorPos();
+        // The icon's own press, if the pointer has not moved since: the icon may have moved since.
+        bool onIcon = app.capture.IconPressAt && app.capture.IconPressAt->x == at.x &&
+                      app.capture.IconPressAt->y == at.y;
+        app.capture.IconPressAt.reset();
         if (p == -1) {
-            if (outsidePopups()) {
+            if (!onIcon && outsidePopups()) {
                 HidePopups(app);
             }
             app.capture.PressX = at.x;

@@ -103,6 +103,9 @@ struct CaptureState {
     std::int32_t PressY = 0;
     std::int32_t LastPrimaryDown = 0;
     std::int32_t LastSecondaryDown = 0;
+    // Where a press inside the floating icon was, until the watcher sees that press: the popup
+    // may move the icon from under the pointer before it does.
+    std::optional<PointPx> IconPressAt;
     Hwnd CaptureWindow = 0;
     std::optional<OwedClipboardContent> OwedClipboard;
     // The selection on its way to the popup.

@@ -67,6 +67,13 @@ void FrmIco::ico_MouseDown(MouseButton button) {
         SetTranslucency(app_, hWnd(), *transparency);
     }
     Trace(app_, "icon: pressed");
+    // The popup may now move the icon up to make room below it, and the watcher's next look at the
+    // buttons could find the pointer on the edge between the two, strictly inside neither: it is
+    // told that this press was inside the icon. (A press on the icon's edge is still left to it,
+    // and counts as outside.)
+    if (IsCursorInWindow(app_, hWnd())) {
+        app_.capture.IconPressAt = app_.platform.desktop.GetCursorPos();
+    }
     m.tmrHideIco.SetEnabled(false);
     SetVisible(ico, false);
     SetVisible(icocls, true);

@@ -257,6 +257,7 @@ void HidePopups(App& app) {
     // leave a popup that nothing closes.
     bool icon = app.frmico && app.frmico->Visible();
     bool popup = app.frmTrans && app.frmTrans->Visible();
+    app.capture.IconPressAt.reset();
     if (!icon && !popup) {
         return;
     }

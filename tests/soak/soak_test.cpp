@@ -154,6 +154,18 @@ TEST(Soak, TenThousandSelections) {
         ASSERT_EQ(broken, "") << "selection " << i << " after:\n" << lines;
     };
 
+    // Translation switched off for the application in front (the icon's other button does that)
+    // is switched on again from the tray, as its user would; the tray switches nothing while the
+    // program is not connected, so it is clicked again a while apart until it is on.
+    auto switchBackOn = [&](int i) {
+        for (int k = 0; k < 20 && runner.Value("enabled") != "yes"; ++k) {
+            step("wait 600\ntray 513\n", i);
+            if (HasFatalFailure()) {
+                return;
+            }
+        }
+    };
+
     for (int i = 0; i < kSelections; ++i) {
         std::ostringstream s;
         if (pick(20) == 0) {
@@ -187,6 +199,11 @@ TEST(Soak, TenThousandSelections) {
         if (HasFatalFailure()) {
             return;
         }
+        // A drag with the other button that starts on the icon switches translation off too.
+        switchBackOn(i);
+        if (HasFatalFailure()) {
+            return;
+        }
         // The user does something with what appeared.
         if (runner.Clickable("icon") && pick(2) == 0) {
             std::string click;
@@ -197,6 +214,10 @@ TEST(Soak, TenThousandSelections) {
                 click = "click icon\nwait " + std::to_string(pick(1200)) + "\n";
             }
             step(click, i);
+            if (HasFatalFailure()) {
+                return;
+            }
+            switchBackOn(i);
             if (HasFatalFailure()) {
                 return;
             }
