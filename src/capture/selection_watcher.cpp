@@ -81,9 +81,7 @@ void WatchButtons(App& app) {
         app.capture.LastPrimaryDown = p;
         PointPx at = desktop.GetCursorPos();
         // The icon's own press, if the pointer has not moved since: the icon may have moved since.
-        bool onIcon = app.capture.IconPressAt && app.capture.IconPressAt->x == at.x &&
-                      app.capture.IconPressAt->y == at.y;
-        app.capture.IconPressAt.reset();
+        bool onIcon = TakeIconPress(app, at);
         if (p == -1) {
             if (!onIcon && outsidePopups()) {
                 HidePopups(app);

@@ -103,9 +103,6 @@ struct CaptureState {
     std::int32_t PressY = 0;
     std::int32_t LastPrimaryDown = 0;
     std::int32_t LastSecondaryDown = 0;
-    // Where a press inside the floating icon was, until the watcher sees that press: the popup
-    // may move the icon from under the pointer before it does.
-    std::optional<PointPx> IconPressAt;
     Hwnd CaptureWindow = 0;
     std::optional<OwedClipboardContent> OwedClipboard;
     // The selection on its way to the popup.
@@ -133,6 +130,9 @@ struct PopupState {
     bool IsGliding = false;
     // A newer glide makes an older one stop.
     std::uint64_t GlideGeneration = 0;
+    // Where a press inside the floating icon was, until the watcher sees that press: the popup
+    // may move the icon from under the pointer before it does.
+    std::optional<PointPx> IconPressAt;
 };
 
 class App {

@@ -72,7 +72,7 @@ void FrmIco::ico_MouseDown(MouseButton button) {
     // told that this press was inside the icon. (A press on the icon's edge is still left to it,
     // and counts as outside.)
     if (IsCursorInWindow(app_, hWnd())) {
-        app_.capture.IconPressAt = app_.platform.desktop.GetCursorPos();
+        app_.popup.IconPressAt = app_.platform.desktop.GetCursorPos();
     }
     m.tmrHideIco.SetEnabled(false);
     SetVisible(ico, false);

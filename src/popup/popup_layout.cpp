@@ -252,12 +252,18 @@ void GlideWindow(App& app, Form& form, std::int32_t width, std::int32_t height, 
     Trace(app, "glide: ends");
 }
 
+bool TakeIconPress(App& app, PointPx at) {
+    bool same = app.popup.IconPressAt && app.popup.IconPressAt->x == at.x && app.popup.IconPressAt->y == at.y;
+    app.popup.IconPressAt.reset();
+    return same;
+}
+
 void HidePopups(App& app) {
     // The popup closes whether or not its icon is still up: an icon that timed out must never
     // leave a popup that nothing closes.
     bool icon = app.frmico && app.frmico->Visible();
     bool popup = app.frmTrans && app.frmTrans->Visible();
-    app.capture.IconPressAt.reset();
+    app.popup.IconPressAt.reset();
     if (!icon && !popup) {
         return;
     }

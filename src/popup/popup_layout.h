@@ -39,6 +39,9 @@ PointPx KeepIconOnScreen(App& app, const RectPx& work, PointPx corner);
 // Hides the floating icon at once and fades the popup out, stopping the result poll. Does nothing
 // while the icon is hidden: the popup is only ever shown together with it.
 void HidePopups(App& app);
+// Whether a press the watcher sees at AT is the one last made inside the floating icon, the
+// pointer not moved since; either way that press is forgotten.
+bool TakeIconPress(App& app, PointPx at);
 // Hides the popups and opens the offered download address.
 void OpenDownloadLink(App& app);
 
