@@ -9,7 +9,8 @@
 #   2. the same in a Qt text editor;
 #   3. two monitors (XRandR): the popup on the selection's monitor, above the tray's strut;
 #   4. the service killed: plv starts it again and translates;
-#   5. a bad settings file: one message box naming the file, the key and the value; exit code 2.
+#   5. a bad settings file: one message box naming the file, the key and the value; exit code 2;
+#   6. a StatusNotifierItem tray (a host on the session bus): the item, its tooltip and its menu.
 # Then the speed: release -> icon and release -> translation, the drags made by the probe.
 # usage: tests/x11/run tests/x11/e2e.sh BIN_DIR PLV_SERVICE
 set -uo pipefail
@@ -236,5 +237,27 @@ code=$?
 [ "$code" -eq 2 ] && pass "bad settings: plv ends with exit code 2 once the box is closed" ||
     fail "bad settings: exit code $code"
 rm -f "$XDG_CONFIG_HOME/parlevo/plv.ini"
+
+# 6. A desktop whose tray is a StatusNotifierItem host rather than an XEmbed one: plv's icon is an
+#    item there, with its tooltip, and the host's request for the menu opens the same menu.
+/usr/bin/python3 "$here/sni_host.py" 120 >"$work/sni.txt" 2>&1 &
+pids+=($!)
+wait_for 'grep -q "watcher ready" "$work/sni.txt"' 100 || fail "tray: the StatusNotifierItem host did not start"
+start_plv
+if wait_for 'grep -q "^item .*tooltip=Parlevo" "$work/sni.txt"' 300; then
+    pass "tray: $(grep '^item ' "$work/sni.txt" | head -n 1)"
+    read -r _ item_bus item_path _ < <(grep '^item ' "$work/sni.txt" | head -n 1)
+    # The item answers only once its menu closes, as a tray's own right click would.
+    dbus-send --session --print-reply --reply-timeout=30000 --dest="$item_bus" "$item_path" \
+        org.kde.StatusNotifierItem.ContextMenu int32:600 int32:400 >"$work/sni-menu.txt" 2>&1 &
+    pids+=($!)
+    menu=$(probe wait-window "$plv_pid" '^0x[0-9a-f]+ -?[0-9]+ -?[0-9]+ [0-9]+ [0-9]{3,} .*override=1' 10 2>/dev/null)
+    shot sni-menu
+    [ -n "$menu" ] && pass "tray: the host's ContextMenu opens the tray menu ($menu)" ||
+        fail "tray: no menu after the host's ContextMenu: $(probe windows "$plv_pid" | tr '\n' ' ')"
+    xdotool key --clearmodifiers Escape
+else
+    fail "tray: no StatusNotifierItem with Parlevo's tooltip: $(cat "$work/sni.txt")"
+fi
 
 [ "$failed" -eq 0 ]
