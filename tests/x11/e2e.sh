@@ -109,30 +109,42 @@ select_line() {
         mousemove $((($1 + $3) / 2)) "$2" sleep 0.1 mousemove "$3" "$2" sleep 0.2 mouseup 1
 }
 
-# translate NAME X1 Y X2 PATTERN [TRIES]: selects, waits for the icon, presses it and reads the
-# popup. Selects again, up to TRIES times (1), while no icon comes: before its page is loaded, the
-# program offers none. Leaves the popup's window line in $popup and the icon's in $icon.
+# close_popups X Y: a press at X,Y (in the application) closes the icon and the popup if they show.
+close_popups() {
+    [ -z "$(probe windows "$plv_pid" | grep 'override=1')" ] && return 0
+    xdotool mousemove "$1" "$2" sleep 0.2 click 1
+    probe wait-gone "$plv_pid" 'override=1' 5 >/dev/null 2>&1
+}
+
+# translate NAME X1 Y X2 PATTERN [TRIES]: selects (the popups closed first), waits for the icon,
+# presses it and reads the popup. While the program is not connected yet (its page is still
+# loading), it says so in the popup: it is tried again a second later, up to TRIES times (1).
+# Leaves the popup's window line in $popup and the icon's in $icon.
 translate() {
     local name=$1 x1=$2 y=$3 x2=$4 pattern=$5 tries=${6:-1} text try
+    # The icon: the plv window of at most 99x99 pixels that bypasses the window manager.
+    local small='^0x[0-9a-f]+ -?[0-9]+ -?[0-9]+ [0-9]{1,2} [0-9]{1,2} name=.*override=1'
     for ((try = 1; try <= tries; try++)); do
+        close_popups "$x1" $((y + 60))
         select_line "$x1" "$y" "$x2"
-        icon=$(probe wait-window "$plv_pid" 'override=1' 5 2>"$work/$name.icon.err") && break
+        if ! icon=$(probe wait-window "$plv_pid" "$small" 5 2>"$work/$name.icon.err"); then
+            fail "$name: no icon after the release"
+            shot "$name-no-icon"
+            return 1
+        fi
+        read -r _ ix iy iw ih _ <<<"$icon"
+        shot "$name-icon"
+        xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) sleep 0.2 click 1
+        text=$(probe wait-text "$plv_pid" "^text\|\|.*($pattern|not connected)" 20 2>"$work/$name.text.err")
+        [[ "$text" == *"not connected"* ]] && [ "$try" -lt "$tries" ] && sleep 1 && continue
+        break
     done
-    if [ -z "$icon" ]; then
-        fail "$name: no icon after the release"
-        shot "$name-no-icon"
-        return 1
-    fi
-    read -r _ ix iy iw ih _ <<<"$icon"
-    shot "$name-icon"
-    xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) sleep 0.2 click 1
-    text=$(probe wait-text "$plv_pid" "^text\|\|.*$pattern" 20 2>"$work/$name.text.err")
     popup=$(probe windows "$plv_pid" | grep ' name=Form1 ' | head -n 1)
     shot "$name-popup"
-    if [ -n "$text" ]; then
+    if [[ "$text" =~ $pattern ]]; then
         pass "$name: the popup shows \"$(cut -d'|' -f3 <<<"$text")\""
     else
-        fail "$name: no translation matching $pattern in the popup: $(tail -n 5 "$work/$name.text.err")"
+        fail "$name: no translation matching $pattern in the popup: ${text:-$(tail -n 5 "$work/$name.text.err")}"
         return 1
     fi
 }
@@ -140,7 +152,7 @@ translate() {
 # 1. xterm.
 read -r xx xy < <(client_at "$xterm_pid")
 focus_before=$(probe active)
-if translate xterm $((xx + 4)) $((xy + 8)) $((xx + 250)) 'La casa es roja' 12; then
+if translate xterm $((xx + 4)) $((xy + 8)) $((xx + 250)) 'La casa es roja' 20; then
     read -r _ px py pw _ _ <<<"$popup"
     if [ -n "$popup" ] && [ "$py" -ge "$iy" ] && [ "$px" -le $((ix + iw)) ] && [ $((px + pw)) -ge "$ix" ]; then
         pass "xterm: the popup opens below the icon (icon $ix,$iy; popup $px,$py)"
@@ -196,7 +208,7 @@ if [ -n "$service_pid" ]; then
     fi
     wait_for 'listening "$new"' 300 || fail "service: the new service does not listen"
     read -r xx xy < <(client_at "$xterm_pid")
-    translate service-back $((xx + 4)) $((xy + 8)) $((xx + 250)) 'La casa es roja' 6
+    translate service-back $((xx + 4)) $((xy + 8)) $((xx + 250)) 'La casa es roja' 20
 else
     fail "service: plv started no plv-service"
 fi
