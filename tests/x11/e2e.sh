@@ -117,8 +117,9 @@ close_popups() {
 }
 
 # translate NAME X1 Y X2 PATTERN [TRIES]: selects (the popups closed first), waits for the icon,
-# presses it and reads the popup. While the program is not connected yet (its page is still
-# loading), it says so in the popup: it is tried again a second later, up to TRIES times (1).
+# presses it and reads the popup. While the program is still starting, a drag may go unseen, and
+# while it is not connected yet (its page still loading) the popup says so: the selection is made
+# again, up to TRIES times (1).
 # Leaves the popup's window line in $popup and the icon's in $icon.
 translate() {
     local name=$1 x1=$2 y=$3 x2=$4 pattern=$5 tries=${6:-1} text try
@@ -128,6 +129,8 @@ translate() {
         close_popups "$x1" $((y + 60))
         select_line "$x1" "$y" "$x2"
         if ! icon=$(probe wait-window "$plv_pid" "$small" 5 2>"$work/$name.icon.err"); then
+            # A drag made while the program is still starting (its loop busy) is not seen.
+            [ "$try" -lt "$tries" ] && continue
             fail "$name: no icon after the release"
             shot "$name-no-icon"
             return 1
