@@ -102,11 +102,49 @@ wine_up() {
     wine_prefix_up
 }
 
+# A new prefix is a copy of one that wineboot made once, kept in PLV_WINE_TEMPLATE (the build
+# folder's wine-template by default; empty: every prefix made by wineboot). wineboot takes some
+# 12 s a prefix, more on a busy machine, and a run of the tests makes about fifteen; a copy takes
+# well under a second. The prefix holds no path of its own, so a copy works where it lands. A
+# template made by another Wine is made again.
+wine_template=${PLV_WINE_TEMPLATE-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/build/wine-template}
+
+# wine_template_up: the template is there, made by this Wine (made now if not); fails when
+# wineboot fails.
+wine_template_up() {
+    local version tmp
+    version=$("$WINE64" --version 2>/dev/null) || return 1
+    if [ -f "$wine_template/prefix/system.reg" ] &&
+        [ "$(cat "$wine_template/wine-version" 2>/dev/null)" = "$version" ]; then
+        return 0
+    fi
+    tmp="$wine_template.new.$$"
+    rm -rf "$tmp"
+    mkdir -p "$tmp"
+    # wineboot returns before its wine server has written the registry: wait for that server.
+    if ! WINEPREFIX="$tmp/prefix" timeout 180 "$WINE64" wineboot -i >"$tmp/wineboot.log" 2>&1 ||
+        ! WINEPREFIX="$tmp/prefix" timeout 60 "$WINESERVER" -w || [ ! -f "$tmp/prefix/system.reg" ]; then
+        WINEPREFIX="$tmp/prefix" timeout 20 "$WINESERVER" -k 2>/dev/null
+        rm -rf "$tmp"
+        return 1
+    fi
+    echo "$version" >"$tmp/wine-version"
+    rm -rf "$wine_template"
+    # Another run may have put its own there meanwhile: either one does.
+    mv -T "$tmp" "$wine_template" 2>/dev/null || rm -rf "$tmp"
+    [ -f "$wine_template/prefix/system.reg" ]
+}
+
 # wine_prefix_up: the prefix in $wine_dir, with the virtual desktop.
 wine_prefix_up() {
     export WINEPREFIX="$wine_dir/prefix"
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
-        timeout 180 "$WINE64" wineboot -i >"$wine_dir/wineboot.log" 2>&1 || true
+        if [ -n "$wine_template" ] && wine_template_up; then
+            rm -rf "$WINEPREFIX"
+            cp -a "$wine_template/prefix" "$WINEPREFIX"
+        else
+            timeout 180 "$WINE64" wineboot -i >"$wine_dir/wineboot.log" 2>&1 || true
+        fi
     fi
     # Every program opens inside one virtual desktop with a taskbar and a notification area.
     timeout 60 "$WINE64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1
@@ -144,7 +182,21 @@ wine_probe() {
         echo "wine_probe: set PLV_PROBE to plv-probe.exe" >&2
         return 2
     fi
-    timeout "${WINE_PROBE_TIMEOUT:-90}" "$WINE64" "$PLV_PROBE" "$@"
+    local rc tries=1
+    for (( ; ; tries++)); do
+        timeout "${WINE_PROBE_TIMEOUT:-90}" "$WINE64" "$PLV_PROBE" "$@"
+        rc=$?
+        case $rc in 0 | 1 | 2 | 124) return $rc ;; esac
+        # The probe never ends so by itself: Wine failed to start it, or it crashed. Say so, and
+        # ask a question again (twice at most); an action is not repeated, as it may have been
+        # half done.
+        echo "wine_probe: plv-probe.exe $1 ended with code $rc (try $tries)" >&2
+        case $1 in
+        wait-window | windows | foreground | monitor | msgbox | notepad-text | clipboard | clipboard-text | rich-colors) ;;
+        *) return $rc ;;
+        esac
+        [ "$tries" -lt 3 ] || return $rc
+    done
 }
 
 # wine_shot FILE: a PNG screenshot of the whole display.
