@@ -2,6 +2,8 @@
 // plays "another application" for the clipboard and selection cases, in a child process:
 //   plv_x11_tests --own SELECTION [--hang] TARGET=TEXT...   owns the selection until stdin closes
 //   plv_x11_tests --read SELECTION TARGET                    prints what the owner gives
+//   plv_x11_tests --window                                   shows a window of its own until
+//                                                            stdin closes
 
 #include <gtest/gtest.h>
 #include <QtWidgets/QApplication>
@@ -121,6 +123,34 @@ int Read(int argc, char** argv) {
     return code;
 }
 
+// A window of an application, with its process id as window managers expect it; "ready" once
+// the window manager has put it on the screen.
+int ShowWindow() {
+    Display* d = XOpenDisplay(nullptr);
+    if (d == nullptr) {
+        return 2;
+    }
+    Window w = XCreateSimpleWindow(d, DefaultRootWindow(d), 200, 200, 300, 150, 0, 0, 0xffffff);
+    long pid = getpid();
+    XChangeProperty(d, w, XInternAtom(d, "_NET_WM_PID", False), XA_CARDINAL, 32, PropModeReplace,
+                    reinterpret_cast<unsigned char*>(&pid), 1);
+    XSelectInput(d, w, StructureNotifyMask);
+    XMapWindow(d, w);
+    for (XEvent e;;) {
+        XNextEvent(d, &e);
+        if (e.type == MapNotify) {
+            break;
+        }
+    }
+    std::puts("ready");
+    std::fflush(stdout);
+    char c;
+    while (read(0, &c, 1) > 0) {
+    }
+    XCloseDisplay(d);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -129,6 +159,9 @@ int main(int argc, char** argv) {
     }
     if (argc > 1 && std::strcmp(argv[1], "--read") == 0) {
         return Read(argc, argv);
+    }
+    if (argc > 1 && std::strcmp(argv[1], "--window") == 0) {
+        return ShowWindow();
     }
     ::testing::InitGoogleTest(&argc, argv);
     QApplication qt(argc, argv);

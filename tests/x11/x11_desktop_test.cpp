@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <thread>
@@ -128,6 +129,39 @@ TEST(X11Desktop, WorkAreasFollowTheStrutsOfEachMonitor) {
     XDestroyWindow(d, dock);
     XSync(d, False);
     cmd("xrandr --delmonitor PlvLeft >/dev/null; xrandr --delmonitor PlvRight >/dev/null");
+}
+
+// The window manager makes the window of a process we started (as the browser is) the active
+// one: that is no application of the user's, and there is no foreground window then. Another
+// application's window in front is the foreground window.
+TEST(X11Desktop, AWindowOfAProcessWeStartedIsNoForegroundApplication) {
+    x11::X11Desktop desktop;
+    auto active = [] {
+        std::FILE* x = popen("xdotool getactivewindow 2>/dev/null", "r");
+        unsigned long w = 0;
+        if (x != nullptr && std::fscanf(x, "%lu", &w) != 1) {
+            w = 0;  // none active
+        }
+        if (x != nullptr) {
+            pclose(x);
+        }
+        return w;
+    };
+    Child ours({"--window"});
+    ASSERT_NE(ours.ReadUntil("ready", 5000).find("ready"), std::string::npos);
+    unsigned long shown = 0;
+    ASSERT_TRUE(PumpUntil([&] { return (shown = active()) != 0; }, 5000))
+        << "the window manager activates it";
+    EXPECT_EQ(desktop.GetForegroundWindow(), 0u);
+
+    // The same kind of window from a process that is not ours (its parent is a shell we started).
+    const std::string self = "/proc/" + std::to_string(getpid()) + "/exe";
+    std::FILE* other = popen(("sh -c '\"" + self + "\" --window >/dev/null; :'").c_str(), "w");
+    ASSERT_NE(other, nullptr);
+    unsigned long theirs = 0;
+    EXPECT_TRUE(PumpUntil([&] { return (theirs = active()) != 0 && theirs != shown; }, 5000));
+    EXPECT_EQ(desktop.GetForegroundWindow(), theirs);
+    pclose(other);
 }
 
 MemHandle Block(Clipboard& c, const std::vector<std::uint8_t>& bytes) {

@@ -138,6 +138,8 @@ class X11Desktop : public Desktop {
     XTime primaryRelease_ = 0;
     XTime primaryOwnerChanged_ = 0;
     std::uint32_t clipboardChanges_ = 0;
+    XWindow lastActive_ = 0;       // the active window last read, and whether a process we
+    bool activeIsChilds_ = false;  // started (our browser) shows it
     std::vector<std::pair<std::string, std::vector<std::uint8_t>>> clipboard_;  // what we own
     std::unique_ptr<QSocketNotifier> notifier_;
     std::function<std::optional<RectPx>(Hwnd)> ownRect_;
@@ -226,6 +228,14 @@ std::unique_ptr<ProcessEnv> MakeProcessEnv(int argc, char** argv);
 std::unique_ptr<LocalService> MakeLocalService();
 // The service page's engine: Debian's Chromium over its DevTools pipe.
 std::unique_ptr<devtools::LinuxChromium> MakeBrowser();
+
+// The kernel's name of a process (comm) and its parent, from /proc/PID/stat; nothing once it is
+// gone.
+struct ProcStat {
+    std::string comm;
+    std::uint32_t parent = 0;
+};
+std::optional<ProcStat> ReadProcStat(std::uint32_t pid);
 
 // Whether the session offers an X display: Parlevo needs X11 (or XWayland under Wayland).
 bool X11SessionAvailable();

@@ -5,6 +5,7 @@
 
 #include <sys/select.h>
 #include <sys/utsname.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -34,6 +35,12 @@ namespace {
 // when the button comes up, and the event reaches us a little later).
 constexpr XTime kOwnerAfterReleaseMs = 300;
 constexpr int kConvertTimeoutMs = 500;
+
+// A process the program started itself (its browser, its service).
+bool IsOwnChild(std::uint32_t pid) {
+    auto stat = pid == 0 ? std::nullopt : ReadProcStat(pid);
+    return stat && stat->parent == static_cast<std::uint32_t>(getpid());
+}
 
 std::int64_t NowMs() {
     return std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -313,7 +320,16 @@ Hwnd X11Desktop::GetForegroundWindow() {
         return 0;
     }
     auto active = CardinalProperty(root_, "_NET_ACTIVE_WINDOW", "WINDOW");
-    return active && !active->empty() ? (*active)[0] : 0;
+    const XWindow window = active && !active->empty() ? (*active)[0] : 0;
+    if (window != lastActive_) {
+        lastActive_ = window;
+        activeIsChilds_ = window != 0 && IsOwnChild(GetWindowProcessId(window));
+    }
+    // The browser we start shows its window on its own for a moment before it is taken into the
+    // main window, and a window manager with nothing else to focus makes it the active one (and
+    // may leave it so once it is ours). That window is the program's own, not an application the
+    // user works in: there is no foreground application then.
+    return activeIsChilds_ ? 0 : window;
 }
 
 // XQueryPointer on the root.

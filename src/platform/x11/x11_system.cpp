@@ -174,22 +174,14 @@ class ProcProcesses : public Processes {
     static bool Fill(Snapshot& s, ProcessEntry32& e) {
         while (s.second < s.first.size()) {
             std::uint32_t pid = s.first[s.second++];
-            std::string dir = "/proc/" + std::to_string(pid);
-            std::ifstream stat(dir + "/stat");
-            std::string line;
-            if (!std::getline(stat, line)) {
+            auto stat = ReadProcStat(pid);
+            if (!stat) {
                 continue;  // gone meanwhile
             }
-            auto close = line.rfind(')');
-            std::string comm = line.substr(line.find('(') + 1, close - line.find('(') - 1);
-            std::istringstream rest(line.substr(close + 2));
-            std::string state;
-            std::uint32_t ppid = 0;
-            rest >> state >> ppid;
-            std::string exe = BaseName(ReadLink(dir + "/exe"));
-            std::u16string name = Utf8ToUtf16(exe.empty() ? comm : exe);
+            std::string exe = BaseName(ReadLink("/proc/" + std::to_string(pid) + "/exe"));
+            std::u16string name = Utf8ToUtf16(exe.empty() ? stat->comm : exe);
             e.th32ProcessID = pid;
-            e.th32ParentProcessID = ppid;
+            e.th32ParentProcessID = stat->parent;
             e.cntThreads = 1;
             e.szExeFile.fill(0);
             std::copy_n(name.begin(), std::min(name.size(), e.szExeFile.size() - 1), e.szExeFile.begin());
@@ -202,6 +194,29 @@ class ProcProcesses : public Processes {
     std::map<KernelHandle, Snapshot> snapshots_;
     std::map<KernelHandle, std::uint32_t> opened_;
 };
+
+}  // namespace
+
+// The name is in parentheses and may itself hold spaces and parentheses: the fields after it
+// start after the last ')'.
+std::optional<ProcStat> ReadProcStat(std::uint32_t pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    auto open = std::string::npos;
+    auto close = std::string::npos;
+    if (!std::getline(stat, line) || (open = line.find('(')) == std::string::npos ||
+        (close = line.rfind(')')) == std::string::npos || close < open || close + 2 > line.size()) {
+        return std::nullopt;
+    }
+    ProcStat s;
+    s.comm = line.substr(open + 1, close - open - 1);
+    std::istringstream rest(line.substr(close + 2));
+    std::string state;
+    rest >> state >> s.parent;
+    return s;
+}
+
+namespace {
 
 // --- the per-user store: one file per program, "[section]" lines and "key=value" lines in
 // UTF-8, with the characters that would break a line escaped as \xHH. Keys and sections are
