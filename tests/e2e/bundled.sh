@@ -70,6 +70,7 @@ fi
 
 # 2. A selection is translated by the bundled engine.
 text=$(e2e_translate 140 "$work/first.windows" "La casa es grande.*")
+e2e_popup_still "$work/first-still.windows"
 wine_shot "$work/1-translated.png"
 case "$text" in
 "La casa es grande."*) pass "the popup shows \"$text\"" ;;
