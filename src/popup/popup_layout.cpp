@@ -253,7 +253,7 @@ void GlideWindow(App& app, Form& form, std::int32_t width, std::int32_t height, 
 }
 
 bool TakeIconPress(App& app, PointPx at) {
-    bool same = app.popup.IconPressAt && app.popup.IconPressAt->x == at.x && app.popup.IconPressAt->y == at.y;
+    bool same = app.popup.IconPressAt == at;
     app.popup.IconPressAt.reset();
     return same;
 }
